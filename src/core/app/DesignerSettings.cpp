@@ -1,0 +1,151 @@
+#include "core/app/DesignerSettings.h"
+
+#include "core/model/FieldFunctions.h"
+
+namespace roamplot {
+
+namespace SettingKeys {
+#define ROAMPLOT_SETTING(name, section, key, value)                                                 \
+    const SettingKey& name() {                                                                     \
+        static const SettingKey setting{section, key, value};                                      \
+        return setting;                                                                            \
+    }
+ROAMPLOT_SETTING(NumberOfPages, "Settings", "No of Pages", "5")
+ROAMPLOT_SETTING(AdjustPixels, "Settings", "Adjust Pixels", "1")
+ROAMPLOT_SETTING(SnapPixels, "Settings", "Snap Pixels", "10")
+ROAMPLOT_SETTING(UseSnap, "Settings", "Use Snap", "0")
+ROAMPLOT_SETTING(LockWindows, "Settings", "Lock Windows", "0")
+ROAMPLOT_SETTING(DeviceFolder, "Settings", "RoamplotCE Folder", "\\Roamplot 2")
+ROAMPLOT_SETTING(DeviceType, "Settings", "Device Type", "0")
+ROAMPLOT_SETTING(CustomWidth, "Settings", "Custom Device Width", "480")
+ROAMPLOT_SETTING(CustomHeight, "Settings", "Custom Device Height", "240")
+ROAMPLOT_SETTING(PreviewZoom, "Settings", "Preview Zoom", "1")
+ROAMPLOT_SETTING(ParameterFile, "Parameters", "Filename", "")
+ROAMPLOT_SETTING(KeyFile, "Buttons", "Filename", "")
+#undef ROAMPLOT_SETTING
+
+const SettingKey& DefaultUnits(int quantity) {
+    static const std::array<SettingKey, 4> keys{{{"Default Units", "Speed", "0"},
+                                                 {"Default Units", "Distance", "0"},
+                                                 {"Default Units", "Altitude", "0"},
+                                                 {"Default Units", "Heading", "0"}}};
+    return keys.at(static_cast<std::size_t>(quantity));
+}
+
+const SettingKey& ButtonKeyCode(int button) {
+    static const std::array<SettingKey, 10> keys = [] {
+        std::array<SettingKey, 10> made;
+        for (int n = 1; n <= 10; ++n)
+            made[static_cast<std::size_t>(n - 1)] = {"Button Defaults", "Button " + std::to_string(n),
+                                                     std::to_string(192 + n)};
+        return made;
+    }();
+    return keys.at(static_cast<std::size_t>(button - 1));
+}
+} // namespace SettingKeys
+
+const std::array<std::vector<std::string>, 4>& DefaultUnitsChoices() {
+    static const std::array<std::vector<std::string>, 4> choices{{
+        {"kph", "mph", "knots", "mps", "fps"},
+        {"kilometers", "miles", "nm", "meters", "feet"},
+        {"meters", "feet"},
+        {"true", "magnetic"},
+    }};
+    return choices;
+}
+
+namespace {
+std::string Text(const SettingsFile& file, const SettingKey& key) {
+    return file.ReadString(key.Section, key.Key, key.Default);
+}
+int Int(const SettingsFile& file, const SettingKey& key) {
+    return file.ReadInt(key.Section, key.Key, StrToInt(key.Default));
+}
+bool Bool(const SettingsFile& file, const SettingKey& key) {
+    return file.ReadBool(key.Section, key.Key, key.Default != "0");
+}
+} // namespace
+
+DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
+    DesignerSettings s;
+    s.NumberOfPages = Int(file, SettingKeys::NumberOfPages());
+    s.AdjustStep = Text(file, SettingKeys::AdjustPixels());
+    s.SnapInterval = Text(file, SettingKeys::SnapPixels());
+    s.UseSnap = Bool(file, SettingKeys::UseSnap());
+    s.LockWindows = Bool(file, SettingKeys::LockWindows());
+    s.DeviceFolder = Text(file, SettingKeys::DeviceFolder());
+    for (int q = 0; q < 4; ++q)
+        s.DefaultUnits[static_cast<std::size_t>(q)] = Int(file, SettingKeys::DefaultUnits(q));
+    for (int b = 1; b <= 10; ++b)
+        s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)] = Text(file, SettingKeys::ButtonKeyCode(b));
+    s.Screen.Row = Int(file, SettingKeys::DeviceType());
+    s.Screen.CustomWidth = Int(file, SettingKeys::CustomWidth());
+    s.Screen.CustomHeight = Int(file, SettingKeys::CustomHeight());
+    s.PreviewZoom = Int(file, SettingKeys::PreviewZoom());
+    s.ParameterFileName = Text(file, SettingKeys::ParameterFile());
+    s.KeyFileName = Text(file, SettingKeys::KeyFile());
+    return s;
+}
+
+std::string WriteDesignerSettingsAtClose(const SettingsFile& file, const DesignerSettings& s) {
+    std::string firstError;
+    auto keep = [&](std::string error) {
+        if (firstError.empty()) firstError = std::move(error);
+    };
+    auto text = [&](const SettingKey& key, const std::string& value) {
+        keep(file.WriteString(key.Section, key.Key, value));
+    };
+    auto number = [&](const SettingKey& key, int value) { text(key, std::to_string(value)); };
+    text(SettingKeys::ParameterFile(), s.ParameterFileName);
+    text(SettingKeys::KeyFile(), s.KeyFileName);
+    number(SettingKeys::NumberOfPages(), s.NumberOfPages);
+    text(SettingKeys::AdjustPixels(), s.AdjustStep);
+    text(SettingKeys::SnapPixels(), s.SnapInterval);
+    number(SettingKeys::UseSnap(), s.UseSnap ? 1 : 0);
+    number(SettingKeys::LockWindows(), s.LockWindows ? 1 : 0);
+    text(SettingKeys::DeviceFolder(), s.DeviceFolder);
+    for (int q = 0; q < 4; ++q)
+        number(SettingKeys::DefaultUnits(q), s.DefaultUnits[static_cast<std::size_t>(q)]);
+    for (int b = 1; b <= 10; ++b)
+        text(SettingKeys::ButtonKeyCode(b), s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)]);
+    number(SettingKeys::DeviceType(), s.Screen.Row);
+    if (s.Screen.Row == CustomDeviceRow)
+        keep(WriteCustomSize(file, s.Screen.CustomWidth, s.Screen.CustomHeight));
+    number(SettingKeys::PreviewZoom(), s.PreviewZoom);
+    return firstError;
+}
+
+std::string WriteCustomSize(const SettingsFile& file, int width, int height) {
+    std::string error = file.WriteInt(SettingKeys::CustomWidth().Section,
+                                      SettingKeys::CustomWidth().Key, width);
+    std::string second = file.WriteInt(SettingKeys::CustomHeight().Section,
+                                       SettingKeys::CustomHeight().Key, height);
+    return error.empty() ? second : error;
+}
+
+WindowPosition ClampWindowPosition(int left, int top, int screenWidth, int screenHeight) {
+    if (left < 0) left = 0;
+    if (top < 0) top = 0;
+    if (left > screenWidth) left = 100;
+    if (top > screenHeight) top = 100;
+    return {left, top};
+}
+
+WindowPosition RestoreWindowPosition(const SettingsFile& file, const std::string& section,
+                                     int defaultLeft, int defaultTop, int screenWidth,
+                                     int screenHeight) {
+    int left = TryStrToInt(file.ReadString(section, "Left", std::to_string(defaultLeft)))
+                   .value_or(defaultLeft);
+    int top = TryStrToInt(file.ReadString(section, "Top", std::to_string(defaultTop)))
+                  .value_or(defaultTop);
+    return ClampWindowPosition(left, top, screenWidth, screenHeight);
+}
+
+std::string StoreWindowPosition(const SettingsFile& file, const std::string& section,
+                                WindowPosition position) {
+    std::string error = file.WriteString(section, "Left", std::to_string(position.Left));
+    std::string second = file.WriteString(section, "Top", std::to_string(position.Top));
+    return error.empty() ? second : error;
+}
+
+} // namespace roamplot

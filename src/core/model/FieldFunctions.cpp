@@ -1,0 +1,138 @@
+#include "core/model/FieldFunctions.h"
+
+#include <cctype>
+#include <limits>
+
+namespace roamplot {
+
+ConversionError::ConversionError(const std::string& text)
+    : std::runtime_error("'" + text + "' is not a valid integer value") {}
+
+std::string TrimSpaces(std::string_view text) {
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    std::size_t last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::vector<std::string_view> SplitFields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t comma = line.find(',', start);
+        if (comma == std::string_view::npos) {
+            fields.push_back(line.substr(start));
+            return fields;
+        }
+        fields.push_back(line.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+namespace {
+
+std::optional<std::string_view> RawField(std::string_view line, int n) {
+    if (n < 1) return std::nullopt;
+    std::size_t start = 0;
+    for (int i = 1; i < n; ++i) {
+        std::size_t comma = line.find(',', start);
+        if (comma == std::string_view::npos) return std::nullopt;
+        start = comma + 1;
+    }
+    std::size_t end = line.find(',', start);
+    return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+std::optional<int32_t> ParseHex(std::string_view digits) {
+    if (digits.empty()) return std::nullopt;
+    uint64_t value = 0;
+    for (char c : digits) {
+        int d;
+        if (c >= '0' && c <= '9') d = c - '0';
+        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else return std::nullopt;
+        value = value * 16 + static_cast<uint64_t>(d);
+        if (value > 0xFFFFFFFFull) return std::nullopt;
+    }
+    // Eight hexadecimal digits wrap into the signed range, as colour values do.
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+std::optional<int32_t> ParseDecimal(std::string_view text) {
+    bool negative = false;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size()) return std::nullopt;
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+} // namespace
+
+std::optional<int32_t> TryStrToInt(std::string_view text) {
+    std::string trimmed = TrimSpaces(text);
+    std::string_view t = trimmed;
+    if (t.empty()) return std::nullopt;
+    if (t[0] == '$') return ParseHex(t.substr(1));
+    if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) return ParseHex(t.substr(2));
+    return ParseDecimal(t);
+}
+
+int32_t StrToInt(std::string_view text) {
+    if (auto value = TryStrToInt(text)) return *value;
+    throw ConversionError(std::string(text));
+}
+
+std::string GetField(std::string_view line, int n, std::string_view defaultValue) {
+    auto raw = RawField(line, n);
+    if (!raw || raw->empty()) return std::string(defaultValue);
+    return TrimSpaces(*raw);
+}
+
+int32_t GetIntField(std::string_view line, int n, int32_t defaultValue) {
+    auto raw = RawField(line, n);
+    if (!raw) return defaultValue;
+    std::string field = TrimSpaces(*raw);
+    if (field.empty()) return defaultValue;
+    if (field.find("0x") != std::string::npos || field.find("0X") != std::string::npos) {
+        // The marker is taken to stand at the start: its two characters become " $".
+        field.replace(0, 2, " $");
+        return ParseHex(std::string_view(field).substr(2)).value_or(defaultValue);
+    }
+    if (field[0] == '$') return ParseHex(std::string_view(field).substr(1)).value_or(defaultValue);
+    for (char& c : field)
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '+' && c != '-') c = ' ';
+    return ParseDecimal(TrimSpaces(field)).value_or(defaultValue);
+}
+
+std::string PadZeros(std::string_view text, std::size_t width) {
+    if (text.size() >= width) return std::string(text);
+    return std::string(width - text.size(), '0') + std::string(text);
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || bytes[i] == '\r') {
+            lines.emplace_back(bytes.substr(start, i - start));
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            start = i + 1;
+        }
+    }
+    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
+} // namespace roamplot

@@ -1,0 +1,37 @@
+#pragma once
+// Everything a person answers goes through this interface: the program uses
+// the real dialogs, tests a scripted one that records every text and answers
+// from a queue, so no test ever blocks on a modal window.
+#include <QString>
+#include <QStringList>
+
+namespace roamplot {
+
+enum class TimedMessageKind { Error = 0, Information = 1, Warning = 2 };
+
+struct FileDialogRequest {
+    QString Title;
+    QString Filter;           // "Parameter Files (*.par1)|*.par1" style pairs joined by ";;"
+    QString DefaultExtension; // without the dot
+    QString InitialFile;      // a full path or a bare name
+};
+
+class Prompter {
+  public:
+    virtual ~Prompter() = default;
+    // A plain message box with an OK button.
+    virtual void ShowMessage(const QString& text) = 0;
+    // A confirmation with OK and Cancel; true for OK.
+    virtual bool Confirm(const QString& text) = 0;
+    // The chosen file name, or an empty text when the user cancelled.
+    virtual QString AskOpenFileName(const FileDialogRequest& request) = 0;
+    virtual QString AskSaveFileName(const FileDialogRequest& request) = 0;
+    // A message that closes itself after the duration (0 means 2000 ms).
+    virtual void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) = 0;
+    // Opens a help document (a file path, with an optional "#topic" or "::/topic" part).
+    virtual void OpenHelp(const QString& document) = 0;
+    // The general error handler's report of a failure the program did not expect.
+    virtual void ShowError(const QString& text) = 0;
+};
+
+} // namespace roamplot

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "core/model/ScreenLayout.h"
+
+using namespace roamplot;
+
+namespace {
+void FillPage(ScreenLayout& layout, int page) {
+    for (int s = 1; s <= SlotsPerPage; ++s) {
+        ParameterBox& box = layout.Box(page, s);
+        box.PageNo = page;
+        box.Kind = BoxKind::SingleParameter;
+        box.ParameterId = std::to_string(s);
+        box.Left = s;
+        box.Units = "kph";
+    }
+}
+Dib SmallDib(int width) {
+    Dib dib;
+    dib.Header.Width = width;
+    dib.Header.Height = 1;
+    dib.Pixels.assign(dib.RowStride(), 0);
+    return dib;
+}
+} // namespace
+
+TEST(RemoveBox, SlotThirtyTwoOnlyFreesItself) {
+    ScreenLayout layout;
+    FillPage(layout, 2);
+    layout.Box(2, 32).Symbol = SmallDib(3);
+    layout.Box(2, 32).SymbolFile = "c:\\a.bmp";
+    RemoveBox(layout, 2, 32);
+    EXPECT_FALSE(layout.Box(2, 32).InUse());
+    EXPECT_EQ(layout.Box(2, 32).ParameterId, "0");
+    EXPECT_FALSE(layout.Box(2, 32).Symbol);
+    EXPECT_TRUE(layout.Box(2, 32).Units.empty());
+    EXPECT_TRUE(layout.Box(2, 32).SymbolFile.empty());
+    EXPECT_EQ(layout.Box(2, 31).ParameterId, "31");
+    EXPECT_EQ(layout.BoxCount(2), 31);
+}
+
+TEST(RemoveBox, SlotOneOfAFullPageMovesEveryBoxDownInOrder) {
+    ScreenLayout layout;
+    FillPage(layout, 1);
+    layout.Box(1, 1).Symbol = SmallDib(1);
+    layout.Box(1, 5).Symbol = SmallDib(5);
+    RemoveBox(layout, 1, 1);
+    for (int s = 1; s <= 31; ++s) {
+        EXPECT_EQ(layout.Box(1, s).ParameterId, std::to_string(s + 1));
+        EXPECT_EQ(layout.Box(1, s).Left, s + 1);
+    }
+    ASSERT_TRUE(layout.Box(1, 4).Symbol);
+    EXPECT_EQ(layout.Box(1, 4).Symbol->Width(), 5);
+    EXPECT_FALSE(layout.Box(1, 5).Symbol);
+    EXPECT_FALSE(layout.Box(1, 32).InUse());
+    EXPECT_EQ(layout.FirstFreeSlot(1), 32);
+}
+
+TEST(ResetLayout, NamesPagesFreesSlotsAndClearsModified) {
+    ScreenLayout layout;
+    FillPage(layout, 7);
+    layout.PageAt(7).PageName = "Trip";
+    layout.CurrentPage = 9;
+    layout.Modified = true;
+    ResetLayout(layout);
+    EXPECT_EQ(layout.PageAt(7).PageName, "Page 7");
+    EXPECT_EQ(layout.PageAt(20).PageName, "Page 20");
+    EXPECT_EQ(layout.CurrentPage, 1);
+    EXPECT_FALSE(layout.Modified);
+    for (int p = 1; p <= MaxPages; ++p) EXPECT_EQ(layout.BoxCount(p), 0);
+}
+
+TEST(ClearSlot, KeepsRectangleAndSymbolReference) {
+    ScreenLayout layout;
+    ParameterBox& box = layout.Box(3, 4);
+    box.PageNo = 3;
+    box.Left = 11;
+    box.Top = 12;
+    box.Width = 13;
+    box.Height = 14;
+    box.SymbolRef = "0304";
+    box.TitleText = "Speed";
+    box.Symbol = SmallDib(2);
+    ClearSlot(layout, 3, 4);
+    EXPECT_EQ(box.Left, 11);
+    EXPECT_EQ(box.Height, 14);
+    EXPECT_EQ(box.SymbolRef, "0304");
+    EXPECT_TRUE(box.TitleText.empty());
+    EXPECT_FALSE(box.Symbol);
+    EXPECT_EQ(box.Decimals, "Auto");
+    EXPECT_EQ(box.TitleBackColor, Navy);
+    EXPECT_EQ(box.PageNo, 0);
+}
+
+TEST(ScreenLayout, FindsMapsAndFreeSlots) {
+    ScreenLayout layout;
+    EXPECT_EQ(layout.FirstFreeSlot(1), 1);
+    EXPECT_FALSE(layout.PageHasMap(1));
+    layout.Box(1, 1).PageNo = 1;
+    layout.Box(1, 1).Kind = BoxKind::Map;
+    EXPECT_TRUE(layout.PageHasMap(1));
+    EXPECT_FALSE(layout.PageHasMap(2));
+    EXPECT_EQ(layout.FirstFreeSlot(1), 2);
+}
