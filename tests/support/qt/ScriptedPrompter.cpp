@@ -1,0 +1,46 @@
+#include "ScriptedPrompter.h"
+
+namespace roamplot::test {
+
+bool ScriptedPrompter::Confirm(const QString& text) {
+    Shown << "confirm: " + text;
+    if (ConfirmAnswers.empty()) return true;
+    bool answer = ConfirmAnswers.front();
+    ConfirmAnswers.pop_front();
+    return answer;
+}
+
+namespace {
+QString NextAnswer(std::deque<QString>& answers) {
+    if (answers.empty()) return {};
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+} // namespace
+
+QString ScriptedPrompter::AskOpenFileName(const FileDialogRequest& request) {
+    Shown << "open: " + request.Title;
+    FileRequests << request;
+    return NextAnswer(FileAnswers);
+}
+
+QString ScriptedPrompter::AskSaveFileName(const FileDialogRequest& request) {
+    Shown << "save: " + request.Title;
+    FileRequests << request;
+    return NextAnswer(FileAnswers);
+}
+
+void ScriptedPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) {
+    Shown << QString("timed: %1 %2 %3").arg(static_cast<int>(kind)).arg(durationMs).arg(text);
+}
+
+QStringList ScriptedPrompter::Of(const QString& kind) const {
+    QStringList texts;
+    QString prefix = kind + ": ";
+    for (const QString& line : Shown)
+        if (line.startsWith(prefix)) texts << line.mid(prefix.size());
+    return texts;
+}
+
+} // namespace roamplot::test
