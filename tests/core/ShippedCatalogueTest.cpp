@@ -1,0 +1,100 @@
+// The catalogue shipped beside the program must carry every identifier the
+// drawing and the property panel give a behaviour to.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/io/FileIo.h"
+#include "core/model/FieldFunctions.h"
+#include "core/model/ParameterCatalogue.h"
+
+using namespace roamplot;
+
+namespace {
+ParameterCatalogue Shipped(std::string* report = nullptr) {
+    ParameterCatalogue catalogue;
+    std::string problems = catalogue.LoadFile(std::string(SHIPPED_DATA_DIR) + "/Parameters.dat");
+    if (report) *report = problems;
+    return catalogue;
+}
+
+int CountKind(const ParameterCatalogue& catalogue, const std::string& kind) {
+    int count = 0;
+    for (const auto& entry : catalogue.Entries())
+        if (entry.Kind == kind) ++count;
+    return count;
+}
+} // namespace
+
+TEST(ShippedCatalogue, LoadsWithoutProblemsAndIsRealistic) {
+    std::string report;
+    ParameterCatalogue catalogue = Shipped(&report);
+    EXPECT_EQ(report, "");
+    int groups = 0;
+    int parameters = 0;
+    std::set<int> ids;
+    for (const auto& entry : catalogue.Entries()) {
+        if (entry.IsGroupTitle()) ++groups;
+        else if (entry.Id > 0) {
+            ++parameters;
+            EXPECT_TRUE(ids.insert(entry.Id).second) << "identifier twice: " << entry.Id;
+            EXPECT_NE(entry.Name, "???") << entry.Id;
+        }
+    }
+    EXPECT_GE(parameters, 120);
+    EXPECT_GE(groups, 8);
+    EXPECT_EQ(CountKind(catalogue, "map"), 1);
+    EXPECT_GE(CountKind(catalogue, "txt"), 1);
+    EXPECT_GE(CountKind(catalogue, "bg"), 1);
+}
+
+TEST(ShippedCatalogue, HoldsEveryIdentifierWithBehaviourInItsKind) {
+    ParameterCatalogue catalogue = Shipped();
+    auto expectKind = [&](int id, const std::string& kind) {
+        int position = catalogue.PositionOf(id);
+        ASSERT_GE(position, 0) << "missing " << id;
+        EXPECT_EQ(catalogue.At(static_cast<std::size_t>(position)).Kind, kind) << id;
+    };
+    for (int id : {16, 17, 18, 19, 20, 21, 22, 23, 50, 164}) expectKind(id, "sp");
+    for (int id : {150, 151, 163, 168, 169, 170, 172, 173, 174}) expectKind(id, "mp");
+    for (int id : {252, 253, 254, 255, 256, 257, 352, 353, 354, 355, 356, 357, 300, 360})
+        expectKind(id, "np");
+
+    // Codes that carry their units in the sample: a value and a unit word.
+    for (int id : {16, 17, 18, 19, 20, 21, 22, 23, 50, 252, 257, 352, 357}) {
+        const std::string& sample = catalogue.LastWithId(id)->SampleValue;
+        EXPECT_NE(sample.find(' '), std::string::npos) << id << " " << sample;
+    }
+    EXPECT_EQ(catalogue.UnitsOf("150"), "meters|feet");
+    EXPECT_EQ(catalogue.UnitsOf("151"), "kph|mph|knots");
+}
+
+TEST(ShippedCatalogue, ButtonsAreReadWithoutAKindField) {
+    ParameterCatalogue catalogue = Shipped();
+    int buttons = 0;
+    for (const auto& entry : catalogue.Entries()) {
+        if (entry.Id > 999 && entry.Id < 1999) {
+            ++buttons;
+            EXPECT_EQ(entry.Kind, "bb") << entry.Id;
+            EXPECT_NE(entry.SampleValue, "???") << entry.Id;
+        }
+    }
+    EXPECT_GE(buttons, 10);
+}
+
+TEST(ShippedCatalogue, UnitsLinesNameRoamceParametersOfEachQuantity) {
+    ParameterCatalogue catalogue = Shipped();
+    for (Quantity q : {Quantity::Speed, Quantity::Altitude, Quantity::Distance, Quantity::Heading}) {
+        const std::string& line = catalogue.UnitsLine(q);
+        ASSERT_FALSE(line.empty());
+        bool someRoamce = false;
+        for (const auto& entry : catalogue.Entries()) {
+            if (entry.Id <= 0) continue;
+            std::string code = "#" + PadZeros(std::to_string(entry.Id), 3);
+            if (line.find(code) != std::string::npos &&
+                entry.UnitsList.find("ROAMCE") != std::string::npos)
+                someRoamce = true;
+        }
+        EXPECT_TRUE(someRoamce) << line;
+    }
+}
