@@ -1,0 +1,135 @@
+#include "core/keymap/KeyFileReader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+#include "core/io/FileIo.h"
+#include "core/model/FieldFunctions.h"
+
+namespace roamplot {
+
+namespace {
+
+std::string UpperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+bool IsSkipped(const std::string& line) {
+    return TrimSpaces(line).empty() || line[0] == ';';
+}
+
+// A screen button line: page, button, command and caption in consecutive
+// fields from firstField. Pages above 4 and buttons above 9 name no button.
+void MergeScreenButton(const std::string& line, int firstField, const CommandCatalogue& catalogue,
+                       KeyMap& map) {
+    int32_t page = GetIntField(line, firstField, -1);
+    int32_t button = GetIntField(line, firstField + 1, -1);
+    if (page < 1 || button < 1) return;
+    std::string command = GetField(line, firstField + 2, "");
+    if (command.empty()) return;
+    int32_t number = StrToInt(command);
+    ScreenButton* target = map.FindScreenButton(page, button);
+    if (!target) return;
+    target->Command = catalogue.FindCommandIndex(number);
+    target->Caption = GetField(line, firstField + 3, "");
+}
+
+struct OpenedFile {
+    std::optional<std::string> Bytes;
+    std::string Error;
+};
+
+OpenedFile Open(const std::string& path) {
+    errno = 0;
+    auto bytes = ReadFileBytes(path);
+    if (bytes) return {std::move(bytes), {}};
+    std::string reason = errno != 0 ? std::string(" ") + std::strerror(errno) : std::string();
+    return {std::nullopt, "Cannot open file \"" + path + "\"." + reason};
+}
+
+template <typename Merge>
+KeyFileReadResult Read(const std::string& path, const CommandCatalogue& catalogue, KeyMap& map,
+                       Merge merge, std::optional<std::string> nameAfterRead) {
+    OpenedFile file = Open(path);
+    if (!file.Bytes) return {file.Error, std::nullopt};
+    try {
+        merge(*file.Bytes, catalogue, map);
+    } catch (const ConversionError& error) {
+        return {error.what(), std::nullopt};
+    }
+    map.Changed = false;
+    return {{}, std::move(nameAfterRead)};
+}
+
+} // namespace
+
+KeyFileGrammar KeyFileGrammarOf(const std::string& path) {
+    std::string extension = UpperCase(ExtensionOf(path));
+    if (extension == ".KEY1") return KeyFileGrammar::Key1;
+    if (extension == ".KEY2") return KeyFileGrammar::Key2;
+    return KeyFileGrammar::None;
+}
+
+void MergeKeyFile2(std::string_view text, const CommandCatalogue& catalogue, KeyMap& map) {
+    for (const std::string& line : SplitLines(text)) {
+        if (IsSkipped(line)) continue;
+        std::string tag = GetField(line, 1, "");
+        if (tag.size() == 2 && tag[0] == 'a' && tag[1] >= '1' && tag[1] <= '5') {
+            map.HardwareKeys[static_cast<std::size_t>(tag[1] - '1')] =
+                catalogue.FindCommandIndex(GetIntField(line, 3, 0));
+        } else if (tag == "b1") {
+            int32_t k = GetIntField(line, 2, 0);
+            if (k >= 1 && k <= ProgramButtonCount)
+                map.HardwareKeys[static_cast<std::size_t>(CursorKeyCount + k - 1)] =
+                    catalogue.FindCommandIndex(GetIntField(line, 4, 0));
+        } else if (tag == "c1") {
+            MergeScreenButton(line, 2, catalogue, map);
+        }
+    }
+}
+
+void MergeKeyFile1(std::string_view text, const CommandCatalogue& catalogue, KeyMap& map) {
+    int dataLine = 0;
+    for (const std::string& line : SplitLines(text)) {
+        if (IsSkipped(line)) continue;
+        if (dataLine < HardwareKeyCount)
+            map.HardwareKeys[static_cast<std::size_t>(dataLine)] =
+                catalogue.FindCommandIndex(GetIntField(line, 2, 0));
+        else
+            MergeScreenButton(line, 1, catalogue, map);
+        ++dataLine;
+    }
+}
+
+KeyFileReadResult ReadKeyFile2(const std::string& path, const CommandCatalogue& catalogue,
+                               KeyMap& map) {
+    // A file fetched from the handheld arrives as the transfer file; the fetch names it.
+    std::optional<std::string> name;
+    if (UpperCase(path).find("TEMP.$$$") == std::string::npos) name = FileNamePart(path);
+    return Read(path, catalogue, map, MergeKeyFile2, name);
+}
+
+KeyFileReadResult ReadKeyFile1(const std::string& path, const CommandCatalogue& catalogue,
+                               KeyMap& map) {
+    return Read(path, catalogue, map, MergeKeyFile1, FileNamePart(path));
+}
+
+KeyFileReadResult ReadKeyFile(const std::string& path, const CommandCatalogue& catalogue,
+                              KeyMap& map) {
+    switch (KeyFileGrammarOf(path)) {
+    case KeyFileGrammar::Key1:
+        return ReadKeyFile1(path, catalogue, map);
+    case KeyFileGrammar::Key2:
+        return ReadKeyFile2(path, catalogue, map);
+    case KeyFileGrammar::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace roamplot

@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "core/io/FileIo.h"
+#include "core/keymap/KeyFileReader.h"
+#include "core/keymap/KeyFileWriter.h"
+#include "core/model/FieldFunctions.h"
+#include "plain/TempFolder.h"
+
+using namespace roamplot;
+
+namespace {
+
+std::string Fixture(const std::string& name) {
+    return std::string(TEST_DATA_DIR) + "/" + name;
+}
+
+CommandCatalogue FixtureCatalogue() {
+    CommandCatalogue catalogue;
+    catalogue.Load(ReadFileBytes(Fixture("keymap-commands.dat")).value());
+    return catalogue;
+}
+
+const ButtonKeyCodeTexts DefaultCodes{"193", "194", "195", "196", "197",
+                                      "198", "199", "200", "201", "202"};
+
+// The map that known-map.key2 was written from by hand.
+KeyMap KnownMap() {
+    KeyMap map;
+    map.HardwareKeys = {1, 2, 0, 3, 2, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1};
+    *map.FindScreenButton(1, 1) = {1, "Zoom +"};
+    *map.FindScreenButton(2, 5) = {3, "A caption far too long for the button"};
+    *map.FindScreenButton(4, 9) = {2, "Next"};
+    return map;
+}
+
+ButtonKeyCodeTexts KnownCodes() {
+    ButtonKeyCodeTexts codes = DefaultCodes;
+    codes[3] = "-7";
+    codes[9] = "0202";
+    return codes;
+}
+
+// Every entry set to a marker so that a test sees exactly what a read changed.
+KeyMap MarkedMap() {
+    KeyMap map;
+    map.HardwareKeys.fill(3);
+    for (auto& page : map.ScreenButtons) page.fill({3, "old"});
+    return map;
+}
+
+} // namespace
+
+TEST(KeyFileWriterTest, WritesTheWholeFileByteForByte) {
+    std::string expected = ReadFileBytes(Fixture("known-map.key2")).value();
+    EXPECT_EQ(KeyFileText(KnownMap(), FixtureCatalogue(), KnownCodes()), expected);
+
+    test::TempFolder folder;
+    std::string path = folder.File("out.key2");
+    EXPECT_EQ(WriteKeyFile(path, KnownMap(), FixtureCatalogue(), KnownCodes()), "");
+    EXPECT_EQ(folder.Read("out.key2"), expected);
+}
+
+TEST(KeyFileWriterTest, ReadingTheWrittenFileGivesTheMapBackWithCaptionsCut) {
+    CommandCatalogue catalogue = FixtureCatalogue();
+    KeyMap read = MarkedMap();
+    read.Changed = true;
+    KeyFileReadResult result = ReadKeyFile2(Fixture("known-map.key2"), catalogue, read);
+    EXPECT_EQ(result.Error, "");
+    EXPECT_EQ(result.KeyFileName, "known-map.key2");
+    EXPECT_FALSE(read.Changed);
+
+    KeyMap expected = KnownMap();
+    expected.FindScreenButton(2, 5)->Caption = "A caption far too long fo";
+    EXPECT_EQ(read.HardwareKeys, expected.HardwareKeys);
+    EXPECT_EQ(read.ScreenButtons, expected.ScreenButtons);
+}
+
+TEST(KeyFileWriterTest, WithEmptyCatalogueEveryCommandIsZeroAndNothingIsListed) {
+    std::string text = KeyFileText(KeyMap{}, CommandCatalogue{}, DefaultCodes);
+    EXPECT_NE(text.find("a1,Up,0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("c1,4,9,0,\r\n;\r\n;List of commands\r\n;The number of the command is "
+                        "used\r\n;\r\n;\r\n;\r\n;End\r\n"),
+              std::string::npos);
+}
+
+TEST(KeyFileWriterTest, TransferFileKeepsTheCurrentName) {
+    EXPECT_EQ(KeyFileNameAfterWrite("/home/me/keys/my.key2"), "my.key2");
+    EXPECT_EQ(KeyFileNameAfterWrite("C:\\Designer\\my.key2"), "my.key2");
+    EXPECT_EQ(KeyFileNameAfterWrite("/prog/temp.$$$"), std::nullopt);
+}
+
+TEST(KeyFileWriterTest, FailedWriteIsReportedAndLeavesWhatStoodThere) {
+    test::TempFolder folder;
+    // A folder in the file's place cannot be replaced by the file.
+    std::filesystem::create_directory(folder.File("keys.key2"));
+    folder.Write("keys.key2/inside", "kept");
+    EXPECT_NE(WriteKeyFile(folder.File("keys.key2"), KnownMap(), FixtureCatalogue(), DefaultCodes),
+              "");
+    EXPECT_EQ(folder.Read("keys.key2/inside"), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
+        << "the temporary file was left behind";
+}
+
+TEST(KeyFileReaderTest, TaggedLinesChangeOnlyWhatTheyName) {
+    CommandCatalogue catalogue = FixtureCatalogue();
+
+    KeyMap left = MarkedMap();
+    EXPECT_EQ(ReadKeyFile2(Fixture("left-only.key2"), catalogue, left).Error, "");
+    KeyMap expected = MarkedMap();
+    expected.HardwareKeys[2] = 2;
+    EXPECT_EQ(left.HardwareKeys, expected.HardwareKeys);
+    EXPECT_EQ(left.ScreenButtons, expected.ScreenButtons);
+
+    KeyMap buttons = MarkedMap();
+    EXPECT_EQ(ReadKeyFile2(Fixture("button-lines.key2"), catalogue, buttons).Error, "");
+    expected = MarkedMap();
+    expected.HardwareKeys[CursorKeyCount + 2] = 1; // Button 3: command 5, not the key code 999
+    EXPECT_EQ(buttons.HardwareKeys, expected.HardwareKeys);
+}
+
+TEST(KeyFileReaderTest, ScreenButtonLinesOutsideTheMapOrWithoutCommandAreSkipped) {
+    KeyMap map = MarkedMap();
+    EXPECT_EQ(ReadKeyFile2(Fixture("screen-lines.key2"), FixtureCatalogue(), map).Error, "");
+    KeyMap expected = MarkedMap();
+    *expected.FindScreenButton(1, 1) = {1, ""};
+    *expected.FindScreenButton(3, 2) = {2, "Go"};
+    // Tags are trimmed like any field but compared case-sensitively.
+    *expected.FindScreenButton(3, 3) = {3, "Tag after a space"};
+    EXPECT_EQ(map.ScreenButtons, expected.ScreenButtons);
+    EXPECT_EQ(map.HardwareKeys, expected.HardwareKeys);
+}
+
+TEST(KeyFileReaderTest, BadCommandFieldStopsTheReadAndKeepsEarlierLines) {
+    KeyMap map = MarkedMap();
+    map.Changed = true;
+    KeyFileReadResult result = ReadKeyFile2(Fixture("bad-command.key2"), FixtureCatalogue(), map);
+    EXPECT_EQ(result.Error, "'abc' is not a valid integer value");
+    EXPECT_EQ(result.KeyFileName, std::nullopt);
+    EXPECT_EQ(map.HardwareKeys[0], 1);
+    EXPECT_EQ(map.HardwareKeys[1], 3);
+    EXPECT_EQ(*map.FindScreenButton(1, 1), (ScreenButton{3, "old"}));
+    EXPECT_TRUE(map.Changed);
+}
+
+TEST(KeyFileReaderTest, PositionalFileStartsScreenButtonsAtItsSixteenthDataLine) {
+    KeyMap map = MarkedMap();
+    KeyFileReadResult result = ReadKeyFile1(Fixture("positional.key1"), FixtureCatalogue(), map);
+    EXPECT_EQ(result.Error, "");
+    EXPECT_EQ(result.KeyFileName, "positional.key1");
+    EXPECT_EQ(map.HardwareKeys,
+              (std::array<int32_t, HardwareKeyCount>{1, 2, 3, 0, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3}));
+    KeyMap expected = MarkedMap();
+    *expected.FindScreenButton(1, 2) = {2, "Next"};
+    *expected.FindScreenButton(4, 9) = {3, "Mark here"};
+    EXPECT_EQ(map.ScreenButtons, expected.ScreenButtons);
+
+    // Fewer than fifteen data lines assign only that many keys.
+    KeyMap partial = MarkedMap();
+    MergeKeyFile1("Up,5\r\nDown,31\r\n", FixtureCatalogue(), partial);
+    EXPECT_EQ(partial.HardwareKeys[0], 1);
+    EXPECT_EQ(partial.HardwareKeys[1], 3);
+    EXPECT_EQ(partial.HardwareKeys[2], 3);
+}
+
+TEST(KeyFileReaderTest, ReaderIsChosenByUpperCasedExtension) {
+    EXPECT_EQ(KeyFileGrammarOf("/a/b/Keys.Key2"), KeyFileGrammar::Key2);
+    EXPECT_EQ(KeyFileGrammarOf("keys.KEY1"), KeyFileGrammar::Key1);
+    EXPECT_EQ(KeyFileGrammarOf("keys.key2.bak"), KeyFileGrammar::None);
+    EXPECT_EQ(KeyFileGrammarOf("keys"), KeyFileGrammar::None);
+
+    test::TempFolder folder;
+    std::string mixed = folder.Write("Mixed.Key2", "a1,Up,31\r\n");
+    KeyMap map;
+    map.Changed = true;
+    EXPECT_EQ(ReadKeyFile(mixed, FixtureCatalogue(), map).KeyFileName, "Mixed.Key2");
+    EXPECT_EQ(map.HardwareKeys[0], 3);
+
+    std::string other = folder.Write("keys.txt", "a1,Up,5\r\n");
+    KeyFileReadResult result = ReadKeyFile(other, FixtureCatalogue(), map);
+    EXPECT_EQ(result.Error, "");
+    EXPECT_EQ(result.KeyFileName, std::nullopt);
+    EXPECT_EQ(map.HardwareKeys[0], 3);
+}
+
+TEST(KeyFileReaderTest, TransferFileAndMissingFileKeepTheCurrentName) {
+    test::TempFolder folder;
+    std::string transfer = folder.Write("Temp.$$$", "a1,Up,5\r\n");
+    KeyMap map;
+    KeyFileReadResult result = ReadKeyFile2(transfer, FixtureCatalogue(), map);
+    EXPECT_EQ(result.Error, "");
+    EXPECT_EQ(result.KeyFileName, std::nullopt);
+    EXPECT_EQ(map.HardwareKeys[0], 1);
+
+    KeyFileReadResult missing = ReadKeyFile2(folder.File("none.key2"), FixtureCatalogue(), map);
+    EXPECT_NE(missing.Error.find("none.key2"), std::string::npos) << missing.Error;
+    EXPECT_EQ(missing.KeyFileName, std::nullopt);
+}
+
+TEST(KeyFileReaderTest, DamagedInputNeverLeavesTheMapOrTheCatalogue) {
+    CommandCatalogue catalogue = FixtureCatalogue();
+    std::mt19937 random(7);
+    const std::vector<std::string> pieces{
+        "a1",         "a5", "a6", "b1", "c1",         "0",           "1",           "4",
+        "5",          "9",  "10", "-1", "2147483647", "-2147483648", "99999999999", "0x",
+        "0x7FFFFFFF", "$",  "",   " ",  "abc",        "\t",          "\xff"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        int lines = static_cast<int>(random() % 20);
+        for (int l = 0; l < lines; ++l) {
+            int fields = static_cast<int>(random() % 7);
+            for (int f = 0; f < fields; ++f) {
+                if (f > 0) text += ",";
+                text += pieces[random() % pieces.size()];
+            }
+            text += random() % 3 == 0 ? "\r" : "\r\n";
+        }
+        KeyMap map;
+        try {
+            if (round % 2 == 0)
+                MergeKeyFile2(text, catalogue, map);
+            else
+                MergeKeyFile1(text, catalogue, map);
+        } catch (const ConversionError&) {
+        }
+        for (int32_t command : map.HardwareKeys) ASSERT_TRUE(catalogue.Contains(command)) << text;
+        for (const auto& page : map.ScreenButtons)
+            for (const ScreenButton& button : page)
+                ASSERT_TRUE(catalogue.Contains(button.Command)) << text;
+    }
+}
