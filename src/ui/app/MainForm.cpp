@@ -1,0 +1,182 @@
+#include "ui/app/MainForm.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/app/HelpDocument.h"
+#include "core/io/FileIo.h"
+#include "core/model/FieldFunctions.h"
+#include "render/TextCodec.h"
+#include "ui/app/ConfigurationTab.h"
+#include "ui/app/EntryFields.h"
+#include "ui/designer/PageDesignerTab.h"
+#include "ui/preview/PreviewWindow.h"
+
+namespace roamplot {
+
+MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      programFolder_(programFolder), prompter_(prompter),
+      settingsFile_(FromQString(programFolder) + "/" + SettingsFileName) {
+    PanelLoading = true;
+    setWindowTitle(ProgramTitle);
+
+    tabs_ = new QTabWidget(this);
+    pageDesigner_ = new PageDesignerTab(tabs_);
+    configuration_ = new ConfigurationTab(tabs_);
+    tabs_->addTab(pageDesigner_, tr("Page Designer"));
+    tabs_->addTab(new QWidget(tabs_), tr("Hardware && Screen Control Buttons"));
+    tabs_->addTab(configuration_, tr("Configuration"));
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(tabs_);
+    // The window keeps the size its contents need: the user cannot resize it.
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    new EnterMovesFocus(this);
+
+    std::string catalogueProblems =
+        catalogue_.LoadFile(FromQString(programFolder_) + "/Parameters.dat");
+    if (!catalogueProblems.empty()) AddStartupProblem(ToQString(catalogueProblems));
+
+    heldSettings_ = ReadDesignerSettings(settingsFile_);
+    configuration_->ShowSettings(heldSettings_);
+    UpdateCaption();
+
+    QRect screen = QGuiApplication::primaryScreen()->geometry();
+    WindowPosition place = RestoreWindowPosition(settingsFile_, MainFormSection, DefaultWindowLeft,
+                                                 DefaultWindowTop, screen.width(), screen.height());
+    move(place.Left, place.Top);
+
+    connect(configuration_, &ConfigurationTab::DeviceRowChosen, this,
+            [this](int row) { Guarded([&] { cDeviceScreenClick(row); }); });
+    connect(configuration_, &ConfigurationTab::RefreshClicked, this,
+            [this] { Guarded([&] { bRefreshClick(); }); });
+    connect(configuration_, &ConfigurationTab::LockWindowsChanged, this, [this] { PlacePreview(); });
+    connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { UpdateCaption(); });
+
+    PanelLoading = false;
+    layout_.Modified = false;
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::CreatePreview() {
+    preview_ = std::make_unique<PreviewWindow>(settingsFile_);
+    screen_ = heldSettings_.Screen;
+    configuration_->SelectDeviceRow(screen_.Row);
+    ApplyDeviceType();
+    preview_->ApplyDeviceScreen(screen_.Size());
+    PlacePreview();
+}
+
+void MainForm::SetParameterFileName(const std::string& name) {
+    heldSettings_.ParameterFileName = name;
+    UpdateCaption();
+}
+
+void MainForm::SetKeyFileName(const std::string& name) {
+    heldSettings_.KeyFileName = name;
+    UpdateCaption();
+}
+
+void MainForm::UpdateCaption() {
+    const std::string& shown = tabs_->currentIndex() == KeyTabIndex ? heldSettings_.KeyFileName
+                                                                    : heldSettings_.ParameterFileName;
+    setWindowTitle(QString(ProgramTitle) + "  -  " + ToQString(FileNamePart(shown)));
+}
+
+DesignerSettings MainForm::CurrentSettings() const {
+    DesignerSettings settings = heldSettings_;
+    configuration_->CollectSettings(settings);
+    settings.Screen = screen_;
+    return settings;
+}
+
+void MainForm::ApplyDeviceType() {
+    PanelLoading = true;
+    configuration_->EnableCustomOptions(false);
+    if (preview_) {
+        if (screen_.Row == CustomDeviceRow) {
+            configuration_->EnableCustomOptions(true);
+            configuration_->ShowScreenSize(screen_.CustomWidth, screen_.CustomHeight);
+            layout_.DeviceTypeCode = screen_.DeviceTypeCode();
+        } else if (DeviceScreen::IsValidRow(screen_.Row)) {
+            ScreenSize size = screen_.Size();
+            configuration_->ShowScreenSize(size.Width, size.Height);
+            layout_.DeviceTypeCode = screen_.DeviceTypeCode();
+        }
+    }
+    PanelLoading = false;
+}
+
+void MainForm::cDeviceScreenClick(int row) {
+    screen_.Row = row;
+    ApplyDeviceType();
+    if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
+    PlacePreview();
+}
+
+void MainForm::bRefreshClick() {
+    // The width lands in memory even when the height then proves wrong.
+    screen_.CustomWidth = StrToInt(FromQString(configuration_->ScreenWidthText()));
+    screen_.CustomHeight = StrToInt(FromQString(configuration_->ScreenHeightText()));
+    std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
+    if (!error.empty()) prompter_.ShowError(ToQString(error));
+    if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
+    PlacePreview();
+}
+
+void MainForm::PlacePreview() {
+    if (!preview_ || !configuration_->cLockWindows->isChecked()) return;
+    QRect frame = frameGeometry();
+    WindowPlace place = PlacePreviewBeside(screen_, frame.left(), frame.top(), frame.height(),
+                                           preview_->frameGeometry().width());
+    preview_->move(place.Left, place.Top);
+}
+
+void MainForm::ShowHelp() {
+#ifdef Q_OS_WIN
+    constexpr bool compiledHelpViewer = true;
+#else
+    constexpr bool compiledHelpViewer = false;
+#endif
+    prompter_.OpenHelp(ToQString(HelpDocumentPath(FromQString(programFolder_), compiledHelpViewer)));
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    if (layout_.Modified && !prompter_.Confirm(tr(CloseQuestion))) {
+        event->ignore();
+        return;
+    }
+    WriteSettingsAtClose();
+    event->accept();
+}
+
+void MainForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    PlacePreview();
+}
+
+void MainForm::WriteSettingsAtClose() {
+    DesignerSettings settings = CurrentSettings();
+    if (screen_.Row == CustomDeviceRow) {
+        // The fields as typed, when they hold numbers; a close never fails on them.
+        settings.Screen.CustomWidth =
+            TryStrToInt(FromQString(configuration_->ScreenWidthText())).value_or(screen_.CustomWidth);
+        settings.Screen.CustomHeight = TryStrToInt(FromQString(configuration_->ScreenHeightText()))
+                                           .value_or(screen_.CustomHeight);
+    }
+    std::string error = WriteDesignerSettingsAtClose(settingsFile_, settings);
+    if (error.empty())
+        error = StoreWindowPosition(settingsFile_, MainFormWriteSection, {x(), y()});
+    if (!error.empty()) prompter_.ShowError(ToQString(error));
+}
+
+} // namespace roamplot

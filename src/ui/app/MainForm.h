@@ -1,0 +1,107 @@
+#pragma once
+// The main window: owns the layout, the catalogues and the settings for the
+// life of the process, and works as one with the preview window.
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+#include "core/app/DesignerSettings.h"
+#include "core/app/DeviceScreen.h"
+#include "core/app/SettingsFile.h"
+#include "core/model/ParameterCatalogue.h"
+#include "core/model/ScreenLayout.h"
+#include "ui/app/Prompter.h"
+
+class QTabWidget;
+
+namespace roamplot {
+
+class ConfigurationTab;
+class PageDesignerTab;
+class PreviewWindow;
+
+inline constexpr const char* ProgramTitle = "RoamplotCE Screen Designer v2.16";
+inline constexpr const char* SettingsFileName = "RoamCE_Screen_Designer.ini";
+inline constexpr const char* CloseQuestion =
+    "Changes have been made which have not been saved. Close the Settings Manager and cancel "
+    "the changes?";
+
+class MainForm : public QWidget {
+    Q_OBJECT
+  public:
+    enum TabIndex { PageDesignerTabIndex = 0, KeyTabIndex = 1, ConfigurationTabIndex = 2 };
+
+    // Reads the catalogue and the settings of the program folder into the controls.
+    MainForm(const QString& programFolder, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // Creates the preview window, sized for the stored device screen.
+    void CreatePreview();
+
+    ScreenLayout& Layout() { return layout_; }
+    const ParameterCatalogue& Catalogue() const { return catalogue_; }
+    const SettingsFile& Settings() const { return settingsFile_; }
+    Prompter& Prompts() { return prompter_; }
+    const QString& ProgramFolder() const { return programFolder_; }
+    PreviewWindow* Preview() const { return preview_.get(); }
+    const DeviceScreen& Screen() const { return screen_; }
+    ConfigurationTab* Configuration() const { return configuration_; }
+    PageDesignerTab* PageDesigner() const { return pageDesigner_; }
+    QTabWidget* Tabs() const { return tabs_; }
+
+    // While raised, no property handler reacts: filling controls is not an edit.
+    bool PanelLoading = false;
+
+    const std::string& ParameterFileName() const { return heldSettings_.ParameterFileName; }
+    const std::string& KeyFileName() const { return heldSettings_.KeyFileName; }
+    void SetParameterFileName(const std::string& name);
+    void SetKeyFileName(const std::string& name);
+    void UpdateCaption();
+
+    // Problems found while starting (for example in the catalogues), told once.
+    void AddStartupProblem(const QString& text) { startupProblems_ << text; }
+    const QStringList& StartupProblems() const { return startupProblems_; }
+
+    // The settings as the controls hold them now.
+    DesignerSettings CurrentSettings() const;
+
+    void ApplyDeviceType();
+    void PlacePreview();
+    void ShowHelp();
+
+    // Runs a command behind the general error handler.
+    template <class Command> void Guarded(Command&& command);
+
+  public slots:
+    void cDeviceScreenClick(int row);
+    void bRefreshClick();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+  private:
+    void WriteSettingsAtClose();
+
+    QString programFolder_;
+    Prompter& prompter_;
+    SettingsFile settingsFile_;
+    ScreenLayout layout_;
+    ParameterCatalogue catalogue_;
+    DesignerSettings heldSettings_; // the settings no control of this window holds
+    DeviceScreen screen_;
+    QStringList startupProblems_;
+
+    QTabWidget* tabs_;
+    PageDesignerTab* pageDesigner_;
+    ConfigurationTab* configuration_;
+    std::unique_ptr<PreviewWindow> preview_;
+};
+
+} // namespace roamplot
+
+#include "ui/app/CommandGuard.h"
+
+template <class Command> void roamplot::MainForm::Guarded(Command&& command) {
+    RunGuarded(prompter_, std::forward<Command>(command));
+}

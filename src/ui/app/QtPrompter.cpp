@@ -1,0 +1,73 @@
+#include "ui/app/QtPrompter.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+#include "ui/app/TimedMessage.h"
+
+namespace roamplot {
+
+void QtPrompter::ShowMessage(const QString& text) {
+    QMessageBox::information(parent_, QApplication::applicationName(), text);
+}
+
+bool QtPrompter::Confirm(const QString& text) {
+    return QMessageBox::question(parent_, QApplication::applicationName(), text,
+                                 QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+namespace {
+QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request) {
+    auto* dialog = new QFileDialog(parent, request.Title);
+    dialog->setNameFilter(request.Filter);
+    dialog->setDefaultSuffix(request.DefaultExtension);
+    if (!request.InitialFile.isEmpty()) dialog->selectFile(request.InitialFile);
+    return dialog;
+}
+
+QString Run(QFileDialog* dialog) {
+    QString chosen;
+    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+        chosen = dialog->selectedFiles().constFirst();
+    delete dialog;
+    return chosen;
+}
+} // namespace
+
+QString QtPrompter::AskOpenFileName(const FileDialogRequest& request) {
+    QFileDialog* dialog = MakeDialog(parent_, request);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return Run(dialog);
+}
+
+QString QtPrompter::AskSaveFileName(const FileDialogRequest& request) {
+    QFileDialog* dialog = MakeDialog(parent_, request);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    return Run(dialog);
+}
+
+void QtPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) {
+    TimedMessage message(kind, durationMs, text, parent_);
+    message.exec();
+}
+
+void QtPrompter::OpenHelp(const QString& document) {
+    // A compiled help file goes to the system's help viewer, anything else to the browser.
+    if (document.contains(".chm", Qt::CaseInsensitive)) {
+        QProcess::startDetached("hh.exe", {document});
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(document));
+}
+
+void QtPrompter::ShowError(const QString& text) {
+    QMessageBox::critical(parent_, QApplication::applicationName(), text);
+}
+
+} // namespace roamplot

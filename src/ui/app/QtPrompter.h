@@ -1,0 +1,25 @@
+#pragma once
+// The prompter of the running program: the real dialogs.
+#include "ui/app/Prompter.h"
+
+class QWidget;
+
+namespace roamplot {
+
+class QtPrompter : public Prompter {
+  public:
+    void SetParentWindow(QWidget* window) { parent_ = window; }
+
+    void ShowMessage(const QString& text) override;
+    bool Confirm(const QString& text) override;
+    QString AskOpenFileName(const FileDialogRequest& request) override;
+    QString AskSaveFileName(const FileDialogRequest& request) override;
+    void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) override;
+    void OpenHelp(const QString& document) override;
+    void ShowError(const QString& text) override;
+
+  private:
+    QWidget* parent_ = nullptr;
+};
+
+} // namespace roamplot

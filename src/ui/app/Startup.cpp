@@ -1,0 +1,30 @@
+#include "ui/app/Startup.h"
+
+#include <QFileInfo>
+
+#include "ui/app/SplashWindow.h"
+#include "ui/preview/PreviewWindow.h"
+
+namespace roamplot {
+
+std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& prompter) {
+    if (!QFileInfo::exists(programFolder + "/Parameters.dat") ||
+        !QFileInfo::exists(programFolder + "/commands.dat")) {
+        prompter.ShowMessage(MissingFilesMessage);
+        return nullptr;
+    }
+    auto form = std::make_unique<MainForm>(programFolder, prompter);
+    form->CreatePreview();
+
+    SplashWindow splash;
+    splash.ShowCentred();
+    splash.hide();
+
+    form->show();
+    form->Preview()->show();
+    form->PlacePreview();
+    for (const QString& problem : form->StartupProblems()) prompter.ShowMessage(problem);
+    return form;
+}
+
+} // namespace roamplot

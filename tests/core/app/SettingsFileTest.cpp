@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "core/app/DesignerSettings.h"
+#include "core/app/HelpDocument.h"
+#include "core/app/SettingsFile.h"
+#include "plain/TempFolder.h"
+
+using namespace roamplot;
+using roamplot::test::TempFolder;
+
+TEST(SettingsFile, MatchesNamesWithoutCaseAndKeepsOtherLines) {
+    TempFolder folder;
+    std::string path = folder.Write("s.ini", "; kept comment\r\n[settings]\r\nno of pages=7\r\n"
+                                             "[Other]\r\nMine=yes\r\n");
+    SettingsFile file(path);
+    EXPECT_EQ(file.ReadInt("Settings", "No of Pages", 5), 7);
+    EXPECT_EQ(file.WriteString("Settings", "Snap Pixels", "15"), "");
+    std::string text = folder.Read("s.ini");
+    EXPECT_NE(text.find("Snap Pixels=15"), std::string::npos) << text;
+    EXPECT_NE(text.find("; kept comment"), std::string::npos);
+    EXPECT_NE(text.find("Mine=yes"), std::string::npos);
+    EXPECT_EQ(text.find(" = "), std::string::npos);
+}
+
+TEST(SettingsFile, ValuesThatAreNotNumbersReadAsDefaults) {
+    TempFolder folder;
+    SettingsFile file(folder.Write("s.ini", "[Settings]\nNo of Pages=many\nUse Snap=2\nLock Windows=x\n"));
+    EXPECT_EQ(file.ReadInt("Settings", "No of Pages", 5), 5);
+    EXPECT_TRUE(file.ReadBool("Settings", "Use Snap", false));
+    EXPECT_TRUE(file.ReadBool("Settings", "Lock Windows", true));
+    EXPECT_FALSE(file.ReadBool("Settings", "Lock Windows", false));
+    EXPECT_EQ(file.ReadString("Nowhere", "Key", "fallback"), "fallback");
+}
+
+TEST(SettingsFile, AMissingFileGivesDefaultsAndIsCreatedAtTheFirstWrite) {
+    TempFolder folder;
+    SettingsFile file(folder.File("new.ini"));
+    DesignerSettings s = ReadDesignerSettings(file);
+    EXPECT_EQ(s.NumberOfPages, 5);
+    EXPECT_EQ(s.AdjustStep, "1");
+    EXPECT_EQ(s.SnapInterval, "10");
+    EXPECT_FALSE(s.UseSnap);
+    EXPECT_FALSE(s.LockWindows);
+    EXPECT_EQ(s.DeviceFolder, "\\Roamplot 2");
+    for (int b = 1; b <= 10; ++b) EXPECT_EQ(s.ButtonKeyCodes[b - 1], std::to_string(192 + b));
+    EXPECT_EQ(s.Screen.Row, 0);
+    EXPECT_EQ(s.Screen.CustomWidth, 480);
+    EXPECT_EQ(s.Screen.CustomHeight, 240);
+    EXPECT_EQ(file.WriteInt("Settings", "Device Type", 3), "");
+    EXPECT_EQ(folder.Read("new.ini"), "[Settings]\nDevice Type=3\n");
+}
+
+TEST(DesignerSettings, CloseWritesTheCustomSizeOnlyForTheCustomRow) {
+    TempFolder folder;
+    SettingsFile file(folder.Write("s.ini", "[Settings]\nCustom Device Width=800\n"));
+    DesignerSettings s;
+    s.Screen.Row = 3;
+    s.Screen.CustomWidth = 111;
+    ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
+    EXPECT_EQ(file.ReadInt("Settings", "Custom Device Width", 0), 800);
+    EXPECT_EQ(file.ReadInt("Settings", "Device Type", 0), 3);
+    EXPECT_EQ(file.ReadString("Settings", "Custom Device Height", "none"), "none");
+    s.Screen.Row = CustomDeviceRow;
+    ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
+    EXPECT_EQ(file.ReadInt("Settings", "Custom Device Width", 0), 111);
+}
+
+TEST(DesignerSettings, ReadsBackWhatTheCloseWrote) {
+    TempFolder folder;
+    SettingsFile file(folder.File("s.ini"));
+    DesignerSettings s;
+    s.NumberOfPages = 12;
+    s.AdjustStep = "3";
+    s.SnapInterval = "X5";
+    s.UseSnap = true;
+    s.DeviceFolder = "\\Storage Card\\Nav";
+    s.DefaultUnits = {2, 1, 1, 1};
+    s.ButtonKeyCodes[9] = "250";
+    s.ParameterFileName = "/home/u/trip.par1";
+    s.KeyFileName = "keys.key2";
+    ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
+    DesignerSettings back = ReadDesignerSettings(file);
+    EXPECT_EQ(back.NumberOfPages, 12);
+    EXPECT_EQ(back.SnapInterval, "X5");
+    EXPECT_TRUE(back.UseSnap);
+    EXPECT_EQ(back.DeviceFolder, "\\Storage Card\\Nav");
+    EXPECT_EQ(back.DefaultUnits, s.DefaultUnits);
+    EXPECT_EQ(back.ButtonKeyCodes[9], "250");
+    EXPECT_EQ(back.ParameterFileName, "/home/u/trip.par1");
+    EXPECT_EQ(back.KeyFileName, "keys.key2");
+    std::string text = folder.Read("s.ini");
+    for (const char* line : {"[Parameters]", "[Buttons]", "Filename=keys.key2", "[Default Units]",
+                             "Speed=2", "[Button Defaults]", "Button 10=250", "RoamplotCE Folder="})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
+TEST(WindowPosition, ClampsToTheScreen) {
+    EXPECT_EQ(ClampWindowPosition(5000, 20, 1024, 768), (WindowPosition{100, 20}));
+    EXPECT_EQ(ClampWindowPosition(256, -30, 1024, 768), (WindowPosition{256, 0}));
+    EXPECT_EQ(ClampWindowPosition(10, 900, 1024, 768), (WindowPosition{10, 100}));
+    TempFolder folder;
+    SettingsFile file(folder.Write("s.ini", "[Device]\nLeft=abc\nTop=44\n"));
+    EXPECT_EQ(RestoreWindowPosition(file, "device", 256, 20, 1024, 768), (WindowPosition{256, 44}));
+    EXPECT_EQ(RestoreWindowPosition(file, "MainForm", 256, 20, 1024, 768), (WindowPosition{256, 20}));
+}
+
+TEST(HelpDocument, UsesTheCompiledHelpOnlyWhereItCanBeShown) {
+    TempFolder folder;
+    EXPECT_EQ(HelpDocumentPath(folder.Path(), true), folder.Path() + "/help/index.html");
+    folder.Write("RoamCE_screen_Designer.chm", "x");
+    EXPECT_EQ(HelpDocumentPath(folder.Path(), true),
+              folder.Path() + "/RoamCE_screen_Designer.chm::/RoamCE_screen_designer.html");
+    EXPECT_EQ(HelpDocumentPath(folder.Path(), false), folder.Path() + "/help/index.html");
+}

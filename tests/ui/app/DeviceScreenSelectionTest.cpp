@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "plain/TempFolder.h"
+#include "qt/ScriptedPrompter.h"
+#include "ui/app/ConfigurationTab.h"
+#include "ui/app/Startup.h"
+#include "ui/preview/PreviewWindow.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+struct Designer {
+    TempFolder folder;
+    ScriptedPrompter prompter;
+    std::unique_ptr<MainForm> form;
+
+    explicit Designer(const std::string& settings = "") {
+        CopyShippedCatalogues(folder);
+        if (!settings.empty()) folder.Write("RoamCE_Screen_Designer.ini", settings);
+        form = StartDesigner(QString::fromStdString(folder.Path()), prompter);
+    }
+    ConfigurationTab* Config() { return form->Configuration(); }
+    void ClickRow(int row) { QTest::mouseClick(Config()->rDeviceScreen[row], Qt::LeftButton); }
+    std::string Ini() { return folder.Read("RoamCE_Screen_Designer.ini"); }
+};
+} // namespace
+
+TEST(DeviceScreenSelection, SameSizeRowsDifferOnlyInTheirCode) {
+    Designer d;
+    d.ClickRow(1);
+    EXPECT_EQ(d.form->Preview()->size(), QSize(330, 250));
+    EXPECT_EQ(d.form->Layout().DeviceTypeCode, "PPC");
+    d.ClickRow(3);
+    EXPECT_EQ(d.form->Preview()->size(), QSize(330, 250));
+    EXPECT_EQ(d.form->Layout().DeviceTypeCode, "HPC");
+    EXPECT_EQ(d.Config()->eScreenWidth->text(), "320");
+    EXPECT_FALSE(d.Config()->bRefresh->isEnabled());
+    EXPECT_FALSE(d.Config()->eScreenHeight->isEnabled());
+}
+
+TEST(DeviceScreenSelection, StoredRowAndCustomSizeAreAppliedAtStart) {
+    Designer d("[Settings]\nDevice Type=7\nCustom Device Width=400\nCustom Device Height=300\n");
+    EXPECT_TRUE(d.Config()->rDeviceScreen[7]->isChecked());
+    EXPECT_EQ(d.Config()->eScreenWidth->text(), "400");
+    EXPECT_TRUE(d.Config()->bRefresh->isEnabled());
+    EXPECT_EQ(d.form->Preview()->size(), QSize(410, 310));
+    EXPECT_EQ(d.form->Layout().DeviceTypeCode, "Custom");
+}
+
+TEST(DeviceScreenSelection, RefreshStoresTheCustomSizeAtOnce) {
+    Designer d;
+    d.ClickRow(7);
+    ASSERT_TRUE(d.Config()->eScreenWidth->isEnabled());
+    EXPECT_EQ(d.Config()->eScreenWidth->text(), "480");
+    d.Config()->eScreenWidth->clear();
+    QTest::keyClicks(d.Config()->eScreenWidth, "800");
+    d.Config()->eScreenHeight->clear();
+    QTest::keyClicks(d.Config()->eScreenHeight, "480");
+    QTest::mouseClick(d.Config()->bRefresh, Qt::LeftButton);
+    std::string ini = d.Ini();
+    EXPECT_NE(ini.find("Custom Device Width=800"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Custom Device Height=480"), std::string::npos) << ini;
+    EXPECT_EQ(d.form->Preview()->size(), QSize(810, 490));
+}
+
+TEST(DeviceScreenSelection, RefreshWithTextThatIsNotANumberChangesNothingOnDisk) {
+    Designer d;
+    d.ClickRow(7);
+    d.Config()->eScreenWidth->setText("500");
+    d.Config()->eScreenHeight->setText("ABC");
+    QTest::mouseClick(d.Config()->bRefresh, Qt::LeftButton);
+    EXPECT_EQ(d.prompter.Of("error"), QStringList{"'ABC' is not a valid integer value"});
+    EXPECT_EQ(d.Ini().find("Custom Device"), std::string::npos);
+    EXPECT_EQ(d.form->Preview()->size(), QSize(490, 250));
+    EXPECT_EQ(d.form->Screen().CustomWidth, 500);
+}
+
+TEST(DeviceScreenSelection, CloseOnAFixedRowWritesOnlyTheRow) {
+    Designer d("[Settings]\nCustom Device Width=800\nCustom Device Height=480\n");
+    d.ClickRow(3);
+    ASSERT_TRUE(d.form->close());
+    std::string ini = d.Ini();
+    EXPECT_NE(ini.find("Device Type=3"), std::string::npos);
+    EXPECT_NE(ini.find("Custom Device Width=800"), std::string::npos);
+    EXPECT_NE(ini.find("Custom Device Height=480"), std::string::npos);
+}
+
+TEST(DeviceScreenSelection, LockedPreviewFollowsTheMainWindow) {
+    Designer d;
+    d.Config()->cLockWindows->setChecked(true);
+    d.ClickRow(0);
+    d.form->move(100, 40);
+    EXPECT_EQ(d.form->Preview()->frameGeometry().width(), 250);
+    EXPECT_EQ(d.form->Preview()->pos(), QPoint(0, d.form->frameGeometry().top()));
+
+    d.ClickRow(4);
+    QRect main = d.form->frameGeometry();
+    EXPECT_EQ(d.form->Preview()->pos(), QPoint(main.left(), main.top() + main.height()));
+
+    d.Config()->cLockWindows->setChecked(false);
+    d.form->move(300, 60);
+    EXPECT_EQ(d.form->Preview()->pos(), QPoint(main.left(), main.top() + main.height()));
+}
