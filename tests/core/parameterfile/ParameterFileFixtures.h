@@ -1,0 +1,33 @@
+#pragma once
+// Shared pieces of the parameter file tests: pictures, a plain thumbnail
+// renderer, a small catalogue and the hand-written fixture files.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/model/Dib.h"
+#include "core/model/ParameterCatalogue.h"
+#include "core/model/ParameterFileWriter.h"
+#include "core/model/ScreenLayout.h"
+
+namespace roamplot::test {
+
+// A picture of the given size and depth whose bytes follow a pattern seeded by `seed`.
+Dib PatternDib(int width, int height, int bitCount, int seed);
+// 4 x 2, 24 bits: the bottom row red, the top row blue.
+Dib ArrowDib();
+// Every page's thumbnail is 2 x 1 pixels of blue 0x11, green 0x22, red 0x33,
+// so the thumbnail lines do not depend on fonts.
+ThumbnailRenderer PlainThumbnail();
+
+// A catalogue with a speed (12, sample 12.5), an altitude (20), a position
+// (164, sample 12.345), a text (5), a map (2), a background (400) and a button (1005).
+const ParameterCatalogue& SmallCatalogue();
+
+std::string Fixture(const std::string& name);
+
+// A box in use with the reset values of a cleared slot.
+ParameterBox NewBox(int page, const char* kind, const char* id, int left, int top, int width,
+                    int height);
+
+} // namespace roamplot::test

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "ParameterFileFixtures.h"
+#include "core/model/FieldFunctions.h"
+#include "core/model/ParameterFileWriter.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+
+DeviceScreen Screen(int row) {
+    DeviceScreen screen;
+    screen.Row = row;
+    return screen;
+}
+
+std::string Compose(const ScreenLayout& layout, int row = 0,
+                    const ThumbnailRenderer& thumbnail = PlainThumbnail()) {
+    return ComposeParameterFile(layout, Screen(row), thumbnail).Bytes;
+}
+
+ScreenLayout PagesLayout() {
+    ScreenLayout layout;
+    layout.PageAt(1).PageName = "Main, left";
+    ParameterBox map = NewBox(1, "map", "2", 0, 0, 240, 200);
+    map.BorderWidth = 2;
+    map.BorderColor = MakeColour(0, 0, 160);
+    map.TitleText = "not stored";
+
+    ParameterBox text = NewBox(1, "txt", "5", 10, 20, 100, 30);
+    text.TitleText = "Speed, km";
+    text.TitleFontSize = 9;
+    text.TitleBackStyle = 1;
+    text.BorderWidth = 2;
+    text.BorderRadius = 3;
+    text.BorderColor = MakeColour(10, 20, 30);
+
+    ParameterBox speed = NewBox(1, "sp", "12", 0, 200, 120, 40);
+    speed.TitleText = "Speed";
+    speed.BorderRadius = 4;
+    speed.Justification = "L";
+    speed.TextBackStyle = 3;
+    speed.Units = "kph";
+    speed.ShowUnits = 0;
+    speed.Decimals = "2";
+    speed.TestText = "never written";
+
+    ParameterBox background = NewBox(1, "bg", "400", 120, 200, 120, 40);
+    background.BorderWidth = 0;
+    background.BorderColor = Grey;
+    background.TextBackColor = MakeColour(200, 100, 50);
+    background.TextBackStyle = 1;
+    background.SymbolPlacement = 2; // placed, but there is no picture
+
+    ParameterBox button = NewBox(1, "bb", "1005", 0, 250, 60, 30);
+    button.TitleText = "Menu";
+    button.TitleFontSize = 8;
+    button.TitleBackColor = MakeColour(64, 64, 64);
+    button.TitleBackStyle = 2;
+    button.ButtonStyle = 1;
+    button.BorderWidth = 5; // a button's border is not stored
+
+    ParameterBox altitude = NewBox(1, "mp", "020", 120, 250, 120, 31);
+    altitude.TitleText = "Alt";
+    altitude.TitleFontSize = 10;
+    altitude.TitleForeColor = Black;
+    altitude.TitleBackColor = MakeColour(255, 255, 0);
+    altitude.TitleBackStyle = 2;
+    altitude.BorderWidth = 3;
+    altitude.BorderColor = MakeColour(0, 255, 0);
+    altitude.Justification = "R";
+    altitude.TextFontSize = 14;
+    altitude.TextForeColor = MakeColour(1, 2, 3);
+    altitude.TextBackColor = MakeColour(4, 5, 6);
+    altitude.TextBackStyle = 2;
+    altitude.Units = "feet";
+
+    ParameterBox position = NewBox(1, "np", "164", 0, 0, 1, 1);
+    int slot = 1;
+    for (const ParameterBox* box :
+         {&map, &text, &speed, &background, &button, &altitude, &position}) {
+        if (slot == 7) layout.Box(1, slot++) = NewBox(1, "new", "0", 5, 5, 60, 30);
+        layout.Box(1, slot++) = *box;
+    }
+    // Page 2 stays empty; page 3 holds only a box whose parameter was not chosen.
+    layout.Box(3, 1) = NewBox(3, "new", "0", 0, 0, 60, 30);
+    return layout;
+}
+
+ScreenLayout SymbolsLayout() {
+    ScreenLayout layout;
+    layout.DeviceTypeCode = "HPC";
+    ParameterBox hello = NewBox(1, "txt", "1", 0, 0, 50, 20);
+    hello.TitleText = "Hello";
+    layout.Box(1, 1) = hello;
+
+    ParameterBox go = NewBox(1, "bb", "1001", 50, 0, 40, 40);
+    go.TitleText = "Go";
+    go.SymbolPlacement = 1;
+    go.Symbol = ArrowDib();
+    go.SymbolFile = "C:\\Symbols\\arrow.bmp";
+    layout.Box(1, 2) = go;
+
+    ParameterBox stop = NewBox(1, "bb", "1002", 90, 0, 40, 40);
+    stop.TitleText = "Stop";
+    stop.Symbol = PatternDib(3, 3, 8, 1); // a picture that is not placed is not written
+    stop.SymbolFile = "C:\\Symbols\\stop.bmp";
+    layout.Box(1, 3) = stop;
+
+    for (int s = 1; s <= 6; ++s) layout.Box(4, s) = NewBox(4, "new", "0", 0, 0, 10, 10);
+    ParameterBox back = NewBox(4, "bb", "1001", 0, 100, 40, 40);
+    back.TitleText = "Back";
+    back.ButtonStyle = 3;
+    back.SymbolPlacement = 2;
+    back.Symbol = ArrowDib();
+    back.SymbolFile = go.SymbolFile;
+    layout.Box(4, 7) = back;
+
+    ParameterBox map = NewBox(4, "bg", "401", 40, 100, 100, 100);
+    map.SymbolPlacement = 3;
+    map.Symbol = PatternDib(50, 61, 24, 2);
+    map.SymbolFile = "C:\\Symbols\\big map.bmp";
+    layout.Box(4, 8) = map;
+
+    // A path that is part of another path is a file of its own.
+    ParameterBox zoom = NewBox(4, "bb", "1003", 140, 100, 40, 40);
+    zoom.TitleText = "Zoom";
+    zoom.SymbolPlacement = 4;
+    zoom.Symbol = ArrowDib();
+    zoom.SymbolFile = "arrow.bmp";
+    layout.Box(4, 9) = zoom;
+    return layout;
+}
+
+std::vector<std::string> LinesOf(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "a line without CR LF at byte " << start;
+        if (end == std::string::npos) break;
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(ParameterFileWriter, MatchesHandWrittenFiles) {
+    EXPECT_EQ(Compose(ScreenLayout{}), Fixture("writer_empty.par1"));
+    EXPECT_EQ(Compose(PagesLayout()), Fixture("writer_pages.par1"));
+    EXPECT_EQ(Compose(SymbolsLayout(), 3, nullptr), Fixture("writer_symbols.par1"));
+}
+
+TEST(ParameterFileWriter, EveryKindHasItsFieldCount) {
+    const std::map<std::string, std::size_t> expected{
+        {"map", 10}, {"txt", 16}, {"sp", 24}, {"mp", 24}, {"np", 24}, {"bg", 20}, {"bb", 16}};
+    std::map<std::string, std::size_t> seen;
+    for (const std::string& line : LinesOf(Compose(PagesLayout()))) {
+        if (line.rfind("a1,", 0) != 0) continue;
+        auto fields = SplitFields(line);
+        seen[std::string(fields.at(3))] = fields.size();
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+TEST(ParameterFileWriter, SymbolsAreSharedByFileAndEmbeddedUpTo3000Pixels) {
+    ParameterFileText text = ComposeParameterFile(SymbolsLayout(), Screen(3), nullptr);
+    ASSERT_EQ(text.SymbolList.size(), 3u);
+    EXPECT_EQ(text.SymbolList[0].Reference, "0102");
+    EXPECT_EQ(text.SymbolList[1].Reference, "0408");
+    EXPECT_FALSE(text.SymbolList[1].Embedded());
+
+    ScreenLayout layout;
+    ParameterBox box = NewBox(1, "bb", "1001", 0, 0, 10, 10);
+    box.SymbolPlacement = 1;
+    box.Symbol = PatternDib(50, 60, 24, 3);
+    box.SymbolFile = "exact.bmp";
+    layout.Box(1, 1) = box;
+    box.Symbol = PatternDib(50, 61, 24, 3);
+    box.SymbolFile = "over.bmp";
+    layout.Box(1, 2) = box;
+    std::vector<std::string> symbolRecords;
+    for (const std::string& line : LinesOf(Compose(layout)))
+        if (line.rfind("g1,", 0) == 0) symbolRecords.push_back(line);
+    EXPECT_EQ(symbolRecords,
+              (std::vector<std::string>{"g1,0101,1,9040,exact.bmp", "g1,0102,0,9190,over.bmp"}));
+}
+
+TEST(ParameterFileWriter, BitmapBlockIsCutIntoLinesOf64Digits) {
+    ScreenLayout layout;
+    ParameterBox box = NewBox(1, "bg", "400", 0, 0, 10, 10);
+    box.SymbolPlacement = 1;
+    box.Symbol = PatternDib(16, 16, 24, 4);
+    box.SymbolFile = "sixteen.bmp";
+    layout.Box(1, 1) = box;
+    std::vector<std::string> lines = LinesOf(Compose(layout, 0, nullptr));
+    auto record = std::find(lines.begin(), lines.end(), "g1,0101,1,808,sixteen.bmp");
+    ASSERT_NE(record, lines.end());
+    std::vector<std::size_t> lengths;
+    for (auto line = record + 1; line != lines.end() && *line != "END"; ++line)
+        lengths.push_back(line->size());
+    std::vector<std::size_t> expected(25, 64);
+    expected.push_back(16);
+    EXPECT_EQ(lengths, expected);
+    EXPECT_EQ(lines.back(), "END");
+    // The pixels start after the header, upper case, in stored order.
+    EXPECT_EQ((record + 2)->substr(16, 8), "446382A1");
+}
+
+TEST(ParameterFileWriter, PicturesWithoutAFileAreNeverShared) {
+    ScreenLayout layout;
+    for (int s = 1; s <= 2; ++s) {
+        ParameterBox box = NewBox(1, "bb", "1001", 0, 0, 10, 10);
+        box.SymbolPlacement = 1;
+        box.Symbol = PatternDib(2, 2, 4, s);
+        layout.Box(1, s) = box;
+    }
+    ParameterFileText text = ComposeParameterFile(layout, Screen(0), nullptr);
+    ASSERT_EQ(text.SymbolList.size(), 2u);
+    EXPECT_NE(text.Bytes.find("a1,1,1001,bb,0,0,10,10,,7,(255/255/255),(000/000/128),0,0,1,0102"),
+              std::string::npos);
+}
