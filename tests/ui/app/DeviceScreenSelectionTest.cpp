@@ -97,8 +97,11 @@ TEST(DeviceScreenSelection, LockedPreviewFollowsTheMainWindow) {
     d.Config()->cLockWindows->setChecked(true);
     d.ClickRow(0);
     d.form->move(100, 40);
-    EXPECT_EQ(d.form->Preview()->frameGeometry().width(), 250);
     EXPECT_EQ(d.form->Preview()->pos(), QPoint(0, d.form->frameGeometry().top()));
+    d.form->move(600, 40);
+    EXPECT_EQ(d.form->Preview()->pos(),
+              QPoint(d.form->frameGeometry().left() - d.form->Preview()->frameGeometry().width(),
+                     d.form->frameGeometry().top()));
 
     d.ClickRow(4);
     QRect main = d.form->frameGeometry();

@@ -28,7 +28,7 @@ TEST(TimedMessage, ClosesItselfAfterItsDuration) {
     error.show();
     EXPECT_TRUE(error.Timer().isActive());
     QSignalSpy finished(&error, &QDialog::finished);
-    emit error.Timer().timeout();
+    QMetaObject::invokeMethod(&error.Timer(), "timeout");
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(error.isVisible());
 }
