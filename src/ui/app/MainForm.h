@@ -8,6 +8,8 @@
 #include "core/app/DesignerSettings.h"
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
+#include "core/keymap/CommandCatalogue.h"
+#include "core/keymap/KeyMap.h"
 #include "core/model/ParameterCatalogue.h"
 #include "core/model/ScreenLayout.h"
 #include "ui/app/Prompter.h"
@@ -17,6 +19,7 @@ class QTabWidget;
 namespace roamplot {
 
 class ConfigurationTab;
+class KeyMapTab;
 class PageDesignerTab;
 class PreviewWindow;
 
@@ -47,6 +50,9 @@ class MainForm : public QWidget {
     const DeviceScreen& Screen() const { return screen_; }
     ConfigurationTab* Configuration() const { return configuration_; }
     PageDesignerTab* PageDesigner() const { return pageDesigner_; }
+    KeyMapTab* KeyMapPage() const { return keyMapTab_; }
+    KeyMap& Keys() { return keyMap_; }
+    const CommandCatalogue& Commands() const { return commands_; }
     QTabWidget* Tabs() const { return tabs_; }
 
     // While raised, no property handler reacts: filling controls is not an edit.
@@ -82,12 +88,15 @@ class MainForm : public QWidget {
 
   private:
     void WriteSettingsAtClose();
+    void ReadRememberedKeyFile();
 
     QString programFolder_;
     Prompter& prompter_;
     SettingsFile settingsFile_;
     ScreenLayout layout_;
     ParameterCatalogue catalogue_;
+    CommandCatalogue commands_;
+    KeyMap keyMap_;
     DesignerSettings heldSettings_; // the settings no control of this window holds
     DeviceScreen screen_;
     QStringList startupProblems_;
@@ -95,6 +104,7 @@ class MainForm : public QWidget {
     QTabWidget* tabs_;
     PageDesignerTab* pageDesigner_;
     ConfigurationTab* configuration_;
+    KeyMapTab* keyMapTab_;
     std::unique_ptr<PreviewWindow> preview_;
 };
 
