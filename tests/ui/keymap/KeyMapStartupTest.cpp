@@ -25,8 +25,9 @@ struct Designer {
     ScriptedPrompter prompter;
     std::unique_ptr<MainForm> form;
 
-    void Start(const std::string& settings) {
+    void Start(const std::string& settings, const std::string& commands = "") {
         CopyShippedCatalogues(folder);
+        if (!commands.empty()) folder.Write("commands.dat", commands);
         if (!settings.empty()) folder.Write("RoamCE_Screen_Designer.ini", settings);
         form = StartDesigner(Q(folder.Path()), prompter);
         ASSERT_NE(form, nullptr);
@@ -105,4 +106,16 @@ TEST(KeyMapStartup, CancelOnTheLayoutQuestionDoesNotAskAboutTheKeys) {
     EXPECT_FALSE(designer.form->close());
     EXPECT_EQ(designer.prompter.Of("confirm"), QStringList{CloseQuestion});
     EXPECT_EQ(designer.folder.Read("RoamCE_Screen_Designer.ini"), "");
+}
+
+TEST(KeyMapStartup, ACatalogueTooLongIsToldOnceAndKeepsItsFirst101Commands) {
+    std::string commands;
+    for (int n = 1; n <= 103; ++n)
+        commands += std::to_string(n) + ",Command " + std::to_string(n) + "\r\n";
+    Designer designer;
+    designer.Start("", commands);
+    EXPECT_EQ(designer.prompter.Of("message").size(), 1);
+    EXPECT_TRUE(designer.prompter.Of("message").value(0).contains("101"))
+        << designer.prompter.Shown.join("\n").toStdString();
+    EXPECT_EQ(designer.form->KeyMapPage()->cScreenCommand->count(), 101);
 }
