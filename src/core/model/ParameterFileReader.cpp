@@ -22,7 +22,29 @@ struct FileLine {
 };
 
 bool IsSkipped(std::string_view line) {
-    return TrimSpaces(line).empty() || line.front() == ';';
+    return line.find_first_not_of(' ') == std::string_view::npos || line.front() == ';';
+}
+
+// Field 1 without its blanks; a view, since most lines of a file are bitmap digits.
+std::string_view KeyOf(std::string_view line) {
+    std::string_view key = line.substr(0, line.find(','));
+    const std::size_t first = key.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return key.substr(first, key.find_last_not_of(' ') - first + 1);
+}
+
+// The file's lines as views into its bytes: CR LF, LF and lone CR end a line.
+std::vector<std::string_view> LinesOf(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\n' && bytes[i] != '\r') continue;
+        lines.push_back(bytes.substr(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    return lines;
 }
 
 std::string At(const FileLine& line) {
@@ -38,7 +60,7 @@ struct Load {
     ScreenLayout& Layout;
     DesignerSettings& Settings;
     const ParameterCatalogue& Catalogue;
-    const std::vector<std::string>& Lines;
+    const std::vector<std::string_view>& Lines;
     ParameterFileLoadReport& Report;
 
     FileLine LineAt(std::size_t index) const { return {static_cast<int>(index + 1), Lines[index]}; }
@@ -222,7 +244,7 @@ void ReadVersion2Layout(Load& load) {
         const FileLine at = load.LineAt(i);
         std::string_view line = at.Text;
         if (IsSkipped(line)) continue;
-        const std::string key = GetField(line, 1, "");
+        const std::string_view key = KeyOf(line);
         try {
             if (key == "Device Type") {
                 load.Layout.DeviceTypeCode = GetField(line, 2, "");
@@ -289,7 +311,8 @@ bool IsEndLine(std::string_view line) {
 }
 
 // The lines of the bitmap block after a symbol record, up to the "END" line.
-std::vector<std::string_view> BlockLines(const std::vector<std::string>& lines, std::size_t& i) {
+std::vector<std::string_view> BlockLines(const std::vector<std::string_view>& lines,
+                                         std::size_t& i) {
     std::vector<std::string_view> block;
     for (++i; i < lines.size(); ++i) {
         if (IsEndLine(lines[i])) break;
@@ -303,7 +326,7 @@ void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
     for (std::size_t i = 0; i < load.Lines.size(); ++i) {
         const FileLine at = load.LineAt(i);
         std::string_view line = at.Text;
-        if (IsSkipped(line) || GetField(line, 1, "") != "g1") continue;
+        if (IsSkipped(line) || KeyOf(line) != "g1") continue;
         const std::string reference = GetField(line, 2, "");
         const int32_t flag = GetIntField(line, 3, 0);
         const std::string path = GetField(line, 5, "");
@@ -391,7 +414,7 @@ void ReadVersion1(Load& load) {
         const FileLine at = load.LineAt(i);
         std::string_view line = at.Text;
         if (IsSkipped(line)) continue;
-        const std::string key = GetField(line, 1, "");
+        const std::string_view key = KeyOf(line);
         try {
             if (key == "pg1") {
                 const int32_t page = GetIntField(line, 2, 1);
@@ -430,10 +453,10 @@ void ReadVersion1(Load& load) {
     }
 }
 
-int DecideVersion(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
+int DecideVersion(const std::vector<std::string_view>& lines) {
+    for (std::string_view line : lines) {
         if (IsSkipped(line)) continue;
-        const std::string key = GetField(line, 1, "");
+        const std::string_view key = KeyOf(line);
         if (key == "p1") return 1;
         if (key == "a1") return 2;
     }
@@ -459,7 +482,7 @@ ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSetting
                                            std::string_view bytes,
                                            const SymbolFileLoader& loadSymbolFile) {
     ParameterFileLoadReport report;
-    const std::vector<std::string> lines = SplitLines(bytes);
+    const std::vector<std::string_view> lines = LinesOf(bytes);
     report.Version = DecideVersion(lines);
     Load load{layout, settings, catalogue, lines, report};
     if (report.Version == 1) {
