@@ -10,8 +10,6 @@
 namespace roamplot {
 
 namespace {
-constexpr int TranslucentAlpha = 170;
-
 // Colour values 1 to 6 stand for the handheld's stock gradients.
 constexpr std::array<GradientColours, 6> StockGradients{{
     {MakeColour(57, 109, 165), MakeColour(149, 182, 219)},
@@ -57,14 +55,6 @@ void GradientFill(BoxCanvas& canvas, int x1, int y1, int x2, int y2, Colour colo
 
 void TranslucentFill(BoxCanvas& canvas, const QPainterPath& shape, Colour colour) {
     canvas.BlendPath(shape, colour);
-}
-
-int TranslucentSourceChannel(int value) {
-    return Nearest(value * TranslucentAlpha / 255.0);
-}
-
-int TranslucentBlend(int source, int below) {
-    return source + Nearest(below * (255 - TranslucentAlpha) / 255.0);
 }
 
 } // namespace roamplot

@@ -1,0 +1,86 @@
+// Composing a full page: 32 boxes of mixed kinds, special drawings included,
+// on a 480 x 272 screen.
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+#include "core/app/DeviceScreen.h"
+#include "render/DibImage.h"
+#include "render/PageCompositor.h"
+#include "render/artwork/PreviewPictures.h"
+
+using namespace roamplot;
+
+namespace {
+
+ScreenLayout FullPage() {
+    ScreenLayout layout;
+    const char* specials[] = {"150", "151", "163", "168", "169", "170", "172", "173", "174", "360"};
+    QImage symbolImage(16, 16, QImage::Format_RGB32);
+    symbolImage.fill(QColor(20, 90, 200));
+    symbolImage.setPixel(0, 0, qRgb(255, 0, 255));
+    const Dib symbol = DibFromQImage(symbolImage);
+    for (int slot = 1; slot <= SlotsPerPage; ++slot) {
+        ParameterBox& box = layout.Box(1, slot);
+        const int i = slot - 1;
+        box.PageNo = 1;
+        box.Left = (i % 8) * 60;
+        box.Top = (i / 8) * 58;
+        box.Width = 60;
+        box.Height = 58;
+        box.TitleText = "Title";
+        box.TestText = "37.4";
+        box.Units = "kph";
+        box.ParameterId = std::to_string(slot);
+        box.TextBackStyle = i % 4;
+        box.TitleBackStyle = (i / 4) % 4;
+        if (i < 10) {
+            box.Kind = specials[i][0] == '3' ? BoxKind::NavParameter : BoxKind::MultiParameter;
+            box.ParameterId = specials[i];
+        } else if (i < 14) {
+            box.Kind = BoxKind::Button;
+            box.Symbol = symbol;
+            box.SymbolPlacement = i - 10 + 1;
+        } else if (i < 16) {
+            box.Kind = BoxKind::Background;
+            box.Symbol = symbol;
+            box.SymbolPlacement = 3;
+        } else if (i < 18) {
+            box.Kind = BoxKind::Text;
+        } else if (i == 18) {
+            box.Kind = BoxKind::Map;
+        } else {
+            box.Kind = BoxKind::SingleParameter;
+        }
+        box.Selected = i == 20 ? 1 : 0;
+    }
+    return layout;
+}
+
+void ComposeFullPage(benchmark::State& state) {
+    const ScreenLayout layout = FullPage();
+    RenderContext context;
+    DeviceScreen screen;
+    screen.Row = 5; // 480 x 272
+    context.DrawArea = screen.DrawArea();
+    GeneratedPictures(); // drawn once per process, not per page
+    for (auto _ : state) {
+        QImage page = ComposePage(layout, 1, context);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+BENCHMARK(ComposeFullPage)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
