@@ -233,6 +233,7 @@ Section SpecialDrawings() {
     gradient.TextBackStyle = 1;
     gradient.TextBackColor = MakeColour(60, 140, 220);
     gradient.Units = "knots";
+    gradient.TitleText = "speed profile (knots)";
     s.Cells.push_back({QStringLiteral("151 in knots, gradient plot"), gradient, {}});
     return s;
 }

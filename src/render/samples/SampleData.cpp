@@ -1,7 +1,9 @@
 #include "render/samples/SampleData.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace roamplot {
 
@@ -78,6 +80,20 @@ double Ridges(double t) {
            265.0 * std::exp(-std::pow((t - 0.62) / 0.07, 2));
 }
 
+// Two junctions and home, as ranges of points [first, last).
+constexpr std::array<std::pair<int, int>, 3> Stops{{{40, 46}, {300, 304}, {590, TrackPointCount}}};
+
+// 0 while stopped, rising to 1 over the six points before and after a stop.
+double StopFactor(int i) {
+    double factor = 1.0;
+    for (const auto& [first, last] : Stops) {
+        if (i >= first && i < last) return 0.0;
+        const int away = i < first ? first - i : i - last + 1;
+        factor = std::min(factor, away / 6.0);
+    }
+    return factor;
+}
+
 std::vector<TrackPoint> MakeTrack() {
     std::vector<TrackPoint> track;
     track.reserve(TrackPointCount);
@@ -87,12 +103,11 @@ std::vector<TrackPoint> MakeTrack() {
         const double t = i * step;
         const double altitude =
             Ridges(t) + 35.0 * t * std::sin(2 * Pi * 7 * t) + 12.0 * std::sin(2 * Pi * 23 * t);
-        // Slower uphill, faster downhill, stopped at two junctions and at home.
+        // Slower uphill, faster downhill, braking into the stops.
         const double slope = Ridges(t + step) - Ridges(t);
-        const bool stopped = (i >= 40 && i < 46) || (i >= 300 && i < 304) || i >= 590;
-        const double speed =
-            stopped ? 0.0
-                    : std::clamp(7.5 - 0.55 * slope + 0.9 * std::sin(2 * Pi * 31 * t), 1.2, 16.5);
+        const double cruising =
+            std::clamp(7.5 - 0.55 * slope + 0.9 * std::sin(2 * Pi * 31 * t), 1.2, 16.5);
+        const double speed = cruising * StopFactor(i);
         if (i > 0) distance += speed * 10.0 / 1000.0; // a point every 10 seconds
         track.push_back({std::round(altitude * 10) / 10, std::round(speed * 100) / 100,
                          std::round(distance * 1000) / 1000});
