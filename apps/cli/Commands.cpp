@@ -1,11 +1,17 @@
 #include "CliCommand.h"
 #include "KeyCommands.h"
+#include "ParameterCommands.h"
 
 namespace roamplot::cli {
 
 const std::vector<CliCommand>& AllCommands() {
     static const std::vector<CliCommand> commands{
-        {"dump", "dump FILE.key1|FILE.key2   print the file's contents as JSON", RunDump},
+        {"dump", "dump FILE.par1|FILE.key1|FILE.key2   print the file's contents as JSON", RunDump},
+        {"resave", "resave IN.par1 OUT.par1   load a parameter file and write it back", RunResave},
+        {"render", "render IN.par1 OUT.png [--page N] [--zoom K]   draw a page as the preview does",
+         RunRender},
+        {"check", "check FILE.par1   list what loading the file drops, clamps or cannot find",
+         RunCheck},
         {"keys", "keys IN.key1|IN.key2 OUT.key2   rewrite a key file with this folder's key codes",
          RunKeys},
     };

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <cstdio>
 
+#include "ParameterCommands.h"
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
 #include "core/io/FileIo.h"
@@ -95,8 +96,7 @@ int RunDump(CliContext& context) {
         return 2;
     }
     if (KeyFileGrammarOf(context.Arguments[0]) != KeyFileGrammar::None) return DumpKeyFile(context);
-    context.Err << "roamplot-cli: dump reads .key1 and .key2 files\n";
-    return 2;
+    return DumpParameterFile(context);
 }
 
 int RunKeys(CliContext& context) {

@@ -1,0 +1,10 @@
+#pragma once
+// JSON output of the companion's commands.
+#include <string>
+
+namespace roamplot::cli {
+
+// A JSON string (UTF-8, quoted and escaped) of Windows-1252 text.
+std::string JsonString(const std::string& windows1252);
+
+} // namespace roamplot::cli

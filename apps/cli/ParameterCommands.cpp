@@ -1,0 +1,263 @@
+#include "ParameterCommands.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <memory>
+#include <sstream>
+
+#include "JsonText.h"
+#include "core/app/DesignerSettings.h"
+#include "core/app/SettingsFile.h"
+#include "core/io/FileIo.h"
+#include "core/model/DibFile.h"
+#include "core/model/FieldFunctions.h"
+#include "core/model/ParameterFileReader.h"
+#include "core/model/ParameterFileWriter.h"
+#include "render/PageCompositor.h"
+#include "render/PageThumbnail.h"
+#include "render/RenderContext.h"
+#include "render/TextCodec.h"
+
+namespace roamplot::cli {
+
+namespace {
+
+constexpr const char* SettingsFileName = "RoamCE_Screen_Designer.ini";
+constexpr int ReadFailed = 2;
+
+// A layout loaded as the designer loads it, with the catalogue and settings of the program folder.
+struct Loaded {
+    ParameterCatalogue Catalogue;
+    DesignerSettings Settings;
+    ScreenLayout Layout;
+    ParameterFileLoadReport Report;
+};
+
+SymbolFileResult ReadSymbolFile(const std::string& path) {
+    DibReadResult read = ReadDibFromBmpFile(path);
+    return {std::move(read.Picture), read.Error};
+}
+
+// Nothing when the file cannot be read (the reason has been told).
+std::unique_ptr<Loaded> Load(CliContext& context, const std::string& path) {
+    auto loaded = std::make_unique<Loaded>();
+    const std::string cataloguePath = context.ProgramFolder + "/Parameters.dat";
+    if (!FileExists(cataloguePath)) {
+        context.Err << "roamplot-cli: " << cataloguePath << " is missing\n";
+        return nullptr;
+    }
+    loaded->Catalogue.LoadFile(cataloguePath);
+    loaded->Settings =
+        ReadDesignerSettings(SettingsFile(context.ProgramFolder + "/" + SettingsFileName));
+    GiveCreationValues(loaded->Layout);
+    loaded->Report = LoadParameterFile(loaded->Layout, loaded->Settings, loaded->Catalogue, path,
+                                       ReadSymbolFile);
+    if (!loaded->Report.Readable) {
+        context.Err << "roamplot-cli: " << loaded->Report.ReadError << "\n";
+        return nullptr;
+    }
+    return loaded;
+}
+
+// Text drawing needs the GUI application; without a display it draws offscreen.
+class GuiSession {
+  public:
+    GuiSession() {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!QGuiApplication::instance()) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+
+  private:
+    int argc_ = 1;
+    char name_[13] = "roamplot-cli";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+class JsonObject {
+  public:
+    JsonObject& Add(const char* key, const std::string& value) {
+        return Raw(key, JsonString(value));
+    }
+    JsonObject& Add(const char* key, const char* value) { return Raw(key, JsonString(value)); }
+    JsonObject& Add(const char* key, int32_t value) { return Raw(key, std::to_string(value)); }
+    JsonObject& Colour(const char* key, roamplot::Colour value) {
+        return Raw(key, JsonString(ColorToRgbText(value)));
+    }
+    JsonObject& Raw(const char* key, const std::string& json) {
+        text_ += (text_.empty() ? "{" : ", ") + JsonString(key) + ": " + json;
+        return *this;
+    }
+    std::string Text() const { return text_.empty() ? "{}" : text_ + "}"; }
+
+  private:
+    std::string text_;
+};
+
+std::string SymbolJson(const std::optional<Dib>& symbol) {
+    if (!symbol) return "null";
+    return JsonObject()
+        .Add("Width", symbol->Width())
+        .Add("Height", symbol->Height())
+        .Add("BitCount", symbol->BitCount())
+        .Text();
+}
+
+std::string BoxJson(const ParameterBox& box, int slot) {
+    return JsonObject()
+        .Add("Slot", slot)
+        .Add("ParameterId", box.ParameterId)
+        .Add("Kind", box.Kind)
+        .Add("PageNo", box.PageNo)
+        .Add("Left", box.Left)
+        .Add("Top", box.Top)
+        .Add("Width", box.Width)
+        .Add("Height", box.Height)
+        .Add("Units", box.Units)
+        .Add("Decimals", box.Decimals)
+        .Add("ShowUnits", box.ShowUnits)
+        .Add("TitleText", box.TitleText)
+        .Add("TitleFontSize", box.TitleFontSize)
+        .Colour("TitleForeColor", box.TitleForeColor)
+        .Colour("TitleBackColor", box.TitleBackColor)
+        .Add("TitleBackStyle", box.TitleBackStyle)
+        .Add("TestText", box.TestText)
+        .Add("TextFontSize", box.TextFontSize)
+        .Colour("TextForeColor", box.TextForeColor)
+        .Colour("TextBackColor", box.TextBackColor)
+        .Add("TextBackStyle", box.TextBackStyle)
+        .Colour("BorderColor", box.BorderColor)
+        .Add("BorderWidth", box.BorderWidth)
+        .Add("BorderRadius", box.BorderRadius)
+        .Add("Justification", box.Justification)
+        .Add("ButtonStyle", box.ButtonStyle)
+        .Add("SymbolPlacement", box.SymbolPlacement)
+        .Raw("Symbol", SymbolJson(box.Symbol))
+        .Add("SymbolFile", box.SymbolFile)
+        .Add("SymbolRef", box.SymbolRef)
+        .Add("Selected", box.Selected)
+        .Text();
+}
+
+void PrintLayout(std::ostream& out, const Loaded& loaded) {
+    const ScreenSize size = loaded.Settings.Screen.Size();
+    out << "{\"DeviceTypeCode\": " << JsonString(loaded.Layout.DeviceTypeCode)
+        << ",\n \"DeviceScreen\": " << loaded.Settings.Screen.Row
+        << ",\n \"ScreenWidth\": " << size.Width << ",\n \"ScreenHeight\": " << size.Height
+        << ",\n \"NumberOfPages\": " << loaded.Settings.NumberOfPages << ",\n \"Pages\": [";
+    for (int p = 1; p <= MaxPages; ++p) {
+        out << (p == 1 ? "\n" : ",\n") << "  {\"Page\": " << p
+            << ", \"PageName\": " << JsonString(loaded.Layout.PageAt(p).PageName)
+            << ", \"Boxes\": [";
+        bool first = true;
+        for (int s = 1; s <= SlotsPerPage; ++s) {
+            const ParameterBox& box = loaded.Layout.Box(p, s);
+            if (!box.InUse()) continue;
+            out << (first ? "\n" : ",\n") << "    " << BoxJson(box, s);
+            first = false;
+        }
+        out << (first ? "]}" : "\n  ]}");
+    }
+    out << "\n]}\n";
+}
+
+bool ReadPositive(const std::string& text, int most, int& value) {
+    std::optional<int32_t> number = TryStrToInt(text);
+    if (!number || *number < 1 || *number > most) return false;
+    value = *number;
+    return true;
+}
+
+} // namespace
+
+int DumpParameterFile(CliContext& context) {
+    if (context.Arguments.size() != 1) {
+        context.Err << "usage: roamplot-cli dump FILE.par1\n";
+        return 2;
+    }
+    std::unique_ptr<Loaded> loaded = Load(context, context.Arguments[0]);
+    if (!loaded) return ReadFailed;
+    if (!loaded->Report.StopError.empty())
+        context.Err << "roamplot-cli: " << loaded->Report.StopError << "\n";
+    PrintLayout(context.Out, *loaded);
+    return 0;
+}
+
+int RunResave(CliContext& context) {
+    if (context.Arguments.size() != 2) {
+        context.Err << "usage: roamplot-cli resave IN.par1 OUT.par1\n";
+        return 2;
+    }
+    GuiSession gui;
+    std::unique_ptr<Loaded> loaded = Load(context, context.Arguments[0]);
+    if (!loaded) return ReadFailed;
+    const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
+    ParameterFileWriteResult written =
+        WriteParameterFile(loaded->Layout, loaded->Settings.Screen, context.Arguments[1],
+                           MakeThumbnailRenderer(render));
+    if (!written.Ok()) {
+        context.Err << "roamplot-cli: " << written.Error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunRender(CliContext& context) {
+    const char* usage = "usage: roamplot-cli render IN.par1 OUT.png [--page N] [--zoom K]\n";
+    std::vector<std::string> files;
+    int page = 1;
+    int zoom = 1;
+    const auto& arguments = context.Arguments;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const bool hasValue = i + 1 < arguments.size();
+        if (arguments[i] == "--page" && hasValue) {
+            if (!ReadPositive(arguments[++i], MaxPages, page)) {
+                context.Err << "roamplot-cli: the page must be 1 to 20\n";
+                return 2;
+            }
+        } else if (arguments[i] == "--zoom" && hasValue) {
+            if (!ReadPositive(arguments[++i], 16, zoom)) {
+                context.Err << "roamplot-cli: the zoom must be 1 to 16\n";
+                return 2;
+            }
+        } else {
+            files.push_back(arguments[i]);
+        }
+    }
+    if (files.size() != 2) {
+        context.Err << usage;
+        return 2;
+    }
+    GuiSession gui;
+    std::unique_ptr<Loaded> loaded = Load(context, files[0]);
+    if (!loaded) return ReadFailed;
+    QImage image =
+        ComposePage(loaded->Layout, page, MakeRenderContext(loaded->Catalogue, loaded->Settings));
+    if (zoom > 1)
+        image = image.scaled(image.width() * zoom, image.height() * zoom, Qt::IgnoreAspectRatio,
+                             Qt::FastTransformation);
+    if (image.isNull() || !image.save(QString::fromStdString(files[1]), "PNG")) {
+        context.Err << "roamplot-cli: cannot write " << files[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int RunCheck(CliContext& context) {
+    if (context.Arguments.size() != 1) {
+        context.Err << "usage: roamplot-cli check FILE.par1\n";
+        return 2;
+    }
+    std::unique_ptr<Loaded> loaded = Load(context, context.Arguments[0]);
+    if (!loaded) return ReadFailed;
+    std::vector<std::string> findings = loaded->Report.Findings();
+    if (loaded->Report.Version == 0)
+        findings.insert(findings.begin(), "no box records: nothing was loaded");
+    for (const std::string& finding : findings) context.Out << finding << "\n";
+    return findings.empty() ? 0 : 1;
+}
+
+} // namespace roamplot::cli

@@ -1,0 +1,112 @@
+// Loading and saving a full layout: 20 pages of 32 boxes of mixed kinds, 20
+// distinct 50 x 60 symbols, thumbnails included. Report medians with
+// --benchmark_repetitions=10 --benchmark_report_aggregates_only=true.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <filesystem>
+
+#include "core/app/DesignerSettings.h"
+#include "core/model/ParameterFileReader.h"
+#include "core/model/ParameterFileWriter.h"
+#include "render/PageThumbnail.h"
+#include "render/RenderContext.h"
+
+using namespace roamplot;
+
+namespace {
+
+Dib Symbol(int seed) {
+    Dib dib;
+    dib.Header.Width = 50;
+    dib.Header.Height = 60;
+    dib.Pixels.resize(dib.RowStride() * 60);
+    for (std::size_t i = 0; i < dib.Pixels.size(); ++i)
+        dib.Pixels[i] = static_cast<uint8_t>(i * 13 + static_cast<std::size_t>(seed) * 71);
+    dib.Header.SizeImage = static_cast<uint32_t>(dib.Pixels.size());
+    return dib;
+}
+
+ScreenLayout FullLayout() {
+    static const char* kinds[] = {"sp", "mp", "np", "txt", "bb", "bg", "bb", "sp"};
+    static const char* ids[] = {"001", "030", "011", "901", "1005", "902", "1005", "040"};
+    ScreenLayout layout;
+    for (int p = 1; p <= MaxPages; ++p) {
+        layout.PageAt(p).PageName = "Page " + std::to_string(p);
+        for (int s = 1; s <= SlotsPerPage; ++s) {
+            ParameterBox& box = layout.Box(p, s);
+            const int k = s == 1 ? -1 : (s + p) % 8;
+            box.PageNo = p;
+            box.Kind = k < 0 ? "map" : kinds[k];
+            box.ParameterId = k < 0 ? "900" : ids[k];
+            box.Left = (s % 4) * 60;
+            box.Top = (s / 4) * 30;
+            box.Width = 60;
+            box.Height = 30;
+            box.TitleText = "Title " + std::to_string(s);
+            box.Units = IsParameterKind(box.Kind) ? "kph" : "";
+            if (box.Kind == "bb" || box.Kind == "bg") {
+                box.Symbol = Symbol(p);
+                box.SymbolFile = "C:\\Symbols\\symbol" + std::to_string(p) + ".bmp";
+                box.SymbolPlacement = 1;
+            }
+        }
+    }
+    return layout;
+}
+
+struct Fixture {
+    ParameterCatalogue Catalogue;
+    DesignerSettings Settings;
+    ScreenLayout Layout = FullLayout();
+    std::string File = (std::filesystem::temp_directory_path() / "roamplot-bench.par1").string();
+
+    Fixture() {
+        const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+        Catalogue.LoadFile((folder / "Parameters.dat").string());
+    }
+};
+
+Fixture& Shared() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void SaveFullLayout(benchmark::State& state) {
+    Fixture& f = Shared();
+    const ThumbnailRenderer thumbnails =
+        MakeThumbnailRenderer(MakeRenderContext(f.Catalogue, f.Settings));
+    for (auto _ : state) {
+        ParameterFileWriteResult result =
+            WriteParameterFile(f.Layout, f.Settings.Screen, f.File, thumbnails);
+        if (!result.Ok()) state.SkipWithError(result.Error.c_str());
+    }
+}
+BENCHMARK(SaveFullLayout)->Unit(benchmark::kMillisecond);
+
+void LoadFullLayout(benchmark::State& state) {
+    Fixture& f = Shared();
+    WriteParameterFile(f.Layout, f.Settings.Screen, f.File,
+                       MakeThumbnailRenderer(MakeRenderContext(f.Catalogue, f.Settings)));
+    for (auto _ : state) {
+        ScreenLayout layout;
+        DesignerSettings settings;
+        ParameterFileLoadReport report =
+            LoadParameterFile(layout, settings, f.Catalogue, f.File, nullptr);
+        benchmark::DoNotOptimize(report);
+        if (layout.BoxCount(MaxPages) != SlotsPerPage) state.SkipWithError("layout not loaded");
+    }
+}
+BENCHMARK(LoadFullLayout)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv); // text drawing needs it
+    benchmark::RunSpecifiedBenchmarks();
+    std::filesystem::remove(Shared().File);
+    benchmark::Shutdown();
+    return 0;
+}
