@@ -98,8 +98,8 @@ QRect ControlSizer::MoveCandidate(QPoint point) const {
         if (top < 0) top = 0;
         if (top + height > parentBottom - 1) top = parentBottom - height - 1;
     }
-    // The band is drawn from (L, T) to (L + W - 1, T + H - 1).
-    return QRect(QPoint(left, top), QPoint(left + width - 1, top + height - 1));
+    // The band reaches to (L + W - 1, T + H - 1) exclusive: one pixel inside the control.
+    return QRect(left, top, width - 1, height - 1);
 }
 
 void ControlSizer::BeginMove(QPoint point) {

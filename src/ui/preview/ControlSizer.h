@@ -7,7 +7,7 @@
 #include <QRect>
 #include <array>
 
-class QRubberBand;
+#include <QRubberBand>
 class QWidget;
 
 namespace roamplot {
