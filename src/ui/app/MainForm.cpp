@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/EntryFields.h"
+#include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/preview/PreviewWindow.h"
 
@@ -59,7 +61,10 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
             [this] { Guarded([&] { bRefreshClick(); }); });
     connect(configuration_, &ConfigurationTab::LockWindowsChanged, this, [this] { PlacePreview(); });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { UpdateCaption(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        UpdateCaption();
+        if (designer_) designer_->TabChanged(index);
+    });
 
     PanelLoading = false;
     layout_.Modified = false;
@@ -73,6 +78,9 @@ void MainForm::CreatePreview() {
     configuration_->SelectDeviceRow(screen_.Row);
     ApplyDeviceType();
     preview_->ApplyDeviceScreen(screen_.Size());
+    preview_->SetZoom(heldSettings_.PreviewZoom);
+    designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
+    designer_->ShowLoadedLayout();
     PlacePreview();
 }
 
@@ -120,6 +128,7 @@ void MainForm::cDeviceScreenClick(int row) {
     screen_.Row = row;
     ApplyDeviceType();
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
+    if (designer_) designer_->RefreshPage();
     PlacePreview();
 }
 
@@ -130,6 +139,7 @@ void MainForm::bRefreshClick() {
     std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
     if (!error.empty()) prompter_.ShowError(ToQString(error));
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
+    if (designer_) designer_->RefreshPage();
     PlacePreview();
 }
 
@@ -157,6 +167,13 @@ void MainForm::closeEvent(QCloseEvent* event) {
     }
     WriteSettingsAtClose();
     event->accept();
+}
+
+void MainForm::keyReleaseEvent(QKeyEvent* event) {
+    // Ctrl+Delete while the window itself has the focus deletes the selected box.
+    if (event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ControlModifier) && designer_)
+        Guarded([&] { designer_->Delete1Click(); });
+    QWidget::keyReleaseEvent(event);
 }
 
 void MainForm::moveEvent(QMoveEvent* event) {

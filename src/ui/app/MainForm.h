@@ -17,6 +17,7 @@ class QTabWidget;
 namespace roamplot {
 
 class ConfigurationTab;
+class PageDesigner;
 class PageDesignerTab;
 class PreviewWindow;
 
@@ -46,7 +47,10 @@ class MainForm : public QWidget {
     PreviewWindow* Preview() const { return preview_.get(); }
     const DeviceScreen& Screen() const { return screen_; }
     ConfigurationTab* Configuration() const { return configuration_; }
-    PageDesignerTab* PageDesigner() const { return pageDesigner_; }
+    PageDesignerTab* PageDesignerPage() const { return pageDesigner_; }
+    // The logic of the "Page Designer" tab; exists once the preview does.
+    PageDesigner* Designer() const { return designer_; }
+    void SetPreviewZoom(int zoom) { heldSettings_.PreviewZoom = zoom; }
     QTabWidget* Tabs() const { return tabs_; }
 
     // While raised, no property handler reacts: filling controls is not an edit.
@@ -78,6 +82,7 @@ class MainForm : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
@@ -96,6 +101,7 @@ class MainForm : public QWidget {
     PageDesignerTab* pageDesigner_;
     ConfigurationTab* configuration_;
     std::unique_ptr<PreviewWindow> preview_;
+    PageDesigner* designer_ = nullptr;
 };
 
 } // namespace roamplot
