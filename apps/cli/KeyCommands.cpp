@@ -1,0 +1,121 @@
+#include "KeyCommands.h"
+
+#include <QByteArray>
+#include <cstdio>
+
+#include "core/app/DesignerSettings.h"
+#include "core/app/SettingsFile.h"
+#include "core/io/FileIo.h"
+#include "core/keymap/KeyFileReader.h"
+#include "core/keymap/KeyFileWriter.h"
+#include "render/TextCodec.h"
+
+namespace roamplot::cli {
+
+namespace {
+
+// The designer's settings file, beside the program like the catalogues.
+constexpr const char* SettingsFileName = "RoamCE_Screen_Designer.ini";
+
+// A JSON string of Windows-1252 text.
+std::string JsonString(const std::string& windows1252) {
+    QByteArray utf8 = ToQString(windows1252).toUtf8();
+    std::string out = "\"";
+    for (char c : utf8) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string CommandFields(const CommandCatalogue& catalogue, int32_t index) {
+    int32_t number = catalogue.Contains(index) ? catalogue.At(index).Number : 0;
+    return "\"Index\": " + std::to_string(index) + ", \"Number\": " + std::to_string(number) +
+           ", \"Name\": " + JsonString(catalogue.NameOf(index));
+}
+
+void PrintKeyMap(std::ostream& out, const KeyMap& map, const CommandCatalogue& catalogue) {
+    out << "{\"HardwareKeys\": [\n";
+    for (int key = 0; key < HardwareKeyCount; ++key)
+        out << "  {\"Key\": " << JsonString(HardwareKeyName(key)) << ", "
+            << CommandFields(catalogue, map.HardwareKeys[static_cast<std::size_t>(key)]) << "}"
+            << (key + 1 < HardwareKeyCount ? ",\n" : "\n");
+    out << "], \"ScreenButtons\": [\n";
+    for (int p = 1; p <= ScreenButtonPages; ++p)
+        for (int m = 1; m <= ScreenButtonsPerPage; ++m) {
+            const ScreenButton& button = *map.FindScreenButton(p, m);
+            bool last = p == ScreenButtonPages && m == ScreenButtonsPerPage;
+            out << "  {\"Page\": " << p << ", \"Button\": " << m << ", "
+                << CommandFields(catalogue, button.Command)
+                << ", \"Caption\": " << JsonString(button.Caption) << "}" << (last ? "\n" : ",\n");
+        }
+    out << "]}\n";
+}
+
+// Reads a key file into an empty map as the designer does; false after telling why not.
+bool ReadIntoEmptyMap(CliContext& context, const std::string& path, CommandCatalogue& catalogue,
+                      KeyMap& map) {
+    // Without the catalogue every command would read as the first one: nothing to go on.
+    if (!FileExists(context.ProgramFolder + "/commands.dat")) {
+        context.Err << "roamplot-cli: no commands.dat in " << context.ProgramFolder << "\n";
+        return false;
+    }
+    std::string problems = catalogue.LoadCommandCatalogue(context.ProgramFolder);
+    if (!problems.empty()) context.Err << "roamplot-cli: " << problems << "\n";
+    KeyFileReadResult result = ReadKeyFile(path, catalogue, map);
+    if (!result.Error.empty()) {
+        context.Err << "roamplot-cli: " << path << ": " << result.Error << "\n";
+        return false;
+    }
+    return true;
+}
+
+int DumpKeyFile(CliContext& context) {
+    CommandCatalogue catalogue;
+    KeyMap map;
+    if (!ReadIntoEmptyMap(context, context.Arguments[0], catalogue, map)) return 1;
+    PrintKeyMap(context.Out, map, catalogue);
+    return 0;
+}
+
+} // namespace
+
+int RunDump(CliContext& context) {
+    if (context.Arguments.size() != 1) {
+        context.Err << "usage: roamplot-cli dump FILE\n";
+        return 2;
+    }
+    if (KeyFileGrammarOf(context.Arguments[0]) != KeyFileGrammar::None) return DumpKeyFile(context);
+    context.Err << "roamplot-cli: dump reads .key1 and .key2 files\n";
+    return 2;
+}
+
+int RunKeys(CliContext& context) {
+    if (context.Arguments.size() != 2 ||
+        KeyFileGrammarOf(context.Arguments[0]) == KeyFileGrammar::None) {
+        context.Err << "usage: roamplot-cli keys IN.key1|IN.key2 OUT.key2\n";
+        return 2;
+    }
+    CommandCatalogue catalogue;
+    KeyMap map;
+    if (!ReadIntoEmptyMap(context, context.Arguments[0], catalogue, map)) return 1;
+    SettingsFile settings(context.ProgramFolder + "/" + SettingsFileName);
+    std::string error = WriteKeyFile(context.Arguments[1], map, catalogue,
+                                     ReadDesignerSettings(settings).ButtonKeyCodes);
+    if (!error.empty()) {
+        context.Err << "roamplot-cli: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace roamplot::cli

@@ -1,0 +1,207 @@
+#include "core/model/DibFile.h"
+
+#include <cstring>
+#include <limits>
+
+#include "core/io/FileIo.h"
+
+namespace roamplot {
+
+namespace {
+
+constexpr std::size_t FileHeaderSize = 14;
+constexpr std::size_t InfoHeaderSize = 40;
+constexpr uint32_t BiRgb = 0;
+constexpr uint32_t BiRle8 = 1;
+constexpr uint32_t BiRle4 = 2;
+constexpr uint32_t BiBitfields = 3;
+constexpr uint32_t BiAlphaBitfields = 6;
+// Larger pictures are no symbols; the limit also keeps the size arithmetic far from overflow.
+constexpr int32_t MaxSide = 32768;
+
+uint32_t U32(std::string_view b, std::size_t at) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<uint8_t>(b[at + static_cast<std::size_t>(i)]);
+    return v;
+}
+uint16_t U16(std::string_view b, std::size_t at) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) |
+                                 (static_cast<uint8_t>(b[at + 1]) << 8));
+}
+int32_t I32(std::string_view b, std::size_t at) {
+    return static_cast<int32_t>(U32(b, at));
+}
+
+void PutU32(std::string& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 255));
+}
+void PutU16(std::string& out, uint16_t v) {
+    out.push_back(static_cast<char>(v & 255));
+    out.push_back(static_cast<char>(v >> 8));
+}
+
+DibReadResult Refuse(std::string reason) {
+    return {std::nullopt, std::move(reason)};
+}
+
+// A 32-bit bit-field file whose masks are the plain blue, green, red byte order
+// holds exactly what an uncompressed one does.
+bool HasPlainMasks(std::string_view bytes, std::size_t masksAt) {
+    return masksAt + 12 <= bytes.size() && U32(bytes, masksAt) == 0x00FF0000u &&
+           U32(bytes, masksAt + 4) == 0x0000FF00u && U32(bytes, masksAt + 8) == 0x000000FFu;
+}
+
+} // namespace
+
+DibReadResult ReadDibFromBmp(std::string_view bytes) {
+    if (bytes.size() < FileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M')
+        return Refuse("it is not a Windows bitmap file");
+    const uint32_t pixelOffset = U32(bytes, 10);
+    const uint32_t headerSize = U32(bytes, FileHeaderSize);
+    if (headerSize == 12 || headerSize == 64)
+        return Refuse("OS/2 bitmap headers are not supported");
+    if (headerSize < InfoHeaderSize)
+        return Refuse("the bitmap header is too short (" + std::to_string(headerSize) + " bytes)");
+    if (FileHeaderSize + static_cast<uint64_t>(headerSize) > bytes.size())
+        return Refuse("the file ends inside the bitmap header");
+
+    const std::size_t h = FileHeaderSize;
+    DibHeader header;
+    header.Width = I32(bytes, h + 4);
+    const int32_t storedHeight = I32(bytes, h + 8);
+    header.Planes = U16(bytes, h + 12);
+    header.BitCount = U16(bytes, h + 14);
+    header.Compression = U32(bytes, h + 16);
+    header.XPelsPerMeter = I32(bytes, h + 24);
+    header.YPelsPerMeter = I32(bytes, h + 28);
+    const uint32_t coloursUsed = U32(bytes, h + 32);
+
+    if (header.Width <= 0 || storedHeight == 0 ||
+        storedHeight == std::numeric_limits<int32_t>::min())
+        return Refuse("the bitmap has no pixels (" + std::to_string(header.Width) + " x " +
+                      std::to_string(storedHeight) + ")");
+    const bool topDown = storedHeight < 0;
+    header.Height = topDown ? -storedHeight : storedHeight;
+    if (header.Width > MaxSide || header.Height > MaxSide)
+        return Refuse("the bitmap is too large (" + std::to_string(header.Width) + " x " +
+                      std::to_string(header.Height) + ")");
+    if (header.Planes != 1)
+        return Refuse("the bitmap has " + std::to_string(header.Planes) + " planes");
+    const int bits = header.BitCount;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
+        return Refuse(std::to_string(bits) + " bits per pixel are not supported");
+
+    std::size_t tableAt = h + headerSize;
+    if (header.Compression == BiRle8 || header.Compression == BiRle4)
+        return Refuse("run-length compressed bitmaps are not supported");
+    if (header.Compression == BiBitfields || header.Compression == BiAlphaBitfields) {
+        // A 40-byte header is followed by the masks; larger headers hold them.
+        const std::size_t masksAt = h + InfoHeaderSize;
+        if (headerSize == InfoHeaderSize) tableAt += header.Compression == BiBitfields ? 12 : 16;
+        if (bits != 32 || !HasPlainMasks(bytes, masksAt))
+            return Refuse("bitmaps with colour masks are not supported");
+    } else if (header.Compression != BiRgb) {
+        return Refuse("compression type " + std::to_string(header.Compression) +
+                      " is not supported");
+    }
+    header.Compression = BiRgb;
+
+    Dib dib;
+    const std::size_t tableEntries = Dib::ColorTableEntriesFor(bits);
+    if (tableEntries > 0) {
+        const std::size_t stored = coloursUsed == 0 ? tableEntries : coloursUsed;
+        if (stored > tableEntries)
+            return Refuse("the colour table claims " + std::to_string(coloursUsed) +
+                          " entries for " + std::to_string(bits) + " bits per pixel");
+        if (tableAt + stored * 4 > bytes.size())
+            return Refuse("the file ends inside the colour table");
+        dib.ColorTable.assign(tableEntries * 4, 0);
+        std::memcpy(dib.ColorTable.data(), bytes.data() + tableAt, stored * 4);
+    }
+
+    const std::size_t stride = Dib::RowStrideFor(header.Width, bits);
+    const std::size_t imageSize = stride * static_cast<std::size_t>(header.Height);
+    if (pixelOffset < tableAt || pixelOffset > bytes.size())
+        return Refuse("the pixel offset " + std::to_string(pixelOffset) + " lies outside the file");
+    if (bytes.size() - pixelOffset < imageSize)
+        return Refuse("the file ends inside the pixel rows");
+
+    dib.Pixels.resize(imageSize);
+    const char* rows = bytes.data() + pixelOffset;
+    for (int32_t row = 0; row < header.Height; ++row) {
+        const std::size_t from = static_cast<std::size_t>(topDown ? header.Height - 1 - row : row);
+        std::memcpy(dib.Pixels.data() + static_cast<std::size_t>(row) * stride,
+                    rows + from * stride, stride);
+    }
+    header.SizeImage = static_cast<uint32_t>(imageSize);
+    dib.Header = header;
+    return {std::move(dib), {}};
+}
+
+DibReadResult ReadDibFromBmpFile(const std::string& path) {
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return Refuse("Cannot read the file \"" + path + "\".");
+    DibReadResult result = ReadDibFromBmp(*bytes);
+    if (!result.Picture)
+        result.Error =
+            "\"" + FileNamePart(path) + "\" cannot be used as a picture: " + result.Error + ".";
+    return result;
+}
+
+std::string DibToBmp(const Dib& dib) {
+    const std::size_t tableBytes = dib.ColorTable.size();
+    const uint32_t pixelOffset =
+        static_cast<uint32_t>(FileHeaderSize + InfoHeaderSize + tableBytes);
+    std::string out;
+    out.reserve(pixelOffset + dib.Pixels.size());
+    out += "BM";
+    PutU32(out, static_cast<uint32_t>(pixelOffset + dib.Pixels.size()));
+    PutU32(out, 0);
+    PutU32(out, pixelOffset);
+    const DibHeader& hd = dib.Header;
+    PutU32(out, static_cast<uint32_t>(InfoHeaderSize));
+    PutU32(out, static_cast<uint32_t>(hd.Width));
+    PutU32(out, static_cast<uint32_t>(hd.Height));
+    PutU16(out, hd.Planes);
+    PutU16(out, hd.BitCount);
+    PutU32(out, hd.Compression);
+    PutU32(out, hd.SizeImage);
+    PutU32(out, static_cast<uint32_t>(hd.XPelsPerMeter));
+    PutU32(out, static_cast<uint32_t>(hd.YPelsPerMeter));
+    PutU32(out, hd.ClrUsed);
+    PutU32(out, hd.ClrImportant);
+    out.append(reinterpret_cast<const char*>(dib.ColorTable.data()), tableBytes);
+    out.append(reinterpret_cast<const char*>(dib.Pixels.data()), dib.Pixels.size());
+    return out;
+}
+
+Colour DibPixel(const Dib& dib, int x, int y) {
+    if (x < 0 || y < 0 || x >= dib.Width() || y >= dib.Height()) return Black;
+    const std::size_t stride = dib.RowStride();
+    const std::size_t rowAt = static_cast<std::size_t>(dib.Height() - 1 - y) * stride;
+    if (rowAt + stride > dib.Pixels.size()) return Black;
+    const uint8_t* row = dib.Pixels.data() + rowAt;
+    const auto ux = static_cast<std::size_t>(x);
+    auto fromTable = [&](std::size_t index) {
+        const std::size_t at = index * 4;
+        if (at + 3 > dib.ColorTable.size()) return Black;
+        return MakeColour(dib.ColorTable[at + 2], dib.ColorTable[at + 1], dib.ColorTable[at]);
+    };
+    switch (dib.BitCount()) {
+    case 1:
+        return fromTable((row[ux / 8] >> (7 - ux % 8)) & 1);
+    case 4:
+        return fromTable((row[ux / 2] >> (ux % 2 == 0 ? 4 : 0)) & 15);
+    case 8:
+        return fromTable(row[ux]);
+    case 24:
+        return MakeColour(row[ux * 3 + 2], row[ux * 3 + 1], row[ux * 3]);
+    case 32:
+        return MakeColour(row[ux * 4 + 2], row[ux * 4 + 1], row[ux * 4]);
+    default:
+        return Black;
+    }
+}
+
+} // namespace roamplot

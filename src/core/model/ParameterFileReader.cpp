@@ -1,0 +1,488 @@
+#include "core/model/ParameterFileReader.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "core/io/FileIo.h"
+#include "core/model/Colour.h"
+#include "core/model/DibHex.h"
+#include "core/model/FieldFunctions.h"
+
+namespace roamplot {
+
+namespace {
+
+constexpr const char* DefaultPageName = "Page 1 (Main Map)";
+// No handheld screen comes near this; it keeps damaged numbers from reaching the drawing.
+constexpr int MostCoordinate = 4096;
+
+struct FileLine {
+    int Number = 0; // counted from 1
+    std::string_view Text;
+};
+
+bool IsSkipped(std::string_view line) {
+    return TrimSpaces(line).empty() || line.front() == ';';
+}
+
+std::string At(const FileLine& line) {
+    return "line " + std::to_string(line.Number) + ": ";
+}
+
+std::string BoxName(int page, int slot) {
+    return "box " + std::to_string(slot) + " of page " + std::to_string(page);
+}
+
+// Everything one load works on.
+struct Load {
+    ScreenLayout& Layout;
+    DesignerSettings& Settings;
+    const ParameterCatalogue& Catalogue;
+    const std::vector<std::string>& Lines;
+    ParameterFileLoadReport& Report;
+
+    FileLine LineAt(std::size_t index) const { return {static_cast<int>(index + 1), Lines[index]}; }
+
+    void RaiseNumberOfPages(int32_t pages) {
+        if (pages > Settings.NumberOfPages) Settings.NumberOfPages = std::min(pages, MaxPages);
+    }
+
+    void AddToWindowList(const ParameterBox& box, int slot, bool withTitle) {
+        if (box.PageNo != Layout.CurrentPage) return;
+        std::string name = Catalogue.NameOf(box.ParameterId);
+        if (withTitle) name += " (" + box.TitleText + ")";
+        Report.WindowList.push_back({slot, name});
+    }
+
+    // The sample the preview shows in place of the live value.
+    std::string SampleOf(const ParameterBox& box) const {
+        const CatalogueEntry* entry = Catalogue.LastWithId(StrToInt(box.ParameterId));
+        return entry ? entry->SampleValue : std::string();
+    }
+};
+
+// An identifier must be a number where it is looked up: always for a
+// parameter, and whenever one is given for the other kinds.
+void CheckIdentifier(const ParameterBox& box) {
+    if (IsParameterKind(box.Kind) || !TrimSpaces(box.ParameterId).empty())
+        StrToInt(box.ParameterId);
+}
+
+// A field of blanks reads as its default, as an empty one does: a name or
+// unit made only of blanks would otherwise come back empty once and as the
+// default after the next save, and the file would never settle.
+std::string GetText(std::string_view line, int n, std::string_view defaultValue) {
+    std::string text = GetField(line, n, defaultValue);
+    return text.empty() ? std::string(defaultValue) : text;
+}
+
+Colour GetColourField(std::string_view line, int n, std::string_view defaultText) {
+    return RgbTextToColor(GetField(line, n, defaultText));
+}
+
+// Keeps coordinates a damaged file may hold within what any screen could show.
+bool LimitGeometry(ParameterBox& box) {
+    const ParameterBox before = box;
+    box.Left = std::clamp(box.Left, -MostCoordinate, MostCoordinate);
+    box.Top = std::clamp(box.Top, -MostCoordinate, MostCoordinate);
+    box.Width = std::clamp(box.Width, 0, MostCoordinate);
+    box.Height = std::clamp(box.Height, 0, MostCoordinate);
+    return box.Left != before.Left || box.Top != before.Top || box.Width != before.Width ||
+           box.Height != before.Height;
+}
+
+bool ClampToArea(ParameterBox& box, ScreenSize area) {
+    bool clamped = false;
+    if (box.Left < 0) box.Left = 0, clamped = true;
+    if (box.Top < 0) box.Top = 0, clamped = true;
+    if (int64_t{box.Left} + box.Width > area.Width) {
+        box.Width = static_cast<int32_t>(std::max<int64_t>(0, int64_t{area.Width} - box.Left));
+        clamped = true;
+    }
+    if (int64_t{box.Top} + box.Height > area.Height) {
+        box.Height = static_cast<int32_t>(std::max<int64_t>(0, int64_t{area.Height} - box.Top));
+        clamped = true;
+    }
+    return LimitGeometry(box) || clamped;
+}
+
+// ---- version 2 -----------------------------------------------------------
+
+ScreenSize AreaOfScreenRecord(Load& load, std::string_view line, const FileLine& at) {
+    const int32_t width = GetIntField(line, 2, 0);
+    const int32_t height = GetIntField(line, 3, 0);
+    DeviceScreen& screen = load.Settings.Screen;
+    if (width < 1 || height < 1 || width > MostCoordinate || height > MostCoordinate) {
+        load.Report.DroppedRecords.push_back(At(at) + "screen record of " + std::to_string(width) +
+                                             " x " + std::to_string(height) + " dropped");
+        return screen.DrawArea();
+    }
+    const std::string size = std::to_string(width) + " x " + std::to_string(height);
+    screen.Row = CustomDeviceRow;
+    for (int row = 0; row < CustomDeviceRow; ++row) {
+        if (std::string_view(DeviceScreens[static_cast<std::size_t>(row)].Label).find(size) !=
+            std::string_view::npos) {
+            screen.Row = row;
+            break;
+        }
+    }
+    if (screen.Row == CustomDeviceRow) {
+        screen.CustomWidth = width;
+        screen.CustomHeight = height;
+    }
+    // A record cut short would make every box zero-sized; the screen's own area keeps them.
+    ScreenSize area{GetIntField(line, 4, 0), GetIntField(line, 5, 0)};
+    if (area.Width < 1 || area.Height < 1) area = screen.DrawArea();
+    return area;
+}
+
+ParameterBox ReadVersion2Box(const Load& load, std::string_view line, int page) {
+    ParameterBox box;
+    box.PageNo = page;
+    box.ParameterId = GetField(line, 3, "");
+    box.Kind = GetField(line, 4, "");
+    box.Left = GetIntField(line, 5, 0);
+    box.Top = GetIntField(line, 6, 0);
+    box.Width = GetIntField(line, 7, 48);
+    box.Height = GetIntField(line, 8, 48);
+    CheckIdentifier(box);
+
+    const std::string& kind = box.Kind;
+    if (kind == BoxKind::Map) {
+        box.BorderWidth = GetIntField(line, 9, 1);
+        box.BorderColor = GetColourField(line, 10, "(128/128/128)");
+        return box;
+    }
+    const bool parameter = IsParameterKind(kind);
+    const bool background = kind == BoxKind::Background;
+    const bool button = kind == BoxKind::Button;
+    if (!parameter && !background && !button && kind != BoxKind::Text) return box;
+
+    box.TitleText = GetField(line, 9, "");
+    box.TitleFontSize = GetIntField(line, 10, 11);
+    box.TitleForeColor = GetColourField(line, 11, "(255/255/255)");
+    box.TitleBackColor = GetColourField(line, 12, "(000/000/160)");
+    box.TitleBackStyle = GetIntField(line, 13, 0);
+    if (button) {
+        box.ButtonStyle = GetIntField(line, 14, 0);
+        box.SymbolPlacement = GetIntField(line, 15, 0);
+        box.SymbolRef = GetText(line, 16, "0000");
+        // The file keeps no border of a button; a flat one is drawn with this.
+        if (box.ButtonStyle == 1) {
+            box.BorderRadius = 6;
+            box.BorderColor = Grey;
+        }
+        return box;
+    }
+    box.BorderWidth = GetIntField(line, 14, 1);
+    box.BorderRadius = GetIntField(line, 15, 0);
+    box.BorderColor = GetColourField(line, 16, "(128/128/128)");
+    if (background) {
+        box.TextBackColor = GetColourField(line, 17, "(255/255/255)");
+        box.TextBackStyle = GetIntField(line, 18, 0);
+        box.SymbolPlacement = GetIntField(line, 19, 0);
+        box.SymbolRef = GetText(line, 20, "0000");
+    } else if (parameter) {
+        box.Justification = GetText(line, 17, "C");
+        box.TextFontSize = GetIntField(line, 18, 0);
+        box.TextForeColor = GetColourField(line, 19, "(000/000/000)");
+        box.TextBackColor = GetColourField(line, 20, "(255/255/255)");
+        box.TextBackStyle = GetIntField(line, 21, 0);
+        box.Units = GetText(line, 22, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+        box.ShowUnits = GetIntField(line, 23, 1);
+        box.Decimals = GetText(line, 24, "Auto");
+        box.TestText = load.SampleOf(box);
+        if (box.ParameterId != "164") box.TestText = SampleWithDecimals(box.TestText, box.Decimals);
+    }
+    return box;
+}
+
+// A page record without box records is written for a page whose boxes were
+// all unfinished. One unfinished box keeps the page in use, so the next save
+// keeps its place and name instead of moving the later pages down.
+void KeepPagePlace(Load& load, int page, int boxCount) {
+    if (page < 1 || page > MaxPages || boxCount > 0) return;
+    ParameterBox box;
+    box.PageNo = page;
+    box.Kind = BoxKind::New;
+    box.Width = 60;
+    box.Height = 30;
+    load.AddToWindowList(box, 1, false);
+    load.Layout.Box(page, 1) = std::move(box);
+}
+
+void ReadVersion2Layout(Load& load) {
+    ResetLayout(load.Layout);
+    ParameterFileLoadReport& report = load.Report;
+    int pageCounter = 0;
+    int boxCounter = 0;
+    // Until a screen record says otherwise, boxes keep the size they have on the current screen.
+    ScreenSize area = load.Settings.Screen.DrawArea();
+    for (std::size_t i = 0; i < load.Lines.size(); ++i) {
+        const FileLine at = load.LineAt(i);
+        std::string_view line = at.Text;
+        if (IsSkipped(line)) continue;
+        const std::string key = GetField(line, 1, "");
+        try {
+            if (key == "Device Type") {
+                load.Layout.DeviceTypeCode = GetField(line, 2, "");
+            } else if (key == "s1") {
+                area = AreaOfScreenRecord(load, line, at);
+            } else if (key == "b1" || key == "pg1") {
+                KeepPagePlace(load, pageCounter, boxCounter);
+                ++pageCounter;
+                boxCounter = 0;
+                load.RaiseNumberOfPages(pageCounter);
+                if (pageCounter <= MaxPages)
+                    load.Layout.PageAt(pageCounter).PageName = GetText(line, 3, DefaultPageName);
+                else
+                    report.DroppedRecords.push_back(At(at) + "page record beyond page 20 dropped");
+            } else if (key == "a1") {
+                ++boxCounter;
+                if (pageCounter < 1) {
+                    report.DroppedRecords.push_back(At(at) +
+                                                    "box record before any page record dropped");
+                } else if (pageCounter > MaxPages) {
+                    report.DroppedRecords.push_back(At(at) +
+                                                    "box record of a page beyond page 20 dropped");
+                } else if (boxCounter > SlotsPerPage) {
+                    report.DroppedRecords.push_back(At(at) +
+                                                    "box record beyond the 32nd box of page " +
+                                                    std::to_string(pageCounter) + " dropped");
+                } else {
+                    ParameterBox box = ReadVersion2Box(load, line, pageCounter);
+                    if (ClampToArea(box, area))
+                        report.ClampedBoxes.push_back(At(at) + BoxName(pageCounter, boxCounter) +
+                                                      " clamped to the drawing area");
+                    load.AddToWindowList(box, boxCounter, box.Kind == BoxKind::Text);
+                    load.Layout.Box(pageCounter, boxCounter) = std::move(box);
+                }
+            }
+        } catch (const std::exception& error) {
+            report.EndedPass = At(at) + "reading of the layout ended: " + error.what();
+            return;
+        }
+    }
+    KeepPagePlace(load, pageCounter, boxCounter);
+}
+
+void GiveSymbol(ScreenLayout& layout, const std::string& reference, const std::string& path,
+                const std::optional<Dib>& picture) {
+    for (Page& page : layout.Pages) {
+        for (ParameterBox& box : page.Boxes) {
+            if (!box.InUse() || box.SymbolRef != reference) continue;
+            box.SymbolFile = path;
+            box.Symbol = picture;
+        }
+    }
+}
+
+// "END" once its blanks are removed.
+bool IsEndLine(std::string_view line) {
+    std::string letters;
+    for (char c : line) {
+        if (c == ' ') continue;
+        if (letters.size() == 3) return false;
+        letters.push_back(c);
+    }
+    return letters == "END";
+}
+
+// The lines of the bitmap block after a symbol record, up to the "END" line.
+std::vector<std::string_view> BlockLines(const std::vector<std::string>& lines, std::size_t& i) {
+    std::vector<std::string_view> block;
+    for (++i; i < lines.size(); ++i) {
+        if (IsEndLine(lines[i])) break;
+        block.push_back(lines[i]);
+    }
+    return block;
+}
+
+void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
+    ParameterFileLoadReport& report = load.Report;
+    for (std::size_t i = 0; i < load.Lines.size(); ++i) {
+        const FileLine at = load.LineAt(i);
+        std::string_view line = at.Text;
+        if (IsSkipped(line) || GetField(line, 1, "") != "g1") continue;
+        const std::string reference = GetField(line, 2, "");
+        const int32_t flag = GetIntField(line, 3, 0);
+        const std::string path = GetField(line, 5, "");
+        report.SymbolFileLabel = FileNamePart(path);
+        // Each record starts afresh: a file that is missing must not bring back
+        // the picture of the record before it.
+        std::optional<Dib> picture;
+        if (flag == 0) {
+            if (!FileExists(path)) {
+                report.MissingSymbolFiles.push_back(path);
+            } else if (loadSymbolFile) {
+                SymbolFileResult read = loadSymbolFile(path);
+                if (read.Picture)
+                    picture = std::move(read.Picture);
+                else
+                    report.SymbolProblems.push_back(At(at) + path + ": " + read.Error);
+            }
+        } else {
+            DibHexResult block = DibFromHexLines(BlockLines(load.Lines, i));
+            if (!block.Error.empty()) {
+                report.EndedPass = At(at) + "reading of the symbols ended: " + block.Error;
+                break;
+            }
+            if (!block.Refused.empty())
+                report.SymbolProblems.push_back(At(at) + "symbol " + reference +
+                                                " refused: " + block.Refused);
+            else if (block.Padded)
+                report.SymbolProblems.push_back(
+                    At(at) + "symbol " + reference +
+                    " is shorter than its header says, filled with zeros");
+            picture = std::move(block.Picture);
+        }
+        GiveSymbol(load.Layout, reference, path, picture);
+    }
+    for (Page& page : load.Layout.Pages)
+        for (ParameterBox& box : page.Boxes)
+            if (!box.Symbol) box.SymbolPlacement = 0;
+}
+
+// ---- version 1 -----------------------------------------------------------
+
+ParameterBox ReadVersion1Box(const Load& load, std::string_view line, int page) {
+    ParameterBox box;
+    box.PageNo = page;
+    box.ParameterId = GetField(line, 2, "");
+    box.Kind = GetField(line, 3, "");
+    box.Left = GetIntField(line, 5, 0);
+    box.Top = GetIntField(line, 6, 0);
+    box.Width = GetIntField(line, 7, 48);
+    box.Height = GetIntField(line, 8, 48);
+    CheckIdentifier(box);
+
+    const std::string& kind = box.Kind;
+    constexpr Colour OldGrey = 8421504;
+    constexpr Colour OldNavy = 8388608;
+    if (kind == BoxKind::Map) {
+        box.BorderWidth = GetIntField(line, 10, 1);
+        box.BorderColor = GetIntField(line, 11, OldGrey);
+        return box;
+    }
+    const bool parameter = IsParameterKind(kind);
+    const bool text = kind == BoxKind::Text;
+    if (!parameter && !text && kind != BoxKind::Button) return box;
+    box.TitleText = GetField(line, 9, "");
+    box.TitleFontSize = GetIntField(line, 10, 11);
+    box.TitleForeColor = GetIntField(line, 11, White);
+    box.TitleBackColor = GetIntField(line, 12, OldNavy);
+    if (!parameter && !text) return box;
+    box.BorderWidth = GetIntField(line, 14, 1);
+    box.BorderColor = GetIntField(line, 15, OldGrey);
+    if (!parameter) return box;
+    box.TextFontSize = GetIntField(line, 16, 0);
+    box.TextForeColor = GetIntField(line, 17, Black);
+    box.TextBackColor = GetIntField(line, 18, White);
+    box.Units = GetText(line, 19, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+    box.TestText = load.SampleOf(box);
+    return box;
+}
+
+void ReadVersion1(Load& load) {
+    ResetLayout(load.Layout);
+    ParameterFileLoadReport& report = load.Report;
+    std::array<int, MaxPages + 1> boxCounters{};
+    for (std::size_t i = 0; i < load.Lines.size(); ++i) {
+        const FileLine at = load.LineAt(i);
+        std::string_view line = at.Text;
+        if (IsSkipped(line)) continue;
+        const std::string key = GetField(line, 1, "");
+        try {
+            if (key == "pg1") {
+                const int32_t page = GetIntField(line, 2, 1);
+                load.RaiseNumberOfPages(page);
+                if (page >= 1 && page <= MaxPages)
+                    load.Layout.PageAt(page).PageName = GetText(line, 3, DefaultPageName);
+                else
+                    report.DroppedRecords.push_back(At(at) + "page record of page " +
+                                                    std::to_string(page) + " dropped");
+            } else if (key == "p1") {
+                const int32_t page = GetIntField(line, 4, 0);
+                if (page < 1 || page > MaxPages) {
+                    report.DroppedRecords.push_back(At(at) + "box record of page " +
+                                                    std::to_string(page) + " dropped");
+                    continue;
+                }
+                const int slot = ++boxCounters[static_cast<std::size_t>(page)];
+                if (slot > SlotsPerPage) {
+                    report.DroppedRecords.push_back(At(at) +
+                                                    "box record beyond the 32nd box of page " +
+                                                    std::to_string(page) + " dropped");
+                    continue;
+                }
+                ParameterBox box = ReadVersion1Box(load, line, page);
+                if (LimitGeometry(box))
+                    report.ClampedBoxes.push_back(At(at) + BoxName(page, slot) +
+                                                  " limited to 4096 pixels");
+                load.AddToWindowList(box, slot, false);
+                load.Layout.Box(page, slot) = std::move(box);
+            }
+        } catch (const std::exception& error) {
+            report.StopError = error.what();
+            report.EndedPass = At(at) + "reading of the layout ended: " + error.what();
+            return;
+        }
+    }
+}
+
+int DecideVersion(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (IsSkipped(line)) continue;
+        const std::string key = GetField(line, 1, "");
+        if (key == "p1") return 1;
+        if (key == "a1") return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::vector<std::string> ParameterFileLoadReport::Findings() const {
+    std::vector<std::string> findings;
+    if (!Readable) findings.push_back(ReadError);
+    findings.insert(findings.end(), DroppedRecords.begin(), DroppedRecords.end());
+    findings.insert(findings.end(), ClampedBoxes.begin(), ClampedBoxes.end());
+    if (!EndedPass.empty()) findings.push_back(EndedPass);
+    for (const std::string& path : MissingSymbolFiles)
+        findings.push_back("symbol file not found: " + path);
+    findings.insert(findings.end(), SymbolProblems.begin(), SymbolProblems.end());
+    return findings;
+}
+
+ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSettings& settings,
+                                           const ParameterCatalogue& catalogue,
+                                           std::string_view bytes,
+                                           const SymbolFileLoader& loadSymbolFile) {
+    ParameterFileLoadReport report;
+    const std::vector<std::string> lines = SplitLines(bytes);
+    report.Version = DecideVersion(lines);
+    Load load{layout, settings, catalogue, lines, report};
+    if (report.Version == 1) {
+        ReadVersion1(load);
+    } else if (report.Version == 2) {
+        ReadVersion2Layout(load);
+        ReadVersion2Symbols(load, loadSymbolFile);
+    }
+    return report;
+}
+
+ParameterFileLoadReport LoadParameterFile(ScreenLayout& layout, DesignerSettings& settings,
+                                          const ParameterCatalogue& catalogue,
+                                          const std::string& fileName,
+                                          const SymbolFileLoader& loadSymbolFile) {
+    std::optional<std::string> bytes = ReadFileBytes(fileName);
+    if (!bytes) {
+        ParameterFileLoadReport report;
+        report.Readable = false;
+        report.ReadError = "Cannot open file \"" + fileName + "\".";
+        return report;
+    }
+    return LoadParameterBytes(layout, settings, catalogue, *bytes, loadSymbolFile);
+}
+
+} // namespace roamplot

@@ -1,0 +1,15 @@
+#pragma once
+// One page of the layout as one image at device resolution.
+#include <QImage>
+
+#include "core/model/ScreenLayout.h"
+#include "render/RenderContext.h"
+
+namespace roamplot {
+
+// The boxes of the page drawn in slot order onto a white image of the drawing
+// area's size, 1 image pixel per device pixel, 96 dots per inch; a later slot
+// covers an earlier one and translucent fills show what lies below.
+QImage ComposePage(const ScreenLayout& layout, int page, const RenderContext& context);
+
+} // namespace roamplot

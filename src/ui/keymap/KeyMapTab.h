@@ -1,0 +1,116 @@
+#pragma once
+// The key tab, "Hardware && Screen Control Buttons": assigns commands to the
+// cursor keys, the program buttons and the screen control buttons, holds the
+// program buttons' key codes, and loads and saves key files.
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "core/keymap/CommandCatalogue.h"
+#include "core/keymap/KeyFileReader.h"
+#include "core/keymap/KeyFileWriter.h"
+#include "core/keymap/KeyMap.h"
+#include "ui/app/Prompter.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace roamplot {
+
+inline constexpr const char* KeyTabCaption = "Hardware && Screen Control Buttons";
+inline constexpr const char* KeyMapCloseQuestion =
+    "Changes have been made to the button settings which have not been saved. Close the "
+    "Settings Manager and cancel the changes?";
+inline constexpr const char* KeyMapLoadQuestion =
+    "Changes have been made to the button settings which have not been saved. Load a new file?";
+
+class KeyMapTab : public QWidget {
+    Q_OBJECT
+  public:
+    // The catalogue is loaded already; the map and the catalogue outlive the tab.
+    KeyMapTab(KeyMap& map, const CommandCatalogue& catalogue, Prompter& prompter,
+              QWidget* parent = nullptr);
+
+    // The key code fields are the working copy of the settings.
+    void ShowButtonKeyCodes(const ButtonKeyCodeTexts& codes);
+    ButtonKeyCodeTexts ButtonKeyCodes() const;
+
+    const std::string& KeyFileName() const { return keyFileName_; }
+    // Tells KeyFileNameChanged as well.
+    void SetKeyFileName(const std::string& name);
+
+    // Reads a key file into the map by its extension (or by the given grammar,
+    // for a transfer file) and shows the result; returns why the read stopped,
+    // empty when it did not.
+    QString ReadKeyFile(const std::string& path);
+    QString ReadKeyFile(const std::string& path, KeyFileGrammar grammar);
+    // Writes the map and the key codes; returns the file system's message, empty on success.
+    QString WriteKeyFile(const std::string& path);
+
+    // True when the map has no unsaved edits or the user agrees to lose them.
+    bool ConfirmClose();
+    bool ConfirmReplaceKeyMap();
+
+    void RebuildKeyLists();
+
+    // The focused rows, -1 for none.
+    int HardwareRow() const { return hardwareRow_; }
+    int ScreenRow() const { return screenRow_; }
+
+    QTabWidget* InnerTabs;
+    QTreeWidget* lHardware;
+    QLabel* lHardwareKey;
+    QComboBox* cHardwareCommand;
+    QTreeWidget* lScreen;
+    QLabel* lScreenButton;
+    QComboBox* cScreenCommand;
+    QLineEdit* eCaption;
+    std::array<QLineEdit*, ProgramButtonCount> eButtonKeyCodes{};
+    QPushButton* bLoadDefaults;
+    QPushButton* bLoad;
+    QPushButton* bSave;
+    QPushButton* bGet;
+    QPushButton* bSend;
+    QPushButton* bHelp;
+
+  signals:
+    void KeyFileNameChanged(const QString& name);
+    // The buttons whose work lies outside the tab.
+    void HelpRequested();
+    void GetRequested();
+    void SendRequested();
+
+  private:
+    QWidget* MakeHardwarePage();
+    QWidget* MakeScreenPage();
+    QWidget* MakeConfigurationPage();
+    QWidget* MakeCommandColumn();
+    void FillChoosers();
+
+    void lHardwareFocus(QTreeWidgetItem* item);
+    void cHardwareCommandChange(int index);
+    void lScreenFocus(QTreeWidgetItem* item);
+    void cScreenCommandChange(int index);
+    void eCaptionChange();
+    void StoreScreenButton();
+    void bLoadDefaultsClick();
+    void bLoadClick();
+    void bSaveClick();
+
+    KeyMap& map_;
+    const CommandCatalogue& catalogue_;
+    Prompter& prompter_;
+    std::string keyFileName_;
+    int hardwareRow_ = -1;
+    int screenRow_ = -1;
+    // Raised while a chooser is set in code, which is not a choice of the user.
+    bool fillingChooser_ = false;
+};
+
+} // namespace roamplot

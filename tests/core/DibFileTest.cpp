@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/model/DibFile.h"
+#include "plain/TempFolder.h"
+
+using namespace roamplot;
+
+namespace {
+
+void PutU32(std::string& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 255));
+}
+void PutU16(std::string& out, uint16_t v) {
+    out.push_back(static_cast<char>(v & 255));
+    out.push_back(static_cast<char>(v >> 8));
+}
+void SetU32(std::string& bytes, std::size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 255);
+}
+
+// A 3 x 2 picture: the top row red, green, blue; the bottom row white, black, magenta.
+const std::vector<Colour> TopDownColours{
+    MakeColour(255, 0, 0), MakeColour(0, 255, 0), MakeColour(0, 0, 255), White, Black,
+    TransparentKey};
+constexpr int PictureWidth = 3;
+constexpr int PictureHeight = 2;
+
+struct BmpSpec {
+    int Bits = 24;
+    bool TopDown = false;
+    uint32_t HeaderSize = 40;
+    uint32_t Compression = 0;
+    // How many palette entries the file stores (0: all of them).
+    uint32_t ColoursUsed = 0;
+    std::vector<uint32_t> Masks; // after a 40-byte header, or inside a larger one
+
+    BmpSpec& RowsTopDown(bool topDown) {
+        TopDown = topDown;
+        return *this;
+    }
+    BmpSpec& Header(uint32_t size) {
+        HeaderSize = size;
+        return *this;
+    }
+    BmpSpec& Compressed(uint32_t type, std::vector<uint32_t> masks = {}) {
+        Compression = type;
+        Masks = std::move(masks);
+        return *this;
+    }
+    BmpSpec& Palette(uint32_t used) {
+        ColoursUsed = used;
+        return *this;
+    }
+};
+BmpSpec Spec(int bits) {
+    BmpSpec spec;
+    spec.Bits = bits;
+    return spec;
+}
+
+// Palette index of each colour for the indexed depths: the colours in order,
+// so 1-bit files only use the first two.
+std::string MakeBmp(const BmpSpec& spec) {
+    const int bits = spec.Bits;
+    const std::size_t stride = Dib::RowStrideFor(PictureWidth, bits);
+    const std::size_t stored = bits <= 8 ? (spec.ColoursUsed ? spec.ColoursUsed : (1u << bits)) : 0;
+    std::string table;
+    for (std::size_t i = 0; i < stored; ++i) {
+        const Colour c = i < TopDownColours.size() ? TopDownColours[i] : Black;
+        table.push_back(static_cast<char>(BlueOf(c)));
+        table.push_back(static_cast<char>(GreenOf(c)));
+        table.push_back(static_cast<char>(RedOf(c)));
+        table.push_back(0);
+    }
+    std::string masksAfterHeader;
+    if (spec.HeaderSize == 40)
+        for (uint32_t m : spec.Masks) PutU32(masksAfterHeader, m);
+
+    std::string rows;
+    for (int r = 0; r < PictureHeight; ++r) {
+        const int y = spec.TopDown ? r : PictureHeight - 1 - r; // picture row held by file row r
+        std::string row(stride, '\0');
+        for (int x = 0; x < PictureWidth; ++x) {
+            const std::size_t index = static_cast<std::size_t>(y * PictureWidth + x);
+            const Colour c = TopDownColours[index];
+            const auto ux = static_cast<std::size_t>(x);
+            const int paletteIndex =
+                bits == 1 ? static_cast<int>(index % 2) : static_cast<int>(index);
+            switch (bits) {
+            case 1:
+                row[ux / 8] = static_cast<char>(row[ux / 8] | (paletteIndex << (7 - ux % 8)));
+                break;
+            case 4:
+                row[ux / 2] = static_cast<char>(row[ux / 2] | (paletteIndex << (ux % 2 ? 0 : 4)));
+                break;
+            case 8:
+                row[ux] = static_cast<char>(paletteIndex);
+                break;
+            default: {
+                const std::size_t at = ux * static_cast<std::size_t>(bits / 8);
+                row[at] = static_cast<char>(BlueOf(c));
+                row[at + 1] = static_cast<char>(GreenOf(c));
+                row[at + 2] = static_cast<char>(RedOf(c));
+            }
+            }
+        }
+        rows += row;
+    }
+
+    std::string header;
+    PutU32(header, spec.HeaderSize);
+    PutU32(header, PictureWidth);
+    PutU32(header, static_cast<uint32_t>(spec.TopDown ? -PictureHeight : PictureHeight));
+    PutU16(header, 1);
+    PutU16(header, static_cast<uint16_t>(bits));
+    PutU32(header, spec.Compression);
+    PutU32(header, static_cast<uint32_t>(rows.size()));
+    PutU32(header, 2835);
+    PutU32(header, 2835);
+    PutU32(header, spec.ColoursUsed);
+    PutU32(header, 0);
+    for (uint32_t m : spec.Masks)
+        if (spec.HeaderSize > 40) PutU32(header, m);
+    header.resize(spec.HeaderSize, '\0');
+
+    const uint32_t offset =
+        static_cast<uint32_t>(14 + header.size() + masksAfterHeader.size() + table.size());
+    std::string file = "BM";
+    PutU32(file, offset + static_cast<uint32_t>(rows.size()));
+    PutU32(file, 0);
+    PutU32(file, offset);
+    return file + header + masksAfterHeader + table + rows;
+}
+
+Dib MustRead(const std::string& bytes) {
+    DibReadResult result = ReadDibFromBmp(bytes);
+    EXPECT_TRUE(result.Picture) << result.Error;
+    return result.Picture ? *result.Picture : Dib{};
+}
+
+void ExpectPictureColours(const Dib& dib, int bits) {
+    for (int y = 0; y < PictureHeight; ++y)
+        for (int x = 0; x < PictureWidth; ++x) {
+            const std::size_t index = static_cast<std::size_t>(y * PictureWidth + x);
+            const Colour expected = bits == 1 ? TopDownColours[index % 2] : TopDownColours[index];
+            EXPECT_EQ(DibPixel(dib, x, y), expected) << bits << " bits, pixel " << x << "," << y;
+        }
+}
+
+std::string ErrorOf(const std::string& bytes) {
+    DibReadResult result = ReadDibFromBmp(bytes);
+    EXPECT_FALSE(result.Picture);
+    return result.Error;
+}
+
+} // namespace
+
+TEST(ReadDibFromBmp, EveryDepthAndRowOrderGivesTheOneStoredForm) {
+    for (int bits : {1, 4, 8, 24, 32}) {
+        for (bool topDown : {false, true}) {
+            const Dib dib = MustRead(MakeBmp(Spec(bits).RowsTopDown(topDown)));
+            SCOPED_TRACE(std::to_string(bits) + (topDown ? " top-down" : " bottom-up"));
+            EXPECT_EQ(dib.Header.Size, 40u);
+            EXPECT_EQ(dib.Header.Width, PictureWidth);
+            EXPECT_EQ(dib.Header.Height, PictureHeight);
+            EXPECT_EQ(dib.Header.BitCount, bits);
+            EXPECT_EQ(dib.Header.Compression, 0u);
+            EXPECT_EQ(dib.Header.ClrUsed, 0u);
+            EXPECT_EQ(dib.Header.XPelsPerMeter, 2835);
+            EXPECT_EQ(dib.Header.SizeImage, Dib::RowStrideFor(PictureWidth, bits) * PictureHeight);
+            EXPECT_EQ(dib.Pixels.size(), dib.Header.SizeImage);
+            EXPECT_EQ(dib.ColorTable.size(), Dib::ColorTableEntriesFor(bits) * 4);
+            ExpectPictureColours(dib, bits);
+        }
+        EXPECT_EQ(MustRead(MakeBmp(Spec(bits).RowsTopDown(true))),
+                  MustRead(MakeBmp(Spec(bits).RowsTopDown(false))));
+    }
+}
+
+TEST(ReadDibFromBmp, ShortColourTableIsPaddedWithZeros) {
+    const Dib dib = MustRead(MakeBmp(Spec(8).Palette(6)));
+    ASSERT_EQ(dib.ColorTable.size(), 256u * 4);
+    EXPECT_EQ(dib.Header.ClrUsed, 0u);
+    EXPECT_EQ(dib.ColorTable[5 * 4 + 2], 255); // magenta's red
+    for (std::size_t i = 6 * 4; i < dib.ColorTable.size(); ++i)
+        ASSERT_EQ(dib.ColorTable[i], 0) << i;
+    ExpectPictureColours(dib, 8);
+}
+
+TEST(ReadDibFromBmp, LargerHeadersAndPlainMasksAreReducedToTheInformationHeader) {
+    const std::vector<uint32_t> plain{0x00FF0000u, 0x0000FF00u, 0x000000FFu};
+    const Dib v5 = MustRead(MakeBmp(Spec(32).Header(124).Compressed(3, plain)));
+    const Dib v4 = MustRead(MakeBmp(Spec(24).Header(108)));
+    const Dib masked = MustRead(MakeBmp(Spec(32).Compressed(3, plain)));
+    for (const Dib* dib : {&v5, &v4, &masked}) {
+        EXPECT_EQ(dib->Header.Size, 40u);
+        EXPECT_EQ(dib->Header.Compression, 0u);
+        ExpectPictureColours(*dib, dib->BitCount());
+    }
+    EXPECT_EQ(v5, MustRead(MakeBmp(Spec(32))));
+}
+
+TEST(ReadDibFromBmp, UnsupportedEncodingsAreRefusedByName) {
+    EXPECT_NE(ErrorOf(MakeBmp(Spec(8).Compressed(1))).find("run-length"), std::string::npos);
+    EXPECT_NE(
+        ErrorOf(MakeBmp(Spec(32).Compressed(3, {0xF800, 0x07E0, 0x001F}))).find("colour masks"),
+        std::string::npos);
+    std::string sixteen = MakeBmp(Spec(24));
+    sixteen[14 + 14] = 16;
+    EXPECT_NE(ErrorOf(sixteen).find("16 bits per pixel"), std::string::npos);
+    EXPECT_EQ(ErrorOf("GIF89a and more bytes"), "it is not a Windows bitmap file");
+    std::string os2 = MakeBmp(Spec(24));
+    SetU32(os2, 14, 12);
+    EXPECT_NE(ErrorOf(os2).find("OS/2"), std::string::npos);
+}
+
+TEST(ReadDibFromBmp, TruncatedFilesAreRefusedAtEveryLength) {
+    for (int bits : {1, 8, 24}) {
+        const std::string whole = MakeBmp(Spec(bits));
+        for (std::size_t length = 0; length < whole.size(); ++length) {
+            const std::string cut = whole.substr(0, length);
+            DibReadResult result = ReadDibFromBmp(cut);
+            EXPECT_FALSE(result.Picture) << bits << " bits cut to " << length;
+            EXPECT_FALSE(result.Error.empty());
+        }
+    }
+    EXPECT_EQ(ErrorOf(MakeBmp(Spec(24)).substr(0, 60)), "the file ends inside the pixel rows");
+}
+
+TEST(ReadDibFromBmp, HeadersThatLieAreRefusedWithoutReadingOrAllocatingWhatTheyClaim) {
+    std::string huge = MakeBmp(Spec(24));
+    SetU32(huge, 18, 30000); // width
+    SetU32(huge, 22, 30000); // height
+    EXPECT_EQ(ErrorOf(huge), "the file ends inside the pixel rows");
+
+    std::string tooWide = MakeBmp(Spec(24));
+    SetU32(tooWide, 18, 0x7FFFFFFF);
+    EXPECT_NE(ErrorOf(tooWide).find("too large"), std::string::npos);
+
+    std::string table = MakeBmp(Spec(8));
+    SetU32(table, 14 + 32, 300); // colours used beyond 256
+    EXPECT_NE(ErrorOf(table).find("300 entries"), std::string::npos);
+
+    std::string offset = MakeBmp(Spec(24));
+    SetU32(offset, 10, 0xFFFFFF00u);
+    EXPECT_NE(ErrorOf(offset).find("outside the file"), std::string::npos);
+
+    std::string empty = MakeBmp(Spec(24));
+    SetU32(empty, 18, 0);
+    EXPECT_NE(ErrorOf(empty).find("no pixels"), std::string::npos);
+
+    std::string headerSize = MakeBmp(Spec(24));
+    SetU32(headerSize, 14, 0x10000);
+    EXPECT_EQ(ErrorOf(headerSize), "the file ends inside the bitmap header");
+}
+
+TEST(DibToBmp, WritesAFileThatReadsBackTheSame) {
+    for (int bits : {1, 4, 8, 24, 32}) {
+        const Dib dib = MustRead(MakeBmp(Spec(bits).RowsTopDown(true)));
+        EXPECT_EQ(MustRead(DibToBmp(dib)), dib) << bits;
+    }
+}
+
+TEST(ReadDibFromBmpFile, NamesTheFileInItsErrors) {
+    test::TempFolder folder;
+    const std::string good = folder.Write("arrow.bmp", MakeBmp(Spec(4)));
+    const DibReadResult read = ReadDibFromBmpFile(good);
+    ASSERT_TRUE(read.Picture) << read.Error;
+    ExpectPictureColours(*read.Picture, 4);
+
+    const std::string bad = folder.Write("broken.bmp", "BM and nothing else");
+    EXPECT_EQ(
+        ReadDibFromBmpFile(bad).Error.rfind("\"broken.bmp\" cannot be used as a picture: ", 0), 0u);
+    EXPECT_NE(ReadDibFromBmpFile(folder.File("missing.bmp")).Error.find("missing.bmp"),
+              std::string::npos);
+}

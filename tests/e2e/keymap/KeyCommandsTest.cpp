@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <filesystem>
+
+#include "core/io/FileIo.h"
+#include "plain/TempFolder.h"
+
+using namespace roamplot;
+
+namespace {
+
+struct CliRun {
+    int ExitCode = -1;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+class KeyCommandsTest : public ::testing::Test {
+  protected:
+    KeyCommandsTest() {
+        programFolder.Write(
+            "commands.dat",
+            ReadFileBytes(std::string(TEST_DATA_DIR) + "/keymap-commands.dat").value());
+    }
+
+    CliRun Run(const QStringList& arguments) {
+        QProcess process;
+        process.start(
+            QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
+            QStringList{"--program-folder", QString::fromStdString(programFolder.Path())} +
+                arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+
+    QJsonObject Dump(const std::string& path) {
+        CliRun run = Run({"dump", QString::fromStdString(path)});
+        EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        QJsonParseError error;
+        QJsonDocument document = QJsonDocument::fromJson(run.Out, &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << run.Out.toStdString();
+        return document.object();
+    }
+
+    static std::string Fixture(const char* name) { return std::string(TEST_DATA_DIR) + "/" + name; }
+
+    test::TempFolder programFolder;
+    test::TempFolder work;
+};
+
+} // namespace
+
+TEST_F(KeyCommandsTest, DumpPrintsEveryKeyAndButtonInOrder) {
+    QJsonObject dump = Dump(Fixture("known-map.key2"));
+    QJsonArray hardware = dump["HardwareKeys"].toArray();
+    ASSERT_EQ(hardware.size(), 15);
+    QJsonObject centre = hardware[4].toObject();
+    EXPECT_EQ(centre["Key"].toString(), "Centre");
+    EXPECT_EQ(centre["Index"].toInt(), 2);
+    EXPECT_EQ(centre["Number"].toInt(), 12);
+    EXPECT_EQ(centre["Name"].toString(), "Next Page");
+    EXPECT_EQ(hardware[5].toObject()["Key"].toString(), "Button 1");
+    EXPECT_EQ(hardware[14].toObject()["Key"].toString(), "Button 10");
+    EXPECT_EQ(hardware[14].toObject()["Number"].toInt(), 5);
+
+    QJsonArray screen = dump["ScreenButtons"].toArray();
+    ASSERT_EQ(screen.size(), 36);
+    QJsonObject button = screen[13].toObject();
+    EXPECT_EQ(button["Page"].toInt(), 2);
+    EXPECT_EQ(button["Button"].toInt(), 5);
+    EXPECT_EQ(button["Index"].toInt(), 3);
+    EXPECT_EQ(button["Number"].toInt(), 31);
+    EXPECT_EQ(button["Caption"].toString(), "A caption far too long fo");
+    EXPECT_EQ(screen[35].toObject()["Caption"].toString(), "Next");
+}
+
+TEST_F(KeyCommandsTest, DumpReadsThePositionalGrammarAndWindowsText) {
+    QJsonObject positional = Dump(Fixture("positional.key1"));
+    EXPECT_EQ(positional["ScreenButtons"].toArray()[1].toObject()["Caption"].toString(), "Next");
+
+    std::string accented = work.Write("accent.KEY2", "c1,1,1,5,Caf\xe9 \"quoted\" \\ here\r\n");
+    QJsonObject dump = Dump(accented);
+    EXPECT_EQ(dump["ScreenButtons"].toArray()[0].toObject()["Caption"].toString(),
+              QString::fromUtf8("Café \"quoted\" \\ here"));
+}
+
+TEST_F(KeyCommandsTest, DumpReportsFilesItCannotRead) {
+    CliRun bad = Run({"dump", QString::fromStdString(Fixture("bad-command.key2"))});
+    EXPECT_EQ(bad.ExitCode, 1);
+    EXPECT_TRUE(bad.Err.contains("'abc' is not a valid integer value")) << bad.Err.toStdString();
+    EXPECT_TRUE(bad.Out.isEmpty());
+
+    CliRun missing = Run({"dump", QString::fromStdString(work.File("none.key2"))});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Err.contains("none.key2"));
+
+    std::filesystem::remove(programFolder.File("commands.dat"));
+    CliRun noCatalogue = Run({"dump", QString::fromStdString(Fixture("known-map.key2"))});
+    EXPECT_EQ(noCatalogue.ExitCode, 1);
+    EXPECT_TRUE(noCatalogue.Err.contains("commands.dat"));
+
+    EXPECT_EQ(Run({"dump", "layout.txt"}).ExitCode, 2);
+    EXPECT_EQ(Run({"dump"}).ExitCode, 2);
+}
+
+TEST_F(KeyCommandsTest, KeysRewritesWithTheFolderKeyCodes) {
+    std::string out = work.File("out.key2");
+    CliRun plain = Run(
+        {"keys", QString::fromStdString(Fixture("positional.key1")), QString::fromStdString(out)});
+    ASSERT_EQ(plain.ExitCode, 0) << plain.Err.toStdString();
+    std::string written = work.Read("out.key2");
+    EXPECT_NE(written.find("\r\nb1,3,195,12\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nc1,4,9,31,Mark here\r\n"), std::string::npos);
+    EXPECT_EQ(Dump(out), Dump(Fixture("positional.key1")));
+
+    programFolder.Write("RoamCE_Screen_Designer.ini", "[Button Defaults]\r\nButton 3=77\r\n");
+    ASSERT_EQ(Run({"keys", QString::fromStdString(Fixture("known-map.key2")),
+                   QString::fromStdString(out)})
+                  .ExitCode,
+              0);
+    written = work.Read("out.key2");
+    EXPECT_NE(written.find("\r\nb1,3,77,12\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nb1,4,196,31\r\n"), std::string::npos);
+}
+
+TEST_F(KeyCommandsTest, KeysWritesNothingWhenTheInputCannotBeRead) {
+    std::string out = work.Write("out.key2", "old");
+    CliRun bad = Run(
+        {"keys", QString::fromStdString(Fixture("bad-command.key2")), QString::fromStdString(out)});
+    EXPECT_EQ(bad.ExitCode, 1);
+    EXPECT_EQ(work.Read("out.key2"), "old");
+    EXPECT_EQ(Run({"keys", QString::fromStdString(Fixture("known-map.key2"))}).ExitCode, 2);
+}

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "RenderTestSupport.h"
+#include "render/PageCompositor.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+const Colour Red = MakeColour(255, 0, 0);
+const Colour Green = MakeColour(0, 200, 0);
+
+ParameterBox FilledBackground(int page, int left, Colour colour) {
+    ParameterBox box = MakeBox(BoxKind::Background, left, 10, 40, 30);
+    box.PageNo = page;
+    box.TextBackColor = colour;
+    box.BorderColor = colour; // with the fill below the empty title row, a solid box
+    return box;
+}
+} // namespace
+
+TEST(ComposePage, DrawsOnlyTheBoxesOfThePageInSlotOrder) {
+    ScreenLayout layout;
+    RenderContext context;
+    context.DrawArea = {200, 100};
+    layout.Box(2, 1) = FilledBackground(2, 10, Red);
+    layout.Box(2, 2) = FilledBackground(2, 30, Green); // overlaps slot 1 from x = 30
+    layout.Box(3, 1) = FilledBackground(3, 100, Red);
+    layout.Box(2, 3) = FilledBackground(2, 140, Red);
+    layout.Box(2, 3).PageNo = 0; // a free slot keeps its rectangle but is not drawn
+
+    const QImage image = ComposePage(layout, 2, context);
+    EXPECT_EQ(image.size(), QSize(200, 100));
+    EXPECT_EQ(image.dotsPerMeterX(), 3780);
+    EXPECT_EQ(PixelAt(image, 20, 20), Red);
+    EXPECT_EQ(PixelAt(image, 35, 20), Green);
+    EXPECT_EQ(PixelAt(image, 110, 20), White); // page 3's box
+    EXPECT_EQ(PixelAt(image, 150, 20), White); // the free slot
+    EXPECT_EQ(CountColour(image, image.rect(), White), 200 * 100 - 60 * 30);
+}
+
+TEST(ComposePage, BoxesAreClippedByTheirOwnRectangleAndTheImage) {
+    ScreenLayout layout;
+    RenderContext context;
+    context.DrawArea = {60, 50};
+    ParameterBox big = FilledBackground(1, 40, Red);
+    big.Top = 30;
+    layout.Box(1, 1) = big;
+    const QImage image = ComposePage(layout, 1, context);
+    EXPECT_EQ(CountColour(image, image.rect(), Red), 20 * 20);
+    EXPECT_EQ(ComposePage(layout, 0, context).size(), QSize(60, 50));
+    EXPECT_EQ(ComposePage(layout, 21, context).size(), QSize(60, 50));
+}

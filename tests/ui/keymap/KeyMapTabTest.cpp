@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+#include <filesystem>
+
+#include "core/keymap/KeyFileReader.h"
+#include "plain/TempFolder.h"
+#include "qt/ScriptedPrompter.h"
+#include "ui/keymap/KeyMapLists.h"
+#include "ui/keymap/KeyMapTab.h"
+
+using namespace roamplot;
+
+namespace {
+
+QString Fixture(const char* name) {
+    return QString(TEST_DATA_DIR) + "/" + name;
+}
+
+void ClickRow(QTreeWidget* list, int row) {
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// Picks an entry with the keyboard, as a user does on a closed chooser.
+void Choose(QComboBox* chooser, int index) {
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_Home);
+    for (int i = 0; i < index; ++i) QTest::keyClick(chooser, Qt::Key_Down);
+}
+
+void TypeCaption(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+class KeyMapTabTest : public ::testing::Test {
+  protected:
+    KeyMapTabTest() {
+        catalogue.Load("3,No Action,Nothing at all happens on this key\n5,Zoom In,Zoom +\n"
+                       "12,Next Page,Next\n31,Mark Waypoint,Mark here\n");
+        tab = std::make_unique<KeyMapTab>(map, catalogue, prompter);
+        tab->ShowButtonKeyCodes(
+            {"193", "194", "195", "196", "197", "198", "199", "200", "201", "202"});
+        tab->resize(760, 560);
+        tab->show();
+    }
+
+    void ShowInnerTab(int index) {
+        tab->InnerTabs->setCurrentIndex(index);
+        QCoreApplication::processEvents();
+    }
+
+    CommandCatalogue catalogue;
+    KeyMap map;
+    test::ScriptedPrompter prompter;
+    test::TempFolder folder;
+    std::unique_ptr<KeyMapTab> tab;
+};
+
+} // namespace
+
+TEST_F(KeyMapTabTest, ListsAndChoosersShowTheMapAndTheCatalogue) {
+    ASSERT_EQ(tab->lHardware->topLevelItemCount(), 15);
+    EXPECT_EQ(tab->lHardware->topLevelItem(4)->text(0), "Centre");
+    EXPECT_EQ(tab->lHardware->topLevelItem(5)->text(0), "#1");
+    EXPECT_EQ(tab->lHardware->topLevelItem(14)->text(0), "#10");
+    EXPECT_EQ(tab->lHardware->topLevelItem(14)->text(1), "No Action");
+    ASSERT_EQ(tab->lScreen->topLevelItemCount(), 36);
+    QTreeWidgetItem* page2button5 = tab->lScreen->topLevelItem(13);
+    EXPECT_EQ(page2button5->text(0), "2");
+    EXPECT_EQ(page2button5->text(1), "#5");
+    EXPECT_EQ(page2button5->background(3).color(), QColor(234, 234, 234));
+    EXPECT_EQ(tab->lScreen->topLevelItem(18)->background(0).style(), Qt::NoBrush); // page 3
+    EXPECT_EQ(tab->lScreen->palette().color(QPalette::Base), QColor(249, 239, 221));
+    EXPECT_EQ(tab->lHardware->palette().color(QPalette::Base), QColor(234, 244, 235));
+
+    for (QComboBox* chooser : {tab->cHardwareCommand, tab->cScreenCommand}) {
+        ASSERT_EQ(chooser->count(), 4);
+        EXPECT_EQ(chooser->itemText(3), "Mark Waypoint");
+        EXPECT_EQ(chooser->currentIndex(), 0);
+        EXPECT_FALSE(chooser->isEditable());
+    }
+    EXPECT_EQ(tab->eCaption->text(), "Nothing at all happens on");
+    EXPECT_FALSE(map.Changed);
+}
+
+TEST_F(KeyMapTabTest, ChoosingForTheFocusedHardwareKeyAssignsIt) {
+    ClickRow(tab->lHardware, 4);
+    EXPECT_EQ(tab->lHardwareKey->text(), "Centre");
+    Choose(tab->cHardwareCommand, 2);
+    EXPECT_EQ(map.HardwareKeys[4], 2);
+    EXPECT_EQ(tab->lHardware->topLevelItem(4)->text(1), "Next Page");
+    EXPECT_TRUE(map.Changed);
+
+    // Focusing another key only shows its command.
+    ClickRow(tab->lHardware, 14);
+    EXPECT_EQ(tab->lHardwareKey->text(), "Button #10");
+    EXPECT_EQ(tab->cHardwareCommand->currentIndex(), 0);
+    EXPECT_EQ(map.HardwareKeys[14], 0);
+    EXPECT_EQ(map.HardwareKeys[4], 2);
+
+    std::string path = folder.File("centre.key2");
+    EXPECT_EQ(tab->WriteKeyFile(path), "");
+    EXPECT_NE(folder.Read("centre.key2").find("\r\na5,Centre,12\r\n"), std::string::npos);
+}
+
+TEST_F(KeyMapTabTest, FocusingAButtonWithoutCaptionStoresTheDefaultOnlyWhenTheFieldChanges) {
+    ShowInnerTab(1);
+    // The field already shows the first command's caption: nothing changes, nothing is stored.
+    ClickRow(tab->lScreen, 18);
+    EXPECT_EQ(tab->lScreenButton->text(), "Page 3  Button #1");
+    EXPECT_EQ(map.FindScreenButton(3, 1)->Caption, "");
+    EXPECT_FALSE(map.Changed);
+
+    ClickRow(tab->lScreen, 0);
+    TypeCaption(tab->eCaption, "Other");
+    EXPECT_EQ(*map.FindScreenButton(1, 1), (ScreenButton{0, "Other"}));
+    ClickRow(tab->lScreen, 18);
+    EXPECT_EQ(*map.FindScreenButton(3, 1), (ScreenButton{0, "Nothing at all happens on"}));
+    EXPECT_EQ(tab->lScreen->topLevelItem(18)->text(3), "Nothing at all happens on");
+    // A stored caption is shown as it is.
+    ClickRow(tab->lScreen, 0);
+    EXPECT_EQ(tab->eCaption->text(), "Other");
+}
+
+TEST_F(KeyMapTabTest, ChoosingAScreenCommandReplacesTheTypedCaption) {
+    ShowInnerTab(1);
+    ClickRow(tab->lScreen, 13);
+    EXPECT_EQ(tab->lScreenButton->text(), "Page 2  Button #5");
+    TypeCaption(tab->eCaption, "Typed");
+    EXPECT_EQ(*map.FindScreenButton(2, 5), (ScreenButton{0, "Typed"}));
+    Choose(tab->cScreenCommand, 2);
+    EXPECT_EQ(tab->eCaption->text(), "Next");
+    EXPECT_EQ(*map.FindScreenButton(2, 5), (ScreenButton{2, "Next"}));
+    EXPECT_EQ(tab->lScreen->topLevelItem(13)->text(2), "Next Page");
+    EXPECT_EQ(tab->lScreen->topLevelItem(13)->text(3), "Next");
+    // Only the focused button changed.
+    EXPECT_EQ(*map.FindScreenButton(2, 4), ScreenButton{});
+
+    // With no row focused a choice sets the field and stores nothing.
+    tab->RebuildKeyLists();
+    Choose(tab->cScreenCommand, 3);
+    EXPECT_EQ(tab->eCaption->text(), "Mark here");
+    EXPECT_EQ(*map.FindScreenButton(2, 5), (ScreenButton{2, "Next"}));
+}
+
+TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheBareName) {
+    ClickRow(tab->lHardware, 2);
+    ShowInnerTab(1);
+    ClickRow(tab->lScreen, 5);
+    map.Changed = false;
+    QSignalSpy named(tab.get(), &KeyMapTab::KeyFileNameChanged);
+    tab->SetKeyFileName("/old/place/previous.KEY2");
+
+    prompter.FileAnswers.push_back(Fixture("left-only.key2"));
+    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    ASSERT_EQ(prompter.FileRequests.size(), 1);
+    EXPECT_EQ(prompter.FileRequests[0].Title, "Load RoamplotCE Key File");
+    EXPECT_EQ(prompter.FileRequests[0].InitialFile, "/old/place/previous.KEY2");
+    EXPECT_TRUE(prompter.FileRequests[0].Filter.startsWith("Roamplot Key File (*.key2)"));
+    EXPECT_TRUE(prompter.FileRequests[0].Filter.contains("Roamplot Key File (*.key1)"));
+
+    EXPECT_EQ(map.HardwareKeys[2], 2);
+    EXPECT_EQ(tab->lHardware->topLevelItem(2)->text(1), "Next Page");
+    EXPECT_EQ(tab->KeyFileName(), "left-only.key2");
+    EXPECT_EQ(named.last().at(0).toString(), "left-only.key2");
+    EXPECT_EQ(tab->lHardware->currentItem(), nullptr);
+    EXPECT_EQ(tab->lScreen->currentItem(), nullptr);
+
+    KeyMap before = map;
+    Choose(tab->cScreenCommand, 3);
+    ShowInnerTab(0);
+    Choose(tab->cHardwareCommand, 3);
+    EXPECT_EQ(map.HardwareKeys, before.HardwareKeys);
+    EXPECT_EQ(map.ScreenButtons, before.ScreenButtons);
+    EXPECT_FALSE(map.Changed);
+}
+
+TEST_F(KeyMapTabTest, SaveWritesTheFieldsKeyCodesAndKeepsTheFullPath) {
+    tab->eButtonKeyCodes[3]->setText("-7");
+    ClickRow(tab->lHardware, 0);
+    Choose(tab->cHardwareCommand, 1);
+    ASSERT_TRUE(map.Changed);
+
+    std::string typed = folder.File("mine"); // without extension
+    prompter.FileAnswers.push_back(QString::fromStdString(typed));
+    QTest::mouseClick(tab->bSave, Qt::LeftButton);
+    ASSERT_EQ(prompter.FileRequests.size(), 1);
+    EXPECT_EQ(prompter.FileRequests[0].Title, "Save RoamplotCE Key File");
+    EXPECT_EQ(prompter.FileRequests[0].Filter, "Roamplot Key File (*.key2)");
+    EXPECT_EQ(prompter.FileRequests[0].DefaultExtension, "key2");
+
+    std::string written = folder.Read("mine.key2");
+    EXPECT_NE(written.find("\r\na1,Up,5\r\n"), std::string::npos);
+    EXPECT_NE(written.find("\r\nb1,4,-7,3\r\n"), std::string::npos);
+    EXPECT_EQ(tab->KeyFileName(), typed + ".key2");
+    EXPECT_FALSE(map.Changed);
+
+    // The transfer file of a send leaves the name and the unsaved state alone.
+    Choose(tab->cHardwareCommand, 2);
+    EXPECT_EQ(tab->WriteKeyFile(folder.File("temp.$$$")), "");
+    EXPECT_EQ(tab->KeyFileName(), typed + ".key2");
+    EXPECT_TRUE(map.Changed);
+}
+
+TEST_F(KeyMapTabTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
+    EXPECT_TRUE(tab->ConfirmClose());
+    EXPECT_TRUE(prompter.Shown.isEmpty());
+
+    ClickRow(tab->lHardware, 1);
+    Choose(tab->cHardwareCommand, 3);
+    KeyMap edited = map;
+
+    prompter.ConfirmAnswers = {false};
+    EXPECT_FALSE(tab->ConfirmClose());
+    EXPECT_EQ(prompter.Of("confirm").last(), KeyMapCloseQuestion);
+
+    prompter.ConfirmAnswers = {false};
+    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    EXPECT_EQ(prompter.Of("confirm").last(), KeyMapLoadQuestion);
+    EXPECT_TRUE(prompter.FileRequests.isEmpty());
+    EXPECT_EQ(map.HardwareKeys, edited.HardwareKeys);
+    EXPECT_TRUE(map.Changed);
+
+    prompter.ConfirmAnswers = {true};
+    prompter.FileAnswers.push_back(Fixture("left-only.key2"));
+    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    EXPECT_EQ(map.HardwareKeys[1], 3); // merged: the edit of Down stays in the map
+    EXPECT_EQ(map.HardwareKeys[2], 2);
+    EXPECT_FALSE(map.Changed);
+}
+
+TEST_F(KeyMapTabTest, FailedReadsAndWritesAreReportedAndKeepTheName) {
+    tab->SetKeyFileName("kept.key2");
+    prompter.FileAnswers.push_back(Fixture("bad-command.key2"));
+    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    EXPECT_EQ(prompter.Of("error"), QStringList{"'abc' is not a valid integer value"});
+    EXPECT_EQ(tab->lHardware->topLevelItem(0)->text(1), "Zoom In"); // read before the error
+    EXPECT_EQ(tab->KeyFileName(), "kept.key2");
+
+    std::filesystem::create_directory(folder.File("taken.key2"));
+    prompter.FileAnswers.push_back(QString::fromStdString(folder.File("taken.key2")));
+    QTest::mouseClick(tab->bSave, Qt::LeftButton);
+    EXPECT_EQ(prompter.Of("error").size(), 2);
+    EXPECT_EQ(tab->KeyFileName(), "kept.key2");
+
+    prompter.FileAnswers.push_back(
+        QString::fromStdString(folder.Write("keys.txt", "a1,Up,31\r\n")));
+    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    EXPECT_EQ(prompter.Of("message").size(), 1);
+    EXPECT_EQ(map.HardwareKeys[0], 1);
+}
+
+TEST_F(KeyMapTabTest, LoadDefaultsChangesOnlyTheKeyCodeFields) {
+    ShowInnerTab(2);
+    map.HardwareKeys[3] = 2;
+    tab->eButtonKeyCodes[0]->setText("17");
+    tab->eButtonKeyCodes[9]->clear();
+    QTest::keyClicks(tab->eButtonKeyCodes[9], "4x2");
+    EXPECT_EQ(tab->eButtonKeyCodes[9]->text(), "42");
+    QTest::mouseClick(tab->bLoadDefaults, Qt::LeftButton);
+    ButtonKeyCodeTexts codes = tab->ButtonKeyCodes();
+    EXPECT_EQ(codes[0], "193");
+    EXPECT_EQ(codes[9], "202");
+    EXPECT_EQ(map.HardwareKeys[3], 2);
+    EXPECT_FALSE(map.Changed);
+}
