@@ -7,12 +7,14 @@
 #include <QRect>
 #include <array>
 
+#include "ui/preview/GrabHandle.h"
+
 #include <QRubberBand>
 class QWidget;
 
 namespace roamplot {
 
-class GrabHandle;
+
 
 class ControlSizer : public QObject {
     Q_OBJECT
