@@ -18,6 +18,7 @@
 #include "ui/app/EntryFields.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
+#include "ui/keymap/KeyMapTab.h"
 #include "ui/preview/PreviewWindow.h"
 
 namespace roamplot {
@@ -30,11 +31,14 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     PanelLoading = true;
     setWindowTitle(ProgramTitle);
 
+    // The key tab fills its choosers from the command catalogue as it is made.
+    std::string commandProblems = commands_.LoadCommandCatalogue(FromQString(programFolder_));
     tabs_ = new QTabWidget(this);
     pageDesigner_ = new PageDesignerTab(tabs_);
+    keyMapTab_ = new KeyMapTab(keyMap_, commands_, prompter_, tabs_);
     configuration_ = new ConfigurationTab(tabs_);
     tabs_->addTab(pageDesigner_, tr("Page Designer"));
-    tabs_->addTab(new QWidget(tabs_), tr("Hardware && Screen Control Buttons"));
+    tabs_->addTab(keyMapTab_, KeyTabCaption);
     tabs_->addTab(configuration_, tr("Configuration"));
     auto* column = new QVBoxLayout(this);
     column->addWidget(tabs_);
@@ -45,9 +49,14 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     std::string catalogueProblems =
         catalogue_.LoadFile(FromQString(programFolder_) + "/Parameters.dat");
     if (!catalogueProblems.empty()) AddStartupProblem(ToQString(catalogueProblems));
+    if (!commandProblems.empty()) AddStartupProblem(ToQString(commandProblems));
 
     heldSettings_ = ReadDesignerSettings(settingsFile_);
     configuration_->ShowSettings(heldSettings_);
+    keyMapTab_->ShowButtonKeyCodes(heldSettings_.ButtonKeyCodes);
+    connect(keyMapTab_, &KeyMapTab::KeyFileNameChanged, this,
+            [this] { SetKeyFileName(keyMapTab_->KeyFileName()); });
+    ReadRememberedKeyFile();
     UpdateCaption();
 
     QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -61,6 +70,7 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
             [this] { Guarded([&] { bRefreshClick(); }); });
     connect(configuration_, &ConfigurationTab::LockWindowsChanged, this, [this] { PlacePreview(); });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
+    connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         UpdateCaption();
         if (designer_) designer_->TabChanged(index);
@@ -103,6 +113,7 @@ void MainForm::UpdateCaption() {
 DesignerSettings MainForm::CurrentSettings() const {
     DesignerSettings settings = heldSettings_;
     configuration_->CollectSettings(settings);
+    settings.ButtonKeyCodes = keyMapTab_->ButtonKeyCodes();
     settings.Screen = screen_;
     return settings;
 }
@@ -165,6 +176,10 @@ void MainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!keyMapTab_->ConfirmClose()) {
+        event->ignore();
+        return;
+    }
     WriteSettingsAtClose();
     event->accept();
 }
@@ -174,6 +189,14 @@ void MainForm::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ControlModifier) && designer_)
         Guarded([&] { designer_->Delete1Click(); });
     QWidget::keyReleaseEvent(event);
+}
+
+// A key file that stops with an error keeps what it assigned; start-up goes on.
+void MainForm::ReadRememberedKeyFile() {
+    keyMapTab_->SetKeyFileName(heldSettings_.KeyFileName);
+    if (!FileExists(heldSettings_.KeyFileName)) return;
+    QString error = keyMapTab_->ReadKeyFile(heldSettings_.KeyFileName);
+    if (!error.isEmpty()) AddStartupProblem(error);
 }
 
 void MainForm::moveEvent(QMoveEvent* event) {

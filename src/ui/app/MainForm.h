@@ -8,6 +8,8 @@
 #include "core/app/DesignerSettings.h"
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
+#include "core/keymap/CommandCatalogue.h"
+#include "core/keymap/KeyMap.h"
 #include "core/model/ParameterCatalogue.h"
 #include "core/model/ScreenLayout.h"
 #include "ui/app/Prompter.h"
@@ -17,6 +19,7 @@ class QTabWidget;
 namespace roamplot {
 
 class ConfigurationTab;
+class KeyMapTab;
 class PageDesigner;
 class PageDesignerTab;
 class PreviewWindow;
@@ -51,6 +54,9 @@ class MainForm : public QWidget {
     // The logic of the "Page Designer" tab; exists once the preview does.
     PageDesigner* Designer() const { return designer_; }
     void SetPreviewZoom(int zoom) { heldSettings_.PreviewZoom = zoom; }
+    KeyMapTab* KeyMapPage() const { return keyMapTab_; }
+    KeyMap& Keys() { return keyMap_; }
+    const CommandCatalogue& Commands() const { return commands_; }
     QTabWidget* Tabs() const { return tabs_; }
 
     // While raised, no property handler reacts: filling controls is not an edit.
@@ -87,12 +93,15 @@ class MainForm : public QWidget {
 
   private:
     void WriteSettingsAtClose();
+    void ReadRememberedKeyFile();
 
     QString programFolder_;
     Prompter& prompter_;
     SettingsFile settingsFile_;
     ScreenLayout layout_;
     ParameterCatalogue catalogue_;
+    CommandCatalogue commands_;
+    KeyMap keyMap_;
     DesignerSettings heldSettings_; // the settings no control of this window holds
     DeviceScreen screen_;
     QStringList startupProblems_;
@@ -100,6 +109,7 @@ class MainForm : public QWidget {
     QTabWidget* tabs_;
     PageDesignerTab* pageDesigner_;
     ConfigurationTab* configuration_;
+    KeyMapTab* keyMapTab_;
     std::unique_ptr<PreviewWindow> preview_;
     PageDesigner* designer_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -160,6 +161,8 @@ QWidget* KeyMapTab::MakeCommandColumn() {
     auto* deviceColumn = new QVBoxLayout(deviceGroup);
     bGet = MakeButton("Get", "Get a key file from the PDA", deviceGroup);
     bSend = MakeButton("Send", "Send the key file to the PDA", deviceGroup);
+    bGet->setEnabled(false);
+    bSend->setEnabled(false);
     deviceColumn->addWidget(bGet);
     deviceColumn->addWidget(bSend);
 
@@ -170,6 +173,11 @@ QWidget* KeyMapTab::MakeCommandColumn() {
     column->addStretch(1);
     column->addWidget(bHelp);
     return commands;
+}
+
+void KeyMapTab::connectNotify(const QMetaMethod& signal) {
+    if (signal == QMetaMethod::fromSignal(&KeyMapTab::GetRequested)) bGet->setEnabled(true);
+    if (signal == QMetaMethod::fromSignal(&KeyMapTab::SendRequested)) bSend->setEnabled(true);
 }
 
 void KeyMapTab::FillChoosers() {
@@ -243,6 +251,8 @@ void KeyMapTab::RebuildKeyLists() {
     FillScreenList(lScreen, map_, catalogue_);
     hardwareRow_ = -1;
     screenRow_ = -1;
+    lHardwareKey->clear();
+    lScreenButton->clear();
 }
 
 void KeyMapTab::lHardwareFocus(QTreeWidgetItem* item) {

@@ -86,6 +86,10 @@ class KeyMapTab : public QWidget {
     void GetRequested();
     void SendRequested();
 
+  protected:
+    // Get and Send come alive once the device transfer listens to them.
+    void connectNotify(const QMetaMethod& signal) override;
+
   private:
     QWidget* MakeHardwarePage();
     QWidget* MakeScreenPage();

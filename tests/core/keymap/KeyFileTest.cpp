@@ -86,12 +86,6 @@ TEST(KeyFileWriterTest, WithEmptyCatalogueEveryCommandIsZeroAndNothingIsListed) 
               std::string::npos);
 }
 
-TEST(KeyFileWriterTest, TransferFileKeepsTheCurrentName) {
-    EXPECT_EQ(KeyFileNameAfterWrite("/home/me/keys/my.key2"), "my.key2");
-    EXPECT_EQ(KeyFileNameAfterWrite("C:\\Designer\\my.key2"), "my.key2");
-    EXPECT_EQ(KeyFileNameAfterWrite("/prog/temp.$$$"), std::nullopt);
-}
-
 TEST(KeyFileWriterTest, FailedWriteIsReportedAndLeavesWhatStoodThere) {
     test::TempFolder folder;
     // A folder in the file's place cannot be replaced by the file.

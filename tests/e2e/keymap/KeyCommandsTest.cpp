@@ -13,6 +13,10 @@ using namespace roamplot;
 
 namespace {
 
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 struct CliRun {
     int ExitCode = -1;
     QByteArray Out;
@@ -89,11 +93,15 @@ TEST_F(KeyCommandsTest, DumpReadsThePositionalGrammarAndWindowsText) {
               QString::fromUtf8("Café \"quoted\" \\ here"));
 }
 
-TEST_F(KeyCommandsTest, DumpReportsFilesItCannotRead) {
+TEST_F(KeyCommandsTest, UnreadableInputIsReportedAndNothingIsWritten) {
     CliRun bad = Run({"dump", QString::fromStdString(Fixture("bad-command.key2"))});
     EXPECT_EQ(bad.ExitCode, 1);
     EXPECT_TRUE(bad.Err.contains("'abc' is not a valid integer value")) << bad.Err.toStdString();
     EXPECT_TRUE(bad.Out.isEmpty());
+    std::string out = work.Write("out.key2", "old");
+    EXPECT_EQ(Run({"keys", QString::fromStdString(Fixture("bad-command.key2")), Q(out)}).ExitCode,
+              1);
+    EXPECT_EQ(work.Read("out.key2"), "old");
 
     CliRun missing = Run({"dump", QString::fromStdString(work.File("none.key2"))});
     EXPECT_EQ(missing.ExitCode, 1);
@@ -104,8 +112,9 @@ TEST_F(KeyCommandsTest, DumpReportsFilesItCannotRead) {
     EXPECT_EQ(noCatalogue.ExitCode, 1);
     EXPECT_TRUE(noCatalogue.Err.contains("commands.dat"));
 
-    EXPECT_EQ(Run({"dump", "layout.txt"}).ExitCode, 2);
+    EXPECT_NE(Run({"dump", "layout.txt"}).ExitCode, 0);
     EXPECT_EQ(Run({"dump"}).ExitCode, 2);
+    EXPECT_EQ(Run({"keys", QString::fromStdString(Fixture("known-map.key2"))}).ExitCode, 2);
 }
 
 TEST_F(KeyCommandsTest, KeysRewritesWithTheFolderKeyCodes) {
@@ -126,13 +135,4 @@ TEST_F(KeyCommandsTest, KeysRewritesWithTheFolderKeyCodes) {
     written = work.Read("out.key2");
     EXPECT_NE(written.find("\r\nb1,3,77,12\r\n"), std::string::npos);
     EXPECT_NE(written.find("\r\nb1,4,196,31\r\n"), std::string::npos);
-}
-
-TEST_F(KeyCommandsTest, KeysWritesNothingWhenTheInputCannotBeRead) {
-    std::string out = work.Write("out.key2", "old");
-    CliRun bad = Run(
-        {"keys", QString::fromStdString(Fixture("bad-command.key2")), QString::fromStdString(out)});
-    EXPECT_EQ(bad.ExitCode, 1);
-    EXPECT_EQ(work.Read("out.key2"), "old");
-    EXPECT_EQ(Run({"keys", QString::fromStdString(Fixture("known-map.key2"))}).ExitCode, 2);
 }

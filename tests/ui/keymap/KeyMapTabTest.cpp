@@ -175,6 +175,7 @@ TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheBareName) {
     EXPECT_EQ(named.last().at(0).toString(), "left-only.key2");
     EXPECT_EQ(tab->lHardware->currentItem(), nullptr);
     EXPECT_EQ(tab->lScreen->currentItem(), nullptr);
+    EXPECT_EQ(tab->lScreenButton->text(), "");
 
     KeyMap before = map;
     Choose(tab->cScreenCommand, 3);
@@ -273,4 +274,14 @@ TEST_F(KeyMapTabTest, LoadDefaultsChangesOnlyTheKeyCodeFields) {
     EXPECT_EQ(codes[9], "202");
     EXPECT_EQ(map.HardwareKeys[3], 2);
     EXPECT_FALSE(map.Changed);
+}
+
+TEST_F(KeyMapTabTest, DeviceButtonsWaitForTheTransferToListen) {
+    EXPECT_FALSE(tab->bGet->isEnabled());
+    EXPECT_FALSE(tab->bSend->isEnabled());
+    QSignalSpy sends(tab.get(), &KeyMapTab::SendRequested);
+    EXPECT_TRUE(tab->bSend->isEnabled());
+    EXPECT_FALSE(tab->bGet->isEnabled());
+    QTest::mouseClick(tab->bSend, Qt::LeftButton);
+    EXPECT_EQ(sends.count(), 1);
 }

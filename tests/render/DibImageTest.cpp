@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "RenderTestSupport.h"
+#include "render/DibImage.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+TEST(DibToQImage, ReadsIndexedRowsBottomUp) {
+    Dib dib;
+    dib.Header.Width = 3;
+    dib.Header.Height = 2;
+    dib.Header.BitCount = 4;
+    dib.ColorTable.assign(16 * 4, 0);
+    const uint8_t entries[3][3] = {{10, 20, 30}, {200, 100, 0}, {1, 2, 3}}; // red, green, blue
+    for (int i = 0; i < 3; ++i) {
+        dib.ColorTable[static_cast<std::size_t>(i * 4)] = entries[i][2];
+        dib.ColorTable[static_cast<std::size_t>(i * 4 + 1)] = entries[i][1];
+        dib.ColorTable[static_cast<std::size_t>(i * 4 + 2)] = entries[i][0];
+    }
+    // Stored bottom row first: indexes 2 2 2, then the top row 0 1 2.
+    dib.Pixels = {0x22, 0x20, 0, 0, 0x01, 0x20, 0, 0};
+    const QImage image = DibToQImage(dib);
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(PixelAt(image, 0, 0), MakeColour(10, 20, 30));
+    EXPECT_EQ(PixelAt(image, 1, 0), MakeColour(200, 100, 0));
+    EXPECT_EQ(PixelAt(image, 2, 0), MakeColour(1, 2, 3));
+    EXPECT_EQ(PixelAt(image, 0, 1), MakeColour(1, 2, 3));
+}
+
+TEST(DibFromQImage, GivesA24BitDibThatConvertsBack) {
+    QImage image(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) image.setPixel(x, y, qRgb(x * 50, y * 100, 7));
+    const Dib dib = DibFromQImage(image);
+    EXPECT_EQ(dib.BitCount(), 24);
+    EXPECT_EQ(dib.Header.SizeImage, 16u * 3);
+    EXPECT_EQ(dib.Pixels.size(), 16u * 3);
+    EXPECT_TRUE(dib.ColorTable.empty());
+    EXPECT_EQ(dib.Pixels[2], 0); // bottom-up: the first stored pixel is (0, 2), red 0
+    EXPECT_EQ(dib.Pixels[1], 200);
+    EXPECT_EQ(DibToQImage(dib), image);
+    EXPECT_TRUE(DibToQImage(Dib{}).isNull());
+}
+
+TEST(WithKeyTransparent, ClearsOnlyTheKeyColour) {
+    QImage image(2, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(255, 0, 255));
+    image.setPixel(1, 0, qRgb(255, 0, 254));
+    const QImage keyed = WithKeyTransparent(image);
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(keyed.pixel(1, 0)), 255);
+}

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <cmath>
+
+#include "RenderTestSupport.h"
+#include "render/BoxFonts.h"
+#include "render/Rounding.h"
+#include "render/samples/ProfileDrawing.h"
+#include "render/samples/SampleData.h"
+#include "render/samples/SpecialDrawings.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+const Colour Blue225 = MakeColour(0, 0, 225);
+const Colour LightGrey = MakeColour(220, 220, 220);
+const Colour Orange = MakeColour(255, 156, 1);
+const Colour Pale = MakeColour(240, 250, 240);
+
+ParameterBox Special(const char* code, int width, int height) {
+    ParameterBox box = MakeBox(BoxKind::MultiParameter, 0, 0, width, height);
+    box.ParameterId = code;
+    box.TextBackColor = Pale;
+    return box;
+}
+
+bool HasInkIn(const QImage& image, const QRect& area, Colour background) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (PixelAt(image, x, y) != background) return true;
+    return false;
+}
+} // namespace
+
+TEST(HasSpecialDrawing, ChosenByKindAndCode) {
+    ParameterBox box;
+    box.Kind = BoxKind::MultiParameter;
+    for (const char* code : {"150", "151", "163", "168", "169", "170", "172", "173", "174"}) {
+        box.ParameterId = code;
+        EXPECT_TRUE(HasSpecialDrawing(box)) << code;
+    }
+    box.ParameterId = "360";
+    EXPECT_FALSE(HasSpecialDrawing(box));
+    box.Kind = BoxKind::NavParameter;
+    EXPECT_TRUE(HasSpecialDrawing(box));
+    box.ParameterId = "168";
+    EXPECT_FALSE(HasSpecialDrawing(box));
+    box.Kind = BoxKind::SingleParameter;
+    EXPECT_FALSE(HasSpecialDrawing(box));
+}
+
+TEST(SampleData, TablesAsStoredWithThePlausibleTrack) {
+    EXPECT_EQ(SampleSatellites()[6].Number, 13);
+    EXPECT_EQ(SampleSatellites()[6].Signal, 51);
+    EXPECT_EQ(std::string(SampleLogLines()[19]),
+              "$GPGGA,012104,2723.6164,S,15301.9270,E,1,08,1.6,42.5,M,39.7,M,,*63");
+    EXPECT_EQ(std::string(SampleWaypoints()[11]), "2.83,281,WP14");
+    EXPECT_EQ(std::string(SampleLatitude()), "027 21.121`S");
+    const std::vector<TrackPoint>& track = SampleTrack();
+    ASSERT_EQ(track.size(), 596u);
+    EXPECT_EQ(track.front().Distance, 0.0);
+    for (std::size_t i = 1; i < track.size(); ++i) {
+        ASSERT_GE(track[i].Distance, track[i - 1].Distance) << i;
+        ASSERT_GE(track[i].Speed, 0.0);
+        ASSERT_LT(track[i].Speed, 20.0); // a bicycle, not a car
+        ASSERT_LT(std::abs(track[i].Altitude - track[i - 1].Altitude), 30.0) << i;
+    }
+    EXPECT_GT(track.back().Distance, 20.0);
+}
+
+TEST(GpsStatus, SizeZeroUsesTheToolkitsDefaultSize) {
+    ParameterBox box = Special("172", 100, 50);
+    box.TextFontSize = 0;
+    EXPECT_EQ(GpsStatusFont(box).pixelSize(), DefaultSizeFont(false).pixelSize());
+    EXPECT_GT(GpsStatusFont(box).pixelSize(), 0);
+    EXPECT_FALSE(GpsStatusFont(box).bold());
+    EXPECT_TRUE(HasInkIn(DrawAlone(box, 100, 50), QRect(5, 5, 90, 40), Pale));
+    box.TextFontSize = 20;
+    EXPECT_EQ(GpsStatusFont(box).pixelSize(), PointsToPixels(20));
+}
+
+TEST(DataLog, DrawsExactlyTheLinesThatFit) {
+    const int h = QFontMetrics(SampleFont(ParameterBox{}, 6)).height();
+    ParameterBox box = Special("170", 200, 0);
+    box.TextFontSize = 6;
+    box.TitleText = "Log";
+    box.TitleFontSize = 14;
+    const int tH = QFontMetrics(BoxFont(14, true)).height();
+    ASSERT_GT(tH, h); // so that a fifth line would still start inside the box
+    // Four lines fit when the fourth starts at H0 - tH.
+    box.Height = 2 * tH + 1 + 3 + 3 * h;
+    EXPECT_EQ(DataLogLinesShown(box.Height, tH, 1, h), 4);
+    EXPECT_EQ(DataLogLinesShown(box.Height - 1, tH, 1, h), 3);
+    EXPECT_EQ(DataLogLinesShown(2000, tH, 1, h), 20);
+
+    box.TextBackStyle = 2;                     // no fill of the value area
+    box.TextBackColor = MakeColour(0, 200, 0); // but the opaque text background marks each line
+    const QImage image = DrawAlone(box, 200, box.Height);
+    const int fourth = tH + 1 + 3 + 3 * h;
+    EXPECT_GT(CountColour(image, QRect(3, fourth, 20, 1), MakeColour(0, 200, 0)), 0);
+    EXPECT_EQ(CountColour(image, QRect(3, fourth + h, 20, box.Height - fourth - h - 1),
+                          MakeColour(0, 200, 0)),
+              0);
+}
+
+TEST(SatelliteDrawings, UnusedSatellitesAreRedInTheSkyAndHaveNoColouredBar) {
+    ParameterBox sky = Special("168", 140, 140);
+    const QImage image = DrawAlone(sky, 140, 140);
+    auto countNear = [&](int index, Colour colour) {
+        const SampleSatellite& s = SampleSatellites()[static_cast<std::size_t>(index)];
+        const double r = (90 - s.Elevation) / 1.9, a = s.Azimuth * 3.14159265358979 / 180;
+        const int x = static_cast<int>(std::lround(70 + r * std::sin(a)));
+        const int y = static_cast<int>(std::lround(70 - r * std::cos(a)));
+        return CountColour(image, QRect(x - 3, y - 3, 7, 7), colour);
+    };
+    EXPECT_GT(countNear(1, MakeColour(255, 0, 0)), 10); // satellite 2, signal 0
+    EXPECT_EQ(countNear(1, MakeColour(0, 155, 0)), 0);
+    EXPECT_GT(countNear(6, MakeColour(0, 155, 0)), 10); // satellite 13, signal 51
+    EXPECT_EQ(countNear(6, MakeColour(255, 0, 0)), 0);
+
+    ParameterBox bars = Special("169", 150, 12 * 20 + 2);
+    const QImage barImage = DrawAlone(bars, 150, 12 * 20 + 2);
+    // Rows are R = 20 high, each drawn R - 1 below the last: the first two bars.
+    const int lh = QFontMetrics(SampleFont(bars, 9)).height();
+    const int firstBar = Nearest(lh / 2.0 + 1 + 9 + 1);
+    EXPECT_GT(CountColour(barImage, QRect(0, firstBar - 1, 150, 3), Orange), 0);
+    EXPECT_EQ(CountColour(barImage, QRect(0, firstBar + 19 - 1, 150, 3), Orange), 0);
+}
+
+TEST(SignalLines, GreyRowsWithBlueAtTheComputedLengths) {
+    ParameterBox box = Special("174", 124, 40);
+    const QImage image = DrawAlone(box, 124, 40);
+    const int L = 122 - 4, x = 3;
+    EXPECT_EQ(SignalLineLength(46, L), 91); // 46 * 118 / 60 + 0.5 = 90.97
+    EXPECT_EQ(SignalLineLength(0, L), 0);
+    EXPECT_EQ(SignalLineLength(75, L), L); // above 60 counts as 60
+    // Row 1: satellite 1, signal 46; row 2: satellite 2, signal 0; row 12: none.
+    EXPECT_EQ(CountColour(image, QRect(x, 3, L, 1), Blue225), 91);
+    EXPECT_EQ(PixelAt(image, x + 91, 3), LightGrey);
+    EXPECT_EQ(CountColour(image, QRect(x, 5, L, 1), LightGrey), L);
+    EXPECT_EQ(CountColour(image, QRect(x, 3 + 2 * 11, L, 1), LightGrey), L);
+    EXPECT_EQ(PixelAt(image, x, 4), Pale); // the rows lie 2 pixels apart
+}
+
+TEST(Position, LargestSizeFromTwoUpOrOne) {
+    EXPECT_EQ(PositionFontSize(10, 10), 1);
+    const int s = PositionFontSize(200, 80);
+    EXPECT_GT(s, 2);
+    const QFontMetrics fits(BoxFont(s, true)), fails(BoxFont(s + 1, true));
+    EXPECT_LE(fits.horizontalAdvance(QString::fromLatin1(SampleLongitude())), 200);
+    EXPECT_LE(2 * fits.height(), 80);
+    EXPECT_TRUE(fails.horizontalAdvance(QString::fromLatin1(SampleLatitude())) > 200 ||
+                2 * fails.height() > 80);
+}
+
+TEST(WaypointList, StopsAfterTwentyRows) {
+    ParameterBox box = Special("163", 200, 600);
+    const QImage image = DrawAlone(box, 200, 600);
+    const int h = QFontMetrics(SampleFont(box, 9)).height();
+    const int first = h + 3;
+    EXPECT_EQ(PixelAt(image, 50, first + 19 * h + h / 2), White);
+    EXPECT_EQ(PixelAt(image, 50, first + 20 * h + h / 2), Pale);
+    // Entry 4 in red.
+    EXPECT_GT(CountColour(image, QRect(3, first + 3 * h, 120, h), MakeColour(255, 0, 0)), 0);
+    EXPECT_EQ(CountColour(image, QRect(3, first + 2 * h, 120, h), MakeColour(255, 0, 0)), 0);
+}
+
+TEST(ProfileUnits, FactorsAndFallbacks) {
+    EXPECT_DOUBLE_EQ(AltitudeUnits("meters").Factor, 3.28 * 0.3048);
+    EXPECT_DOUBLE_EQ(AltitudeUnits("Feet").Factor, 3.28);
+    EXPECT_DOUBLE_EQ(AltitudeUnits("furlongs").Factor, 3.28 * 0.3048);
+    EXPECT_EQ(AltitudeUnits("feet").Shown, "ft");
+    EXPECT_DOUBLE_EQ(SpeedUnits("kph").Factor, 3.6);
+    EXPECT_DOUBLE_EQ(SpeedUnits("mph").Factor, 2.236936292);
+    EXPECT_DOUBLE_EQ(SpeedUnits("knots").Factor, 1.943844492);
+    EXPECT_DOUBLE_EQ(SpeedUnits("").Factor, 3.6);
+    EXPECT_EQ(SpeedUnits("").Shown, "kph");
+}
+
+TEST(ProfileUnits, TickStepIsTheFirstOfTheSeriesFarEnoughApart) {
+    EXPECT_DOUBLE_EQ(TickStep(0.1, 15), 2); // 1 would give 10 pixels
+    EXPECT_DOUBLE_EQ(TickStep(0.001, 15), 0.02);
+    EXPECT_DOUBLE_EQ(TickStep(1e9, 20), 200000); // nothing is far enough: the largest
+}
+
+TEST(Profiles, DrawAxesAndACurveInsideThePlot) {
+    for (const char* code : {"150", "151"}) {
+        ParameterBox box = Special(code, 240, 140);
+        const QImage image = DrawAlone(box, 240, 140);
+        // The axes: from the origin (38, 116) right and up.
+        EXPECT_GT(CountColour(image, QRect(39, 116, 194, 1), Black), 150) << code;
+        EXPECT_EQ(PixelAt(image, 38, 60), Black) << code;
+        EXPECT_GT(CountColour(image, QRect(39, 8, 194, 108), MakeColour(0, 0, 200)), 150) << code;
+    }
+}

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+
+#include "RenderTestSupport.h"
+#include "render/BoxFonts.h"
+#include "render/DrawBox.h"
+#include "render/ValueText.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+
+BoxGeometry Inner(int width, int height) {
+    return {width + 2, height + 2, 1, width, height, 0};
+}
+
+bool Fits(const QString& value, int size, const BoxGeometry& g, int tH, int reserve) {
+    const QFontMetrics m(BoxFont(size, true));
+    return m.horizontalAdvance(value) <= g.Wi - size / 3 - reserve && m.height() <= g.Hi - tH - 2;
+}
+
+// The lowest row within columns [x1, x2) holding a dark pixel.
+int LowestDarkRow(const QImage& image, int x1, int x2) {
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (int x = x1; x < x2; ++x)
+            if (qGray(image.pixel(x, y)) < 100) return y;
+    return -1;
+}
+
+} // namespace
+
+TEST(AutoValueFontSize, TakesTheLargestSizeThatFitsAndThreeWhenFourFails) {
+    const QString value = QStringLiteral("37.4");
+    for (auto [w, h] : {std::pair{60, 30}, {100, 40}, {200, 120}, {40, 200}}) {
+        const BoxGeometry g = Inner(w, h);
+        const int s = AutoValueFontSize(value, g, 0, 0);
+        EXPECT_TRUE(Fits(value, s, g, 0, 0)) << w << "x" << h;
+        EXPECT_FALSE(Fits(value, s + 1, g, 0, 0)) << w << "x" << h;
+        EXPECT_GT(s, 4);
+    }
+    EXPECT_EQ(AutoValueFontSize(value, Inner(8, 8), 0, 0), 3);
+    EXPECT_EQ(AutoValueFontSize(value, Inner(-10, 0), 0, 0), 3);
+}
+
+TEST(AutoValueFontSize, UnitsReserveAndTitleNarrowTheRoom) {
+    const QString value = QStringLiteral("37.4");
+    const BoxGeometry wide = Inner(100, 200); // width limits the size
+    const int free = AutoValueFontSize(value, wide, 0, 0);
+    const int reserved = AutoValueFontSize(value, wide, 0, 30);
+    EXPECT_LT(reserved, free);
+    EXPECT_FALSE(Fits(value, reserved + 1, wide, 0, 30));
+    const BoxGeometry low = Inner(300, 40); // height limits the size
+    EXPECT_LT(AutoValueFontSize(value, low, 15, 0), AutoValueFontSize(value, low, 0, 0));
+}
+
+TEST(UnitsFontSize, TenOrTheValueSizeBelowTenOrTwelveInLargeBoxes) {
+    ParameterBox box;
+    box.TextFontSize = 0;
+    EXPECT_EQ(UnitsFontSize(box, Inner(100, 50)), 10);
+    box.TextFontSize = 7;
+    EXPECT_EQ(UnitsFontSize(box, Inner(100, 50)), 7);
+    box.TextFontSize = 14;
+    EXPECT_EQ(UnitsFontSize(box, Inner(100, 50)), 10);
+    box.TextFontSize = 7;
+    EXPECT_EQ(UnitsFontSize(box, Inner(121, 101)), 12);
+    EXPECT_EQ(UnitsFontSize(box, Inner(120, 101)), 7);
+}
+
+TEST(WorkingValueOf, RoamceUnitsFollowTheDefaultUnitsLastMatchingLineWinning) {
+    ParameterCatalogue catalogue;
+    ASSERT_EQ(catalogue.Load("speed,#001,#007\naltitude,#030\ndistance,#011,#007\nheading,#040\n"),
+              "");
+    RenderContext context;
+    context.Catalogue = &catalogue;
+    context.DefaultUnits = {1, 2, 1, 1}; // mph, nm, feet, magnetic
+    ParameterBox box;
+    box.Units = "roamce";
+    box.TestText = "12";
+    auto unitsFor = [&](const char* id) {
+        box.ParameterId = id;
+        return WorkingValueOf(box, context).Units;
+    };
+    EXPECT_EQ(unitsFor("1"), "mph");
+    EXPECT_EQ(unitsFor("001"), "mph");
+    EXPECT_EQ(unitsFor("30"), "ft"); // "feet", shortened
+    EXPECT_EQ(unitsFor("11"), "nm");
+    EXPECT_EQ(unitsFor("7"), "nm"); // the distance line comes after the speed line
+    EXPECT_EQ(unitsFor("40"), "mag");
+    EXPECT_EQ(unitsFor("99"), "roamce");
+    context.Catalogue = nullptr;
+    EXPECT_EQ(unitsFor("1"), "roamce");
+    box.ShowUnits = 0;
+    context.Catalogue = &catalogue;
+    EXPECT_EQ(unitsFor("1"), "");
+}
+
+TEST(WorkingValueOf, ShortensUnitWordsAndSplitsSamplesThatCarryTheirUnits) {
+    EXPECT_EQ(ShortUnitWord("Kilometers"), "km");
+    EXPECT_EQ(ShortUnitWord("meters"), "m");
+    EXPECT_EQ(ShortUnitWord("MILES"), "mi");
+    EXPECT_EQ(ShortUnitWord("feet"), "ft");
+    EXPECT_EQ(ShortUnitWord("nm - meters"), "nm");
+    EXPECT_EQ(ShortUnitWord("NM - Feet"), "nm");
+    EXPECT_EQ(ShortUnitWord("True"), "tr");
+    EXPECT_EQ(ShortUnitWord("magnetic"), "mag");
+    EXPECT_EQ(ShortUnitWord("kph"), "kph");
+
+    ParameterBox box;
+    box.Units = "kph";
+    box.TestText = "1:23:45 \thms extra";
+    for (const char* id : {"050", "50", "16", "257", "357"}) {
+        box.ParameterId = id;
+        const WorkingValue w = WorkingValueOf(box, RenderContext{});
+        EXPECT_EQ(w.Value, "1:23:45") << id;
+        EXPECT_EQ(w.Units, "hms") << id;
+    }
+    box.ShowUnits = 0;
+    EXPECT_EQ(WorkingValueOf(box, RenderContext{}).Units, "");
+    box.ShowUnits = 1;
+    box.ParameterId = "51";
+    EXPECT_EQ(WorkingValueOf(box, RenderContext{}).Value, "1:23:45 \thms extra");
+    box.ParameterId = "50";
+    box.TestText = "1:23:45";
+    EXPECT_EQ(WorkingValueOf(box, RenderContext{}).Units, "kph"); // one word: units as stored
+}
+
+TEST(DrawValueText, ValueAndUnitsShareOneBaseline) {
+    ParameterBox box = MakeBox(BoxKind::SingleParameter, 0, 0, 160, 70);
+    box.TestText = "88";
+    box.Units = "km";
+    box.Justification = "L";
+    const QImage image = DrawAlone(box, 160, 70);
+    const int units = QFontMetrics(BoxFont(10, true)).horizontalAdvance(QStringLiteral("km"));
+    const int valueBottom = LowestDarkRow(image, 2, 80);
+    const int unitsBottom = LowestDarkRow(image, 160 - 2 - units, 157);
+    ASSERT_GT(valueBottom, 0);
+    EXPECT_NEAR(unitsBottom, valueBottom, 1);
+}
+
+TEST(DrawValueText, UnitsReserveNarrowsTheCentringWidth) {
+    ParameterBox box = MakeBox(BoxKind::SingleParameter, 0, 0, 160, 60);
+    box.TestText = "8";
+    box.TextFontSize = 20;
+    box.BorderColor = White;
+    box.Units = "kph";
+    const int reserve =
+        QFontMetrics(BoxFont(10, true)).horizontalAdvance(QStringLiteral("kph")) + 1;
+    // The mean column of the dark pixels left of the units.
+    auto valueCentre = [&](const QImage& image) {
+        int sum = 0, count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < 160 - reserve - 2; ++x)
+                if (qGray(image.pixel(x, y)) < 100) sum += x, ++count;
+        return count ? sum / count : -1;
+    };
+    EXPECT_NEAR(valueCentre(DrawAlone(box, 160, 60)), (158 - reserve) / 2 + 1, 2);
+    box.ShowUnits = 0;
+    EXPECT_NEAR(valueCentre(DrawAlone(box, 160, 60)), 158 / 2 + 1, 2);
+}
