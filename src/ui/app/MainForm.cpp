@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/EntryFields.h"
+#include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/keymap/KeyMapTab.h"
 #include "ui/preview/PreviewWindow.h"
@@ -69,7 +71,10 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     connect(configuration_, &ConfigurationTab::LockWindowsChanged, this, [this] { PlacePreview(); });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
     connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this] { UpdateCaption(); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        UpdateCaption();
+        if (designer_) designer_->TabChanged(index);
+    });
 
     PanelLoading = false;
     layout_.Modified = false;
@@ -83,6 +88,9 @@ void MainForm::CreatePreview() {
     configuration_->SelectDeviceRow(screen_.Row);
     ApplyDeviceType();
     preview_->ApplyDeviceScreen(screen_.Size());
+    preview_->SetZoom(heldSettings_.PreviewZoom);
+    designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
+    designer_->ShowLoadedLayout();
     PlacePreview();
 }
 
@@ -131,6 +139,7 @@ void MainForm::cDeviceScreenClick(int row) {
     screen_.Row = row;
     ApplyDeviceType();
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
+    if (designer_) designer_->RefreshPage();
     PlacePreview();
 }
 
@@ -141,6 +150,7 @@ void MainForm::bRefreshClick() {
     std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
     if (!error.empty()) prompter_.ShowError(ToQString(error));
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
+    if (designer_) designer_->RefreshPage();
     PlacePreview();
 }
 
@@ -172,6 +182,13 @@ void MainForm::closeEvent(QCloseEvent* event) {
     }
     WriteSettingsAtClose();
     event->accept();
+}
+
+void MainForm::keyReleaseEvent(QKeyEvent* event) {
+    // Ctrl+Delete while the window itself has the focus deletes the selected box.
+    if (event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ControlModifier) && designer_)
+        Guarded([&] { designer_->Delete1Click(); });
+    QWidget::keyReleaseEvent(event);
 }
 
 // A key file that stops with an error keeps what it assigned; start-up goes on.

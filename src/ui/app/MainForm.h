@@ -20,6 +20,7 @@ namespace roamplot {
 
 class ConfigurationTab;
 class KeyMapTab;
+class PageDesigner;
 class PageDesignerTab;
 class PreviewWindow;
 
@@ -49,7 +50,10 @@ class MainForm : public QWidget {
     PreviewWindow* Preview() const { return preview_.get(); }
     const DeviceScreen& Screen() const { return screen_; }
     ConfigurationTab* Configuration() const { return configuration_; }
-    PageDesignerTab* PageDesigner() const { return pageDesigner_; }
+    PageDesignerTab* PageDesignerPage() const { return pageDesigner_; }
+    // The logic of the "Page Designer" tab; exists once the preview does.
+    PageDesigner* Designer() const { return designer_; }
+    void SetPreviewZoom(int zoom) { heldSettings_.PreviewZoom = zoom; }
     KeyMapTab* KeyMapPage() const { return keyMapTab_; }
     KeyMap& Keys() { return keyMap_; }
     const CommandCatalogue& Commands() const { return commands_; }
@@ -84,6 +88,7 @@ class MainForm : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
@@ -106,6 +111,7 @@ class MainForm : public QWidget {
     ConfigurationTab* configuration_;
     KeyMapTab* keyMapTab_;
     std::unique_ptr<PreviewWindow> preview_;
+    PageDesigner* designer_ = nullptr;
 };
 
 } // namespace roamplot

@@ -1,8 +1,13 @@
 #pragma once
-// The "Page Designer" tab: box and page commands, the property panel and files.
+// The "Page Designer" tab: box commands, the parameter choice, the box's
+// properties and the file commands. Widgets only; PageDesigner holds the logic.
 #include <QWidget>
 
+class QComboBox;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace roamplot {
@@ -14,6 +19,21 @@ class PageDesignerTab : public QWidget {
 
     // The "File" group: file commands add their buttons to its layout.
     QGroupBox* FileGroup() const { return fileGroup_; }
+
+    QPushButton* bNew;
+    QPushButton* Delete1;
+    QPushButton* bCopy;
+    QPushButton* bPaste;
+    QListWidget* cParameterList;
+    QPushButton* bUP;
+    QPushButton* bDown;
+    QComboBox* cParameter;
+    QLineEdit* cTitleText;
+    QLineEdit* cParTestText;
+    QComboBox* cUnits;
+    QLabel* lTitleText;
+    QLabel* lParTestText;
+    QLabel* lUnits;
     QPushButton* bHelp;
 
   private:

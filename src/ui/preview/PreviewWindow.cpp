@@ -1,45 +1,242 @@
 #include "ui/preview/PreviewWindow.h"
 
+#include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include "core/app/DesignerSettings.h"
+#include "render/PageCompositor.h"
+#include "render/TextCodec.h"
+#include "render/artwork/PreviewPictures.h"
+#include "ui/preview/GrabHandle.h"
+#include "ui/preview/PreviewControl.h"
+#include "ui/preview/PreviewOwner.h"
 
 namespace roamplot {
 
 namespace {
 constexpr int FrameMargin = 5;
-}
+constexpr QSize DevicePanelSize{247, 327};
+constexpr QPoint DevicePicturePlace{37, 27};
+} // namespace
+
+// The white area above the toolbar: the page image, scaled by the zoom with
+// nearest-neighbour sampling so that every device pixel stays sharp.
+class DrawAreaWidget : public QWidget {
+  public:
+    DrawAreaWidget(QWidget* parent, const QImage& image, const int& zoom)
+        : QWidget(parent), image_(image), zoom_(zoom) {
+        setObjectName("DrawArea");
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        if (!image_.isNull())
+            painter.drawImage(QRect(0, 0, image_.width() * zoom_, image_.height() * zoom_), image_);
+    }
+
+  private:
+    const QImage& image_;
+    const int& zoom_;
+};
 
 PreviewWindow::PreviewWindow(const SettingsFile& settings, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), settings_(settings) {
     setWindowTitle(tr("Device"));
+    setFocusPolicy(Qt::StrongFocus);
+    frame_ = new QFrame(this);
+    frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    deviceScreen_ = new QWidget(frame_);
+    deviceScreen_->setAutoFillBackground(true);
+    QPalette white = deviceScreen_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    deviceScreen_->setPalette(white);
+    drawArea_ = new DrawAreaWidget(deviceScreen_, image_, zoom_);
+    toolbar_ = new QLabel(deviceScreen_);
+    toolbar_->setObjectName("ToolbarStrip");
+    devicePanel_ = new QWidget(this);
+    devicePanel_->setObjectName("DevicePicturePanel");
+    devicePanel_->setAutoFillBackground(true);
+    QPalette panel = devicePanel_->palette();
+    panel.setColor(QPalette::Window, QColor(177, 224, 224));
+    devicePanel_->setPalette(panel);
+    devicePanel_->setGeometry(QRect(QPoint(1, 1), DevicePanelSize));
+    auto* picture = new QLabel(devicePanel_);
+    picture->setPixmap(QPixmap::fromImage(GeneratedPictures().Device));
+    picture->move(DevicePicturePlace);
+    picture->adjustSize();
+    devicePanel_->hide();
+
+    controls_.reserve(MaxPages * SlotsPerPage);
+    for (int page = 1; page <= MaxPages; ++page)
+        for (int slot = 1; slot <= SlotsPerPage; ++slot)
+            controls_.push_back(new PreviewControl(page, slot, *this, drawArea_));
+
+    sizer_.SetMinimumMove(1);
+    connect(&sizer_, &ControlSizer::OnStartMove, this, &PreviewWindow::SaveBounds);
+    connect(&sizer_, &ControlSizer::OnStartSize, this, &PreviewWindow::SaveBounds);
+    connect(&sizer_, &ControlSizer::OnEndMove, this, [this] {
+        if (!owner_ || !sizer_.Control()) return;
+        owner_->PreviewBoxMoved(AttachedSlot(), DeviceRectOf(*sizer_.Control()));
+    });
+    connect(&sizer_, &ControlSizer::OnEndSize, this, [this] {
+        if (!owner_ || !sizer_.Control()) return;
+        owner_->PreviewBoxResized(AttachedSlot(), savedBounds_, DeviceRectOf(*sizer_.Control()));
+    });
+
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     WindowPosition place = RestoreWindowPosition(settings_, DeviceSection, DefaultWindowLeft,
                                                  DefaultWindowTop, screen.width(), screen.height());
     move(place.Left, place.Top);
+    LayOut();
 }
 
 PreviewWindow::~PreviewWindow() {
+    sizer_.SetControl(nullptr);
     StoreWindowPosition(settings_, DeviceSection, {x(), y()});
 }
 
 void PreviewWindow::ApplyDeviceScreen(ScreenSize size) {
     if (size.Width <= 0 || size.Height <= 0) return;
     size_ = size;
-    setFixedSize(size.Width + 2 * FrameMargin, size.Height + 2 * FrameMargin);
+    LayOut();
+}
+
+void PreviewWindow::SetZoom(int zoom) {
+    zoom = std::clamp(zoom, MinZoom, MaxZoom);
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    LayOut();
+    if (owner_) owner_->PreviewZoomChanged(zoom_);
+}
+
+void PreviewWindow::LayOut() {
+    int w = size_.Width * zoom_;
+    int h = size_.Height * zoom_;
+    int drawHeight = std::max(0, size_.Height - ToolbarHeight) * zoom_;
+    frame_->setGeometry(0, 0, w + 2 * FrameMargin, h + 2 * FrameMargin);
+    deviceScreen_->setGeometry(FrameMargin, FrameMargin, w, h);
+    drawArea_->setGeometry(0, 0, w, drawHeight);
+    const QImage& strip = GeneratedPictures().Toolbar;
+    QImage shown = strip.copy(0, 0, std::min(size_.Width, strip.width()), ToolbarHeight);
+    toolbar_->setPixmap(QPixmap::fromImage(
+        shown.scaled(shown.width() * zoom_, ToolbarHeight * zoom_, Qt::IgnoreAspectRatio,
+                     Qt::FastTransformation)));
+    toolbar_->setGeometry(zoom_, drawHeight, shown.width() * zoom_, ToolbarHeight * zoom_);
+    setFixedSize(w + 2 * FrameMargin, h + 2 * FrameMargin);
+    sizer_.UpdateHandles();
     update();
 }
 
-void PreviewWindow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    QRect device(FrameMargin, FrameMargin, size_.Width, size_.Height);
-    painter.fillRect(device, Qt::white);
-    painter.fillRect(QRect(FrameMargin, FrameMargin + size_.Height - ToolbarHeight, size_.Width,
-                           ToolbarHeight),
-                     QColor(200, 200, 200));
+void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderContext& context) {
+    RenderContext sized = context;
+    sized.DrawArea = DrawAreaSize();
+    image_ = ComposePage(layout, page, sized);
+    ++compositions_;
+    if (page != shownPage_)
+        for (int slot = 1; slot <= SlotsPerPage; ++slot) Control(shownPage_, slot)->hide();
+    shownPage_ = page;
+    for (int slot = 1; slot <= SlotsPerPage; ++slot) {
+        const ParameterBox& box = layout.Box(page, slot);
+        PreviewControl* control = Control(page, slot);
+        if (!box.InUse()) {
+            if (sizer_.Control() == control) sizer_.SetControl(nullptr);
+            control->hide();
+            continue;
+        }
+        control->setGeometry(box.Left * zoom_, box.Top * zoom_, box.Width * zoom_, box.Height * zoom_);
+        control->show();
+    }
+    RestackControls(page);
+    sizer_.UpdateHandles();
+    drawArea_->update();
 }
+
+PreviewControl* PreviewWindow::Control(int page, int slot) const {
+    if (page < 1 || page > MaxPages || slot < 1 || slot > SlotsPerPage) return nullptr;
+    return controls_[static_cast<std::size_t>((page - 1) * SlotsPerPage + slot - 1)];
+}
+
+void PreviewWindow::AttachSlot(int page, int slot) { sizer_.SetControl(Control(page, slot)); }
+
+int PreviewWindow::AttachedSlot() const {
+    auto* control = dynamic_cast<PreviewControl*>(sizer_.Control());
+    return control ? control->Slot() : -1;
+}
+
+void PreviewWindow::RestackControls(int page) {
+    for (int slot = 1; slot <= SlotsPerPage; ++slot) Control(page, slot)->raise();
+    for (int position = 0; position < 8; ++position)
+        if (GrabHandle* handle = sizer_.Handle(position)) handle->raise();
+}
+
+void PreviewWindow::ShowDevicePicture(bool inFront) {
+    devicePanel_->setVisible(inFront);
+    if (inFront) devicePanel_->raise();
+}
+
+bool PreviewWindow::DevicePictureInFront() const { return devicePanel_->isVisible(); }
+
+QWidget* PreviewWindow::DrawArea() const { return drawArea_; }
+
+BoxRect PreviewWindow::DeviceRectOf(const QWidget& control) const {
+    // Whole device pixels: a drag at any zoom moves a box by whole pixels.
+    auto device = [this](int v) {
+        return static_cast<int>(std::lround(static_cast<double>(v) / zoom_));
+    };
+    QRect g = control.geometry();
+    return {device(g.x()), device(g.y()), device(g.width()), device(g.height())};
+}
+
+void PreviewWindow::SaveBounds() {
+    if (sizer_.Control()) savedBounds_ = DeviceRectOf(*sizer_.Control());
+}
+
+void PreviewWindow::ControlPressed(PreviewControl& control, QMouseEvent& event) {
+    sizer_.SetControl(&control);
+    if (owner_) owner_->PreviewBoxPressed(control.Slot(), event.modifiers() & Qt::ControlModifier);
+    if (event.button() == Qt::LeftButton && sizer_.Control() == &control)
+        sizer_.BeginMove(event.position().toPoint());
+}
+
+void PreviewWindow::ControlMoved(PreviewControl& control, QMouseEvent& event) {
+    if ((event.buttons() & Qt::LeftButton) && sizer_.Control() == &control)
+        sizer_.MoveTo(event.position().toPoint());
+}
+
+void PreviewWindow::ControlReleased(PreviewControl& control, QMouseEvent& event) {
+    if (event.button() == Qt::LeftButton && sizer_.Control() == &control)
+        sizer_.EndMove(event.position().toPoint());
+    sizer_.UpdateHandles();
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal) return ChangeZoomBy(1);
+        if (event->key() == Qt::Key_Minus) return ChangeZoomBy(-1);
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PreviewWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ControlModifier) && owner_)
+        owner_->PreviewDeleteRequested();
+}
+
+void PreviewWindow::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) return QWidget::wheelEvent(event);
+    int delta = event->angleDelta().y();
+    if (delta != 0) ChangeZoomBy(delta > 0 ? 1 : -1);
+    event->accept();
+}
+
+void PreviewWindow::ChangeZoomBy(int step) { SetZoom(zoom_ + step); }
 
 } // namespace roamplot

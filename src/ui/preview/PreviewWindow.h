@@ -1,31 +1,101 @@
 #pragma once
-// The tool window that shows the device screen at its true pixel size.
+// The tool window that shows the current page at the device's exact pixel size
+// (times a whole zoom factor) and lets the user pick, move and size its boxes.
+#include <QImage>
 #include <QWidget>
+#include <vector>
 
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
+#include "core/designer/BoxGeometry.h"
+#include "core/model/ScreenLayout.h"
+#include "render/RenderContext.h"
+#include "ui/preview/ControlSizer.h"
+
+class QFrame;
+class QLabel;
 
 namespace roamplot {
+
+class DrawAreaWidget;
+class PreviewControl;
+class PreviewOwner;
 
 class PreviewWindow : public QWidget {
     Q_OBJECT
   public:
+    static constexpr int MinZoom = 1;
+    static constexpr int MaxZoom = 4;
+
     // Restores its position from section "Device" of the settings file.
     PreviewWindow(const SettingsFile& settings, QWidget* parent = nullptr);
     // Stores its position in section "Device".
     ~PreviewWindow() override;
 
-    // Sizes the window for a screen of W x H pixels: client (W + 10) x (H + 10).
-    // A screen without a size (a row outside the table) keeps the previous size.
+    void SetOwner(PreviewOwner* owner) { owner_ = owner; }
+
+    // Sizes the window for a screen of W x H pixels: client (W + 10) x (H + 10)
+    // at zoom 1. A screen without a size keeps the previous size.
     void ApplyDeviceScreen(ScreenSize size);
     ScreenSize DeviceSize() const { return size_; }
+    ScreenSize DrawAreaSize() const { return {size_.Width, size_.Height - ToolbarHeight}; }
+
+    int Zoom() const { return zoom_; }
+    void SetZoom(int zoom);
+
+    // Recomposes the page image and puts the controls of the page's used slots
+    // on their boxes; every other control is hidden.
+    void ShowPage(const ScreenLayout& layout, int page, const RenderContext& context);
+    // How many times a page image was composed (a drag composes nothing).
+    int CompositionCount() const { return compositions_; }
+    const QImage& PageImage() const { return image_; }
+
+    PreviewControl* Control(int page, int slot) const;
+    ControlSizer& Sizer() { return sizer_; }
+    // Attaches the control of a slot of a page to the sizer (0: detach).
+    void AttachSlot(int page, int slot);
+    // The slot of the box attached to the sizer, or -1.
+    int AttachedSlot() const;
+    // Brings the controls of the page to the front in slot order.
+    void RestackControls(int page);
+
+    // The device picture panel in front of the page, or the page in front.
+    void ShowDevicePicture(bool inFront);
+    bool DevicePictureInFront() const;
+
+    QWidget* DrawArea() const;
+
+    // Mouse events of the preview controls.
+    void ControlPressed(PreviewControl& control, QMouseEvent& event);
+    void ControlMoved(PreviewControl& control, QMouseEvent& event);
+    void ControlReleased(PreviewControl& control, QMouseEvent& event);
 
   protected:
-    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
+    void LayOut();
+    BoxRect DeviceRectOf(const QWidget& control) const;
+    void SaveBounds();
+    void ChangeZoomBy(int step);
+
     const SettingsFile& settings_;
-    ScreenSize size_;
+    PreviewOwner* owner_ = nullptr;
+    ScreenSize size_{240, 320};
+    int zoom_ = 1;
+    QFrame* frame_;
+    QWidget* deviceScreen_;
+    DrawAreaWidget* drawArea_;
+    QLabel* toolbar_;
+    QWidget* devicePanel_;
+    std::vector<PreviewControl*> controls_;
+    ControlSizer sizer_;
+    BoxRect savedBounds_;
+    QImage image_;
+    int compositions_ = 0;
+    int shownPage_ = 1;
 };
 
 } // namespace roamplot

@@ -1,0 +1,187 @@
+#include "core/designer/LayoutEditor.h"
+
+#include <utility>
+
+#include "core/model/FieldFunctions.h"
+
+namespace roamplot {
+
+namespace {
+constexpr int NewBoxWidth = 60;
+constexpr int NewBoxHeight = 30;
+} // namespace
+
+bool BoxClipboard::IsEmpty() const {
+    for (const auto& entry : Entries)
+        if (entry.Selected == 1) return false;
+    return true;
+}
+
+std::vector<std::string> SplitUnits(const std::string& unitsList) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t bar = unitsList.find('|', start);
+        pieces.push_back(unitsList.substr(start, bar == std::string::npos ? bar : bar - start));
+        if (bar == std::string::npos) return pieces;
+        start = bar + 1;
+    }
+}
+
+int LayoutEditor::NewBox(const DeviceScreen& screen) {
+    Touch();
+    int page = layout_.CurrentPage;
+    int slot = layout_.FirstFreeSlot(page);
+    if (slot == 0) return 0;
+    ScreenSize area = screen.DrawArea();
+    ParameterBox box;
+    box.ParameterId = "0";
+    box.Kind = BoxKind::New;
+    box.PageNo = page;
+    box.TitleFontSize = 7;
+    box.TextFontSize = 0;
+    box.Width = NewBoxWidth;
+    box.Height = NewBoxHeight;
+    if (screen.IsHandheldLandscape()) {
+        box.Left = area.Width - NewBoxWidth;
+        box.Top = 0;
+    } else {
+        box.Left = 0;
+        box.Top = area.Height - NewBoxHeight;
+    }
+    Box(slot) = std::move(box);
+    return slot;
+}
+
+void LayoutEditor::DeleteBox(int slot) {
+    Touch();
+    RemoveBox(layout_, layout_.CurrentPage, slot);
+}
+
+BoxClipboard LayoutEditor::Copy(int selectedSlot) const {
+    BoxClipboard clipboard;
+    int page = layout_.CurrentPage;
+    bool any = false;
+    for (int s = 1; s <= SlotsPerPage; ++s) {
+        const ParameterBox& box = layout_.Box(page, s);
+        if (box.Selected == 1) {
+            clipboard.Entries[static_cast<std::size_t>(s - 1)] = box;
+            any = true;
+        }
+    }
+    if (!any && selectedSlot >= 1 && selectedSlot <= SlotsPerPage) {
+        clipboard.Entries[static_cast<std::size_t>(selectedSlot - 1)] = layout_.Box(page, selectedSlot);
+        clipboard.Entries[static_cast<std::size_t>(selectedSlot - 1)].Selected = 1;
+    }
+    return clipboard;
+}
+
+PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
+    PasteResult result;
+    int page = layout_.CurrentPage;
+    bool pageHasMap = layout_.PageHasMap(page);
+    for (const ParameterBox& entry : clipboard.Entries) {
+        if (entry.Selected != 1) continue;
+        if (entry.Kind == BoxKind::Map && pageHasMap) continue;
+        int slot = layout_.FirstFreeSlot(page);
+        if (slot == 0) {
+            result.PageFull = true;
+            break;
+        }
+        ParameterBox& box = Box(slot);
+        std::string symbolRef = box.SymbolRef;
+        box = entry;
+        box.PageNo = page;
+        box.Selected = 0;
+        box.SymbolRef = std::move(symbolRef);
+        result.PastedSlots.push_back(slot);
+    }
+    ClearSelection();
+    if (!result.PastedSlots.empty()) Touch();
+    return result;
+}
+
+void LayoutEditor::SwapBoxes(int slotA, int slotB) {
+    Touch();
+    std::swap(Box(slotA), Box(slotB));
+}
+
+ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& entry,
+                                              const DeviceScreen& screen) {
+    Touch();
+    if (slot < 1) return ParameterChoice::NoBox;
+    ParameterBox& box = Box(slot);
+    if (entry.Kind == BoxKind::Map) {
+        if (box.Kind == BoxKind::Map) return ParameterChoice::AlreadyTheMap;
+        if (layout_.PageHasMap(layout_.CurrentPage)) return ParameterChoice::SecondMapRefused;
+    }
+    std::vector<std::string> units = SplitUnits(entry.UnitsList);
+    box.Units = units.back().empty() ? std::string() : units.front();
+    box.ParameterId = PadZeros(std::to_string(entry.Id), 3);
+
+    auto resize = [&](int width, int height) {
+        box.Width = width;
+        box.Height = height;
+        ApplyBoxGeometry(slot, screen.DrawArea());
+    };
+    if (box.ParameterId == "168") {
+        box.TextFontSize = 7;
+        resize(120, 120);
+    } else if (box.ParameterId == "169") {
+        box.TextFontSize = 7;
+        resize(100, 140);
+    } else if (box.ParameterId == "174") {
+        box.TitleFontSize = 0;
+        box.TextFontSize = 7;
+        resize(30, 30);
+    } else if (box.ParameterId == "170") {
+        box.TextFontSize = 8;
+    }
+
+    box.Kind = entry.Kind;
+    box.TitleText = entry.DefaultTitle;
+    box.TestText = entry.SampleValue;
+    if (box.Kind == BoxKind::Button) {
+        box.BorderWidth = 0;
+    } else if (box.Kind == BoxKind::Background) {
+        ScreenSize size = screen.Size();
+        SetBoxRect(slot, {0, 0, size.Width, size.Height});
+        ApplyBoxGeometry(slot, screen.DrawArea());
+    }
+    return ParameterChoice::Applied;
+}
+
+void LayoutEditor::SetBoxRect(int slot, BoxRect rect) {
+    Touch();
+    ParameterBox& box = Box(slot);
+    box.Left = rect.Left;
+    box.Top = rect.Top;
+    box.Width = rect.Width;
+    box.Height = rect.Height;
+}
+
+BoxRect LayoutEditor::BoxRectOf(int slot) const {
+    const ParameterBox& box = layout_.Box(layout_.CurrentPage, slot);
+    return {box.Left, box.Top, box.Width, box.Height};
+}
+
+BoxRect LayoutEditor::ApplyBoxGeometry(int slot, ScreenSize drawArea) {
+    BoxRect fitted = FitByShrinking(BoxRectOf(slot), drawArea);
+    SetBoxRect(slot, fitted);
+    return fitted;
+}
+
+BoxRect LayoutEditor::ApplyBoxPosition(int slot, ScreenSize drawArea) {
+    BoxRect fitted = FitByMoving(BoxRectOf(slot), drawArea);
+    SetBoxRect(slot, fitted);
+    return fitted;
+}
+
+void LayoutEditor::ClearSelection() {
+    for (auto& page : layout_.Pages)
+        for (auto& box : page.Boxes) box.Selected = 0;
+}
+
+void LayoutEditor::MarkSelected(int slot) { Box(slot).Selected = 1; }
+
+} // namespace roamplot

@@ -1,0 +1,71 @@
+#pragma once
+// The editing operations of the designer. Every change of the layout goes
+// through this class, which marks the layout modified in one place.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/DeviceScreen.h"
+#include "core/designer/BoxGeometry.h"
+#include "core/model/ParameterCatalogue.h"
+#include "core/model/ScreenLayout.h"
+
+namespace roamplot {
+
+// Boxes copied from one page, at the index of their source slot. An entry is
+// present when its Selected is 1. Bitmaps are copied, so deleting the source
+// box never leaves the clipboard with a released picture.
+struct BoxClipboard {
+    std::array<ParameterBox, SlotsPerPage> Entries;
+    bool IsEmpty() const;
+};
+
+struct PasteResult {
+    std::vector<int> PastedSlots;
+    bool PageFull = false; // "The maximum parameters for this page has been exceeded."
+};
+
+enum class ParameterChoice { Applied, AlreadyTheMap, SecondMapRefused, NoBox };
+
+class LayoutEditor {
+  public:
+    explicit LayoutEditor(ScreenLayout& layout) : layout_(layout) {}
+
+    ScreenLayout& Layout() { return layout_; }
+    const ScreenLayout& Layout() const { return layout_; }
+    // The one place that marks the layout changed.
+    void Touch() { layout_.Modified = true; }
+
+    // Adds a 60 x 30 box of kind "new" to the first free slot of the current
+    // page: the top right corner on landscape handheld screens, the bottom left
+    // corner elsewhere. Returns the slot, or 0 when the page is full.
+    int NewBox(const DeviceScreen& screen);
+    void DeleteBox(int slot);
+    // The multi-selected boxes of the current page, or else the given slot (0: none).
+    BoxClipboard Copy(int selectedSlot) const;
+    PasteResult Paste(const BoxClipboard& clipboard);
+    // Exchanges two slots of the current page.
+    void SwapBoxes(int slotA, int slotB);
+    // Gives the box the catalogue entry: kind, title, sample, units, size presets.
+    ParameterChoice ChooseParameter(int slot, const CatalogueEntry& entry, const DeviceScreen& screen);
+
+    void SetBoxRect(int slot, BoxRect rect);
+    BoxRect BoxRectOf(int slot) const;
+    // Fit by shrinking into the drawing area; returns the rectangle now stored.
+    BoxRect ApplyBoxGeometry(int slot, ScreenSize drawArea);
+    BoxRect ApplyBoxPosition(int slot, ScreenSize drawArea);
+
+    // A plain click on the preview: no box of any page stays multi-selected.
+    void ClearSelection();
+    void MarkSelected(int slot);
+
+  private:
+    ParameterBox& Box(int slot) { return layout_.Box(layout_.CurrentPage, slot); }
+    ScreenLayout& layout_;
+};
+
+// The units alternatives of a list: split at every "|", the last piece included.
+std::vector<std::string> SplitUnits(const std::string& unitsList);
+
+} // namespace roamplot

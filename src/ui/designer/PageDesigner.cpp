@@ -1,0 +1,382 @@
+#include "ui/designer/PageDesigner.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "core/model/FieldFunctions.h"
+#include "render/TextCodec.h"
+#include "ui/app/ConfigurationTab.h"
+#include "ui/app/MainForm.h"
+#include "ui/designer/ParameterChoice.h"
+#include "ui/designer/PageDesignerTab.h"
+#include "ui/preview/PreviewControl.h"
+#include "ui/preview/PreviewWindow.h"
+
+#include <QCheckBox>
+
+namespace roamplot {
+
+namespace {
+constexpr const char* NoMoreFields = "There are no more fields available.";
+constexpr const char* NothingToDelete = "No parameter box selected for deletion";
+constexpr const char* PageFilledUp = "The maximum parameters for this page has been exceeded.";
+} // namespace
+
+PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& preview)
+    : QObject(&form), form_(form), tab_(tab), preview_(preview), editor_(form.Layout()) {
+    preview_.SetOwner(this);
+    FillParameterChoice(*tab_.cParameter, form_.Catalogue());
+
+    auto guarded = [this](void (PageDesigner::*handler)()) {
+        return [this, handler] { form_.Guarded([&] { (this->*handler)(); }); };
+    };
+    connect(tab_.bNew, &QPushButton::clicked, this, guarded(&PageDesigner::bNewClick));
+    connect(tab_.Delete1, &QPushButton::clicked, this, guarded(&PageDesigner::Delete1Click));
+    connect(tab_.bCopy, &QPushButton::clicked, this, guarded(&PageDesigner::bCopyClick));
+    connect(tab_.bPaste, &QPushButton::clicked, this, guarded(&PageDesigner::bPasteClick));
+    connect(tab_.bUP, &QPushButton::clicked, this, guarded(&PageDesigner::bUPClick));
+    connect(tab_.bDown, &QPushButton::clicked, this, guarded(&PageDesigner::bDownClick));
+    connect(tab_.cParameterList, &QListWidget::itemClicked, this,
+            guarded(&PageDesigner::cParameterListClick));
+    connect(tab_.cParameter, &QComboBox::activated, this, guarded(&PageDesigner::cParameterChange));
+    connect(tab_.cTitleText, &QLineEdit::textEdited, this, guarded(&PageDesigner::cTitleTextChange));
+    connect(tab_.cParTestText, &QLineEdit::textEdited, this,
+            guarded(&PageDesigner::cParTestTextChange));
+    connect(tab_.cUnits, &QComboBox::activated, this, guarded(&PageDesigner::cUnitsChange));
+
+    // Copy, paste and new box from the keyboard where no text field takes the keys.
+    for (QWidget* scope : {static_cast<QWidget*>(&preview_), static_cast<QWidget*>(tab_.cParameterList)}) {
+        auto shortcut = [&](QKeySequence keys, void (PageDesigner::*handler)()) {
+            auto* s = new QShortcut(keys, scope);
+            s->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(s, &QShortcut::activated, this, guarded(handler));
+        };
+        shortcut(QKeySequence::Copy, &PageDesigner::bCopyClick);
+        shortcut(QKeySequence::Paste, &PageDesigner::bPasteClick);
+        shortcut(QKeySequence(Qt::Key_Insert), &PageDesigner::bNewClick);
+    }
+}
+
+int PageDesigner::GetControl() const { return preview_.AttachedSlot(); }
+
+ScreenSize PageDesigner::DrawArea() const { return form_.Screen().DrawArea(); }
+
+std::optional<int> PageDesigner::SnapInterval() const {
+    if (!form_.Configuration()->cUseSnap->isChecked()) return std::nullopt;
+    return ParseSnapInterval(FromQString(form_.Configuration()->eSnap->text()));
+}
+
+QString PageDesigner::ListText(const ParameterBox& box) const {
+    QString text = ToQString(form_.Catalogue().NameOf(box.ParameterId));
+    if (box.Kind == BoxKind::Text) text += " (" + ToQString(box.TitleText) + ")";
+    return text;
+}
+
+void PageDesigner::RefillBoxList() {
+    const ScreenLayout& layout = editor_.Layout();
+    tab_.cParameterList->clear();
+    for (int slot = 1; slot <= SlotsPerPage; ++slot) {
+        const ParameterBox& box = layout.Box(layout.CurrentPage, slot);
+        if (box.PageNo != layout.CurrentPage) continue;
+        auto* item = new QListWidgetItem(ListText(box), tab_.cParameterList);
+        item->setData(Qt::UserRole, slot);
+    }
+}
+
+void PageDesigner::RefreshPage() {
+    ScreenLayout& layout = editor_.Layout();
+    preview_.ShowPage(layout, layout.CurrentPage,
+                      MakeRenderContext(form_.Catalogue(), form_.CurrentSettings()));
+    QListWidget* list = tab_.cParameterList;
+    if (list->count() > 0) {
+        if (list->currentRow() < 0) list->setCurrentRow(0);
+        int slot = list->currentRow() + 1;
+        preview_.AttachSlot(layout.CurrentPage, slot);
+        ShowBoxProperties(slot);
+    } else {
+        ShowBoxProperties(0);
+    }
+}
+
+void PageDesigner::SelectBox(int slot) {
+    preview_.AttachSlot(0, 0);
+    preview_.AttachSlot(editor_.Layout().CurrentPage, slot);
+    ShowBoxProperties(slot);
+    RefreshPage();
+}
+
+void PageDesigner::ShowBoxProperties(int slot) {
+    form_.PanelLoading = true;
+    if (slot < 1 || slot > SlotsPerPage) {
+        tab_.cParameter->setCurrentIndex(0);
+        ShowPropertyGroups(false, false, false, false, false, false);
+        form_.PanelLoading = false;
+        return;
+    }
+    const ScreenLayout& layout = editor_.Layout();
+    const ParameterBox& box = layout.Box(layout.CurrentPage, slot);
+    const ParameterCatalogue& catalogue = form_.Catalogue();
+    std::size_t chosen = 0;
+    if (auto id = TryStrToInt(box.ParameterId))
+        for (std::size_t k = 0; k < catalogue.Size(); ++k)
+            if (catalogue.At(k).Id == *id) chosen = k;
+    tab_.cParameter->setCurrentIndex(static_cast<int>(chosen));
+    const CatalogueEntry& entry = catalogue.At(chosen);
+    tab_.cTitleText->setText(ToQString(box.TitleText));
+    tab_.cParTestText->setText(ToQString(box.TestText));
+    tab_.cUnits->clear();
+    for (const std::string& unit : SplitUnits(entry.UnitsList)) tab_.cUnits->addItem(ToQString(unit));
+    tab_.cUnits->setCurrentText(ToQString(box.Units));
+    ShowPanelForKind(entry.Id, entry.Kind, tab_.cUnits->currentText());
+    form_.PanelLoading = false;
+}
+
+void PageDesigner::ShowPropertyGroups(bool title, bool, bool, bool valueFormat, bool, bool units) {
+    tab_.lTitleText->setText(tr("Title Text"));
+    for (QWidget* w : {static_cast<QWidget*>(tab_.cTitleText), static_cast<QWidget*>(tab_.lTitleText)})
+        w->setVisible(title);
+    for (QWidget* w :
+         {static_cast<QWidget*>(tab_.cParTestText), static_cast<QWidget*>(tab_.lParTestText)})
+        w->setVisible(valueFormat);
+    for (QWidget* w : {static_cast<QWidget*>(tab_.cUnits), static_cast<QWidget*>(tab_.lUnits)})
+        w->setVisible(units);
+}
+
+void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QString& unitsText) {
+    bool u = !unitsText.isEmpty();
+    auto showTitleText = [this](const QString& label) {
+        tab_.cTitleText->show();
+        tab_.lTitleText->show();
+        tab_.lTitleText->setText(label);
+    };
+    if (kind == BoxKind::New) {
+        ShowPropertyGroups(false, false, false, false, u, u);
+    } else if (kind == BoxKind::Map) {
+        ShowPropertyGroups(false, false, false, false, false, false);
+    } else if (kind == BoxKind::Text) {
+        ShowPropertyGroups(false, false, false, false, false, false);
+        showTitleText(tr("Text to Display"));
+    } else if (kind == BoxKind::Background || kind == BoxKind::Button) {
+        ShowPropertyGroups(false, false, false, false, false, false);
+        showTitleText(tr("Title Text"));
+    } else if (kind == BoxKind::SingleParameter) {
+        ShowPropertyGroups(true, true, true, true, false, false);
+    } else if (kind == BoxKind::MultiParameter) {
+        if (id == 150 || id == 151) ShowPropertyGroups(true, true, true, false, false, u);
+        else if (id == 163) ShowPropertyGroups(true, false, true, false, false, u);
+        else if (id == 168) ShowPropertyGroups(true, true, true, false, u, u);
+        else if (id == 169 || id == 170 || id == 172 || id == 174)
+            ShowPropertyGroups(true, true, true, false, false, false);
+        else if (id == 173) {
+            ShowPropertyGroups(true, true, true, false, false, false);
+            tab_.cParTestText->hide();
+            tab_.lParTestText->hide();
+        } else ShowPropertyGroups(true, true, true, true, u, u);
+    } else if (kind == BoxKind::NavParameter) {
+        ShowPropertyGroups(true, true, true, true, u, u);
+    }
+}
+
+void PageDesigner::bNewClick() {
+    int slot = editor_.NewBox(form_.Screen());
+    if (slot == 0) {
+        form_.Prompts().ShowMessage(NoMoreFields);
+        RefreshPage();
+        return;
+    }
+    tab_.cParameter->setCurrentIndex(0);
+    auto* item = new QListWidgetItem(tab_.cParameter->itemText(0), tab_.cParameterList);
+    item->setData(Qt::UserRole, slot);
+    tab_.cParameterList->setCurrentItem(item);
+    SelectBox(slot);
+}
+
+void PageDesigner::Delete1Click() {
+    if (form_.PanelLoading) return;
+    editor_.Touch();
+    int slot = GetControl();
+    if (slot == -1) {
+        form_.Prompts().ShowMessage(NothingToDelete);
+        return;
+    }
+    preview_.AttachSlot(0, 0);
+    editor_.DeleteBox(slot);
+    int index = tab_.cParameterList->currentRow();
+    if (index == tab_.cParameterList->count() - 1) --index;
+    RefillBoxList();
+    if (tab_.cParameterList->count() > 0) {
+        index = std::clamp(index, 0, tab_.cParameterList->count() - 1);
+        tab_.cParameterList->setCurrentRow(index);
+        SelectBox(index + 1);
+    } else {
+        RefreshPage();
+        ShowBoxProperties(0);
+    }
+}
+
+void PageDesigner::bCopyClick() {
+    int slot = GetControl();
+    clipboard_ = editor_.Copy(slot < 1 ? 0 : slot);
+}
+
+void PageDesigner::bPasteClick() {
+    PasteResult result = editor_.Paste(clipboard_);
+    referenceBox_ = 0;
+    RefillBoxList();
+    if (!result.PastedSlots.empty())
+        tab_.cParameterList->setCurrentRow(result.PastedSlots.back() - 1);
+    if (result.PageFull) form_.Prompts().ShowMessage(PageFilledUp);
+    int current = tab_.cParameterList->currentRow();
+    if (current >= 0) SelectBox(current + 1);
+    else RefreshPage();
+}
+
+void PageDesigner::bUPClick() {
+    editor_.Touch();
+    int i = tab_.cParameterList->currentRow();
+    if (i < 1) return;
+    editor_.SwapBoxes(i + 1, i);
+    RefillBoxList();
+    tab_.cParameterList->setCurrentRow(i - 1);
+    preview_.RestackControls(editor_.Layout().CurrentPage);
+    SelectBox(i);
+}
+
+void PageDesigner::bDownClick() {
+    editor_.Touch();
+    int i = tab_.cParameterList->currentRow();
+    if (i < 0 || i >= tab_.cParameterList->count() - 1) return;
+    editor_.SwapBoxes(i + 1, i + 2);
+    RefillBoxList();
+    tab_.cParameterList->setCurrentRow(i + 1);
+    preview_.RestackControls(editor_.Layout().CurrentPage);
+    SelectBox(i + 2);
+}
+
+void PageDesigner::cParameterListClick() {
+    if (form_.PanelLoading) return;
+    int row = tab_.cParameterList->currentRow();
+    if (row >= 0) SelectBox(row + 1);
+}
+
+void PageDesigner::cParameterChange() {
+    if (form_.PanelLoading) return;
+    int k = tab_.cParameter->currentIndex();
+    if (k < 0 || static_cast<std::size_t>(k) >= form_.Catalogue().Size()) return;
+    const CatalogueEntry& entry = form_.Catalogue().At(static_cast<std::size_t>(k));
+    int slot = GetControl();
+    ParameterChoice choice = editor_.ChooseParameter(slot, entry, form_.Screen());
+    if (choice == ParameterChoice::NoBox) return;
+    if (choice == ParameterChoice::AlreadyTheMap) return ShowBoxProperties(slot);
+    if (choice == ParameterChoice::SecondMapRefused) {
+        form_.Prompts().ShowMessage(
+            QString("Page %1 already has a map, cannot add a second map to the same page.")
+                .arg(editor_.Layout().CurrentPage));
+        return ShowBoxProperties(slot);
+    }
+    SelectBox(slot);
+    RefillBoxList();
+    if (tab_.cParameterList->count() >= slot) tab_.cParameterList->setCurrentRow(slot - 1);
+    RefreshPage();
+}
+
+void PageDesigner::cParameterClick() {
+    if (GetControl() != -1) return;
+    int k = tab_.cParameter->currentIndex();
+    if (k < 0 || static_cast<std::size_t>(k) >= form_.Catalogue().Size()) return;
+    const CatalogueEntry& entry = form_.Catalogue().At(static_cast<std::size_t>(k));
+    tab_.cTitleText->setText(ToQString(entry.DefaultTitle));
+    tab_.cParTestText->setText(ToQString(entry.SampleValue));
+    ShowPanelForKind(entry.Id, entry.Kind, tab_.cUnits->currentText());
+    editor_.Touch();
+}
+
+void PageDesigner::cTitleTextChange() {
+    if (form_.PanelLoading) return;
+    editor_.Touch();
+    int slot = GetControl();
+    if (slot < 1) return;
+    editor_.Layout().Box(editor_.Layout().CurrentPage, slot).TitleText =
+        FromQString(tab_.cTitleText->text());
+    if (tab_.cParameterList->currentItem())
+        tab_.cParameterList->currentItem()->setText(
+            ListText(editor_.Layout().Box(editor_.Layout().CurrentPage, slot)));
+    RefreshPage();
+}
+
+void PageDesigner::cParTestTextChange() {
+    if (form_.PanelLoading) return;
+    editor_.Touch();
+    int slot = GetControl();
+    if (slot < 1) return;
+    editor_.Layout().Box(editor_.Layout().CurrentPage, slot).TestText =
+        FromQString(tab_.cParTestText->text());
+    RefreshPage();
+}
+
+void PageDesigner::cUnitsChange() {
+    if (form_.PanelLoading) return;
+    editor_.Touch();
+    int slot = GetControl();
+    if (slot < 1) return;
+    editor_.Layout().Box(editor_.Layout().CurrentPage, slot).Units =
+        FromQString(tab_.cUnits->currentText());
+    RefreshPage();
+}
+
+void PageDesigner::ShowLoadedLayout() {
+    preview_.AttachSlot(0, 0);
+    referenceBox_ = 0;
+    RefillBoxList();
+    if (tab_.cParameterList->count() > 0) tab_.cParameterList->setCurrentRow(0);
+    RefreshPage();
+}
+
+void PageDesigner::TabChanged(int index) {
+    bool devicePicture = index == MainForm::KeyTabIndex && form_.Screen().Row == 0;
+    preview_.ShowDevicePicture(devicePicture);
+    if (!devicePicture) RefreshPage();
+}
+
+void PageDesigner::PreviewBoxPressed(int slot, bool ctrlHeld) {
+    if (tab_.cParameterList->count() >= slot) tab_.cParameterList->setCurrentRow(slot - 1);
+    if (ctrlHeld) {
+        editor_.MarkSelected(slot);
+        if (referenceBox_ == 0) referenceBox_ = slot;
+    } else {
+        referenceBox_ = 0;
+        editor_.ClearSelection();
+    }
+    SelectBox(slot);
+}
+
+void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
+    editor_.Touch();
+    BoxRect current = editor_.BoxRectOf(slot);
+    dropped.Width = current.Width;
+    dropped.Height = current.Height;
+    editor_.SetBoxRect(slot, EndOfMove(dropped, SnapInterval(), DrawArea()));
+    RefreshPage();
+}
+
+void PageDesigner::PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) {
+    editor_.Touch();
+    editor_.SetBoxRect(slot, EndOfResize(saved, resized, SnapInterval(), DrawArea()));
+    editor_.ApplyBoxGeometry(slot, DrawArea());
+    RefreshPage();
+}
+
+void PageDesigner::PreviewDeleteRequested() {
+    form_.Guarded([&] { Delete1Click(); });
+}
+
+void PageDesigner::PreviewZoomChanged(int zoom) {
+    form_.SetPreviewZoom(zoom);
+    RefreshPage();
+}
+
+} // namespace roamplot

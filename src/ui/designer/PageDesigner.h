@@ -1,0 +1,72 @@
+#pragma once
+// The logic of the "Page Designer" tab: box commands, the list of boxes, the
+// parameter choice and the property panel, working as one with the preview.
+#include <QObject>
+
+#include "core/designer/LayoutEditor.h"
+#include "ui/preview/PreviewOwner.h"
+
+namespace roamplot {
+
+class MainForm;
+class PageDesignerTab;
+class PreviewWindow;
+
+class PageDesigner : public QObject, public PreviewOwner {
+    Q_OBJECT
+  public:
+    PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& preview);
+
+    LayoutEditor& Editor() { return editor_; }
+    const BoxClipboard& Clipboard() const { return clipboard_; }
+    // The first box Ctrl-clicked since the last plain click, 0 when none.
+    int ReferenceBox() const { return referenceBox_; }
+
+    // The slot of the box attached to the sizer, or -1.
+    int GetControl() const;
+    void SelectBox(int slot);
+    void RefillBoxList();
+    void RefreshPage();
+    void ShowBoxProperties(int slot);
+    void ShowPanelForKind(int id, const std::string& kind, const QString& units);
+    void ShowPropertyGroups(bool title, bool text, bool border, bool valueFormat, bool showUnits,
+                            bool units);
+    // After a load or a reset: list filled, first entry selected, page drawn.
+    void ShowLoadedLayout();
+    // The main window's tab changed.
+    void TabChanged(int index);
+
+    void bNewClick();
+    void Delete1Click();
+    void bCopyClick();
+    void bPasteClick();
+    void bUPClick();
+    void bDownClick();
+    void cParameterListClick();
+    void cParameterChange();
+    void cParameterClick();
+    void cTitleTextChange();
+    void cParTestTextChange();
+    void cUnitsChange();
+
+    // PreviewOwner
+    void PreviewBoxPressed(int slot, bool ctrlHeld) override;
+    void PreviewBoxMoved(int slot, BoxRect dropped) override;
+    void PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) override;
+    void PreviewDeleteRequested() override;
+    void PreviewZoomChanged(int zoom) override;
+
+  private:
+    QString ListText(const ParameterBox& box) const;
+    std::optional<int> SnapInterval() const;
+    ScreenSize DrawArea() const;
+
+    MainForm& form_;
+    PageDesignerTab& tab_;
+    PreviewWindow& preview_;
+    LayoutEditor editor_;
+    BoxClipboard clipboard_;
+    int referenceBox_ = 0;
+};
+
+} // namespace roamplot

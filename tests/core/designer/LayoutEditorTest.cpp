@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "core/designer/LayoutEditor.h"
+
+using namespace roamplot;
+
+namespace {
+DeviceScreen Row(int row) {
+    DeviceScreen screen;
+    screen.Row = row;
+    return screen;
+}
+
+CatalogueEntry Entry(int id, const std::string& kind, const std::string& units = "") {
+    CatalogueEntry e;
+    e.Id = id;
+    e.Kind = kind;
+    e.Name = "Name" + std::to_string(id);
+    e.DefaultTitle = "Title" + std::to_string(id);
+    e.UnitsList = units;
+    e.SampleValue = "12.3";
+    return e;
+}
+
+void AddBoxes(LayoutEditor& editor, int count) {
+    for (int i = 0; i < count; ++i) {
+        int slot = editor.NewBox(Row(0));
+        editor.Layout().Box(editor.Layout().CurrentPage, slot).TitleText = "B" + std::to_string(slot);
+    }
+}
+} // namespace
+
+TEST(NewBox, TakesItsCornerByDeviceScreenRow) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    int slot = editor.NewBox(Row(0));
+    ASSERT_EQ(slot, 1);
+    const ParameterBox& box = layout.Box(1, 1);
+    EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{0, 251, 60, 30}));
+    EXPECT_EQ(box.Kind, "new");
+    EXPECT_EQ(box.PageNo, 1);
+    EXPECT_EQ(box.ParameterId, "0");
+    EXPECT_EQ(box.TitleFontSize, 7);
+    EXPECT_EQ(box.TextFontSize, 0);
+    EXPECT_TRUE(layout.Modified);
+
+    layout.CurrentPage = 2;
+    EXPECT_EQ(editor.NewBox(Row(5)), 1);
+    EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{420, 0, 60, 30}));
+}
+
+TEST(NewBox, RefusesTheThirtyThirdBox) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 32);
+    EXPECT_EQ(editor.NewBox(Row(0)), 0);
+    EXPECT_EQ(layout.BoxCount(1), 32);
+}
+
+TEST(CopyPaste, GroupLandsInTheFirstFreeSlotsInOrderAtTheSameRectangles) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 9);
+    for (int s : {2, 5, 9}) {
+        editor.SetBoxRect(s, {s, s * 2, 10 + s, 20});
+        editor.MarkSelected(s);
+    }
+    BoxClipboard clipboard = editor.Copy(1);
+    layout.CurrentPage = 3;
+    AddBoxes(editor, 4);
+    layout.Modified = false;
+    PasteResult result = editor.Paste(clipboard);
+    EXPECT_EQ(result.PastedSlots, (std::vector<int>{5, 6, 7}));
+    EXPECT_FALSE(result.PageFull);
+    EXPECT_EQ(layout.Box(3, 5).TitleText, "B2");
+    EXPECT_EQ(layout.Box(3, 7).TitleText, "B9");
+    EXPECT_EQ(editor.BoxRectOf(6), (BoxRect{5, 10, 15, 20}));
+    EXPECT_EQ(layout.Box(3, 6).PageNo, 3);
+    for (int s : {2, 5, 9}) EXPECT_EQ(layout.Box(1, s).Selected, 0);
+    EXPECT_EQ(layout.Box(3, 5).Selected, 0);
+    EXPECT_TRUE(layout.Modified);
+}
+
+TEST(CopyPaste, WithoutAGroupCopiesTheSelectedBoxAndItsOwnBitmap) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 2);
+    Dib dib;
+    dib.Header.Width = 2;
+    dib.Header.Height = 1;
+    dib.Pixels.assign(dib.RowStride(), 7);
+    layout.Box(1, 2).Symbol = dib;
+    BoxClipboard clipboard = editor.Copy(2);
+    editor.DeleteBox(2);
+    EXPECT_FALSE(clipboard.IsEmpty());
+    PasteResult result = editor.Paste(clipboard);
+    ASSERT_EQ(result.PastedSlots, std::vector<int>{2});
+    ASSERT_TRUE(layout.Box(1, 2).Symbol);
+    EXPECT_EQ(layout.Box(1, 2).Symbol->Pixels[0], 7);
+    EXPECT_TRUE(editor.Copy(0).IsEmpty());
+}
+
+TEST(CopyPaste, MapsAreNotPastedOntoAPageWithAMapAndAFullPageStops) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 1);
+    layout.Box(1, 1).Kind = BoxKind::Map;
+    BoxClipboard clipboard = editor.Copy(1);
+    layout.Modified = false;
+    EXPECT_TRUE(editor.Paste(clipboard).PastedSlots.empty());
+    EXPECT_FALSE(layout.Modified);
+    EXPECT_EQ(layout.BoxCount(1), 1);
+
+    AddBoxes(editor, 30);
+    layout.Box(1, 2).Selected = 1;
+    layout.Box(1, 3).Selected = 1;
+    BoxClipboard two = editor.Copy(0);
+    PasteResult result = editor.Paste(two);
+    EXPECT_EQ(result.PastedSlots, std::vector<int>{32});
+    EXPECT_TRUE(result.PageFull);
+}
+
+TEST(SwapBoxes, ExchangesWholeRecords) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 3);
+    editor.SwapBoxes(2, 3);
+    EXPECT_EQ(layout.Box(1, 2).TitleText, "B3");
+    EXPECT_EQ(layout.Box(1, 3).TitleText, "B2");
+}
+
+TEST(ChooseParameter, OneMapPerPage) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 2);
+    EXPECT_EQ(editor.ChooseParameter(1, Entry(900, "map"), Row(0)), ParameterChoice::Applied);
+    EXPECT_EQ(layout.Box(1, 1).Kind, "map");
+    EXPECT_EQ(editor.ChooseParameter(1, Entry(900, "map"), Row(0)), ParameterChoice::AlreadyTheMap);
+    EXPECT_EQ(editor.ChooseParameter(2, Entry(900, "map"), Row(0)),
+              ParameterChoice::SecondMapRefused);
+    EXPECT_EQ(layout.Box(1, 2).Kind, "new");
+}
+
+TEST(ChooseParameter, GivesKindTitleSampleUnitsAndPaddedIdentifier) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 1);
+    editor.ChooseParameter(1, Entry(5, "sp", "kph|mph|knots"), Row(0));
+    const ParameterBox& box = layout.Box(1, 1);
+    EXPECT_EQ(box.ParameterId, "005");
+    EXPECT_EQ(box.Kind, "sp");
+    EXPECT_EQ(box.TitleText, "Title5");
+    EXPECT_EQ(box.TestText, "12.3");
+    EXPECT_EQ(box.Units, "kph");
+    editor.ChooseParameter(1, Entry(1030, "bb", "a|"), Row(0));
+    EXPECT_EQ(box.ParameterId, "1030");
+    EXPECT_EQ(box.Units, "");
+    EXPECT_EQ(box.BorderWidth, 0);
+}
+
+TEST(ChooseParameter, SizePresetsAndBackgrounds) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    AddBoxes(editor, 1);
+    editor.ChooseParameter(1, Entry(174, "mp"), Row(0));
+    const ParameterBox& box = layout.Box(1, 1);
+    EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{0, 251, 30, 30}));
+    EXPECT_EQ(box.TitleFontSize, 0);
+    EXPECT_EQ(box.TextFontSize, 7);
+    editor.ChooseParameter(1, Entry(168, "mp"), Row(0));
+    EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{0, 251, 120, 30}));
+    editor.ChooseParameter(1, Entry(902, "bg"), Row(0));
+    EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{0, 0, 240, 281}));
+}
+
+TEST(SplitUnits, KeepsEveryPieceIncludingTheLast) {
+    EXPECT_EQ(SplitUnits("kph|mph"), (std::vector<std::string>{"kph", "mph"}));
+    EXPECT_EQ(SplitUnits(""), (std::vector<std::string>{""}));
+    EXPECT_EQ(SplitUnits("a|"), (std::vector<std::string>{"a", ""}));
+}

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+
+#include "qt/DesignerFixture.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+int CatalogueRow(DesignerFixture& d, int id) { return d.form->Catalogue().PositionOf(id); }
+
+void Choose(DesignerFixture& d, int id) {
+    QComboBox* choice = d.Tab().cParameter;
+    choice->setCurrentIndex(CatalogueRow(d, id));
+    emit choice->activated(choice->currentIndex());
+}
+
+QStringList ListTexts(DesignerFixture& d) {
+    QStringList texts;
+    for (int i = 0; i < d.Tab().cParameterList->count(); ++i)
+        texts << d.Tab().cParameterList->item(i)->text();
+    return texts;
+}
+} // namespace
+
+TEST(BoxCommands, NewBoxGoesToTheCornerOfTheScreenKindAndIsSelected) {
+    DesignerFixture d;
+    QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
+    EXPECT_EQ(d.RectOf(1), (BoxRect{0, 251, 60, 30}));
+    EXPECT_EQ(d.Box(1).Kind, "new");
+    EXPECT_EQ(ListTexts(d), QStringList{"<Select>"});
+    EXPECT_EQ(d.Tab().cParameterList->currentRow(), 0);
+    EXPECT_EQ(d.Designer().GetControl(), 1);
+    EXPECT_TRUE(d.Control(1)->isVisible());
+
+    DesignerFixture wide("[Settings]\nDevice Type=5\n");
+    QTest::mouseClick(wide.Tab().bNew, Qt::LeftButton);
+    EXPECT_EQ(wide.RectOf(1), (BoxRect{420, 0, 60, 30}));
+}
+
+TEST(BoxCommands, AFullPageRefusesANewBox) {
+    DesignerFixture d;
+    for (int i = 0; i < 32; ++i) QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
+    EXPECT_TRUE(d.prompter.Shown.isEmpty());
+    QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
+    EXPECT_EQ(d.prompter.Of("message"), QStringList{"There are no more fields available."});
+    EXPECT_EQ(d.Tab().cParameterList->count(), 32);
+}
+
+TEST(BoxCommands, DeletingSelectsTheBoxThatTookThePlace) {
+    DesignerFixture d;
+    d.AddBox({0, 0, 10, 10});
+    QTest::mouseClick(d.Tab().Delete1, Qt::LeftButton);
+    EXPECT_EQ(d.Tab().cParameterList->count(), 0);
+    EXPECT_EQ(d.Designer().GetControl(), -1);
+    EXPECT_FALSE(d.Tab().cTitleText->isVisibleTo(d.form.get()));
+
+    for (int i = 1; i <= 3; ++i) d.AddBox({i * 20, 0, 10, 10});
+    d.Tab().cParameterList->setCurrentRow(2);
+    d.Designer().SelectBox(3);
+    QTest::mouseClick(d.Tab().Delete1, Qt::LeftButton); // the last: the new last is selected
+    EXPECT_EQ(d.Designer().GetControl(), 2);
+    EXPECT_EQ(d.Tab().cParameterList->currentRow(), 1);
+    d.AddBox({60, 0, 10, 10});
+    d.Tab().cParameterList->setCurrentRow(1);
+    d.Designer().SelectBox(2);
+    QTest::mouseClick(d.Tab().Delete1, Qt::LeftButton); // a middle one: its successor moves in
+    EXPECT_EQ(d.Designer().GetControl(), 2);
+    EXPECT_EQ(d.RectOf(2).Left, 60);
+}
+
+TEST(BoxCommands, CopiedGroupIsPastedOverTheBoxesOfAnotherPage) {
+    DesignerFixture d;
+    for (int i = 1; i <= 9; ++i) d.AddBox({i * 10, i * 5, 20, 10});
+    for (int slot : {2, 5, 9})
+        QTest::mouseClick(d.Control(slot), Qt::LeftButton, Qt::ControlModifier, {1, 1});
+    QTest::mouseClick(d.Tab().bCopy, Qt::LeftButton);
+    d.Layout().CurrentPage = 3;
+    d.Designer().ShowLoadedLayout();
+    for (int i = 1; i <= 4; ++i) d.AddBox({0, i * 30, 30, 20});
+    QTest::mouseClick(d.Tab().bPaste, Qt::LeftButton);
+    EXPECT_EQ(d.Layout().BoxCount(3), 7);
+    EXPECT_EQ(d.RectOf(5), (BoxRect{20, 10, 20, 10}));
+    EXPECT_EQ(d.RectOf(6), (BoxRect{50, 25, 20, 10}));
+    EXPECT_EQ(d.RectOf(7), (BoxRect{90, 45, 20, 10}));
+    EXPECT_EQ(d.Tab().cParameterList->count(), 7);
+    EXPECT_EQ(d.Designer().GetControl(), 7);
+    EXPECT_EQ(d.Layout().Box(1, 5).Selected, 0);
+}
+
+TEST(BoxCommands, OneMapPerPage) {
+    DesignerFixture d;
+    int first = d.AddBox({0, 0, 100, 100});
+    Choose(d, 900);
+    EXPECT_EQ(d.Box(first).Kind, "map");
+    QTest::mouseClick(d.Tab().bCopy, Qt::LeftButton);
+    QTest::mouseClick(d.Tab().bPaste, Qt::LeftButton);
+    EXPECT_EQ(d.Layout().BoxCount(1), 1);
+    EXPECT_TRUE(d.prompter.Shown.isEmpty());
+
+    int second = d.AddBox({0, 120, 50, 50});
+    Choose(d, 900);
+    EXPECT_EQ(d.prompter.Of("message"),
+              QStringList{"Page 1 already has a map, cannot add a second map to the same page."});
+    EXPECT_EQ(d.Box(second).Kind, "new");
+    EXPECT_EQ(d.Tab().cParameter->currentIndex(), 0);
+}
+
+TEST(BoxCommands, ChoosingAParameterGivesTheBoxItsEntry) {
+    DesignerFixture d;
+    int slot = d.AddBox({10, 10, 60, 30});
+    Choose(d, 174);
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{10, 10, 30, 30}));
+    EXPECT_EQ(d.Box(slot).TitleFontSize, 0);
+    EXPECT_EQ(d.Box(slot).TextFontSize, 7);
+    Choose(d, 1);
+    EXPECT_EQ(d.Box(slot).ParameterId, "001");
+    EXPECT_EQ(d.Box(slot).Units, "ROAMCE");
+    EXPECT_EQ(d.Tab().cTitleText->text(), "Speed");
+    EXPECT_EQ(ListTexts(d), QStringList{"Speed"});
+    EXPECT_EQ(d.Control(slot)->objectName(), "aw101");
+    Choose(d, 902);
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{0, 0, 240, 281}));
+    Choose(d, 901);
+    d.Tab().cTitleText->clear();
+    QTest::keyClicks(d.Tab().cTitleText, "Hello");
+    EXPECT_EQ(d.Box(slot).TitleText, "Hello");
+    EXPECT_EQ(ListTexts(d), QStringList{"Text (Hello)"});
+}
+
+TEST(BoxCommands, UpAndDownRestackAndAtTheEndsOnlyMarkModified) {
+    DesignerFixture d;
+    for (int i = 1; i <= 3; ++i) d.AddBox({i * 10, 0, 10, 10});
+    d.Tab().cParameterList->setCurrentRow(0);
+    d.Designer().SelectBox(1);
+    d.Layout().Modified = false;
+    QTest::mouseClick(d.Tab().bUP, Qt::LeftButton);
+    EXPECT_TRUE(d.Layout().Modified);
+    EXPECT_EQ(d.RectOf(1).Left, 10);
+    QTest::mouseClick(d.Tab().bDown, Qt::LeftButton);
+    EXPECT_EQ(d.RectOf(1).Left, 20);
+    EXPECT_EQ(d.RectOf(2).Left, 10);
+    EXPECT_EQ(d.Designer().GetControl(), 2);
+    EXPECT_EQ(d.Tab().cParameterList->currentRow(), 1);
+    d.Tab().cParameterList->setCurrentRow(2);
+    d.Layout().Modified = false;
+    QTest::mouseClick(d.Tab().bDown, Qt::LeftButton);
+    EXPECT_TRUE(d.Layout().Modified);
+    EXPECT_EQ(d.RectOf(3).Left, 30);
+}
+
+TEST(BoxCommands, KeyboardShortcutsWorkWhereNoTextFieldHasTheFocus) {
+    DesignerFixture d;
+    QApplication::setActiveWindow(d.form.get());
+    d.Tab().cParameterList->setFocus();
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_Insert);
+    EXPECT_EQ(d.Layout().BoxCount(1), 1);
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d.Layout().BoxCount(1), 2);
+    d.Tab().cTitleText->show();
+    d.Tab().cTitleText->setFocus();
+    QTest::keyClick(d.Tab().cTitleText, Qt::Key_Insert);
+    EXPECT_EQ(d.Layout().BoxCount(1), 2);
+}
