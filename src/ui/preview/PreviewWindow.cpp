@@ -152,6 +152,7 @@ void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderC
             continue;
         }
         control->setGeometry(box.Left * zoom_, box.Top * zoom_, box.Width * zoom_, box.Height * zoom_);
+        if (context.Catalogue) control->setToolTip(ToQString(context.Catalogue->NameOf(box.ParameterId)));
         control->show();
     }
     RestackControls(page);
