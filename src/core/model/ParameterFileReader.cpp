@@ -5,6 +5,7 @@
 
 #include "core/io/FileIo.h"
 #include "core/model/Colour.h"
+#include "core/model/DibFile.h"
 #include "core/model/DibHex.h"
 #include "core/model/FieldFunctions.h"
 
@@ -464,6 +465,11 @@ int DecideVersion(const std::vector<std::string_view>& lines) {
 }
 
 } // namespace
+
+SymbolFileResult ReadSymbolBitmapFile(const std::string& path) {
+    DibReadResult read = ReadDibFromBmpFile(path);
+    return {std::move(read.Picture), read.Error};
+}
 
 std::vector<std::string> ParameterFileLoadReport::Findings() const {
     std::vector<std::string> findings;

@@ -19,6 +19,8 @@ struct SymbolFileResult {
     std::string Error;
 };
 using SymbolFileLoader = std::function<SymbolFileResult(const std::string& path)>;
+// The loader the designer uses: the file read as a Windows bitmap.
+SymbolFileResult ReadSymbolBitmapFile(const std::string& path);
 
 // An entry of the main window's list of windows: a box of the current page.
 struct WindowListEntry {
