@@ -70,13 +70,6 @@ struct Load {
         if (pages > Settings.NumberOfPages) Settings.NumberOfPages = std::min(pages, MaxPages);
     }
 
-    void AddToWindowList(const ParameterBox& box, int slot, bool withTitle) {
-        if (box.PageNo != Layout.CurrentPage) return;
-        std::string name = Catalogue.NameOf(box.ParameterId);
-        if (withTitle) name += " (" + box.TitleText + ")";
-        Report.WindowList.push_back({slot, name});
-    }
-
     // The sample the preview shows in place of the live value.
     std::string SampleOf(const ParameterBox& box) const {
         const CatalogueEntry* entry = Catalogue.LastWithId(StrToInt(box.ParameterId));
@@ -261,7 +254,6 @@ void KeepPagePlace(Load& load, int page, int boxCount) {
     box.Kind = BoxKind::New;
     box.Width = 60;
     box.Height = 30;
-    load.AddToWindowList(box, 1, false);
     load.Layout.Box(page, 1) = std::move(box);
 }
 
@@ -309,7 +301,6 @@ void ReadVersion2Layout(Load& load) {
                     if (ClampToArea(box, area))
                         report.ClampedBoxes.push_back(At(at) + BoxName(pageCounter, boxCounter) +
                                                       " clamped to the drawing area");
-                    load.AddToWindowList(box, boxCounter, box.Kind == BoxKind::Text);
                     load.Layout.Box(pageCounter, boxCounter) = std::move(box);
                 }
             }
@@ -475,7 +466,6 @@ void ReadVersion1(Load& load) {
                 if (LimitGeometry(box))
                     report.ClampedBoxes.push_back(At(at) + BoxName(page, slot) +
                                                   " limited to 4096 pixels");
-                load.AddToWindowList(box, slot, false);
                 load.Layout.Box(page, slot) = std::move(box);
             }
         } catch (const std::exception& error) {
