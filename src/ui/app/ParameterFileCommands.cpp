@@ -33,6 +33,17 @@ QString MissingSymbolsText(const std::vector<std::string>& paths) {
     return text;
 }
 
+// Filling the controls from a loaded file is no edit, however the load ends.
+class PanelLoadingRaised {
+  public:
+    explicit PanelLoadingRaised(bool& flag) : flag_(flag) { flag_ = true; }
+    ~PanelLoadingRaised() { flag_ = false; }
+    void Again() { flag_ = true; }
+
+  private:
+    bool& flag_;
+};
+
 class WaitCursor {
   public:
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -118,11 +129,10 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::string& fi
     WaitCursor wait;
     ParameterFileOutcome outcome;
     DesignerSettings settings = CurrentSettings();
-    PanelLoading = true;
+    PanelLoadingRaised loading(PanelLoading);
     const ParameterFileLoadReport report =
         LoadParameterFile(layout_, settings, catalogue_, file, ReadSymbolBitmapFile);
     if (!report.Readable || report.Version == 0) {
-        PanelLoading = false;
         if (!report.Readable)
             outcome.Error = ToQString(report.ReadError);
         else
@@ -136,13 +146,12 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::string& fi
         screen_ = settings.Screen;
         configuration_->SelectDeviceRow(screen_.Row);
         ApplyDeviceType();
-        PanelLoading = true;
+        loading.Again();
         layout_.DeviceTypeCode = deviceTypeCode;
         if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
         PlacePreview();
     }
     if (designer_) designer_->ShowLoadedLayout();
-    PanelLoading = false;
 
     // A load stopped part-way leaves a layout that matches no file.
     outcome.Loaded = report.StopError.empty();
