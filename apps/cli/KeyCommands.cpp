@@ -1,15 +1,12 @@
 #include "KeyCommands.h"
 
-#include <QByteArray>
-#include <cstdio>
-
+#include "JsonText.h"
 #include "ParameterCommands.h"
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
 #include "core/io/FileIo.h"
 #include "core/keymap/KeyFileReader.h"
 #include "core/keymap/KeyFileWriter.h"
-#include "render/TextCodec.h"
 
 namespace roamplot::cli {
 
@@ -17,26 +14,6 @@ namespace {
 
 // The designer's settings file, beside the program like the catalogues.
 constexpr const char* SettingsFileName = "RoamCE_Screen_Designer.ini";
-
-// A JSON string of Windows-1252 text.
-std::string JsonString(const std::string& windows1252) {
-    QByteArray utf8 = ToQString(windows1252).toUtf8();
-    std::string out = "\"";
-    for (char c : utf8) {
-        unsigned char byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 std::string CommandFields(const CommandCatalogue& catalogue, int32_t index) {
     int32_t number = catalogue.Contains(index) ? catalogue.At(index).Number : 0;

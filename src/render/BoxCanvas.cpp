@@ -30,6 +30,12 @@ void BoxCanvas::FillPath(const QPainterPath& shape, Colour colour) {
 void BoxCanvas::BlendPath(const QPainterPath& shape, Colour colour) {
     const QRect area = box_.intersected(target_.rect());
     if (area.isEmpty()) return;
+    if (target_.depth() != 32) {
+        // Only 32-bit pixels can be read back; elsewhere the toolkit's own blend stands in.
+        painter_.fillPath(shape,
+                          QColor(RedOf(colour), GreenOf(colour), BlueOf(colour), TranslucentAlpha));
+        return;
+    }
     // Which pixels the shape covers, measured on a picture of the box's size.
     QImage cover(box_.size(), QImage::Format_ARGB32_Premultiplied);
     cover.fill(Qt::transparent);

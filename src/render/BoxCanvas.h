@@ -16,7 +16,7 @@ QColor ToQColor(Colour colour);
 
 class BoxCanvas {
   public:
-    // target must be of format RGB32 or ARGB32_Premultiplied.
+    // Translucent fills are exact on RGB32 and ARGB32_Premultiplied targets.
     BoxCanvas(QImage& target, const QRect& box);
     BoxCanvas(const BoxCanvas&) = delete;
     BoxCanvas& operator=(const BoxCanvas&) = delete;

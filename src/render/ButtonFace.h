@@ -1,7 +1,6 @@
 #pragma once
 // The caption and symbol of a screen button.
 #include <QPoint>
-#include <QRect>
 
 #include "core/model/ScreenLayout.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The integer arithmetic the handheld's drawing uses.
+// Rounding as the handheld's drawing does it.
 #include <cmath>
 
 namespace roamplot {
@@ -7,11 +7,6 @@ namespace roamplot {
 // The nearest integer, halves going to the even neighbour.
 inline int Nearest(double x) {
     return static_cast<int>(std::nearbyint(x));
-}
-
-// a div 2 truncating toward zero, as C++ division does; named for readability.
-inline int Half(int a) {
-    return a / 2;
 }
 
 } // namespace roamplot

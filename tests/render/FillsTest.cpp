@@ -95,3 +95,16 @@ TEST(TranslucentFill, BlackCoversItsShapeAndNothingElse) {
     EXPECT_EQ(PixelAt(image, 3, 3), White);
     EXPECT_EQ(PixelAt(image, 3, 13), MakeColour(85, 85, 85));
 }
+
+TEST(TranslucentFill, OtherImageFormatsGetAClosePictureWithoutReadingPastTheRows) {
+    QImage image(7, 5, QImage::Format_RGB888); // 21-byte rows: no 32-bit access possible
+    image.fill(QColor(30, 60, 240));
+    {
+        BoxCanvas canvas(image, image.rect());
+        TranslucentFill(canvas, RectShape(0, 0, 7, 5), MakeColour(90, 150, 30));
+    }
+    const Colour c = PixelAt(image, 6, 4);
+    EXPECT_NEAR(RedOf(c), 70, 2);
+    EXPECT_NEAR(GreenOf(c), 120, 2);
+    EXPECT_NEAR(BlueOf(c), 100, 2);
+}
