@@ -9,7 +9,6 @@
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
 #include "core/io/FileIo.h"
-#include "core/model/DibFile.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
@@ -33,11 +32,6 @@ struct Loaded {
     ParameterFileLoadReport Report;
 };
 
-SymbolFileResult ReadSymbolFile(const std::string& path) {
-    DibReadResult read = ReadDibFromBmpFile(path);
-    return {std::move(read.Picture), read.Error};
-}
-
 // Nothing when the file cannot be read (the reason has been told).
 std::unique_ptr<Loaded> Load(CliContext& context, const std::string& path) {
     auto loaded = std::make_unique<Loaded>();
@@ -51,7 +45,7 @@ std::unique_ptr<Loaded> Load(CliContext& context, const std::string& path) {
         ReadDesignerSettings(SettingsFile(context.ProgramFolder + "/" + SettingsFileName));
     GiveCreationValues(loaded->Layout);
     loaded->Report = LoadParameterFile(loaded->Layout, loaded->Settings, loaded->Catalogue, path,
-                                       ReadSymbolFile);
+                                       ReadSymbolBitmapFile);
     if (!loaded->Report.Readable) {
         context.Err << "roamplot-cli: " << loaded->Report.ReadError << "\n";
         return nullptr;

@@ -36,10 +36,18 @@ void BoxCanvas::BlendPath(const QPainterPath& shape, Colour colour) {
                           QColor(RedOf(colour), GreenOf(colour), BlueOf(colour), TranslucentAlpha));
         return;
     }
-    // Which pixels the shape covers, measured on a picture of the box's size.
-    QImage cover(box_.size(), QImage::Format_ARGB32_Premultiplied);
-    cover.fill(Qt::transparent);
-    {
+    // Which pixels the shape covers: a rectangle covers its own pixels, other
+    // shapes are measured on a picture of the box's size.
+    const QRectF bounds = shape.boundingRect();
+    QPainterPath asRectangle;
+    asRectangle.addRect(bounds);
+    const bool rectangular = asRectangle == shape;
+    const QRect pixels = area & bounds.toAlignedRect().translated(box_.topLeft());
+    if (pixels.isEmpty()) return;
+    QImage cover;
+    if (!rectangular) {
+        cover = QImage(box_.size(), QImage::Format_ARGB32_Premultiplied);
+        cover.fill(Qt::transparent);
         QPainter p(&cover);
         p.fillPath(shape, Qt::white);
     }
@@ -48,14 +56,15 @@ void BoxCanvas::BlendPath(const QPainterPath& shape, Colour colour) {
     const int sb = TranslucentSourceChannel(BlueOf(colour));
     QImage result(box_.size(), QImage::Format_ARGB32_Premultiplied);
     result.fill(Qt::transparent);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
         const auto* below = reinterpret_cast<const QRgb*>(target_.constScanLine(y));
         const int by = y - box_.top();
-        const auto* covered = reinterpret_cast<const QRgb*>(cover.constScanLine(by));
+        const auto* covered =
+            rectangular ? nullptr : reinterpret_cast<const QRgb*>(cover.constScanLine(by));
         auto* out = reinterpret_cast<QRgb*>(result.scanLine(by));
-        for (int x = area.left(); x <= area.right(); ++x) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
             const int bx = x - box_.left();
-            if (qAlpha(covered[bx]) == 0) continue;
+            if (covered && qAlpha(covered[bx]) == 0) continue;
             const QRgb d = below[x];
             out[bx] = qRgb(TranslucentBlend(sr, qRed(d)), TranslucentBlend(sg, qGreen(d)),
                            TranslucentBlend(sb, qBlue(d)));

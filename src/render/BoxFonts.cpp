@@ -33,4 +33,10 @@ QFont DefaultSizeFont(bool bold) {
     return ArialOfPixels(pixels, bold);
 }
 
+int TextWidth(const QFontMetrics& metrics, const QString& text) {
+    int width = 0;
+    for (const QChar c : text) width += metrics.horizontalAdvance(c);
+    return width;
+}
+
 } // namespace roamplot

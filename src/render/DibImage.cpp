@@ -52,9 +52,10 @@ Dib DibFromQImage(const QImage& image) {
 
 QImage WithKeyTransparent(const QImage& image) {
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    const int width = keyed.width();
     for (int y = 0; y < keyed.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if ((line[x] & 0xFFFFFF) == 0xFF00FF) line[x] = 0;
     }
     return keyed;

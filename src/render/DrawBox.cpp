@@ -159,7 +159,7 @@ void DrawTitleText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry
     p.setFont(BoxFont(box.TitleFontSize, true));
     p.setPen(ToQColor(box.TitleForeColor));
     const QString title = ToQString(box.TitleText);
-    const int tw = p.fontMetrics().horizontalAdvance(title);
+    const int tw = TextWidth(p.fontMetrics(), title);
     const int th = p.fontMetrics().height();
     if (box.Kind == BoxKind::Text)
         canvas.DrawText(g.Wi / 2 + g.b - tw / 2, g.Hi / 2 + g.b - th / 2, title);

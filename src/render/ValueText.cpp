@@ -116,7 +116,7 @@ int AutoValueFontSize(const QString& value, const BoxGeometry& g, int titleHeigh
     int s = 4;
     for (; s <= LargestTried; ++s) {
         const QFontMetrics metrics(BoxFont(s, true));
-        const int tw = metrics.horizontalAdvance(value);
+        const int tw = TextWidth(metrics, value);
         const int th = metrics.height();
         if (tw > g.Wi - s / 3 - unitsReserve || th > g.Hi - titleHeight - 2) break;
     }
@@ -136,7 +136,7 @@ void DrawValueText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry
     int uw = 0;
     int reserve = 0;
     if (!units.isEmpty()) {
-        uw = QFontMetrics(BoxFont(u, true)).horizontalAdvance(units);
+        uw = TextWidth(QFontMetrics(BoxFont(u, true)), units);
         reserve = uw + 1;
     }
     const int s =
@@ -149,7 +149,7 @@ void DrawValueText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry
     u = std::min(u, s);
     const QFontMetrics valueMetrics(valueFont);
     const int a1 = valueMetrics.ascent();
-    const int tw = valueMetrics.horizontalAdvance(value);
+    const int tw = TextWidth(valueMetrics, value);
     const int th = valueMetrics.height();
 
     const int y = g.b + tH + area / 2 - th / 2 + 1;

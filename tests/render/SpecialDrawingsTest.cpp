@@ -149,9 +149,9 @@ TEST(Position, LargestSizeFromTwoUpOrOne) {
     const int s = PositionFontSize(200, 80);
     EXPECT_GT(s, 2);
     const QFontMetrics fits(BoxFont(s, true)), fails(BoxFont(s + 1, true));
-    EXPECT_LE(fits.horizontalAdvance(QString::fromLatin1(SampleLongitude())), 200);
+    EXPECT_LE(TextWidth(fits, QString::fromLatin1(SampleLongitude())), 200);
     EXPECT_LE(2 * fits.height(), 80);
-    EXPECT_TRUE(fails.horizontalAdvance(QString::fromLatin1(SampleLatitude())) > 200 ||
+    EXPECT_TRUE(TextWidth(fails, QString::fromLatin1(SampleLatitude())) > 200 ||
                 2 * fails.height() > 80);
 }
 

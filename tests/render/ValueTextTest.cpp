@@ -18,7 +18,7 @@ BoxGeometry Inner(int width, int height) {
 
 bool Fits(const QString& value, int size, const BoxGeometry& g, int tH, int reserve) {
     const QFontMetrics m(BoxFont(size, true));
-    return m.horizontalAdvance(value) <= g.Wi - size / 3 - reserve && m.height() <= g.Hi - tH - 2;
+    return TextWidth(m, value) <= g.Wi - size / 3 - reserve && m.height() <= g.Hi - tH - 2;
 }
 
 // The lowest row within columns [x1, x2) holding a dark pixel.
@@ -132,7 +132,7 @@ TEST(DrawValueText, ValueAndUnitsShareOneBaseline) {
     box.Units = "km";
     box.Justification = "L";
     const QImage image = DrawAlone(box, 160, 70);
-    const int units = QFontMetrics(BoxFont(10, true)).horizontalAdvance(QStringLiteral("km"));
+    const int units = TextWidth(QFontMetrics(BoxFont(10, true)), QStringLiteral("km"));
     const int valueBottom = LowestDarkRow(image, 2, 80);
     const int unitsBottom = LowestDarkRow(image, 160 - 2 - units, 157);
     ASSERT_GT(valueBottom, 0);
@@ -145,8 +145,7 @@ TEST(DrawValueText, UnitsReserveNarrowsTheCentringWidth) {
     box.TextFontSize = 20;
     box.BorderColor = White;
     box.Units = "kph";
-    const int reserve =
-        QFontMetrics(BoxFont(10, true)).horizontalAdvance(QStringLiteral("kph")) + 1;
+    const int reserve = TextWidth(QFontMetrics(BoxFont(10, true)), QStringLiteral("kph")) + 1;
     // The mean column of the dark pixels left of the units.
     auto valueCentre = [&](const QImage& image) {
         int sum = 0, count = 0;

@@ -35,6 +35,15 @@ class JoinedText {
   public:
     explicit JoinedText(const std::vector<std::string_view>& lines) : lines_(lines) {}
 
+    // The next two characters when both lie inside the current line, the usual case.
+    bool NextPairInLine(char& first, char& second) {
+        if (line_ >= lines_.size() || at_ + 1 >= lines_[line_].size()) return false;
+        first = lines_[line_][at_];
+        second = lines_[line_][at_ + 1];
+        at_ += 2;
+        return true;
+    }
+
     // The next character, or nothing at the end of the text.
     std::optional<char> Next() {
         while (line_ < lines_.size()) {
@@ -62,22 +71,26 @@ class HexByteReader {
     explicit HexByteReader(const std::vector<std::string_view>& lines) : text_(lines) {}
 
     PairStatus Next(uint8_t& byte) {
-        while (true) {
-            std::optional<char> first = text_.Next();
-            if (!first) return PairStatus::End;
-            std::optional<char> second = text_.Next();
+        char first = 0;
+        char second = 0;
+        while (!text_.NextPairInLine(first, second)) {
+            std::optional<char> a = text_.Next();
+            std::optional<char> b = a ? text_.Next() : std::nullopt;
             // A single digit left over holds no byte.
-            if (!second) return PairStatus::End;
-            if (*first == '\r' && *second == '\n') continue;
-            int high = HexValue(*first);
-            int low = HexValue(*second);
-            if (high < 0 || low < 0) {
-                badPair_ = std::string{*first, *second};
-                return PairStatus::Bad;
-            }
-            byte = static_cast<uint8_t>(high * 16 + low);
-            return PairStatus::Byte;
+            if (!b) return PairStatus::End;
+            if (*a == '\r' && *b == '\n') continue;
+            first = *a;
+            second = *b;
+            break;
         }
+        const int high = HexValue(first);
+        const int low = HexValue(second);
+        if (high < 0 || low < 0) {
+            badPair_ = std::string{first, second};
+            return PairStatus::Bad;
+        }
+        byte = static_cast<uint8_t>(high * 16 + low);
+        return PairStatus::Byte;
     }
 
     // Fills the bytes from the text; false when a pair was not hexadecimal.

@@ -5,6 +5,7 @@
 
 #include "core/io/FileIo.h"
 #include "core/model/Colour.h"
+#include "core/model/DibFile.h"
 #include "core/model/DibHex.h"
 #include "core/model/FieldFunctions.h"
 
@@ -69,13 +70,6 @@ struct Load {
         if (pages > Settings.NumberOfPages) Settings.NumberOfPages = std::min(pages, MaxPages);
     }
 
-    void AddToWindowList(const ParameterBox& box, int slot, bool withTitle) {
-        if (box.PageNo != Layout.CurrentPage) return;
-        std::string name = Catalogue.NameOf(box.ParameterId);
-        if (withTitle) name += " (" + box.TitleText + ")";
-        Report.WindowList.push_back({slot, name});
-    }
-
     // The sample the preview shows in place of the live value.
     std::string SampleOf(const ParameterBox& box) const {
         const CatalogueEntry* entry = Catalogue.LastWithId(StrToInt(box.ParameterId));
@@ -90,17 +84,48 @@ void CheckIdentifier(const ParameterBox& box) {
         StrToInt(box.ParameterId);
 }
 
-// A field of blanks reads as its default, as an empty one does: a name or
-// unit made only of blanks would otherwise come back empty once and as the
-// default after the next save, and the file would never settle.
-std::string GetText(std::string_view line, int n, std::string_view defaultValue) {
-    std::string text = GetField(line, n, defaultValue);
-    return text.empty() ? std::string(defaultValue) : text;
-}
+// The fields of a record, split once: reading field n of a line by itself
+// would scan the line from its start for every field.
+class Record {
+  public:
+    static constexpr int MostFields = 24; // the longest record; later fields are never read
 
-Colour GetColourField(std::string_view line, int n, std::string_view defaultText) {
-    return RgbTextToColor(GetField(line, n, defaultText));
-}
+    explicit Record(std::string_view line) {
+        std::size_t start = 0;
+        while (count_ < MostFields) {
+            const std::size_t comma = line.find(',', start);
+            fields_[static_cast<std::size_t>(count_++)] = line.substr(start, comma - start);
+            if (comma == std::string_view::npos) break;
+            start = comma + 1;
+        }
+    }
+
+    std::string Text(int n, std::string_view defaultValue) const {
+        return GetField(Field(n), 1, defaultValue);
+    }
+    int32_t Int(int n, int32_t defaultValue) const {
+        return GetIntField(Field(n), 1, defaultValue);
+    }
+    // A field of blanks reads as its default, as an empty one does: a name or
+    // unit made only of blanks would otherwise come back empty once and as the
+    // default after the next save, and the file would never settle.
+    std::string TextOrDefault(int n, std::string_view defaultValue) const {
+        std::string text = Text(n, defaultValue);
+        return text.empty() ? std::string(defaultValue) : text;
+    }
+    Colour Rgb(int n, std::string_view defaultText) const {
+        return RgbTextToColor(Text(n, defaultText));
+    }
+
+  private:
+    // A missing field reads like an empty one.
+    std::string_view Field(int n) const {
+        return n >= 1 && n <= count_ ? fields_[static_cast<std::size_t>(n - 1)]
+                                     : std::string_view();
+    }
+    std::array<std::string_view, MostFields> fields_{};
+    int count_ = 0;
+};
 
 // Keeps coordinates a damaged file may hold within what any screen could show.
 bool LimitGeometry(ParameterBox& box) {
@@ -130,9 +155,9 @@ bool ClampToArea(ParameterBox& box, ScreenSize area) {
 
 // ---- version 2 -----------------------------------------------------------
 
-ScreenSize AreaOfScreenRecord(Load& load, std::string_view line, const FileLine& at) {
-    const int32_t width = GetIntField(line, 2, 0);
-    const int32_t height = GetIntField(line, 3, 0);
+ScreenSize AreaOfScreenRecord(Load& load, const Record& line, const FileLine& at) {
+    const int32_t width = line.Int(2, 0);
+    const int32_t height = line.Int(3, 0);
     DeviceScreen& screen = load.Settings.Screen;
     if (width < 1 || height < 1 || width > MostCoordinate || height > MostCoordinate) {
         load.Report.DroppedRecords.push_back(At(at) + "screen record of " + std::to_string(width) +
@@ -153,26 +178,26 @@ ScreenSize AreaOfScreenRecord(Load& load, std::string_view line, const FileLine&
         screen.CustomHeight = height;
     }
     // A record cut short would make every box zero-sized; the screen's own area keeps them.
-    ScreenSize area{GetIntField(line, 4, 0), GetIntField(line, 5, 0)};
+    ScreenSize area{line.Int(4, 0), line.Int(5, 0)};
     if (area.Width < 1 || area.Height < 1) area = screen.DrawArea();
     return area;
 }
 
-ParameterBox ReadVersion2Box(const Load& load, std::string_view line, int page) {
+ParameterBox ReadVersion2Box(const Load& load, const Record& line, int page) {
     ParameterBox box;
     box.PageNo = page;
-    box.ParameterId = GetField(line, 3, "");
-    box.Kind = GetField(line, 4, "");
-    box.Left = GetIntField(line, 5, 0);
-    box.Top = GetIntField(line, 6, 0);
-    box.Width = GetIntField(line, 7, 48);
-    box.Height = GetIntField(line, 8, 48);
+    box.ParameterId = line.Text(3, "");
+    box.Kind = line.Text(4, "");
+    box.Left = line.Int(5, 0);
+    box.Top = line.Int(6, 0);
+    box.Width = line.Int(7, 48);
+    box.Height = line.Int(8, 48);
     CheckIdentifier(box);
 
     const std::string& kind = box.Kind;
     if (kind == BoxKind::Map) {
-        box.BorderWidth = GetIntField(line, 9, 1);
-        box.BorderColor = GetColourField(line, 10, "(128/128/128)");
+        box.BorderWidth = line.Int(9, 1);
+        box.BorderColor = line.Rgb(10, "(128/128/128)");
         return box;
     }
     const bool parameter = IsParameterKind(kind);
@@ -180,15 +205,15 @@ ParameterBox ReadVersion2Box(const Load& load, std::string_view line, int page) 
     const bool button = kind == BoxKind::Button;
     if (!parameter && !background && !button && kind != BoxKind::Text) return box;
 
-    box.TitleText = GetField(line, 9, "");
-    box.TitleFontSize = GetIntField(line, 10, 11);
-    box.TitleForeColor = GetColourField(line, 11, "(255/255/255)");
-    box.TitleBackColor = GetColourField(line, 12, "(000/000/160)");
-    box.TitleBackStyle = GetIntField(line, 13, 0);
+    box.TitleText = line.Text(9, "");
+    box.TitleFontSize = line.Int(10, 11);
+    box.TitleForeColor = line.Rgb(11, "(255/255/255)");
+    box.TitleBackColor = line.Rgb(12, "(000/000/160)");
+    box.TitleBackStyle = line.Int(13, 0);
     if (button) {
-        box.ButtonStyle = GetIntField(line, 14, 0);
-        box.SymbolPlacement = GetIntField(line, 15, 0);
-        box.SymbolRef = GetText(line, 16, "0000");
+        box.ButtonStyle = line.Int(14, 0);
+        box.SymbolPlacement = line.Int(15, 0);
+        box.SymbolRef = line.TextOrDefault(16, "0000");
         // The file keeps no border of a button; a flat one is drawn with this.
         if (box.ButtonStyle == 1) {
             box.BorderRadius = 6;
@@ -196,23 +221,23 @@ ParameterBox ReadVersion2Box(const Load& load, std::string_view line, int page) 
         }
         return box;
     }
-    box.BorderWidth = GetIntField(line, 14, 1);
-    box.BorderRadius = GetIntField(line, 15, 0);
-    box.BorderColor = GetColourField(line, 16, "(128/128/128)");
+    box.BorderWidth = line.Int(14, 1);
+    box.BorderRadius = line.Int(15, 0);
+    box.BorderColor = line.Rgb(16, "(128/128/128)");
     if (background) {
-        box.TextBackColor = GetColourField(line, 17, "(255/255/255)");
-        box.TextBackStyle = GetIntField(line, 18, 0);
-        box.SymbolPlacement = GetIntField(line, 19, 0);
-        box.SymbolRef = GetText(line, 20, "0000");
+        box.TextBackColor = line.Rgb(17, "(255/255/255)");
+        box.TextBackStyle = line.Int(18, 0);
+        box.SymbolPlacement = line.Int(19, 0);
+        box.SymbolRef = line.TextOrDefault(20, "0000");
     } else if (parameter) {
-        box.Justification = GetText(line, 17, "C");
-        box.TextFontSize = GetIntField(line, 18, 0);
-        box.TextForeColor = GetColourField(line, 19, "(000/000/000)");
-        box.TextBackColor = GetColourField(line, 20, "(255/255/255)");
-        box.TextBackStyle = GetIntField(line, 21, 0);
-        box.Units = GetText(line, 22, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
-        box.ShowUnits = GetIntField(line, 23, 1);
-        box.Decimals = GetText(line, 24, "Auto");
+        box.Justification = line.TextOrDefault(17, "C");
+        box.TextFontSize = line.Int(18, 0);
+        box.TextForeColor = line.Rgb(19, "(000/000/000)");
+        box.TextBackColor = line.Rgb(20, "(255/255/255)");
+        box.TextBackStyle = line.Int(21, 0);
+        box.Units = line.TextOrDefault(22, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+        box.ShowUnits = line.Int(23, 1);
+        box.Decimals = line.TextOrDefault(24, "Auto");
         box.TestText = load.SampleOf(box);
         if (box.ParameterId != "164") box.TestText = SampleWithDecimals(box.TestText, box.Decimals);
     }
@@ -229,7 +254,6 @@ void KeepPagePlace(Load& load, int page, int boxCount) {
     box.Kind = BoxKind::New;
     box.Width = 60;
     box.Height = 30;
-    load.AddToWindowList(box, 1, false);
     load.Layout.Box(page, 1) = std::move(box);
 }
 
@@ -242,12 +266,12 @@ void ReadVersion2Layout(Load& load) {
     ScreenSize area = load.Settings.Screen.DrawArea();
     for (std::size_t i = 0; i < load.Lines.size(); ++i) {
         const FileLine at = load.LineAt(i);
-        std::string_view line = at.Text;
-        if (IsSkipped(line)) continue;
-        const std::string_view key = KeyOf(line);
+        if (IsSkipped(at.Text)) continue;
+        const std::string_view key = KeyOf(at.Text);
+        const Record line(at.Text);
         try {
             if (key == "Device Type") {
-                load.Layout.DeviceTypeCode = GetField(line, 2, "");
+                load.Layout.DeviceTypeCode = line.Text(2, "");
             } else if (key == "s1") {
                 area = AreaOfScreenRecord(load, line, at);
             } else if (key == "b1" || key == "pg1") {
@@ -256,7 +280,8 @@ void ReadVersion2Layout(Load& load) {
                 boxCounter = 0;
                 load.RaiseNumberOfPages(pageCounter);
                 if (pageCounter <= MaxPages)
-                    load.Layout.PageAt(pageCounter).PageName = GetText(line, 3, DefaultPageName);
+                    load.Layout.PageAt(pageCounter).PageName =
+                        line.TextOrDefault(3, DefaultPageName);
                 else
                     report.DroppedRecords.push_back(At(at) + "page record beyond page 20 dropped");
             } else if (key == "a1") {
@@ -276,7 +301,6 @@ void ReadVersion2Layout(Load& load) {
                     if (ClampToArea(box, area))
                         report.ClampedBoxes.push_back(At(at) + BoxName(pageCounter, boxCounter) +
                                                       " clamped to the drawing area");
-                    load.AddToWindowList(box, boxCounter, box.Kind == BoxKind::Text);
                     load.Layout.Box(pageCounter, boxCounter) = std::move(box);
                 }
             }
@@ -325,11 +349,11 @@ void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
     ParameterFileLoadReport& report = load.Report;
     for (std::size_t i = 0; i < load.Lines.size(); ++i) {
         const FileLine at = load.LineAt(i);
-        std::string_view line = at.Text;
-        if (IsSkipped(line) || KeyOf(line) != "g1") continue;
-        const std::string reference = GetField(line, 2, "");
-        const int32_t flag = GetIntField(line, 3, 0);
-        const std::string path = GetField(line, 5, "");
+        if (IsSkipped(at.Text) || KeyOf(at.Text) != "g1") continue;
+        const Record line(at.Text);
+        const std::string reference = line.Text(2, "");
+        const int32_t flag = line.Int(3, 0);
+        const std::string path = line.Text(5, "");
         report.SymbolFileLabel = FileNamePart(path);
         // Each record starts afresh: a file that is missing must not bring back
         // the picture of the record before it.
@@ -368,40 +392,40 @@ void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
 
 // ---- version 1 -----------------------------------------------------------
 
-ParameterBox ReadVersion1Box(const Load& load, std::string_view line, int page) {
+ParameterBox ReadVersion1Box(const Load& load, const Record& line, int page) {
     ParameterBox box;
     box.PageNo = page;
-    box.ParameterId = GetField(line, 2, "");
-    box.Kind = GetField(line, 3, "");
-    box.Left = GetIntField(line, 5, 0);
-    box.Top = GetIntField(line, 6, 0);
-    box.Width = GetIntField(line, 7, 48);
-    box.Height = GetIntField(line, 8, 48);
+    box.ParameterId = line.Text(2, "");
+    box.Kind = line.Text(3, "");
+    box.Left = line.Int(5, 0);
+    box.Top = line.Int(6, 0);
+    box.Width = line.Int(7, 48);
+    box.Height = line.Int(8, 48);
     CheckIdentifier(box);
 
     const std::string& kind = box.Kind;
     constexpr Colour OldGrey = 8421504;
     constexpr Colour OldNavy = 8388608;
     if (kind == BoxKind::Map) {
-        box.BorderWidth = GetIntField(line, 10, 1);
-        box.BorderColor = GetIntField(line, 11, OldGrey);
+        box.BorderWidth = line.Int(10, 1);
+        box.BorderColor = line.Int(11, OldGrey);
         return box;
     }
     const bool parameter = IsParameterKind(kind);
     const bool text = kind == BoxKind::Text;
     if (!parameter && !text && kind != BoxKind::Button) return box;
-    box.TitleText = GetField(line, 9, "");
-    box.TitleFontSize = GetIntField(line, 10, 11);
-    box.TitleForeColor = GetIntField(line, 11, White);
-    box.TitleBackColor = GetIntField(line, 12, OldNavy);
+    box.TitleText = line.Text(9, "");
+    box.TitleFontSize = line.Int(10, 11);
+    box.TitleForeColor = line.Int(11, White);
+    box.TitleBackColor = line.Int(12, OldNavy);
     if (!parameter && !text) return box;
-    box.BorderWidth = GetIntField(line, 14, 1);
-    box.BorderColor = GetIntField(line, 15, OldGrey);
+    box.BorderWidth = line.Int(14, 1);
+    box.BorderColor = line.Int(15, OldGrey);
     if (!parameter) return box;
-    box.TextFontSize = GetIntField(line, 16, 0);
-    box.TextForeColor = GetIntField(line, 17, Black);
-    box.TextBackColor = GetIntField(line, 18, White);
-    box.Units = GetText(line, 19, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+    box.TextFontSize = line.Int(16, 0);
+    box.TextForeColor = line.Int(17, Black);
+    box.TextBackColor = line.Int(18, White);
+    box.Units = line.TextOrDefault(19, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
     box.TestText = load.SampleOf(box);
     return box;
 }
@@ -412,20 +436,20 @@ void ReadVersion1(Load& load) {
     std::array<int, MaxPages + 1> boxCounters{};
     for (std::size_t i = 0; i < load.Lines.size(); ++i) {
         const FileLine at = load.LineAt(i);
-        std::string_view line = at.Text;
-        if (IsSkipped(line)) continue;
-        const std::string_view key = KeyOf(line);
+        if (IsSkipped(at.Text)) continue;
+        const std::string_view key = KeyOf(at.Text);
+        const Record line(at.Text);
         try {
             if (key == "pg1") {
-                const int32_t page = GetIntField(line, 2, 1);
+                const int32_t page = line.Int(2, 1);
                 load.RaiseNumberOfPages(page);
                 if (page >= 1 && page <= MaxPages)
-                    load.Layout.PageAt(page).PageName = GetText(line, 3, DefaultPageName);
+                    load.Layout.PageAt(page).PageName = line.TextOrDefault(3, DefaultPageName);
                 else
                     report.DroppedRecords.push_back(At(at) + "page record of page " +
                                                     std::to_string(page) + " dropped");
             } else if (key == "p1") {
-                const int32_t page = GetIntField(line, 4, 0);
+                const int32_t page = line.Int(4, 0);
                 if (page < 1 || page > MaxPages) {
                     report.DroppedRecords.push_back(At(at) + "box record of page " +
                                                     std::to_string(page) + " dropped");
@@ -442,7 +466,6 @@ void ReadVersion1(Load& load) {
                 if (LimitGeometry(box))
                     report.ClampedBoxes.push_back(At(at) + BoxName(page, slot) +
                                                   " limited to 4096 pixels");
-                load.AddToWindowList(box, slot, false);
                 load.Layout.Box(page, slot) = std::move(box);
             }
         } catch (const std::exception& error) {
@@ -464,6 +487,11 @@ int DecideVersion(const std::vector<std::string_view>& lines) {
 }
 
 } // namespace
+
+SymbolFileResult ReadSymbolBitmapFile(const std::string& path) {
+    DibReadResult read = ReadDibFromBmpFile(path);
+    return {std::move(read.Picture), read.Error};
+}
 
 std::vector<std::string> ParameterFileLoadReport::Findings() const {
     std::vector<std::string> findings;

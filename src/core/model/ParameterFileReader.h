@@ -19,13 +19,8 @@ struct SymbolFileResult {
     std::string Error;
 };
 using SymbolFileLoader = std::function<SymbolFileResult(const std::string& path)>;
-
-// An entry of the main window's list of windows: a box of the current page.
-struct WindowListEntry {
-    int Slot = 0;
-    std::string Name;
-    bool operator==(const WindowListEntry&) const = default;
-};
+// The loader the designer uses: the file read as a Windows bitmap.
+SymbolFileResult ReadSymbolBitmapFile(const std::string& path);
 
 // What a load did besides filling the layout. Every text names the file line it is about.
 struct ParameterFileLoadReport {
@@ -39,8 +34,7 @@ struct ParameterFileLoadReport {
     std::vector<std::string>
         MissingSymbolFiles;                  // paths of symbol records whose file does not exist
     std::vector<std::string> SymbolProblems; // pictures refused or unreadable
-    std::vector<WindowListEntry> WindowList;
-    std::string SymbolFileLabel; // the file part of the last symbol record's path
+    std::string SymbolFileLabel;             // the file part of the last symbol record's path
 
     // Everything worth listing about the load, one line each, in the order of the file's passes.
     std::vector<std::string> Findings() const;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "render/BoxCanvas.h"
+#include "render/BoxFonts.h"
 #include "render/Fills.h"
 #include "render/Rounding.h"
 #include "render/samples/SampleData.h"
@@ -71,16 +72,16 @@ void DrawProfile(BoxCanvas& canvas, const ParameterBox& box, int titleHeight, bo
 
     // Horizontal ticks: far enough apart for labels such as "40.5".
     const double distanceStep =
-        TickStep(distancePerPixel, m.horizontalAdvance(QStringLiteral("00.00")) + 4);
+        TickStep(distancePerPixel, TextWidth(m, QStringLiteral("00.00")) + 4);
     for (double d = std::ceil(firstDistance / distanceStep) * distanceStep;
          d <= lastDistance + 1e-9; d += distanceStep) {
         const int x = OriginX + Nearest((d - firstDistance) / distancePerPixel);
         p.drawLine(x, originY + 1, x, originY + TickLength);
         const QString label = TickLabel(d, distanceStep);
-        canvas.DrawText(x - m.horizontalAdvance(label) / 2, originY + TickLength + 1, label);
+        canvas.DrawText(x - TextWidth(m, label) / 2, originY + TickLength + 1, label);
     }
     const QString distanceTitle = QStringLiteral("Distance  km");
-    canvas.DrawText(OriginX + pw / 2 - m.horizontalAdvance(distanceTitle) / 2,
+    canvas.DrawText(OriginX + pw / 2 - TextWidth(m, distanceTitle) / 2,
                     originY + TickLength + 1 + m.height(), distanceTitle);
 
     const double valueStep = TickStep(valuePerPixel, 2 * m.height());
@@ -89,13 +90,12 @@ void DrawProfile(BoxCanvas& canvas, const ParameterBox& box, int titleHeight, bo
         const int y = originY - Nearest((v - *lowest) / valuePerPixel);
         p.drawLine(OriginX - TickLength, y, OriginX - 1, y);
         const QString label = TickLabel(v, valueStep);
-        canvas.DrawText(OriginX - TickLength - 2 - m.horizontalAdvance(label), y - m.height() / 2,
-                        label);
+        canvas.DrawText(OriginX - TickLength - 2 - TextWidth(m, label), y - m.height() / 2, label);
     }
     const QString valueTitle =
         QString::fromLatin1(speed ? "Speed  " : "Altitude  ") + QString::fromStdString(units.Shown);
     p.save();
-    p.translate(1, originY - ph / 2 + m.horizontalAdvance(valueTitle) / 2);
+    p.translate(1, originY - ph / 2 + TextWidth(m, valueTitle) / 2);
     p.rotate(-90);
     p.drawText(0, m.ascent(), valueTitle);
     p.restore();

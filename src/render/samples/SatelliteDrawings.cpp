@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "render/BoxCanvas.h"
+#include "render/BoxFonts.h"
 #include "render/DibImage.h"
 #include "render/DrawBox.h"
 #include "render/Rounding.h"
@@ -96,7 +97,7 @@ void DrawSkyView(BoxCanvas& canvas, const ParameterBox& box, int titleHeight,
             const double dx = r * std::sin(s.Azimuth * DegreesToRadians);
             const double dy = -r * std::cos(s.Azimuth * DegreesToRadians);
             const QString label = QString::number(i + 1);
-            const double d = std::max(metrics.horizontalAdvance(label), metrics.height()) / 1.4;
+            const double d = std::max(TextWidth(metrics, label), metrics.height()) / 1.4;
             const int x1 = Nearest(cx + dx - d), y1 = Nearest(cy + dy - d);
             const int x2 = Nearest(cx + dx + d), y2 = Nearest(cy + dy + d);
             p.setPen(QPen(Qt::white, 1));
@@ -106,7 +107,7 @@ void DrawSkyView(BoxCanvas& canvas, const ParameterBox& box, int titleHeight,
             p.setPen(ToQColor(box.TextForeColor));
             p.setBackgroundMode(Qt::OpaqueMode);
             p.setBackground(fill);
-            const int tw = metrics.horizontalAdvance(label);
+            const int tw = TextWidth(metrics, label);
             canvas.DrawText(Nearest(cx + dx - tw / 2.0), Nearest(cy + dy - metrics.height() / 2.0),
                             label);
             p.setBackgroundMode(Qt::TransparentMode);

@@ -38,8 +38,7 @@ int PositionFontSize(int Wi, int Ha) {
     int s = 2;
     for (; s <= LargestTried; ++s) {
         const QFontMetrics m(BoxFont(s, true));
-        if (m.horizontalAdvance(latitude) > Wi || m.horizontalAdvance(longitude) > Wi ||
-            2 * m.height() > Ha)
+        if (TextWidth(m, latitude) > Wi || TextWidth(m, longitude) > Wi || 2 * m.height() > Ha)
             break;
     }
     return s == 2 ? 1 : s - 1;

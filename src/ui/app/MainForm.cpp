@@ -70,6 +70,7 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
             [this] { Guarded([&] { bRefreshClick(); }); });
     connect(configuration_, &ConfigurationTab::LockWindowsChanged, this, [this] { PlacePreview(); });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
+    AddParameterFileButtons();
     connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         UpdateCaption();

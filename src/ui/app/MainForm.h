@@ -79,6 +79,12 @@ class MainForm : public QWidget {
     void PlacePreview();
     void ShowHelp();
 
+    // The parameter file commands of the "File" group (Ctrl+S, Ctrl+O).
+    void SaveParameterFile1Click();
+    void OpenParameterFile1Click();
+    // Start-up: reloads the remembered parameter file when it exists.
+    void LoadRememberedParameterFile();
+
     // Runs a command behind the general error handler.
     template <class Command> void Guarded(Command&& command);
 
@@ -94,6 +100,14 @@ class MainForm : public QWidget {
   private:
     void WriteSettingsAtClose();
     void ReadRememberedKeyFile();
+
+    struct ParameterFileOutcome {
+        bool Loaded = false; // the whole file was read: it becomes the current file
+        QString Error;       // for the error handler's report
+        QString Message;     // for a plain message
+    };
+    void AddParameterFileButtons();
+    ParameterFileOutcome ReadParameterFile(const std::string& file);
 
     QString programFolder_;
     Prompter& prompter_;

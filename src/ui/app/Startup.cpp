@@ -18,6 +18,7 @@ std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& 
 
     SplashWindow splash;
     splash.ShowCentred();
+    form->LoadRememberedParameterFile();
     splash.hide();
 
     form->show();

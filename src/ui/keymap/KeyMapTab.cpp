@@ -4,10 +4,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -68,6 +70,11 @@ KeyMapTab::KeyMapTab(KeyMap& map, const CommandCatalogue& catalogue, Prompter& p
     connect(bLoadDefaults, &QPushButton::clicked, this, [this] { bLoadDefaultsClick(); });
     connect(bLoad, &QPushButton::clicked, this, [this] { bLoadClick(); });
     connect(bSave, &QPushButton::clicked, this, [this] { bSaveClick(); });
+    // The page designer uses the same keys; a shortcut answers only while its tab is shown.
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            [this] { bLoadClick(); });
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            [this] { bSaveClick(); });
     connect(bHelp, &QPushButton::clicked, this, &KeyMapTab::HelpRequested);
     connect(bGet, &QPushButton::clicked, this, &KeyMapTab::GetRequested);
     connect(bSend, &QPushButton::clicked, this, &KeyMapTab::SendRequested);

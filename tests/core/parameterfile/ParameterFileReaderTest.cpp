@@ -116,10 +116,6 @@ TEST(ParameterFileReader, KindFieldsTakeDefaultsAndDerivedValues) {
     EXPECT_EQ(l.Layout.Box(1, 4).TestText, "12.345");
     EXPECT_EQ(l.Layout.Box(1, 5).TestText, "12");
     EXPECT_EQ(l.Layout.Box(1, 5).Width, 48);
-
-    std::vector<WindowListEntry> expected{{1, "Menu"},     {2, "Menu"},  {3, "Speed"},
-                                          {4, "Position"}, {5, "Speed"}, {6, "Text (Note)"}};
-    EXPECT_EQ(l.Report.WindowList, expected);
 }
 
 TEST(ParameterFileReader, RecordsBeyondTheModelAreDroppedAndCounted) {
@@ -218,7 +214,6 @@ TEST(ParameterFileReader, Version1ReadsOldRecordsInFileOrder) {
     EXPECT_EQ(l.Layout.Box(1, 2).BorderWidth, 3);
     EXPECT_EQ(l.Layout.Box(2, 2).Kind, "bb");
     EXPECT_EQ(l.Layout.Box(2, 2).Left, -5); // old files are not clamped
-    EXPECT_EQ(l.Report.WindowList, (std::vector<WindowListEntry>{{1, "Map"}, {2, "Text"}}));
 }
 
 TEST(ParameterFileReader, Version1StopsAtAnIdentifierThatIsNoNumber) {

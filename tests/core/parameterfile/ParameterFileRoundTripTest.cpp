@@ -202,22 +202,3 @@ TEST_F(ParameterFileRoundTrip, AnyLayoutSettlesAfterOneReading) {
         ASSERT_EQ(FirstDifference(second, third), "") << "seed " << seed;
     }
 }
-
-TEST_F(ParameterFileRoundTrip, SymbolsOfEveryDepthComeBackWhole) {
-    ScreenLayout layout;
-    for (int i = 0; i < 6; ++i) {
-        ParameterBox box = NewBox(1, "bb", "1005", 0, 0, 10, 10);
-        box.SymbolPlacement = 1;
-        box.Symbol = LayoutMaker::Symbol(i);
-        box.SymbolFile = "s" + std::to_string(i) + ".bmp";
-        layout.Box(1, i + 1) = box;
-    }
-    DesignerSettings settings;
-    ScreenLayout read;
-    LoadParameterBytes(read, settings, SmallCatalogue(), Write(layout, settings.Screen), nullptr);
-    for (int s = 1; s <= 6; ++s) {
-        ASSERT_TRUE(read.Box(1, s).Symbol) << "slot " << s;
-        EXPECT_EQ(*read.Box(1, s).Symbol, *layout.Box(1, s).Symbol) << "slot " << s;
-        EXPECT_EQ(read.Box(1, s).SymbolFile, layout.Box(1, s).SymbolFile);
-    }
-}

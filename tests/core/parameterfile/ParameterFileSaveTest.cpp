@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "ParameterFileFixtures.h"
 #include "core/io/FileIo.h"
 #include "core/model/ParameterFileWriter.h"
+#include "plain/FileSizeLimit.h"
 #include "plain/TempFolder.h"
 
 using namespace roamplot;
@@ -21,26 +20,6 @@ ScreenLayout OneBoxLayout() {
     layout.Box(1, 1) = NewBox(1, "map", "2", 0, 0, 100, 100);
     return layout;
 }
-
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -118,4 +119,18 @@ TEST(KeyMapStartup, ACatalogueTooLongIsToldOnceAndKeepsItsFirst101Commands) {
     EXPECT_TRUE(designer.prompter.Of("message").value(0).contains("101"))
         << designer.prompter.Shown.join("\n").toStdString();
     EXPECT_EQ(designer.form->KeyMapPage()->cScreenCommand->count(), 101);
+}
+
+TEST(KeyMapStartup, ControlSSavesTheKeyFileOnlyWhileTheKeyTabIsShown) {
+    Designer designer;
+    designer.Start("");
+    QApplication::setActiveWindow(designer.form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(designer.form.get()));
+    QTest::keyClick(designer.form->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(designer.prompter.Shown.filter("RoamplotCE Key File").size(), 0);
+
+    qsizetype before = designer.prompter.Shown.size();
+    designer.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
+    QTest::keyClick(designer.form->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(designer.prompter.Shown.mid(before), QStringList{"save: Save RoamplotCE Key File"});
 }

@@ -1,0 +1,156 @@
+// The main window's parameter file commands: "Save", "Load" and the reload at start.
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+
+#include "core/io/FileIo.h"
+#include "core/model/ParameterFileReader.h"
+#include "core/model/ParameterFileWriter.h"
+#include "render/PageThumbnail.h"
+#include "render/RenderContext.h"
+#include "render/TextCodec.h"
+#include "ui/app/ConfigurationTab.h"
+#include "ui/app/MainForm.h"
+#include "ui/designer/PageDesigner.h"
+#include "ui/designer/PageDesignerTab.h"
+#include "ui/preview/PreviewWindow.h"
+
+namespace roamplot {
+
+namespace {
+
+bool SameScreen(const DeviceScreen& a, const DeviceScreen& b) {
+    return a.Row == b.Row && a.CustomWidth == b.CustomWidth && a.CustomHeight == b.CustomHeight;
+}
+
+QString MissingSymbolsText(const std::vector<std::string>& paths) {
+    QString text = QObject::tr("These symbol files were not found; their boxes show no symbol "
+                               "and are saved without one:");
+    for (const std::string& path : paths) text += "\n" + ToQString(path);
+    return text;
+}
+
+class WaitCursor {
+  public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+void MainForm::AddParameterFileButtons() {
+    QGroupBox* group = pageDesigner_->FileGroup();
+    auto add = [this, group](const QString& caption, const char* name, const QString& tip,
+                             QKeySequence keys, void (MainForm::*handler)()) {
+        auto* button = new QPushButton(caption, group);
+        button->setObjectName(name);
+        button->setToolTip(tip);
+        group->layout()->addWidget(button);
+        auto run = [this, handler] { Guarded([this, handler] { (this->*handler)(); }); };
+        connect(button, &QPushButton::clicked, this, run);
+        // Anywhere on the tab, at once (a button's own shortcut clicks after a delay).
+        connect(new QShortcut(keys, pageDesigner_), &QShortcut::activated, this, run);
+    };
+    add(tr("Load"), "bLoad", tr("Load a parameter file (Ctrl+O)"), QKeySequence::Open,
+        &MainForm::OpenParameterFile1Click);
+    add(tr("Save"), "bSave", tr("Save the layout as a parameter file (Ctrl+S)"), QKeySequence::Save,
+        &MainForm::SaveParameterFile1Click);
+}
+
+void MainForm::SaveParameterFile1Click() {
+    FileDialogRequest request;
+    request.Title = tr("Save RoamplotCE Parameter File");
+    request.Filter = "RoamCE Parameter Files (*.par1)";
+    request.DefaultExtension = "par1";
+    request.InitialFile = ToQString(ParameterFileName());
+    const QString chosen = prompter_.AskSaveFileName(request);
+    if (chosen.isEmpty()) return;
+    std::string file = FromQString(chosen);
+    if (ExtensionOf(file).empty()) file += ".par1";
+
+    ParameterFileWriteResult result;
+    {
+        WaitCursor wait;
+        const RenderContext context = MakeRenderContext(catalogue_, CurrentSettings());
+        result = WriteParameterFile(layout_, screen_, file, MakeThumbnailRenderer(context));
+    }
+    // A failed save keeps the old file, the remembered name and the unsaved-changes guard.
+    if (!result.Ok()) {
+        prompter_.ShowError(ToQString(result.Error));
+        return;
+    }
+    SetParameterFileName(file);
+    layout_.Modified = false;
+    if (designer_) designer_->RefreshPage();
+}
+
+void MainForm::OpenParameterFile1Click() {
+    if (layout_.Modified &&
+        !prompter_.Confirm(
+            tr("Changes have been made which have not been saved. Load a new file?")))
+        return;
+    FileDialogRequest request;
+    request.Title = tr("Load RoamplotCE Parameter File");
+    request.Filter = "Roamplot Parameter File (*.par1)";
+    request.InitialFile = ToQString(ParameterFileName());
+    const QString chosen = prompter_.AskOpenFileName(request);
+    if (!chosen.isEmpty()) {
+        const std::string file = FromQString(chosen);
+        ParameterFileOutcome outcome = ReadParameterFile(file);
+        if (outcome.Loaded) SetParameterFileName(file);
+        if (!outcome.Error.isEmpty()) prompter_.ShowError(outcome.Error);
+        if (!outcome.Message.isEmpty()) prompter_.ShowMessage(outcome.Message);
+    }
+    if (designer_) designer_->RefreshPage();
+}
+
+void MainForm::LoadRememberedParameterFile() {
+    if (!FileExists(ParameterFileName())) return;
+    ParameterFileOutcome outcome = ReadParameterFile(ParameterFileName());
+    for (const QString& text : {outcome.Error, outcome.Message})
+        if (!text.isEmpty()) AddStartupProblem(text);
+}
+
+MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::string& file) {
+    WaitCursor wait;
+    ParameterFileOutcome outcome;
+    DesignerSettings settings = CurrentSettings();
+    PanelLoading = true;
+    const ParameterFileLoadReport report =
+        LoadParameterFile(layout_, settings, catalogue_, file, ReadSymbolBitmapFile);
+    if (!report.Readable || report.Version == 0) {
+        PanelLoading = false;
+        if (!report.Readable)
+            outcome.Error = ToQString(report.ReadError);
+        else
+            outcome.Message = tr("\"%1\" holds no boxes; nothing was loaded.").arg(ToQString(file));
+        return outcome;
+    }
+    configuration_->cNumPages->setValue(settings.NumberOfPages);
+    if (!SameScreen(settings.Screen, screen_)) {
+        // The file's device type code stays until the user picks another screen.
+        const std::string deviceTypeCode = layout_.DeviceTypeCode;
+        screen_ = settings.Screen;
+        configuration_->SelectDeviceRow(screen_.Row);
+        ApplyDeviceType();
+        PanelLoading = true;
+        layout_.DeviceTypeCode = deviceTypeCode;
+        if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
+        PlacePreview();
+    }
+    if (designer_) designer_->ShowLoadedLayout();
+    PanelLoading = false;
+
+    // A load stopped part-way leaves a layout that matches no file.
+    outcome.Loaded = report.StopError.empty();
+    layout_.Modified = !outcome.Loaded;
+    outcome.Error = ToQString(report.StopError);
+    if (!report.MissingSymbolFiles.empty())
+        outcome.Message = MissingSymbolsText(report.MissingSymbolFiles);
+    return outcome;
+}
+
+} // namespace roamplot
