@@ -15,21 +15,27 @@ int SnapCoordinate(int value, int interval) {
     return ((value + interval / 2) / interval) * interval;
 }
 
-BoxRect FitByShrinking(BoxRect b, ScreenSize area) {
+namespace {
+// The first steps of both fits: an origin left of or above the area comes to its
+// edge, one beyond the area comes back by the box's size.
+BoxRect BringOriginInside(BoxRect b, ScreenSize area) {
     if (b.Left < 0) b.Left = 0;
     if (b.Top < 0) b.Top = 0;
     if (b.Left > area.Width) b.Left = area.Width - b.Width;
     if (b.Top > area.Height) b.Top = area.Height - b.Height;
+    return b;
+}
+} // namespace
+
+BoxRect FitByShrinking(BoxRect b, ScreenSize area) {
+    b = BringOriginInside(b, area);
     if (b.Left + b.Width > area.Width) b.Width = area.Width - b.Left;
     if (b.Top + b.Height > area.Height) b.Height = area.Height - b.Top;
     return b;
 }
 
 BoxRect FitByMoving(BoxRect b, ScreenSize area) {
-    if (b.Left < 0) b.Left = 0;
-    if (b.Top < 0) b.Top = 0;
-    if (b.Left > area.Width) b.Left = area.Width - b.Width;
-    if (b.Top > area.Height) b.Top = area.Height - b.Height;
+    b = BringOriginInside(b, area);
     if (b.Left + b.Width > area.Width) b.Left = area.Width - b.Width;
     if (b.Top + b.Height > area.Height) b.Top = area.Height - b.Height;
     return b;

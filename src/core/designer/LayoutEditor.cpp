@@ -1,5 +1,6 @@
 #include "core/designer/LayoutEditor.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/model/FieldFunctions.h"
@@ -175,6 +176,69 @@ BoxRect LayoutEditor::ApplyBoxPosition(int slot, ScreenSize drawArea) {
     BoxRect fitted = FitByMoving(BoxRectOf(slot), drawArea);
     SetBoxRect(slot, fitted);
     return fitted;
+}
+
+int LayoutEditor::NextPage(int current, int pagesInUse) {
+    int next = current + 1;
+    return next > pagesInUse ? 1 : next;
+}
+
+int LayoutEditor::PreviousPage(int current, int pagesInUse) {
+    int previous = current - 1;
+    return previous < 1 ? std::max(1, pagesInUse) : previous;
+}
+
+void LayoutEditor::SwapPages(int a, int b) {
+    Touch();
+    Page& first = layout_.PageAt(a);
+    Page& second = layout_.PageAt(b);
+    std::swap(first.Boxes, second.Boxes);
+    for (auto& box : first.Boxes)
+        if (box.InUse()) box.PageNo = a;
+    for (auto& box : second.Boxes)
+        if (box.InUse()) box.PageNo = b;
+    std::swap(first.PageName, second.PageName);
+}
+
+PageMove LayoutEditor::MovePageUp(int pagesInUse) {
+    int current = layout_.CurrentPage;
+    if (current == pagesInUse) return PageMove::AtLastPage;
+    if (current >= MaxPages) return PageMove::AtLastPage;
+    SwapPages(current, current + 1);
+    layout_.CurrentPage = current + 1;
+    return PageMove::Moved;
+}
+
+PageMove LayoutEditor::MovePageDown() {
+    int current = layout_.CurrentPage;
+    if (current <= 1) return PageMove::AtFirstPage;
+    SwapPages(current, current - 1);
+    layout_.CurrentPage = current - 1;
+    return PageMove::Moved;
+}
+
+void LayoutEditor::ClearCurrentPage() {
+    Touch();
+    ClearPage(layout_, layout_.CurrentPage);
+}
+
+void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
+    int current = layout_.CurrentPage;
+    ClearCurrentPage();
+    int last = std::min(pagesInUse, MaxPages);
+    for (int p = current + 1; p <= last; ++p) SwapPages(p, p - 1);
+}
+
+void LayoutEditor::SetPageName(const std::string& name) {
+    Touch();
+    layout_.PageAt(layout_.CurrentPage).PageName = name;
+}
+
+void LayoutEditor::NewLayout() {
+    for (int p = 1; p <= MaxPages; ++p) ClearPage(layout_, p);
+    layout_.CurrentPage = 1;
+    layout_.PageAt(1).PageName = "Page 1";
+    layout_.Modified = false;
 }
 
 void LayoutEditor::ClearSelection() {

@@ -28,6 +28,8 @@ struct PasteResult {
 
 enum class ParameterChoice { Applied, AlreadyTheMap, SecondMapRefused, NoBox };
 
+enum class PageMove { Moved, AtLastPage, AtFirstPage };
+
 class LayoutEditor {
   public:
     explicit LayoutEditor(ScreenLayout& layout) : layout_(layout) {}
@@ -55,6 +57,21 @@ class LayoutEditor {
     // Fit by shrinking into the drawing area; returns the rectangle now stored.
     BoxRect ApplyBoxGeometry(int slot, ScreenSize drawArea);
     BoxRect ApplyBoxPosition(int slot, ScreenSize drawArea);
+
+    // Page browsing among the pages in use: after page n comes page 1.
+    static int NextPage(int current, int pagesInUse);
+    static int PreviousPage(int current, int pagesInUse);
+    // Exchanges two pages with their boxes and names.
+    void SwapPages(int a, int b);
+    // The current page takes its neighbour's number and the neighbour its number.
+    PageMove MovePageUp(int pagesInUse);
+    PageMove MovePageDown();
+    void ClearCurrentPage();
+    // Empties the current page and moves the pages after it, up to page n, down one place.
+    void DeleteCurrentPage(int pagesInUse);
+    void SetPageName(const std::string& name);
+    // A blank layout: every page empty, page 1 current and named "Page 1".
+    void NewLayout();
 
     // A plain click on the preview: no box of any page stays multi-selected.
     void ClearSelection();

@@ -1,11 +1,14 @@
 #include "ui/designer/PageDesigner.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 
 #include "core/model/FieldFunctions.h"
 #include "render/TextCodec.h"
@@ -15,8 +18,6 @@
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/preview/PreviewControl.h"
 #include "ui/preview/PreviewWindow.h"
-
-#include <QCheckBox>
 
 namespace roamplot {
 
@@ -47,6 +48,14 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     connect(tab_.cParTestText, &QLineEdit::textEdited, this,
             guarded(&PageDesigner::cParTestTextChange));
     connect(tab_.cUnits, &QComboBox::activated, this, guarded(&PageDesigner::cUnitsChange));
+    connect(tab_.bNext, &QPushButton::clicked, this, guarded(&PageDesigner::bNextClick));
+    connect(tab_.bPrevious, &QPushButton::clicked, this, guarded(&PageDesigner::bPreviousClick));
+    connect(tab_.bPageUp, &QPushButton::clicked, this, guarded(&PageDesigner::bPageUpClick));
+    connect(tab_.bPageDown, &QPushButton::clicked, this, guarded(&PageDesigner::bPageDownClick));
+    connect(tab_.bClearPage, &QPushButton::clicked, this, guarded(&PageDesigner::bClearPageClick));
+    connect(tab_.bDeletePage, &QPushButton::clicked, this, guarded(&PageDesigner::bDeletePageClick));
+    connect(tab_.cPageName, &QLineEdit::textEdited, this, guarded(&PageDesigner::cPageNameChange));
+    connect(tab_.bNewFile, &QPushButton::clicked, this, guarded(&PageDesigner::bNewFileClick));
 
     // Copy, paste and new box from the keyboard where no text field takes the keys.
     for (QWidget* scope : {static_cast<QWidget*>(&preview_), static_cast<QWidget*>(tab_.cParameterList)}) {
@@ -64,6 +73,8 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
 int PageDesigner::GetControl() const { return preview_.AttachedSlot(); }
 
 ScreenSize PageDesigner::DrawArea() const { return form_.Screen().DrawArea(); }
+
+int PageDesigner::PagesInUse() const { return form_.Configuration()->cNumPages->value(); }
 
 std::optional<int> PageDesigner::SnapInterval() const {
     if (!form_.Configuration()->cUseSnap->isChecked()) return std::nullopt;
@@ -119,6 +130,7 @@ void PageDesigner::ShowBoxProperties(int slot) {
     }
     const ScreenLayout& layout = editor_.Layout();
     const ParameterBox& box = layout.Box(layout.CurrentPage, slot);
+    tab_.cPageName->setText(ToQString(layout.PageAt(layout.CurrentPage).PageName));
     const ParameterCatalogue& catalogue = form_.Catalogue();
     std::size_t chosen = 0;
     if (auto id = TryStrToInt(box.ParameterId))
@@ -329,11 +341,70 @@ void PageDesigner::cUnitsChange() {
 }
 
 void PageDesigner::ShowLoadedLayout() {
-    preview_.AttachSlot(0, 0);
     referenceBox_ = 0;
+    ShowPage(editor_.Layout().CurrentPage);
+}
+
+void PageDesigner::ShowPage(int page) {
+    form_.PanelLoading = true;
+    ScreenLayout& layout = editor_.Layout();
+    layout.CurrentPage = page;
+    tab_.lCurrentPage->setText(QString::number(page));
+    tab_.cPageName->setText(ToQString(layout.PageAt(page).PageName));
     RefillBoxList();
-    if (tab_.cParameterList->count() > 0) tab_.cParameterList->setCurrentRow(0);
+    preview_.AttachSlot(0, 0);
     RefreshPage();
+    form_.PanelLoading = false;
+}
+
+void PageDesigner::bNextClick() {
+    ShowPage(LayoutEditor::NextPage(editor_.Layout().CurrentPage, PagesInUse()));
+}
+
+void PageDesigner::bPreviousClick() {
+    ShowPage(LayoutEditor::PreviousPage(editor_.Layout().CurrentPage, PagesInUse()));
+}
+
+void PageDesigner::bPageUpClick() {
+    if (editor_.MovePageUp(PagesInUse()) == PageMove::AtLastPage)
+        return form_.Prompts().ShowMessage("Cannot move the page, maximum pages reached.");
+    ShowPage(editor_.Layout().CurrentPage);
+}
+
+void PageDesigner::bPageDownClick() {
+    if (editor_.MovePageDown() == PageMove::AtFirstPage)
+        return form_.Prompts().ShowMessage("Cannot move the page, already on Page 1.");
+    ShowPage(editor_.Layout().CurrentPage);
+}
+
+void PageDesigner::bClearPageClick() {
+    editor_.Touch();
+    if (!form_.Prompts().Confirm("Clear the current page?")) return;
+    editor_.ClearCurrentPage();
+    ShowPage(editor_.Layout().CurrentPage);
+}
+
+void PageDesigner::bDeletePageClick() {
+    editor_.Touch();
+    if (!form_.Prompts().Confirm("Delete the current page?")) return;
+    editor_.DeleteCurrentPage(PagesInUse());
+    ShowPage(editor_.Layout().CurrentPage);
+}
+
+void PageDesigner::cPageNameChange() {
+    if (form_.PanelLoading) return;
+    editor_.SetPageName(FromQString(tab_.cPageName->text()));
+}
+
+void PageDesigner::bNewFileClick() {
+    if (editor_.Layout().Modified &&
+        !form_.Prompts().Confirm("Changes have been made which have not been saved. Continue to "
+                                 "create a new (blank) parameter file?"))
+        return;
+    editor_.NewLayout();
+    form_.SetParameterFileName(
+        FromQString(QDir::toNativeSeparators(form_.ProgramFolder() + "/no name.par1")));
+    ShowLoadedLayout();
 }
 
 void PageDesigner::TabChanged(int index) {

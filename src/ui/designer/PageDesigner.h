@@ -49,6 +49,17 @@ class PageDesigner : public QObject, public PreviewOwner {
     void cParTestTextChange();
     void cUnitsChange();
 
+    void bNextClick();
+    void bPreviousClick();
+    void bPageUpClick();
+    void bPageDownClick();
+    void bClearPageClick();
+    void bDeletePageClick();
+    void cPageNameChange();
+    void bNewFileClick();
+    // Shows a page: its number, its name, its list of boxes, its drawing.
+    void ShowPage(int page);
+
     // PreviewOwner
     void PreviewBoxPressed(int slot, bool ctrlHeld) override;
     void PreviewBoxMoved(int slot, BoxRect dropped) override;
@@ -60,6 +71,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     QString ListText(const ParameterBox& box) const;
     std::optional<int> SnapInterval() const;
     ScreenSize DrawArea() const;
+    int PagesInUse() const;
 
     MainForm& form_;
     PageDesignerTab& tab_;

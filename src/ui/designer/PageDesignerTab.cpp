@@ -74,6 +74,44 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent) {
     properties->addWidget(cUnits, 3, 1);
     properties->setRowStretch(4, 1);
 
+    auto* pageGroup = new QGroupBox(" Page Options ", this);
+    pageGroup->setObjectName("gPageOptions");
+    auto* pageGrid = new QGridLayout(pageGroup);
+    lCurrentPage = new QLabel("1", pageGroup);
+    lCurrentPage->setObjectName("lCurrentPage");
+    QFont big = lCurrentPage->font();
+    big.setPointSize(18);
+    big.setBold(true);
+    lCurrentPage->setFont(big);
+    lCurrentPage->setStyleSheet("color: blue");
+    pageGrid->addWidget(new QLabel(tr("Current Page"), pageGroup), 0, 0);
+    pageGrid->addWidget(lCurrentPage, 0, 1);
+    cPageName = new QLineEdit(pageGroup);
+    cPageName->setObjectName("cPageName");
+    cPageName->setMaxLength(50);
+    pageGrid->addWidget(new QLabel(tr("Page Name"), pageGroup), 1, 0);
+    pageGrid->addWidget(cPageName, 1, 1, 1, 3);
+    bPrevious = Button(tr("Previous"), "bPrevious", pageGroup);
+    bPrevious->setToolTip(tr("Show the previous page"));
+    bNext = Button(tr("Next"), "bNext", pageGroup);
+    bNext->setToolTip(tr("Show the next page"));
+    bClearPage = Button(tr("Clear"), "bClearPage", pageGroup);
+    bDeletePage = Button(tr("Delete"), "bDeletePage", pageGroup);
+    pageGrid->addWidget(bPrevious, 2, 0);
+    pageGrid->addWidget(bNext, 2, 1);
+    pageGrid->addWidget(bClearPage, 2, 2);
+    pageGrid->addWidget(bDeletePage, 2, 3);
+    bPageUp = Button(QString::fromUtf8("\u25B2"), "bPageUp", pageGroup);
+    bPageUp->setToolTip(tr("Move current page up to a higher page"));
+    bPageDown = Button(QString::fromUtf8("\u25BC"), "bPageDown", pageGroup);
+    bPageDown->setToolTip(tr("Move current page down to a lower page"));
+    for (QPushButton* b : {bPageUp, bPageDown}) b->setFixedSize(24, 22);
+    pageGrid->addWidget(new QLabel(tr("Move Page"), pageGroup), 0, 2);
+    auto* moveButtons = new QHBoxLayout;
+    moveButtons->addWidget(bPageUp);
+    moveButtons->addWidget(bPageDown);
+    pageGrid->addLayout(moveButtons, 0, 3);
+
     auto* top = new QHBoxLayout;
     top->addWidget(boxGroup, 0, Qt::AlignTop);
     top->addLayout(listColumn);
@@ -81,7 +119,11 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent) {
 
     fileGroup_ = new QGroupBox(tr("File"), this);
     fileGroup_->setObjectName("gFile");
-    new QHBoxLayout(fileGroup_);
+    auto* fileButtons = new QHBoxLayout(fileGroup_);
+    bNewFile = Button(tr("New"), "bNewFile", fileGroup_);
+    bNewFile->setToolTip(tr("Create a New parameter File (Ctrl+N)"));
+    bNewFile->setShortcut(QKeySequence::New);
+    fileButtons->addWidget(bNewFile);
     bHelp = Button(tr("Help"), "bHelp", this);
     bHelp->setShortcut(QKeySequence::HelpContents);
     auto* bottom = new QHBoxLayout;
@@ -90,6 +132,7 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent) {
     bottom->addWidget(bHelp, 0, Qt::AlignBottom);
 
     auto* column = new QVBoxLayout(this);
+    column->addWidget(pageGroup);
     column->addLayout(top);
     column->addLayout(bottom);
 }

@@ -36,6 +36,16 @@ class PageDesignerTab : public QWidget {
     QLabel* lUnits;
     QPushButton* bHelp;
 
+    QLabel* lCurrentPage; // the number of the current page, large and blue
+    QLineEdit* cPageName;
+    QPushButton* bPrevious;
+    QPushButton* bNext;
+    QPushButton* bClearPage;
+    QPushButton* bDeletePage;
+    QPushButton* bPageUp;
+    QPushButton* bPageDown;
+    QPushButton* bNewFile;
+
   private:
     QGroupBox* fileGroup_;
 };

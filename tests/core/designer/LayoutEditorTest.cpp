@@ -178,3 +178,88 @@ TEST(SplitUnits, KeepsEveryPieceIncludingTheLast) {
     EXPECT_EQ(SplitUnits(""), (std::vector<std::string>{""}));
     EXPECT_EQ(SplitUnits("a|"), (std::vector<std::string>{"a", ""}));
 }
+
+namespace {
+void NamePages(ScreenLayout& layout, std::initializer_list<const char*> names) {
+    int p = 1;
+    for (const char* name : names) layout.PageAt(p++).PageName = name;
+}
+void FillPage(LayoutEditor& editor, int page, int boxes) {
+    editor.Layout().CurrentPage = page;
+    for (int i = 0; i < boxes; ++i) editor.NewBox(Row(0));
+}
+} // namespace
+
+TEST(Pages, BrowsingWrapsAroundThePagesInUse) {
+    EXPECT_EQ(LayoutEditor::NextPage(3, 3), 1);
+    EXPECT_EQ(LayoutEditor::PreviousPage(1, 3), 3);
+    EXPECT_EQ(LayoutEditor::NextPage(1, 1), 1);
+    EXPECT_EQ(LayoutEditor::PreviousPage(1, 1), 1);
+    // Below the current page after lowering the number: Next goes to 1, Previous counts down.
+    EXPECT_EQ(LayoutEditor::NextPage(7, 5), 1);
+    EXPECT_EQ(LayoutEditor::PreviousPage(7, 5), 6);
+}
+
+TEST(Pages, MovingAPageTakesItsBoxesAndName) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    NamePages(layout, {"Map", "Speed", "Sats"});
+    FillPage(editor, 2, 4);
+    FillPage(editor, 3, 1);
+    layout.CurrentPage = 2;
+    EXPECT_EQ(editor.MovePageUp(5), PageMove::Moved);
+    EXPECT_EQ(layout.CurrentPage, 3);
+    EXPECT_EQ(layout.PageAt(3).PageName, "Speed");
+    EXPECT_EQ(layout.BoxCount(3), 4);
+    EXPECT_EQ(layout.Box(3, 4).PageNo, 3);
+    EXPECT_EQ(layout.PageAt(2).PageName, "Sats");
+    EXPECT_EQ(layout.BoxCount(2), 1);
+    EXPECT_EQ(layout.Box(2, 1).PageNo, 2);
+
+    layout.Modified = false;
+    EXPECT_EQ(editor.MovePageUp(3), PageMove::AtLastPage);
+    EXPECT_FALSE(layout.Modified);
+    layout.CurrentPage = 1;
+    EXPECT_EQ(editor.MovePageDown(), PageMove::AtFirstPage);
+    layout.CurrentPage = 20;
+    EXPECT_EQ(editor.MovePageUp(5), PageMove::AtLastPage);
+}
+
+TEST(Pages, DeletingMovesTheFollowingPagesDown) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    NamePages(layout, {"A", "B", "C", "D", "E"});
+    FillPage(editor, 2, 2);
+    FillPage(editor, 3, 3);
+    FillPage(editor, 4, 1);
+    FillPage(editor, 5, 5);
+    layout.CurrentPage = 2;
+    editor.DeleteCurrentPage(4);
+    EXPECT_EQ(layout.CurrentPage, 2);
+    EXPECT_EQ(layout.PageAt(2).PageName, "C");
+    EXPECT_EQ(layout.BoxCount(2), 3);
+    EXPECT_EQ(layout.PageAt(3).PageName, "D");
+    EXPECT_EQ(layout.PageAt(4).PageName, "B");
+    EXPECT_EQ(layout.BoxCount(4), 0);
+    EXPECT_EQ(layout.PageAt(5).PageName, "E");
+    EXPECT_EQ(layout.BoxCount(5), 5);
+
+    layout.CurrentPage = 4;
+    FillPage(editor, 4, 2);
+    editor.DeleteCurrentPage(4);
+    EXPECT_EQ(layout.BoxCount(4), 0);
+    EXPECT_EQ(layout.PageAt(4).PageName, "B");
+}
+
+TEST(Pages, NewLayoutEmptiesEveryPageAndKeepsLaterNames) {
+    ScreenLayout layout;
+    LayoutEditor editor(layout);
+    NamePages(layout, {"A", "B"});
+    FillPage(editor, 2, 2);
+    editor.NewLayout();
+    EXPECT_FALSE(layout.Modified);
+    EXPECT_EQ(layout.CurrentPage, 1);
+    EXPECT_EQ(layout.PageAt(1).PageName, "Page 1");
+    EXPECT_EQ(layout.PageAt(2).PageName, "B");
+    EXPECT_EQ(layout.BoxCount(2), 0);
+}
