@@ -29,7 +29,7 @@ const std::vector<Colour> TopDownColours{
 constexpr int PictureWidth = 3;
 constexpr int PictureHeight = 2;
 
-struct BmpSpec {
+struct BmpRecipe {
     int Bits = 24;
     bool TopDown = false;
     uint32_t HeaderSize = 40;
@@ -38,36 +38,36 @@ struct BmpSpec {
     uint32_t ColoursUsed = 0;
     std::vector<uint32_t> Masks; // after a 40-byte header, or inside a larger one
 
-    BmpSpec& RowsTopDown(bool topDown) {
+    BmpRecipe& RowsTopDown(bool topDown) {
         TopDown = topDown;
         return *this;
     }
-    BmpSpec& Header(uint32_t size) {
+    BmpRecipe& Header(uint32_t size) {
         HeaderSize = size;
         return *this;
     }
-    BmpSpec& Compressed(uint32_t type, std::vector<uint32_t> masks = {}) {
+    BmpRecipe& Compressed(uint32_t type, std::vector<uint32_t> masks = {}) {
         Compression = type;
         Masks = std::move(masks);
         return *this;
     }
-    BmpSpec& Palette(uint32_t used) {
+    BmpRecipe& Palette(uint32_t used) {
         ColoursUsed = used;
         return *this;
     }
 };
-BmpSpec Spec(int bits) {
-    BmpSpec spec;
-    spec.Bits = bits;
-    return spec;
+BmpRecipe Spec(int bits) {
+    BmpRecipe recipe;
+    recipe.Bits = bits;
+    return recipe;
 }
 
 // Palette index of each colour for the indexed depths: the colours in order,
 // so 1-bit files only use the first two.
-std::string MakeBmp(const BmpSpec& spec) {
-    const int bits = spec.Bits;
+std::string MakeBmp(const BmpRecipe& recipe) {
+    const int bits = recipe.Bits;
     const std::size_t stride = Dib::RowStrideFor(PictureWidth, bits);
-    const std::size_t stored = bits <= 8 ? (spec.ColoursUsed ? spec.ColoursUsed : (1u << bits)) : 0;
+    const std::size_t stored = bits <= 8 ? (recipe.ColoursUsed ? recipe.ColoursUsed : (1u << bits)) : 0;
     std::string table;
     for (std::size_t i = 0; i < stored; ++i) {
         const Colour c = i < TopDownColours.size() ? TopDownColours[i] : Black;
@@ -77,12 +77,12 @@ std::string MakeBmp(const BmpSpec& spec) {
         table.push_back(0);
     }
     std::string masksAfterHeader;
-    if (spec.HeaderSize == 40)
-        for (uint32_t m : spec.Masks) PutU32(masksAfterHeader, m);
+    if (recipe.HeaderSize == 40)
+        for (uint32_t m : recipe.Masks) PutU32(masksAfterHeader, m);
 
     std::string rows;
     for (int r = 0; r < PictureHeight; ++r) {
-        const int y = spec.TopDown ? r : PictureHeight - 1 - r; // picture row held by file row r
+        const int y = recipe.TopDown ? r : PictureHeight - 1 - r; // picture row held by file row r
         std::string row(stride, '\0');
         for (int x = 0; x < PictureWidth; ++x) {
             const std::size_t index = static_cast<std::size_t>(y * PictureWidth + x);
@@ -112,20 +112,20 @@ std::string MakeBmp(const BmpSpec& spec) {
     }
 
     std::string header;
-    PutU32(header, spec.HeaderSize);
+    PutU32(header, recipe.HeaderSize);
     PutU32(header, PictureWidth);
-    PutU32(header, static_cast<uint32_t>(spec.TopDown ? -PictureHeight : PictureHeight));
+    PutU32(header, static_cast<uint32_t>(recipe.TopDown ? -PictureHeight : PictureHeight));
     PutU16(header, 1);
     PutU16(header, static_cast<uint16_t>(bits));
-    PutU32(header, spec.Compression);
+    PutU32(header, recipe.Compression);
     PutU32(header, static_cast<uint32_t>(rows.size()));
     PutU32(header, 2835);
     PutU32(header, 2835);
-    PutU32(header, spec.ColoursUsed);
+    PutU32(header, recipe.ColoursUsed);
     PutU32(header, 0);
-    for (uint32_t m : spec.Masks)
-        if (spec.HeaderSize > 40) PutU32(header, m);
-    header.resize(spec.HeaderSize, '\0');
+    for (uint32_t m : recipe.Masks)
+        if (recipe.HeaderSize > 40) PutU32(header, m);
+    header.resize(recipe.HeaderSize, '\0');
 
     const uint32_t offset =
         static_cast<uint32_t>(14 + header.size() + masksAfterHeader.size() + table.size());
