@@ -81,6 +81,10 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
     s.Screen.Row = Int(file, SettingKeys::DeviceType());
     s.Screen.CustomWidth = Int(file, SettingKeys::CustomWidth());
     s.Screen.CustomHeight = Int(file, SettingKeys::CustomHeight());
+    if (!IsUsableCustomSize(s.Screen.CustomWidth, s.Screen.CustomHeight)) {
+        s.Screen.CustomWidth = DeviceScreen{}.CustomWidth;
+        s.Screen.CustomHeight = DeviceScreen{}.CustomHeight;
+    }
     s.PreviewZoom = Int(file, SettingKeys::PreviewZoom());
     s.ParameterFileName = Text(file, SettingKeys::ParameterFile());
     s.KeyFileName = Text(file, SettingKeys::KeyFile());

@@ -28,6 +28,8 @@ inline constexpr std::array<DeviceScreenRow, DeviceRowCount> DeviceScreens{{
     {"Custom", 0, 0, "Custom"},
 }};
 
+inline constexpr int MaxScreenSide = 4096;
+
 struct ScreenSize {
     int Width = 0;
     int Height = 0;
@@ -50,6 +52,14 @@ struct DeviceScreen {
     // and new boxes in the top right corner.
     bool IsHandheldLandscape() const { return Row >= 3 && Row <= 6; }
 };
+
+// A custom screen up to 4096 pixels a side, high enough for the toolbar and
+// at least one row of boxes above it.
+constexpr bool IsUsableCustomSize(int width, int height) {
+    return width >= 1 && width <= MaxScreenSide && height > ToolbarHeight && height <= MaxScreenSide;
+}
+inline constexpr const char* UnusableCustomSizeMessage =
+    "The custom screen must be 1 to 4096 pixels wide and 40 to 4096 pixels high.";
 
 // Where the locked preview goes beside the main window.
 struct WindowPlace {

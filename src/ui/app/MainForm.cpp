@@ -145,9 +145,17 @@ void MainForm::cDeviceScreenClick(int row) {
 }
 
 void MainForm::bRefreshClick() {
-    // The width lands in memory even when the height then proves wrong.
+    // The width lands in memory even when the height then proves not to be a number.
+    const int oldWidth = screen_.CustomWidth;
     screen_.CustomWidth = StrToInt(FromQString(configuration_->ScreenWidthText()));
-    screen_.CustomHeight = StrToInt(FromQString(configuration_->ScreenHeightText()));
+    const int height = StrToInt(FromQString(configuration_->ScreenHeightText()));
+    // A size the preview cannot show is refused before anything is stored.
+    if (!IsUsableCustomSize(screen_.CustomWidth, height)) {
+        screen_.CustomWidth = oldWidth;
+        prompter_.ShowMessage(tr(UnusableCustomSizeMessage));
+        return;
+    }
+    screen_.CustomHeight = height;
     std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
     if (!error.empty()) prompter_.ShowError(ToQString(error));
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
@@ -209,10 +217,14 @@ void MainForm::WriteSettingsAtClose() {
     DesignerSettings settings = CurrentSettings();
     if (screen_.Row == CustomDeviceRow) {
         // The fields as typed, when they hold numbers; a close never fails on them.
-        settings.Screen.CustomWidth =
+        int width =
             TryStrToInt(FromQString(configuration_->ScreenWidthText())).value_or(screen_.CustomWidth);
-        settings.Screen.CustomHeight = TryStrToInt(FromQString(configuration_->ScreenHeightText()))
-                                           .value_or(screen_.CustomHeight);
+        int height = TryStrToInt(FromQString(configuration_->ScreenHeightText()))
+                         .value_or(screen_.CustomHeight);
+        if (IsUsableCustomSize(width, height)) {
+            settings.Screen.CustomWidth = width;
+            settings.Screen.CustomHeight = height;
+        }
     }
     std::string error = WriteDesignerSettingsAtClose(settingsFile_, settings);
     if (error.empty())

@@ -111,3 +111,19 @@ TEST(DeviceScreenSelection, LockedPreviewFollowsTheMainWindow) {
     d.form->move(300, 60);
     EXPECT_EQ(d.form->Preview()->pos(), QPoint(main.left(), main.top() + main.height()));
 }
+
+TEST(DeviceScreenSelection, SizesThePreviewCannotShowAreRefused) {
+    Designer d("[Settings]\nDevice Type=7\nCustom Device Width=99999\nCustom Device Height=240\n");
+    EXPECT_EQ(d.form->Screen().CustomWidth, 480);
+    for (auto [width, height] : {std::pair{"0", "300"}, {"800", "39"}, {"5000", "300"}, {"-4", "300"}}) {
+        d.Config()->eScreenWidth->setText(width);
+        d.Config()->eScreenHeight->setText(height);
+        QTest::mouseClick(d.Config()->bRefresh, Qt::LeftButton);
+        EXPECT_EQ(d.prompter.Of("message").last(), UnusableCustomSizeMessage);
+        EXPECT_EQ(d.form->Screen().CustomWidth, 480);
+        EXPECT_EQ(d.form->Preview()->size(), QSize(490, 250));
+    }
+    EXPECT_EQ(d.Ini().find("Custom Device Width=0"), std::string::npos);
+    ASSERT_TRUE(d.form->close());
+    EXPECT_NE(d.Ini().find("Custom Device Width=480"), std::string::npos);
+}
