@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "core/designer/AlignCommands.h"
+
+using namespace roamplot;
+
+namespace {
+constexpr ScreenSize Area{240, 281};
+
+// Boxes on page 1, slots 1 to n, all multi-selected unless said otherwise.
+struct Group {
+    ScreenLayout layout;
+    LayoutEditor editor{layout};
+    explicit Group(std::initializer_list<BoxRect> rects) {
+        int slot = 0;
+        for (BoxRect r : rects) {
+            ++slot;
+            layout.Box(1, slot).PageNo = 1;
+            layout.Box(1, slot).Selected = 1;
+            editor.SetBoxRect(slot, r);
+        }
+        layout.Modified = false;
+    }
+    bool Run(AlignCommand command, int reference = 1) {
+        return RunAlignCommand(editor, command, reference, Area);
+    }
+    int Top(int slot) const { return editor.BoxRectOf(slot).Top; }
+    int Left(int slot) const { return editor.BoxRectOf(slot).Left; }
+};
+} // namespace
+
+TEST(Align, EdgesFollowTheReferenceBox) {
+    Group g{{20, 30, 100, 40}, {5, 80, 30, 10}, {60, 120, 50, 25}};
+    EXPECT_TRUE(g.Run(AlignCommand::AlignRight));
+    EXPECT_EQ(g.Left(1), 20);
+    EXPECT_EQ(g.Left(2), 90);
+    EXPECT_EQ(g.Left(3), 70);
+    EXPECT_TRUE(g.layout.Modified);
+
+    g.Run(AlignCommand::AlignBottom);
+    EXPECT_EQ(g.Top(2), 60);
+    EXPECT_EQ(g.Top(3), 45);
+    g.Run(AlignCommand::AlignLeft);
+    EXPECT_EQ(g.Left(2), 20);
+    g.Run(AlignCommand::AlignTop);
+    EXPECT_EQ(g.Top(3), 30);
+    EXPECT_EQ(g.editor.BoxRectOf(3), (BoxRect{20, 30, 50, 25}));
+}
+
+TEST(Align, OnlySelectedBoxesOfTheCurrentPageMove) {
+    Group g{{20, 30, 100, 40}, {5, 80, 30, 10}};
+    g.layout.Box(1, 2).Selected = 0;
+    g.layout.Box(2, 1).PageNo = 2;
+    g.layout.Box(2, 1).Selected = 1;
+    g.layout.Box(2, 1).Left = 77;
+    EXPECT_FALSE(g.Run(AlignCommand::AlignLeft));
+    EXPECT_EQ(g.Left(2), 5);
+    EXPECT_EQ(g.layout.Box(2, 1).Left, 77);
+    EXPECT_FALSE(g.layout.Modified) << "nothing changed";
+}
+
+TEST(Align, NothingHappensWithoutAReferenceBoxOnThePage) {
+    Group g{{20, 30, 100, 40}, {5, 80, 30, 10}};
+    EXPECT_FALSE(g.Run(AlignCommand::AlignLeft, 0));
+    EXPECT_FALSE(g.Run(AlignCommand::SameWidth, 7));
+    EXPECT_EQ(g.editor.BoxRectOf(2), (BoxRect{5, 80, 30, 10}));
+    EXPECT_FALSE(g.layout.Modified);
+}
+
+TEST(SameSize, TakesTheReferenceSizeAndMovesRatherThanShrinks) {
+    Group g{{0, 0, 100, 40}, {200, 80, 30, 10}, {20, 270, 30, 5}};
+    g.Run(AlignCommand::SameWidth);
+    EXPECT_EQ(g.editor.BoxRectOf(2), (BoxRect{140, 80, 100, 10}));
+    EXPECT_EQ(g.editor.BoxRectOf(3), (BoxRect{20, 270, 100, 5}));
+    g.Run(AlignCommand::SameHeight);
+    EXPECT_EQ(g.editor.BoxRectOf(3), (BoxRect{20, 241, 100, 40}));
+}
+
+TEST(Space, BoxesBetweenTheOuterOnesTakeEvenSteps) {
+    Group g{{0, 0, 10, 10}, {0, 40, 10, 10}, {0, 100, 10, 10}};
+    EXPECT_TRUE(g.Run(AlignCommand::SpaceVertical, 0));
+    EXPECT_EQ(g.Top(1), 0);
+    EXPECT_EQ(g.Top(2), 50);
+    EXPECT_EQ(g.Top(3), 100);
+
+    // The slot order does not matter, only the positions.
+    Group h{{100, 0, 10, 10}, {10, 0, 10, 10}, {70, 0, 10, 10}, {20, 0, 10, 10}, {40, 5, 10, 10}};
+    h.Run(AlignCommand::SpaceHorizontal, 0);
+    EXPECT_EQ(h.Left(2), 10);
+    EXPECT_EQ(h.Left(4), 32) << "10 + 22.5 rounds to the even 32";
+    EXPECT_EQ(h.Left(5), 54);
+    EXPECT_EQ(h.Left(3), 76);
+    EXPECT_EQ(h.Left(1), 100);
+}
+
+TEST(Space, ABoxLeftBehindTheRunningPositionStays) {
+    Group g{{0, 10, 10, 10}, {0, 20, 10, 10}, {0, 30, 10, 10}, {0, 100, 10, 10}};
+    g.Run(AlignCommand::SpaceVertical, 0);
+    EXPECT_EQ(g.Top(1), 10);
+    EXPECT_EQ(g.Top(2), 40);
+    EXPECT_EQ(g.Top(3), 30);
+    EXPECT_EQ(g.Top(4), 100);
+}
+
+TEST(Space, FewerThanTwoBoxesOrOneRowChangeNothing) {
+    Group one{{0, 40, 10, 10}};
+    EXPECT_FALSE(one.Run(AlignCommand::SpaceVertical, 0));
+    Group same{{0, 50, 10, 10}, {30, 50, 10, 10}};
+    EXPECT_FALSE(same.Run(AlignCommand::SpaceVertical, 0));
+    EXPECT_EQ(same.Top(1), 50);
+    EXPECT_EQ(same.Top(2), 50);
+    Group atZero{{0, 0, 10, 10}, {30, 0, 10, 10}, {60, 0, 10, 10}};
+    EXPECT_FALSE(atZero.Run(AlignCommand::SpaceVertical, 0));
+}
