@@ -183,16 +183,22 @@ ScreenSize AreaOfScreenRecord(Load& load, const Record& line, const FileLine& at
     return area;
 }
 
-ParameterBox ReadVersion2Box(const Load& load, const Record& line, int page) {
+// The start of a box record; the versions differ only in where the identifier and kind stand.
+ParameterBox ReadBoxHead(const Record& line, int page, int idField, int kindField) {
     ParameterBox box;
     box.PageNo = page;
-    box.ParameterId = line.Text(3, "");
-    box.Kind = line.Text(4, "");
+    box.ParameterId = line.Text(idField, "");
+    box.Kind = line.Text(kindField, "");
     box.Left = line.Int(5, 0);
     box.Top = line.Int(6, 0);
     box.Width = line.Int(7, 48);
     box.Height = line.Int(8, 48);
     CheckIdentifier(box);
+    return box;
+}
+
+ParameterBox ReadVersion2Box(const Load& load, const Record& line, int page) {
+    ParameterBox box = ReadBoxHead(line, page, 3, 4);
 
     const std::string& kind = box.Kind;
     if (kind == BoxKind::Map) {
@@ -393,15 +399,7 @@ void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
 // ---- version 1 -----------------------------------------------------------
 
 ParameterBox ReadVersion1Box(const Load& load, const Record& line, int page) {
-    ParameterBox box;
-    box.PageNo = page;
-    box.ParameterId = line.Text(2, "");
-    box.Kind = line.Text(3, "");
-    box.Left = line.Int(5, 0);
-    box.Top = line.Int(6, 0);
-    box.Width = line.Int(7, 48);
-    box.Height = line.Int(8, 48);
-    CheckIdentifier(box);
+    ParameterBox box = ReadBoxHead(line, page, 2, 3);
 
     const std::string& kind = box.Kind;
     constexpr Colour OldGrey = 8421504;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "qt/CliRunner.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,11 +19,8 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-struct CliRun {
-    int ExitCode = -1;
-    QByteArray Out;
-    QByteArray Err;
-};
+using roamplot::test::CliRun;
+using roamplot::test::RunCli;
 
 class KeyCommandsTest : public ::testing::Test {
   protected:
@@ -31,16 +30,7 @@ class KeyCommandsTest : public ::testing::Test {
             ReadFileBytes(std::string(TEST_DATA_DIR) + "/keymap-commands.dat").value());
     }
 
-    CliRun Run(const QStringList& arguments) {
-        QProcess process;
-        process.start(
-            QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
-            QStringList{"--program-folder", QString::fromStdString(programFolder.Path())} +
-                arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
+    CliRun Run(const QStringList& arguments) { return RunCli(programFolder.Path(), arguments); }
 
     QJsonObject Dump(const std::string& path) {
         CliRun run = Run({"dump", QString::fromStdString(path)});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "qt/CliRunner.h"
+
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,26 +16,14 @@ using namespace roamplot;
 
 namespace {
 
-struct CliRun {
-    int ExitCode = -1;
-    QByteArray Out;
-    QByteArray Err;
-};
+using roamplot::test::CliRun;
+using roamplot::test::RunCli;
 
 class ParameterCommandsTest : public ::testing::Test {
   protected:
     ParameterCommandsTest() { test::CopyShippedCatalogues(programFolder); }
 
-    CliRun Run(const QStringList& arguments) {
-        QProcess process;
-        process.start(
-            QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
-            QStringList{"--program-folder", QString::fromStdString(programFolder.Path())} +
-                arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
-    }
+    CliRun Run(const QStringList& arguments) { return RunCli(programFolder.Path(), arguments); }
 
     static QString Fixture(const char* name) { return QString(TEST_DATA_DIR) + "/" + name; }
     QString Work(const char* name) const { return QString::fromStdString(work.File(name)); }

@@ -6,8 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "plain/TempFolder.h"
-#include "qt/ScriptedPrompter.h"
+#include "qt/DesignerFixture.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/Startup.h"
 #include "ui/preview/PreviewWindow.h"
@@ -16,16 +15,8 @@ using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
-struct Designer {
-    TempFolder folder;
-    ScriptedPrompter prompter;
-    std::unique_ptr<MainForm> form;
-
-    explicit Designer(const std::string& settings = "") {
-        CopyShippedCatalogues(folder);
-        if (!settings.empty()) folder.Write("RoamCE_Screen_Designer.ini", settings);
-        form = StartDesigner(QString::fromStdString(folder.Path()), prompter);
-    }
+struct Designer : DesignerFixture {
+    using DesignerFixture::DesignerFixture;
     ConfigurationTab* Config() { return form->Configuration(); }
     void ClickRow(int row) { QTest::mouseClick(Config()->rDeviceScreen[row], Qt::LeftButton); }
     std::string Ini() { return folder.Read("RoamCE_Screen_Designer.ini"); }
