@@ -16,9 +16,11 @@
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/EntryFields.h"
+#include "ui/designer/BoxAdjuster.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/keymap/KeyMapTab.h"
+#include "ui/preview/AlignPalette.h"
 #include "ui/preview/PreviewWindow.h"
 
 namespace roamplot {
@@ -91,6 +93,8 @@ void MainForm::CreatePreview() {
     preview_->ApplyDeviceScreen(screen_.Size());
     preview_->SetZoom(heldSettings_.PreviewZoom);
     designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
+    alignPalette_ = std::make_unique<AlignPalette>(settingsFile_, pos());
+    adjuster_ = new BoxAdjuster(*this, *designer_, *pageDesigner_->Adjust, *alignPalette_);
     designer_->ShowLoadedLayout();
     PlacePreview();
 }

@@ -18,6 +18,8 @@ class QTabWidget;
 
 namespace roamplot {
 
+class AlignPalette;
+class BoxAdjuster;
 class ConfigurationTab;
 class KeyMapTab;
 class PageDesigner;
@@ -53,6 +55,8 @@ class MainForm : public QWidget {
     PageDesignerTab* PageDesignerPage() const { return pageDesigner_; }
     // The logic of the "Page Designer" tab; exists once the preview does.
     PageDesigner* Designer() const { return designer_; }
+    BoxAdjuster* Adjuster() const { return adjuster_; }
+    AlignPalette* Palette() const { return alignPalette_.get(); }
     void SetPreviewZoom(int zoom) { heldSettings_.PreviewZoom = zoom; }
     KeyMapTab* KeyMapPage() const { return keyMapTab_; }
     KeyMap& Keys() { return keyMap_; }
@@ -126,6 +130,8 @@ class MainForm : public QWidget {
     KeyMapTab* keyMapTab_;
     std::unique_ptr<PreviewWindow> preview_;
     PageDesigner* designer_ = nullptr;
+    std::unique_ptr<AlignPalette> alignPalette_;
+    BoxAdjuster* adjuster_ = nullptr;
 };
 
 } // namespace roamplot

@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
+#include <utility>
 
 #include "core/model/FieldFunctions.h"
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/MainForm.h"
+#include "ui/designer/AdjustPanel.h"
 #include "ui/designer/ParameterChoice.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/preview/PreviewControl.h"
@@ -111,6 +113,13 @@ void PageDesigner::RefreshPage() {
     } else {
         ShowBoxProperties(0);
     }
+    if (int slot = GetControl(); slot != -1) ShowBoxBounds(editor_.BoxRectOf(slot));
+}
+
+void PageDesigner::ShowBoxBounds(BoxRect bounds) {
+    bool loading = std::exchange(form_.PanelLoading, true);
+    tab_.Adjust->ShowBoxBounds(bounds);
+    form_.PanelLoading = loading;
 }
 
 void PageDesigner::SelectBox(int slot) {

@@ -27,6 +27,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void SelectBox(int slot);
     void RefillBoxList();
     void RefreshPage();
+    // The selected box's rectangle in the position fields, not taken as an edit.
+    void ShowBoxBounds(BoxRect bounds);
     void ShowBoxProperties(int slot);
     void ShowPanelForKind(int id, const std::string& kind, const QString& units);
     void ShowPropertyGroups(bool title, bool text, bool border, bool valueFormat, bool showUnits,

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/designer/AdjustPanel.h"
+
 namespace roamplot {
 
 namespace {
@@ -134,6 +136,8 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->addWidget(pageGroup);
     column->addLayout(top);
+    Adjust = new AdjustPanel(this);
+    column->addWidget(Adjust, 0, Qt::AlignLeft);
     column->addLayout(bottom);
 }
 

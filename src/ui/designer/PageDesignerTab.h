@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace roamplot {
 
+class AdjustPanel;
+
 class PageDesignerTab : public QWidget {
     Q_OBJECT
   public:
@@ -45,6 +47,8 @@ class PageDesignerTab : public QWidget {
     QPushButton* bPageUp;
     QPushButton* bPageDown;
     QPushButton* bNewFile;
+
+    AdjustPanel* Adjust;
 
   private:
     QGroupBox* fileGroup_;

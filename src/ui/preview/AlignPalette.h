@@ -1,0 +1,35 @@
+#pragma once
+// The small tool window whose eight buttons line up, equalise and space the
+// boxes multi-selected on the preview.
+#include <QWidget>
+
+#include "core/app/SettingsFile.h"
+#include "core/designer/AlignCommands.h"
+
+class QToolButton;
+
+namespace roamplot {
+
+class AlignPalette : public QWidget {
+    Q_OBJECT
+  public:
+    // Restores its position from section "Align Palette"; without one it sits
+    // at an offset from the main window's position.
+    AlignPalette(const SettingsFile& settings, QPoint mainWindowPosition,
+                 QWidget* parent = nullptr);
+    // Stores its position in section "Align Palette".
+    ~AlignPalette() override;
+
+    QToolButton* Button(AlignCommand command) const;
+
+  signals:
+    void CommandChosen(AlignCommand command);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    const SettingsFile& settings_;
+};
+
+} // namespace roamplot

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "qt/DesignerFixture.h"
+#include "ui/designer/AdjustPanel.h"
+#include "ui/designer/BoxAdjuster.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+AdjustPanel& Panel(DesignerFixture& d) {
+    return *d.Tab().Adjust;
+}
+BoxAdjuster& Adjuster(DesignerFixture& d) {
+    return *d.form->Adjuster();
+}
+void Tick(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout");
+}
+void SetStep(DesignerFixture& d, const QString& step) {
+    d.form->Configuration()->eAdjust->setText(step);
+}
+} // namespace
+
+TEST(NudgeButtons, AHeldButtonStepsOnEveryTickAndAQuickClickNotAtAll) {
+    DesignerFixture d;
+    int slot = d.AddBox({50, 60, 20, 10});
+    QPushButton* right = Panel(d).AdjustRight;
+    QTest::mouseClick(right, Qt::LeftButton);
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{50, 60, 20, 10}));
+    EXPECT_FALSE(Adjuster(d).Timer1().isActive());
+
+    QTest::mousePress(right, Qt::LeftButton);
+    EXPECT_TRUE(Adjuster(d).Timer1().isActive());
+    EXPECT_EQ(Adjuster(d).Timer1().interval(), 100);
+    EXPECT_EQ(d.RectOf(slot).Left, 50) << "nothing happens on the press itself";
+    for (int i = 0; i < 10; ++i) Tick(Adjuster(d).Timer1());
+    QTest::mouseRelease(right, Qt::LeftButton);
+    EXPECT_FALSE(Adjuster(d).Timer1().isActive());
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{60, 60, 20, 10}));
+    EXPECT_EQ(d.Control(slot)->geometry(), QRect(60, 60, 20, 10));
+    EXPECT_EQ(Panel(d).BoxLeft->text(), "60");
+    EXPECT_EQ(Panel(d).lPosition->text(), "60,60");
+
+    // The step is read afresh on every tick; resizing keeps to the held edge.
+    SetStep(d, "5");
+    QTest::mousePress(Panel(d).bbe, Qt::LeftButton);
+    Tick(Adjuster(d).Timer1());
+    QTest::mouseRelease(Panel(d).bbe, Qt::LeftButton);
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{60, 60, 20, 15}));
+    EXPECT_EQ(Panel(d).BoxHeight->text(), "15");
+    EXPECT_TRUE(d.Layout().Modified);
+}
+
+TEST(NudgeButtons, FailuresAreToldOncePerPressAndStopTheRepeat) {
+    DesignerFixture d;
+    QTest::mousePress(Panel(d).bte, Qt::LeftButton);
+    Tick(Adjuster(d).Timer1());
+    EXPECT_FALSE(Adjuster(d).Timer1().isActive());
+    QTest::mouseRelease(Panel(d).bte, Qt::LeftButton);
+    EXPECT_EQ(d.prompter.Shown, QStringList{"message: No Window Box selected"});
+
+    int slot = d.AddBox({50, 60, 20, 10});
+    SetStep(d, "abc");
+    QTest::mousePress(Panel(d).AdjustDown, Qt::LeftButton);
+    Tick(Adjuster(d).Timer1());
+    EXPECT_FALSE(Adjuster(d).Timer1().isActive());
+    QTest::mouseRelease(Panel(d).AdjustDown, Qt::LeftButton);
+    EXPECT_EQ(d.prompter.Of("error"), QStringList{"'ABC' is not a valid integer value"});
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{50, 60, 20, 10}));
+}
+
+TEST(NudgeButtons, MoveButtonsCarryTheCtrlClickedGroup) {
+    DesignerFixture d;
+    int a = d.AddBox({20, 10, 20, 10});
+    int b = d.AddBox({60, 40, 20, 10});
+    int c = d.AddBox({100, 80, 20, 10});
+    for (int slot : {a, b})
+        QTest::mouseClick(d.Control(slot), Qt::LeftButton, Qt::ControlModifier, {2, 2});
+    SetStep(d, "5");
+    QTest::mousePress(Panel(d).AdjustUp, Qt::LeftButton);
+    Tick(Adjuster(d).Timer1());
+    QTest::mouseRelease(Panel(d).AdjustUp, Qt::LeftButton);
+    EXPECT_EQ(d.RectOf(a).Top, 5);
+    EXPECT_EQ(d.RectOf(b).Top, 35);
+    EXPECT_EQ(d.RectOf(c).Top, 80);
+    EXPECT_EQ(d.Control(a)->y(), 5);
+
+    // A resize button stays with the box the sizer holds.
+    QTest::mousePress(Panel(d).bre, Qt::LeftButton);
+    Tick(Adjuster(d).Timer1());
+    QTest::mouseRelease(Panel(d).bre, Qt::LeftButton);
+    EXPECT_EQ(d.RectOf(b).Width, 25);
+    EXPECT_EQ(d.RectOf(a).Width, 20);
+}
+
+TEST(PositionFields, ShowTheSelectedBoxWithoutCountingAsAnEdit) {
+    DesignerFixture d;
+    int a = d.AddBox({10, 20, 30, 40});
+    d.AddBox({50, 60, 70, 80});
+    d.Layout().Modified = false;
+    QTest::mouseClick(d.Control(a), Qt::LeftButton, {}, {2, 2});
+    QStringList shown;
+    for (QLineEdit* field : Panel(d).BoundsFields()) shown << field->text();
+    EXPECT_EQ(shown, (QStringList{"10", "20", "30", "40"}));
+    EXPECT_EQ(Panel(d).lSize->text(), "30,40");
+    EXPECT_FALSE(Adjuster(d).Timer2().isActive());
+    EXPECT_FALSE(d.Layout().Modified);
+}
+
+TEST(PositionFields, TypedValuesApplyOneSecondAfterTheFirstKeystroke) {
+    DesignerFixture d;
+    int slot = d.AddBox({10, 20, 200, 40});
+    d.Layout().Modified = false;
+    Panel(d).BoxLeft->clear();
+    QTest::keyClicks(Panel(d).BoxLeft, "10x0");
+    EXPECT_EQ(Panel(d).BoxLeft->text(), "100") << "only digits, + and - are typed";
+    EXPECT_TRUE(d.Layout().Modified);
+    ASSERT_TRUE(Adjuster(d).Timer2().isActive());
+    EXPECT_EQ(Adjuster(d).Timer2().interval(), 1000);
+    EXPECT_TRUE(Adjuster(d).Timer2().isSingleShot());
+    EXPECT_EQ(d.RectOf(slot).Left, 10);
+
+    Tick(Adjuster(d).Timer2());
+    EXPECT_FALSE(Adjuster(d).Timer2().isActive());
+    // 200 wide on a 240 wide screen: moved back inside, not shrunk.
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{40, 20, 200, 40}));
+    EXPECT_EQ(d.Control(slot)->geometry(), QRect(40, 20, 200, 40));
+    EXPECT_EQ(Panel(d).BoxLeft->text(), "40");
+}
+
+TEST(PositionFields, AnEmptyOrBadFieldLeavesTheWholeBoxAsItWas) {
+    DesignerFixture d;
+    int slot = d.AddBox({10, 20, 30, 40});
+    Panel(d).BoxTop->clear();
+    QTest::keyClicks(Panel(d).BoxLeft, "5");
+    Tick(Adjuster(d).Timer2());
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{10, 20, 30, 40}));
+    EXPECT_TRUE(d.prompter.Shown.isEmpty());
+
+    QTest::keyClicks(Panel(d).BoxTop, "7");
+    QTest::keyClicks(Panel(d).BoxWidth, "-");
+    Tick(Adjuster(d).Timer2());
+    EXPECT_EQ(d.prompter.Of("error"), QStringList{"'30-' is not a valid integer value"});
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{10, 20, 30, 40}));
+    EXPECT_EQ(d.Control(slot)->geometry(), QRect(10, 20, 30, 40));
+}
+
+TEST(PositionFields, ATickWithoutASelectedBoxSaysSo) {
+    DesignerFixture d;
+    QTest::keyClicks(Panel(d).BoxLeft, "5");
+    Tick(Adjuster(d).Timer2());
+    EXPECT_EQ(d.prompter.Shown, QStringList{"message: No Window Box selected"});
+}
