@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
+#include <QShortcut>
 
 #include "core/model/FieldFunctions.h"
 #include "render/TextCodec.h"
@@ -40,6 +40,26 @@ BoxAdjuster::BoxAdjuster(MainForm& form, PageDesigner& designer, AdjustPanel& pa
     connect(panel_.LbButton3, &QPushButton::clicked, this, [this] { LbButton3Click(); });
     connect(&palette_, &AlignPalette::CommandChosen, this,
             [this](AlignCommand command) { form_.Guarded([&] { AlignCommandClick(command); }); });
+
+    // One step per key press in the preview: arrows move, Shift with an arrow
+    // pushes the right or bottom edge.
+    const std::pair<QKeySequence, NudgeStep> keySteps[] = {
+        {Qt::Key_Up, NudgeStep::Up},
+        {Qt::Key_Down, NudgeStep::Down},
+        {Qt::Key_Left, NudgeStep::Left},
+        {Qt::Key_Right, NudgeStep::Right},
+        {Qt::SHIFT | Qt::Key_Up, NudgeStep::BottomIn},
+        {Qt::SHIFT | Qt::Key_Down, NudgeStep::BottomOut},
+        {Qt::SHIFT | Qt::Key_Left, NudgeStep::RightIn},
+        {Qt::SHIFT | Qt::Key_Right, NudgeStep::RightOut},
+    };
+    for (const auto& [keys, step] : keySteps) {
+        auto* shortcut = new QShortcut(keys, form_.Preview());
+        shortcut->setContext(Qt::WindowShortcut);
+        NudgeStep chosen = step;
+        connect(shortcut, &QShortcut::activated, this,
+                [this, chosen] { form_.Guarded([&] { MakeStep(chosen); }); });
+    }
 }
 
 ScreenSize BoxAdjuster::DrawArea() const {

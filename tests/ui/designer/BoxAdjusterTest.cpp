@@ -96,6 +96,18 @@ TEST(NudgeButtons, MoveButtonsCarryTheCtrlClickedGroup) {
     EXPECT_EQ(d.RectOf(a).Width, 20);
 }
 
+TEST(NudgeButtons, ArrowKeysInThePreviewStepTheSelectedBox) {
+    DesignerFixture d;
+    int slot = d.AddBox({50, 60, 20, 10});
+    d.Preview().show();
+    d.Preview().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.Preview()));
+    QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Left);
+    QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{49, 60, 20, 11}));
+    EXPECT_EQ(d.Control(slot)->geometry(), QRect(49, 60, 20, 11));
+}
+
 TEST(PositionFields, ShowTheSelectedBoxWithoutCountingAsAnEdit) {
     DesignerFixture d;
     int a = d.AddBox({10, 20, 30, 40});
