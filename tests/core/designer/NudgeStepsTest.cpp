@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/designer/NudgeSteps.h"
-#include "core/model/FieldFunctions.h"
 
 using namespace roamplot;
 
@@ -105,25 +104,4 @@ TEST(NudgeGroup, AMoveClampsEveryBoxOfThePage) {
     Nudge(page.editor, 1, NudgeStep::Right, 5, Area, true);
     EXPECT_EQ(page.editor.BoxRectOf(1), (BoxRect{55, 10, 20, 10}));
     EXPECT_EQ(page.editor.BoxRectOf(2), (BoxRect{230, 100, 10, 10}));
-}
-
-TEST(TypedBounds, StoresAllFourAndMovesTheBoxInside) {
-    Page1 page{{10, 10, 200, 30}};
-    EXPECT_TRUE(ApplyTypedBounds(page.editor, 1, {"100", "20", "200", "30"}, Area));
-    EXPECT_EQ(page.editor.BoxRectOf(1), (BoxRect{40, 20, 200, 30}));
-    EXPECT_TRUE(page.layout.Modified);
-}
-
-TEST(TypedBounds, AnEmptyOrBadFieldKeepsTheWholeRectangle) {
-    Page1 page{{10, 10, 50, 30}};
-    EXPECT_FALSE(ApplyTypedBounds(page.editor, 1, {"100", "", "50", "30"}, Area));
-    EXPECT_EQ(page.editor.BoxRectOf(1), (BoxRect{10, 10, 50, 30}));
-    try {
-        ApplyTypedBounds(page.editor, 1, {"100", "20", "5-", "30"}, Area);
-        FAIL() << "a bad width must be reported";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'5-' is not a valid integer value");
-    }
-    EXPECT_EQ(page.editor.BoxRectOf(1), (BoxRect{10, 10, 50, 30}));
-    EXPECT_FALSE(page.layout.Modified);
 }

@@ -87,13 +87,6 @@ TEST(NudgeButtons, MoveButtonsCarryTheCtrlClickedGroup) {
     EXPECT_EQ(d.RectOf(b).Top, 35);
     EXPECT_EQ(d.RectOf(c).Top, 80);
     EXPECT_EQ(d.Control(a)->y(), 5);
-
-    // A resize button stays with the box the sizer holds.
-    QTest::mousePress(Panel(d).bre, Qt::LeftButton);
-    Tick(Adjuster(d).Timer1());
-    QTest::mouseRelease(Panel(d).bre, Qt::LeftButton);
-    EXPECT_EQ(d.RectOf(b).Width, 25);
-    EXPECT_EQ(d.RectOf(a).Width, 20);
 }
 
 TEST(NudgeButtons, ArrowKeysInThePreviewStepTheSelectedBox) {
