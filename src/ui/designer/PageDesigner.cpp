@@ -46,10 +46,7 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     connect(tab_.cParameterList, &QListWidget::itemClicked, this,
             guarded(&PageDesigner::cParameterListClick));
     connect(tab_.cParameter, &QComboBox::activated, this, guarded(&PageDesigner::cParameterChange));
-    connect(tab_.cTitleText, &QLineEdit::textEdited, this, guarded(&PageDesigner::cTitleTextChange));
-    connect(tab_.cParTestText, &QLineEdit::textEdited, this,
-            guarded(&PageDesigner::cParTestTextChange));
-    connect(tab_.cUnits, &QComboBox::activated, this, guarded(&PageDesigner::cUnitsChange));
+    ConnectPropertyPanel();
     connect(tab_.bNext, &QPushButton::clicked, this, guarded(&PageDesigner::bNextClick));
     connect(tab_.bPrevious, &QPushButton::clicked, this, guarded(&PageDesigner::bPreviousClick));
     connect(tab_.bPageUp, &QPushButton::clicked, this, guarded(&PageDesigner::bPageUpClick));
@@ -127,79 +124,6 @@ void PageDesigner::SelectBox(int slot) {
     preview_.AttachSlot(editor_.Layout().CurrentPage, slot);
     ShowBoxProperties(slot);
     RefreshPage();
-}
-
-void PageDesigner::ShowBoxProperties(int slot) {
-    form_.PanelLoading = true;
-    if (slot < 1 || slot > SlotsPerPage) {
-        tab_.cParameter->setCurrentIndex(0);
-        ShowPropertyGroups(false, false, false, false, false, false);
-        form_.PanelLoading = false;
-        return;
-    }
-    const ScreenLayout& layout = editor_.Layout();
-    const ParameterBox& box = layout.Box(layout.CurrentPage, slot);
-    tab_.cPageName->setText(ToQString(layout.PageAt(layout.CurrentPage).PageName));
-    const ParameterCatalogue& catalogue = form_.Catalogue();
-    std::size_t chosen = 0;
-    if (auto id = TryStrToInt(box.ParameterId))
-        for (std::size_t k = 0; k < catalogue.Size(); ++k)
-            if (catalogue.At(k).Id == *id) chosen = k;
-    tab_.cParameter->setCurrentIndex(static_cast<int>(chosen));
-    const CatalogueEntry& entry = catalogue.At(chosen);
-    tab_.cTitleText->setText(ToQString(box.TitleText));
-    tab_.cParTestText->setText(ToQString(box.TestText));
-    tab_.cUnits->clear();
-    for (const std::string& unit : SplitUnits(entry.UnitsList)) tab_.cUnits->addItem(ToQString(unit));
-    tab_.cUnits->setCurrentText(ToQString(box.Units));
-    ShowPanelForKind(entry.Id, entry.Kind, tab_.cUnits->currentText());
-    form_.PanelLoading = false;
-}
-
-void PageDesigner::ShowPropertyGroups(bool title, bool, bool, bool valueFormat, bool, bool units) {
-    tab_.lTitleText->setText(tr("Title Text"));
-    for (QWidget* w : {static_cast<QWidget*>(tab_.cTitleText), static_cast<QWidget*>(tab_.lTitleText)})
-        w->setVisible(title);
-    for (QWidget* w :
-         {static_cast<QWidget*>(tab_.cParTestText), static_cast<QWidget*>(tab_.lParTestText)})
-        w->setVisible(valueFormat);
-    for (QWidget* w : {static_cast<QWidget*>(tab_.cUnits), static_cast<QWidget*>(tab_.lUnits)})
-        w->setVisible(units);
-}
-
-void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QString& unitsText) {
-    bool u = !unitsText.isEmpty();
-    auto showTitleText = [this](const QString& label) {
-        tab_.cTitleText->show();
-        tab_.lTitleText->show();
-        tab_.lTitleText->setText(label);
-    };
-    if (kind == BoxKind::New) {
-        ShowPropertyGroups(false, false, false, false, u, u);
-    } else if (kind == BoxKind::Map) {
-        ShowPropertyGroups(false, false, false, false, false, false);
-    } else if (kind == BoxKind::Text) {
-        ShowPropertyGroups(false, false, false, false, false, false);
-        showTitleText(tr("Text to Display"));
-    } else if (kind == BoxKind::Background || kind == BoxKind::Button) {
-        ShowPropertyGroups(false, false, false, false, false, false);
-        showTitleText(tr("Title Text"));
-    } else if (kind == BoxKind::SingleParameter) {
-        ShowPropertyGroups(true, true, true, true, false, false);
-    } else if (kind == BoxKind::MultiParameter) {
-        if (id == 150 || id == 151) ShowPropertyGroups(true, true, true, false, false, u);
-        else if (id == 163) ShowPropertyGroups(true, false, true, false, false, u);
-        else if (id == 168) ShowPropertyGroups(true, true, true, false, u, u);
-        else if (id == 169 || id == 170 || id == 172 || id == 174)
-            ShowPropertyGroups(true, true, true, false, false, false);
-        else if (id == 173) {
-            ShowPropertyGroups(true, true, true, false, false, false);
-            tab_.cParTestText->hide();
-            tab_.lParTestText->hide();
-        } else ShowPropertyGroups(true, true, true, true, u, u);
-    } else if (kind == BoxKind::NavParameter) {
-        ShowPropertyGroups(true, true, true, true, u, u);
-    }
 }
 
 void PageDesigner::bNewClick() {
@@ -314,39 +238,6 @@ void PageDesigner::cParameterClick() {
     tab_.cParTestText->setText(ToQString(entry.SampleValue));
     ShowPanelForKind(entry.Id, entry.Kind, tab_.cUnits->currentText());
     editor_.Touch();
-}
-
-void PageDesigner::cTitleTextChange() {
-    if (form_.PanelLoading) return;
-    editor_.Touch();
-    int slot = GetControl();
-    if (slot < 1) return;
-    editor_.Layout().Box(editor_.Layout().CurrentPage, slot).TitleText =
-        FromQString(tab_.cTitleText->text());
-    if (tab_.cParameterList->currentItem())
-        tab_.cParameterList->currentItem()->setText(
-            ListText(editor_.Layout().Box(editor_.Layout().CurrentPage, slot)));
-    RefreshPage();
-}
-
-void PageDesigner::cParTestTextChange() {
-    if (form_.PanelLoading) return;
-    editor_.Touch();
-    int slot = GetControl();
-    if (slot < 1) return;
-    editor_.Layout().Box(editor_.Layout().CurrentPage, slot).TestText =
-        FromQString(tab_.cParTestText->text());
-    RefreshPage();
-}
-
-void PageDesigner::cUnitsChange() {
-    if (form_.PanelLoading) return;
-    editor_.Touch();
-    int slot = GetControl();
-    if (slot < 1) return;
-    editor_.Layout().Box(editor_.Layout().CurrentPage, slot).Units =
-        FromQString(tab_.cUnits->currentText());
-    RefreshPage();
 }
 
 void PageDesigner::ShowLoadedLayout() {

@@ -2,6 +2,7 @@
 // The logic of the "Page Designer" tab: box commands, the list of boxes, the
 // parameter choice and the property panel, working as one with the preview.
 #include <QObject>
+#include <functional>
 
 #include "core/designer/LayoutEditor.h"
 #include "ui/preview/PreviewOwner.h"
@@ -47,9 +48,30 @@ class PageDesigner : public QObject, public PreviewOwner {
     void cParameterListClick();
     void cParameterChange();
     void cParameterClick();
+
+    // The property panel's handlers: each writes one field of the selected box.
+    void FillSymbolPlacements(const std::string& kind, int placement);
     void cTitleTextChange();
     void cParTestTextChange();
+    void cTitleFontSizeChange();
+    void cParFontSizeChange();
+    void cAutoFontSizeClick();
+    void cBorderWidthChange();
+    void cBorderRadiusChange();
     void cUnitsChange();
+    void cDisplayUnitsClick();
+    void cDecimalsChange();
+    void cJustificationChange();
+    void cTitleBackStyleChange();
+    void cParBackStyleChange();
+    void cButtonStyleChange();
+    void cButtonSymbolStyleChange();
+    void cTitleForeColorColorSelected(Colour colour);
+    void cTitleBackColorColorSelected(Colour colour);
+    void cParForeColorColorSelected(Colour colour);
+    void cParBackColorColorSelected(Colour colour);
+    void cBorderColorColorSelected(Colour colour);
+    void cAddButtonSymbolClick();
 
     void bNextClick();
     void bPreviousClick();
@@ -70,6 +92,10 @@ class PageDesigner : public QObject, public PreviewOwner {
     void PreviewZoomChanged(int zoom) override;
 
   private:
+    void ConnectPropertyPanel();
+    // The common frame of a property handler: nothing while the panel loads,
+    // otherwise Modified, and with a box selected the edit and a redraw.
+    void EditSelectedBox(const std::function<void(ParameterBox&)>& edit);
     QString ListText(const ParameterBox& box) const;
     std::optional<int> SnapInterval() const;
     ScreenSize DrawArea() const;
@@ -81,6 +107,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     LayoutEditor editor_;
     BoxClipboard clipboard_;
     int referenceBox_ = 0;
+    QString symbolFolder_; // where the symbol dialog opens next
 };
 
 } // namespace roamplot

@@ -22,7 +22,7 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
 }
 } // namespace
 
-PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent) {
+PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPanel(this) {
     auto* boxGroup = new QGroupBox(" Parameter Box  ", this);
     boxGroup->setObjectName("gParameterBox");
     auto* boxButtons = new QVBoxLayout(boxGroup);
@@ -57,24 +57,7 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent) {
     cParameter->setMinimumWidth(220);
     properties->addWidget(new QLabel(tr("Parameter"), this), 0, 0);
     properties->addWidget(cParameter, 0, 1);
-    lTitleText = new QLabel(tr("Title Text"), this);
-    cTitleText = new QLineEdit(this);
-    cTitleText->setObjectName("cTitleText");
-    cTitleText->setMaxLength(25);
-    properties->addWidget(lTitleText, 1, 0);
-    properties->addWidget(cTitleText, 1, 1);
-    lParTestText = new QLabel(tr("Test Text"), this);
-    cParTestText = new QLineEdit(this);
-    cParTestText->setObjectName("cParTestText");
-    cParTestText->setMaxLength(16);
-    properties->addWidget(lParTestText, 2, 0);
-    properties->addWidget(cParTestText, 2, 1);
-    lUnits = new QLabel(tr("Units"), this);
-    cUnits = new QComboBox(this);
-    cUnits->setObjectName("cUnits");
-    properties->addWidget(lUnits, 3, 0);
-    properties->addWidget(cUnits, 3, 1);
-    properties->setRowStretch(4, 1);
+    properties->addLayout(Grid(), 1, 0, 1, 2);
 
     auto* pageGroup = new QGroupBox(" Page Options ", this);
     pageGroup->setObjectName("gPageOptions");

@@ -1,7 +1,9 @@
 #pragma once
 // The "Page Designer" tab: box commands, the parameter choice, the box's
-// properties and the file commands. Widgets only; PageDesigner holds the logic.
+// properties (PropertyPanel) and the file commands. Widgets only; PageDesigner holds the logic.
 #include <QWidget>
+
+#include "ui/designer/PropertyPanel.h"
 
 class QComboBox;
 class QGroupBox;
@@ -14,7 +16,7 @@ namespace roamplot {
 
 class AdjustPanel;
 
-class PageDesignerTab : public QWidget {
+class PageDesignerTab : public QWidget, public PropertyPanel {
     Q_OBJECT
   public:
     explicit PageDesignerTab(QWidget* parent = nullptr);
@@ -30,12 +32,6 @@ class PageDesignerTab : public QWidget {
     QPushButton* bUP;
     QPushButton* bDown;
     QComboBox* cParameter;
-    QLineEdit* cTitleText;
-    QLineEdit* cParTestText;
-    QComboBox* cUnits;
-    QLabel* lTitleText;
-    QLabel* lParTestText;
-    QLabel* lUnits;
     QPushButton* bHelp;
 
     QLabel* lCurrentPage; // the number of the current page, large and blue

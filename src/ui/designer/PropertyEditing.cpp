@@ -1,0 +1,431 @@
+// The property panel of the "Page Designer" tab: which controls a box shows,
+// how they are filled from it, and what each of them writes back.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "core/designer/LayoutEditor.h"
+#include "core/io/FileIo.h"
+#include "core/model/DibFile.h"
+#include "core/model/FieldFunctions.h"
+#include "render/TextCodec.h"
+#include "ui/app/MainForm.h"
+#include "ui/designer/PageDesigner.h"
+#include "ui/designer/PageDesignerTab.h"
+#include "ui/preview/PreviewWindow.h"
+#include "ui/widgets/ColourButton.h"
+
+namespace roamplot {
+
+namespace {
+const QStringList ButtonPlacements{"None", "Symbol Top", "Symbol Bottom", "Symbol Left",
+                                   "Symbol Right"};
+const QStringList PicturePlacements{"None", "Center", "Stretch", "Tile"};
+
+// Filling a field with the text it already holds would move the cursor of a
+// user typing in it.
+void SetText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) edit->setText(text);
+}
+
+bool ShowsUnitsSwitch(const std::string& kind, int id) {
+    if (kind == BoxKind::SingleParameter) return (id >= 16 && id <= 23) || id == 50;
+    return (id >= 252 && id <= 257) || (id >= 352 && id <= 357);
+}
+} // namespace
+
+void PageDesigner::ConnectPropertyPanel() {
+    symbolFolder_ = form_.ProgramFolder() + "/Symbols";
+    auto guarded = [this](auto handler) {
+        return [this, handler](auto... chosen) {
+            form_.Guarded([&] { (this->*handler)(chosen...); });
+        };
+    };
+    PropertyPanel& p = tab_;
+    connect(p.cTitleText, &QLineEdit::textEdited, this,
+            [=] { guarded (&PageDesigner::cTitleTextChange)(); });
+    connect(p.cParTestText, &QLineEdit::textEdited, this,
+            [=] { guarded (&PageDesigner::cParTestTextChange)(); });
+    connect(p.cTitleFontSize, &QSpinBox::valueChanged, this,
+            [=](int) { guarded (&PageDesigner::cTitleFontSizeChange)(); });
+    connect(p.cParFontSize, &QSpinBox::valueChanged, this,
+            [=](int) { guarded (&PageDesigner::cParFontSizeChange)(); });
+    connect(p.cBorderWidth, &QSpinBox::valueChanged, this,
+            [=](int) { guarded (&PageDesigner::cBorderWidthChange)(); });
+    connect(p.cBorderRadius, &QSpinBox::valueChanged, this,
+            [=](int) { guarded (&PageDesigner::cBorderRadiusChange)(); });
+    connect(p.cAutoFontSize, &QCheckBox::toggled, this,
+            [=](bool) { guarded (&PageDesigner::cAutoFontSizeClick)(); });
+    connect(p.cDisplayUnits, &QCheckBox::toggled, this,
+            [=](bool) { guarded (&PageDesigner::cDisplayUnitsClick)(); });
+    const std::pair<QComboBox*, void (PageDesigner::*)()> choices[] = {
+        {p.cUnits, &PageDesigner::cUnitsChange},
+        {p.cDecimals, &PageDesigner::cDecimalsChange},
+        {p.cJustification, &PageDesigner::cJustificationChange},
+        {p.cTitleBackStyle, &PageDesigner::cTitleBackStyleChange},
+        {p.cParBackStyle, &PageDesigner::cParBackStyleChange},
+        {p.cButtonStyle, &PageDesigner::cButtonStyleChange},
+        {p.cButtonSymbolStyle, &PageDesigner::cButtonSymbolStyleChange},
+    };
+    for (const auto& [choice, handler] : choices)
+        connect(choice, &QComboBox::activated, this, [=](int) { guarded(handler)(); });
+    const std::pair<ColourButton*, void (PageDesigner::*)(Colour)> colours[] = {
+        {p.cTitleForeColor, &PageDesigner::cTitleForeColorColorSelected},
+        {p.cTitleBackColor, &PageDesigner::cTitleBackColorColorSelected},
+        {p.cParForeColor, &PageDesigner::cParForeColorColorSelected},
+        {p.cParBackColor, &PageDesigner::cParBackColorColorSelected},
+        {p.cBorderColor, &PageDesigner::cBorderColorColorSelected},
+    };
+    for (const auto& [button, handler] : colours)
+        connect(button, &ColourButton::ColorSelected, this, guarded(handler));
+    connect(p.cAddButtonSymbol, &QPushButton::clicked, this,
+            [=] { guarded (&PageDesigner::cAddButtonSymbolClick)(); });
+}
+
+void PageDesigner::ShowBoxProperties(int slot) {
+    form_.PanelLoading = true;
+    if (slot < 1 || slot > SlotsPerPage) {
+        tab_.cParameter->setCurrentIndex(0);
+        ShowPropertyGroups(false, false, false, false, false, false);
+        form_.PanelLoading = false;
+        return;
+    }
+    const ScreenLayout& layout = editor_.Layout();
+    const ParameterBox& box = layout.Box(layout.CurrentPage, slot);
+    SetText(tab_.cPageName, ToQString(layout.PageAt(layout.CurrentPage).PageName));
+
+    const ParameterCatalogue& catalogue = form_.Catalogue();
+    tab_.cParameter->setCurrentIndex(0);
+    int id = StrToInt(box.ParameterId);
+    std::size_t chosen = 0;
+    for (std::size_t k = 0; k < catalogue.Size(); ++k)
+        if (catalogue.At(k).Id == id) chosen = k;
+    tab_.cParameter->setCurrentIndex(static_cast<int>(chosen));
+    const CatalogueEntry& entry = catalogue.At(chosen);
+
+    PropertyPanel& p = tab_;
+    SetText(p.cTitleText, ToQString(box.TitleText));
+    SetText(p.cParTestText, ToQString(box.TestText));
+    p.cTitleFontSize->setValue(box.TitleFontSize);
+    p.cTitleForeColor->SetValue(box.TitleForeColor);
+    p.cTitleBackColor->SetValue(box.TitleBackColor);
+    p.cTitleBackStyle->setCurrentIndex(box.TitleBackStyle);
+    p.cParFontSize->setValue(box.TextFontSize);
+    p.cParForeColor->SetValue(box.TextForeColor);
+    p.cParBackColor->SetValue(box.TextBackColor);
+    p.cParBackStyle->setCurrentIndex(box.TextBackStyle);
+    p.cBorderColor->SetValue(box.BorderColor);
+    p.cBorderWidth->setValue(box.BorderWidth);
+    p.cBorderRadius->setValue(box.BorderRadius);
+    p.cButtonStyle->setCurrentIndex(box.ButtonStyle);
+    p.cAutoFontSize->setChecked(box.TextFontSize == 0);
+    p.cJustification->setCurrentIndex(box.Justification == "L"   ? 1
+                                      : box.Justification == "R" ? 2
+                                                                 : 0);
+
+    p.cUnits->clear();
+    for (const std::string& unit : SplitUnits(entry.UnitsList)) p.cUnits->addItem(ToQString(unit));
+    p.cUnits->setCurrentIndex(p.cUnits->findText(ToQString(box.Units)));
+    p.cDisplayUnits->setChecked(box.ShowUnits == 1);
+    p.cDecimals->setCurrentIndex(p.cDecimals->findText(ToQString(box.Decimals)));
+    FillSymbolPlacements(box.Kind, box.SymbolPlacement);
+    p.cSymbolFilename->setText(ToQString(FileNamePart(box.SymbolFile)));
+    // The box's own units, also where the list lacks them (a file from another catalogue).
+    ShowPanelForKind(entry.Id, entry.Kind, ToQString(box.Units));
+    form_.PanelLoading = false;
+}
+
+void PageDesigner::ShowPropertyGroups(bool title, bool text, bool border, bool valueFormat,
+                                      bool showUnits, bool units) {
+    PropertyPanel& p = tab_;
+    p.PlaceBackgroundControls(false);
+    for (QWidget* w :
+         {static_cast<QWidget*>(p.cTitleText), static_cast<QWidget*>(p.cTitleFontSize),
+          static_cast<QWidget*>(p.cTitleForeColor), static_cast<QWidget*>(p.cTitleBackColor),
+          static_cast<QWidget*>(p.cTitleBackStyle), static_cast<QWidget*>(p.TitleSeparator)})
+        p.ShowControl(w, title);
+    for (QWidget* w :
+         {static_cast<QWidget*>(p.cParFontSize), static_cast<QWidget*>(p.cParForeColor),
+          static_cast<QWidget*>(p.cParBackColor), static_cast<QWidget*>(p.cParBackStyle)})
+        p.ShowControl(w, text);
+    for (QWidget* w :
+         {static_cast<QWidget*>(p.cBorderRadius), static_cast<QWidget*>(p.cBorderWidth),
+          static_cast<QWidget*>(p.cBorderColor)})
+        p.ShowControl(w, border);
+    for (QWidget* w :
+         {static_cast<QWidget*>(p.cAutoFontSize), static_cast<QWidget*>(p.cParTestText),
+          static_cast<QWidget*>(p.cJustification)})
+        p.ShowControl(w, valueFormat);
+    p.ShowControl(p.cUnits, units);
+    // A title-less value shows its units switch and decimals with the units.
+    bool unitsDetails = units && (!title || showUnits);
+    p.ShowControl(p.cDisplayUnits, unitsDetails);
+    p.ShowControl(p.cDecimals, unitsDetails);
+
+    p.SetLabel(p.cTitleText, tr("Title Text"));
+    p.SetLabel(p.cTitleFontSize, tr("Title Font Size"));
+    p.SetLabel(p.cTitleForeColor, tr("Title Fore Color"));
+    p.SetLabel(p.cTitleBackColor, tr("Title Back Color"));
+    p.SetLabel(p.cTitleBackStyle, tr("Title Background"));
+    p.SetLabel(p.cParBackColor, tr("Text Back Color"));
+    p.SetLabel(p.cParBackStyle, tr("Text Background"));
+    for (QWidget* w :
+         {static_cast<QWidget*>(p.cButtonSymbolStyle), static_cast<QWidget*>(p.cAddButtonSymbol),
+          static_cast<QWidget*>(p.cButtonStyle), static_cast<QWidget*>(p.cSymbolFilename)})
+        p.ShowControl(w, false);
+}
+
+void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QString& unitsText) {
+    PropertyPanel& p = tab_;
+    bool u = !unitsText.isEmpty();
+    auto showTitleControls = [&p] {
+        for (QWidget* w :
+             {static_cast<QWidget*>(p.cTitleText), static_cast<QWidget*>(p.cTitleFontSize),
+              static_cast<QWidget*>(p.cTitleForeColor), static_cast<QWidget*>(p.cTitleBackColor),
+              static_cast<QWidget*>(p.cTitleBackStyle)})
+            p.ShowControl(w, true);
+    };
+    auto showBorder = [&p] {
+        for (QWidget* w :
+             {static_cast<QWidget*>(p.cBorderRadius), static_cast<QWidget*>(p.cBorderWidth),
+              static_cast<QWidget*>(p.cBorderColor)})
+            p.ShowControl(w, true);
+    };
+    if (kind == BoxKind::New) {
+        ShowPropertyGroups(false, false, false, false, u, u);
+    } else if (kind == BoxKind::Map) {
+        ShowPropertyGroups(false, false, false, false, false, false);
+        p.ShowControl(p.cBorderWidth, true);
+        p.ShowControl(p.cBorderColor, true);
+    } else if (kind == BoxKind::Text) {
+        ShowPropertyGroups(false, false, false, false, false, false);
+        showTitleControls();
+        p.SetLabel(p.cTitleText, tr("Text to Display"));
+        p.SetLabel(p.cTitleFontSize, tr("Font Size"));
+        p.SetLabel(p.cTitleForeColor, tr("Text Fore Color"));
+        p.SetLabel(p.cTitleBackColor, tr("Text Back Color"));
+        showBorder();
+    } else if (kind == BoxKind::Background) {
+        ShowPropertyGroups(false, false, false, false, false, false);
+        showTitleControls();
+        showBorder();
+        p.PlaceBackgroundControls(true);
+        p.SetLabel(p.cParBackColor, tr("Background Color"));
+        p.SetLabel(p.cParBackStyle, tr("Background Style"));
+        for (QWidget* w :
+             {static_cast<QWidget*>(p.cParBackColor), static_cast<QWidget*>(p.cParBackStyle),
+              static_cast<QWidget*>(p.cButtonSymbolStyle),
+              static_cast<QWidget*>(p.cAddButtonSymbol), static_cast<QWidget*>(p.cSymbolFilename)})
+            p.ShowControl(w, true);
+    } else if (kind == BoxKind::Button) {
+        ShowPropertyGroups(false, false, false, false, false, false);
+        showTitleControls();
+        p.SetLabel(p.cTitleBackColor, tr("Button Color"));
+        p.SetLabel(p.cTitleBackStyle, tr("Background"));
+        for (QWidget* w :
+             {static_cast<QWidget*>(p.cButtonSymbolStyle),
+              static_cast<QWidget*>(p.cAddButtonSymbol), static_cast<QWidget*>(p.cButtonStyle),
+              static_cast<QWidget*>(p.cSymbolFilename)})
+            p.ShowControl(w, true);
+    } else if (kind == BoxKind::SingleParameter) {
+        ShowPropertyGroups(true, true, true, true, false, false);
+        if (ShowsUnitsSwitch(kind, id)) p.ShowControl(p.cDisplayUnits, true);
+    } else if (kind == BoxKind::MultiParameter) {
+        if (id == 150 || id == 151)
+            ShowPropertyGroups(true, true, true, false, false, u);
+        else if (id == 163)
+            ShowPropertyGroups(true, false, true, false, false, u);
+        else if (id == 168)
+            ShowPropertyGroups(true, true, true, false, u, u);
+        else if (id == 169 || id == 170 || id == 172 || id == 174)
+            ShowPropertyGroups(true, true, true, false, false, false);
+        else if (id == 173) {
+            ShowPropertyGroups(true, true, true, false, false, false);
+            for (QWidget* w :
+                 {static_cast<QWidget*>(p.cParFontSize), static_cast<QWidget*>(p.cAutoFontSize),
+                  static_cast<QWidget*>(p.cParTestText), static_cast<QWidget*>(p.cJustification)})
+                p.ShowControl(w, false);
+        } else
+            ShowPropertyGroups(true, true, true, true, u, u);
+    } else if (kind == BoxKind::NavParameter) {
+        ShowPropertyGroups(true, true, true, true, u, u);
+        if (ShowsUnitsSwitch(kind, id)) p.ShowControl(p.cDisplayUnits, true);
+    }
+}
+
+void PageDesigner::FillSymbolPlacements(const std::string& kind, int placement) {
+    QComboBox* choice = tab_.cButtonSymbolStyle;
+    choice->clear();
+    if (kind == BoxKind::Button)
+        choice->addItems(ButtonPlacements);
+    else if (kind == BoxKind::Background)
+        choice->addItems(PicturePlacements);
+    choice->setCurrentIndex(placement < choice->count() ? placement : -1);
+}
+
+void PageDesigner::EditSelectedBox(const std::function<void(ParameterBox&)>& edit) {
+    if (form_.PanelLoading) return;
+    editor_.Touch();
+    int slot = GetControl();
+    if (slot < 1) return;
+    edit(editor_.Layout().Box(editor_.Layout().CurrentPage, slot));
+    RefreshPage();
+}
+
+void PageDesigner::cTitleTextChange() {
+    EditSelectedBox([this](ParameterBox& box) {
+        box.TitleText = FromQString(tab_.cTitleText->text());
+        // A text box's list entry names its text.
+        if (QListWidgetItem* item = tab_.cParameterList->currentItem())
+            item->setText(ListText(box));
+    });
+}
+
+void PageDesigner::cParTestTextChange() {
+    EditSelectedBox(
+        [this](ParameterBox& box) { box.TestText = FromQString(tab_.cParTestText->text()); });
+}
+
+void PageDesigner::cTitleFontSizeChange() {
+    EditSelectedBox(
+        [this](ParameterBox& box) { box.TitleFontSize = tab_.cTitleFontSize->value(); });
+}
+
+void PageDesigner::cParFontSizeChange() {
+    EditSelectedBox([this](ParameterBox& box) {
+        box.TextFontSize = tab_.cParFontSize->value();
+        // Changing the check box's state runs its click rule, which may set the size again.
+        tab_.cAutoFontSize->setChecked(box.TextFontSize <= 0);
+    });
+}
+
+void PageDesigner::cAutoFontSizeClick() {
+    if (form_.PanelLoading) return;
+    if (tab_.cAutoFontSize->isChecked()) {
+        tab_.cParFontSize->setValue(0);
+        return;
+    }
+    // Leaving automatic sizing starts from a readable size; the small graphs need less.
+    int id = form_.Catalogue()
+                 .At(static_cast<std::size_t>(std::max(0, tab_.cParameter->currentIndex())))
+                 .Id;
+    tab_.cParFontSize->setValue(id == 150 || id == 151 ? 6 : 8);
+}
+
+void PageDesigner::cBorderWidthChange() {
+    EditSelectedBox([this](ParameterBox& box) { box.BorderWidth = tab_.cBorderWidth->value(); });
+}
+
+void PageDesigner::cBorderRadiusChange() {
+    EditSelectedBox([this](ParameterBox& box) { box.BorderRadius = tab_.cBorderRadius->value(); });
+}
+
+void PageDesigner::cUnitsChange() {
+    EditSelectedBox(
+        [this](ParameterBox& box) { box.Units = FromQString(tab_.cUnits->currentText()); });
+}
+
+void PageDesigner::cDisplayUnitsClick() {
+    EditSelectedBox(
+        [this](ParameterBox& box) { box.ShowUnits = tab_.cDisplayUnits->isChecked() ? 1 : 0; });
+}
+
+void PageDesigner::cDecimalsChange() {
+    EditSelectedBox([this](ParameterBox& box) {
+        box.Decimals = FromQString(tab_.cDecimals->currentText());
+        box.TestText = SampleWithDecimals(FromQString(tab_.cParTestText->text()), box.Decimals);
+        tab_.cParTestText->setText(ToQString(box.TestText));
+    });
+}
+
+void PageDesigner::cJustificationChange() {
+    EditSelectedBox([this](ParameterBox& box) {
+        static const char* const codes[] = {"C", "L", "R"};
+        int item = tab_.cJustification->currentIndex();
+        if (item >= 0 && item < 3) box.Justification = codes[item];
+    });
+}
+
+void PageDesigner::cTitleBackStyleChange() {
+    EditSelectedBox(
+        [this](ParameterBox& box) { box.TitleBackStyle = tab_.cTitleBackStyle->currentIndex(); });
+}
+
+void PageDesigner::cParBackStyleChange() {
+    EditSelectedBox(
+        [this](ParameterBox& box) { box.TextBackStyle = tab_.cParBackStyle->currentIndex(); });
+}
+
+void PageDesigner::cButtonStyleChange() {
+    EditSelectedBox([this](ParameterBox& box) {
+        box.ButtonStyle = tab_.cButtonStyle->currentIndex();
+        box.BorderRadius = 6;
+        box.BorderColor = Grey;
+    });
+}
+
+void PageDesigner::cButtonSymbolStyleChange() {
+    EditSelectedBox([this](ParameterBox& box) {
+        box.SymbolPlacement = tab_.cButtonSymbolStyle->currentIndex();
+    });
+}
+
+void PageDesigner::cTitleForeColorColorSelected(Colour colour) {
+    EditSelectedBox([colour](ParameterBox& box) { box.TitleForeColor = colour; });
+}
+
+void PageDesigner::cTitleBackColorColorSelected(Colour colour) {
+    EditSelectedBox([colour](ParameterBox& box) { box.TitleBackColor = colour; });
+}
+
+void PageDesigner::cParForeColorColorSelected(Colour colour) {
+    EditSelectedBox([colour](ParameterBox& box) { box.TextForeColor = colour; });
+}
+
+void PageDesigner::cParBackColorColorSelected(Colour colour) {
+    EditSelectedBox([colour](ParameterBox& box) { box.TextBackColor = colour; });
+}
+
+void PageDesigner::cBorderColorColorSelected(Colour colour) {
+    EditSelectedBox([colour](ParameterBox& box) { box.BorderColor = colour; });
+}
+
+void PageDesigner::cAddButtonSymbolClick() {
+    int slot = GetControl();
+    if (form_.PanelLoading || slot < 1) return;
+    ParameterBox& box = editor_.Layout().Box(editor_.Layout().CurrentPage, slot);
+    // Only buttons and backgrounds carry a picture.
+    if (box.Kind != BoxKind::Button && box.Kind != BoxKind::Background) return;
+    FileDialogRequest request;
+    request.Title = tr("Open");
+    request.Filter = "Symbol File (*.bmp)";
+    request.DefaultExtension = "bmp";
+    request.InitialFile = symbolFolder_ + "/" + ToQString(FileNamePart(box.SymbolFile));
+    QString chosen = form_.Prompts().AskOpenFileName(request);
+    if (!chosen.isEmpty()) {
+        DibReadResult read = ReadDibFromBmpFile(QFile::encodeName(chosen).toStdString());
+        // An unreadable file leaves the box as it was.
+        if (!read.Picture) {
+            form_.Prompts().ShowError(ToQString(read.Error));
+        } else {
+            editor_.Touch();
+            box.Symbol = std::move(read.Picture);
+            box.SymbolFile = FromQString(QDir::toNativeSeparators(chosen));
+            symbolFolder_ = QFileInfo(chosen).absolutePath();
+            tab_.cSymbolFilename->setText(ToQString(FileNamePart(box.SymbolFile)));
+            if (tab_.cButtonSymbolStyle->currentIndex() <= 0)
+                tab_.cButtonSymbolStyle->setCurrentIndex(1);
+            box.SymbolPlacement = tab_.cButtonSymbolStyle->currentIndex();
+        }
+    }
+    RefreshPage();
+}
+
+} // namespace roamplot

@@ -1,0 +1,194 @@
+#include "ui/designer/PropertyPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "ui/widgets/ColourButton.h"
+
+namespace roamplot {
+
+namespace {
+// Rows of the left half. The rows right under the title take the background
+// box's controls; the rows further down hold them for every other box.
+enum LeftRow {
+    TitleTextRow,
+    TitleFontSizeRow,
+    TitleForeColorRow,
+    TitleBackColorRow,
+    TitleBackStyleRow,
+    SeparatorRow,
+    BackgroundColorRow,
+    BackgroundStyleRow,
+    BackgroundSymbolRow,
+    BackgroundAddSymbolRow,
+    BackgroundFileRow,
+    ParFontSizeRow,
+    AutoFontSizeRow,
+    TestTextRow,
+    ParForeColorRow,
+    ParBackColorRow,
+    ParBackStyleRow,
+    ButtonStyleRow,
+    SymbolRow,
+    AddSymbolRow,
+    SymbolFileRow,
+    LastLeftRow
+};
+// Rows of the right half.
+enum RightRow {
+    BorderWidthRow,
+    BorderRadiusRow,
+    BorderColorRow,
+    UnitsRow,
+    ShowUnitsRow,
+    DecimalsRow,
+    JustifyRow
+};
+constexpr int LeftColumn = 0;
+constexpr int RightColumn = 2;
+
+const QStringList BackStyles{"Normal", "Gradient", "Transparent", "Translucent"};
+
+template <class Control> Control* Named(Control* control, const char* name) {
+    control->setObjectName(name);
+    return control;
+}
+
+QComboBox* Choice(QWidget* owner, const char* name, const QStringList& items) {
+    auto* choice = Named(new QComboBox(owner), name);
+    choice->addItems(items);
+    return choice;
+}
+
+QSpinBox* SpinEdit(QWidget* owner, const char* name, int maximum) {
+    auto* spin = Named(new QSpinBox(owner), name);
+    spin->setRange(0, maximum);
+    return spin;
+}
+} // namespace
+
+PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
+    cTitleText = Named(new QLineEdit(owner), "cTitleText");
+    cTitleText->setMaxLength(25);
+    cTitleFontSize = SpinEdit(owner, "cTitleFontSize", 999);
+    cTitleForeColor = Named(new ColourButton(owner), "cTitleForeColor");
+    cTitleBackColor = Named(new ColourButton(owner), "cTitleBackColor");
+    cTitleBackStyle = Choice(owner, "cTitleBackStyle", BackStyles);
+    TitleSeparator = Named(new QFrame(owner), "TitleSeparator");
+    TitleSeparator->setFrameShape(QFrame::HLine);
+    TitleSeparator->setFrameShadow(QFrame::Sunken);
+    cParFontSize = SpinEdit(owner, "cParFontSize", 999);
+    cAutoFontSize = Named(new QCheckBox(QObject::tr("Auto Font Size"), owner), "cAutoFontSize");
+    cParTestText = Named(new QLineEdit(owner), "cParTestText");
+    cParTestText->setMaxLength(16);
+    cParForeColor = Named(new ColourButton(owner), "cParForeColor");
+    cParBackColor = Named(new ColourButton(owner), "cParBackColor");
+    cParBackStyle = Choice(owner, "cParBackStyle", BackStyles);
+    cBorderWidth = SpinEdit(owner, "cBorderWidth", 100);
+    cBorderRadius = SpinEdit(owner, "cBorderRadius", 100);
+    cBorderColor = Named(new ColourButton(owner), "cBorderColor");
+    cUnits = Choice(owner, "cUnits", {});
+    cDisplayUnits = Named(new QCheckBox(QObject::tr("Show Units"), owner), "cDisplayUnits");
+    cDecimals = Choice(owner, "cDecimals", {"Auto", "0", "1", "2", "3", "4", "5"});
+    cJustification = Choice(owner, "cJustification", {"Centre", "Left", "Right"});
+    cButtonStyle = Choice(owner, "cButtonStyle", {"Raised", "Flat", "No Border", "Round"});
+    cButtonSymbolStyle = Choice(owner, "cButtonSymbolStyle", {});
+    cAddButtonSymbol = Named(new QPushButton(QObject::tr("Add Symbol"), owner), "cAddButtonSymbol");
+    cAddButtonSymbol->setToolTip(
+        QObject::tr("Load a bitmap file as the symbol or picture of the box"));
+    cSymbolFilename = Named(new QLabel(owner), "cSymbolFilename");
+
+    const std::pair<QWidget*, const char*> labelled[] = {
+        {cTitleText, "Title Text"},
+        {cTitleFontSize, "Title Font Size"},
+        {cTitleForeColor, "Title Fore Color"},
+        {cTitleBackColor, "Title Back Color"},
+        {cTitleBackStyle, "Title Background"},
+        {cParFontSize, "Text Font Size"},
+        {cParTestText, "Test Text"},
+        {cParForeColor, "Text Fore Color"},
+        {cParBackColor, "Text Back Color"},
+        {cParBackStyle, "Text Background"},
+        {cBorderWidth, "Border Width"},
+        {cBorderRadius, "Border Radius"},
+        {cBorderColor, "Border Color"},
+        {cUnits, "Units"},
+        {cDecimals, "# Dec."},
+        {cJustification, "Justify Text"},
+        {cButtonStyle, "Button Style"},
+        {cButtonSymbolStyle, "Symbol"},
+    };
+    for (const auto& [control, text] : labelled) {
+        auto* label = new QLabel(QObject::tr(text), owner);
+        label->setBuddy(control);
+        labels_.insert(control, label);
+    }
+
+    Put(cTitleText, TitleTextRow, LeftColumn);
+    Put(cTitleFontSize, TitleFontSizeRow, LeftColumn);
+    Put(cTitleForeColor, TitleForeColorRow, LeftColumn);
+    Put(cTitleBackColor, TitleBackColorRow, LeftColumn);
+    Put(cTitleBackStyle, TitleBackStyleRow, LeftColumn);
+    grid_->addWidget(TitleSeparator, SeparatorRow, LeftColumn, 1, 2);
+    Put(cParFontSize, ParFontSizeRow, LeftColumn);
+    Put(cAutoFontSize, AutoFontSizeRow, LeftColumn);
+    Put(cParTestText, TestTextRow, LeftColumn);
+    Put(cParForeColor, ParForeColorRow, LeftColumn);
+    Put(cButtonStyle, ButtonStyleRow, LeftColumn);
+    PlaceBackgroundControls(false);
+    grid_->setRowStretch(LastLeftRow, 1);
+
+    Put(cBorderWidth, BorderWidthRow, RightColumn);
+    Put(cBorderRadius, BorderRadiusRow, RightColumn);
+    Put(cBorderColor, BorderColorRow, RightColumn);
+    Put(cUnits, UnitsRow, RightColumn);
+    Put(cDisplayUnits, ShowUnitsRow, RightColumn);
+    Put(cDecimals, DecimalsRow, RightColumn);
+    Put(cJustification, JustifyRow, RightColumn);
+    grid_->setColumnMinimumWidth(RightColumn - 1, 150);
+    grid_->setColumnMinimumWidth(RightColumn + 1, 110);
+}
+
+void PropertyPanel::Put(QWidget* control, int row, int column) {
+    grid_->removeWidget(control);
+    if (QLabel* label = labels_.value(control)) {
+        grid_->removeWidget(label);
+        grid_->addWidget(label, row, column);
+        grid_->addWidget(control, row, column + 1);
+    } else {
+        grid_->addWidget(control, row, column + 1);
+    }
+}
+
+void PropertyPanel::PlaceBackgroundControls(bool underTitle) {
+    Put(cParBackColor, underTitle ? BackgroundColorRow : ParBackColorRow, LeftColumn);
+    Put(cParBackStyle, underTitle ? BackgroundStyleRow : ParBackStyleRow, LeftColumn);
+    Put(cButtonSymbolStyle, underTitle ? BackgroundSymbolRow : SymbolRow, LeftColumn);
+    Put(cAddButtonSymbol, underTitle ? BackgroundAddSymbolRow : AddSymbolRow, LeftColumn);
+    Put(cSymbolFilename, underTitle ? BackgroundFileRow : SymbolFileRow, LeftColumn);
+}
+
+int PropertyPanel::RowOf(QWidget* control) const {
+    int index = grid_->indexOf(control);
+    if (index < 0) return -1;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid_->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    return row;
+}
+
+void PropertyPanel::ShowControl(QWidget* control, bool shown) {
+    control->setVisible(shown);
+    if (QLabel* label = labels_.value(control)) label->setVisible(shown);
+}
+
+void PropertyPanel::SetLabel(QWidget* control, const QString& text) {
+    if (QLabel* label = labels_.value(control)) label->setText(text);
+}
+
+} // namespace roamplot

@@ -1,0 +1,70 @@
+#pragma once
+// The controls that edit the properties of the selected box, laid out in a
+// grid of a label column and a control column, twice side by side. Widgets
+// only: the page designer decides what is shown and handles the edits.
+#include <QHash>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace roamplot {
+
+class ColourButton;
+
+class PropertyPanel {
+  public:
+    // Creates the controls as children of the owner; the owner places Grid().
+    explicit PropertyPanel(QWidget* owner);
+
+    QGridLayout* Grid() const { return grid_; }
+
+    // Shows or hides a control together with its label.
+    void ShowControl(QWidget* control, bool shown);
+    void SetLabel(QWidget* control, const QString& text);
+    QLabel* LabelOf(QWidget* control) const { return labels_.value(control); }
+    // A background box keeps its colour, style and picture controls right
+    // under its title controls; every other box has them in their own rows.
+    void PlaceBackgroundControls(bool underTitle);
+    // The grid row a control stands in.
+    int RowOf(QWidget* control) const;
+
+    QLineEdit* cTitleText;
+    QSpinBox* cTitleFontSize;
+    ColourButton* cTitleForeColor;
+    ColourButton* cTitleBackColor;
+    QComboBox* cTitleBackStyle;
+    QFrame* TitleSeparator;
+    QSpinBox* cParFontSize;
+    QCheckBox* cAutoFontSize;
+    QLineEdit* cParTestText;
+    ColourButton* cParForeColor;
+    ColourButton* cParBackColor;
+    QComboBox* cParBackStyle;
+    QSpinBox* cBorderWidth;
+    QSpinBox* cBorderRadius;
+    ColourButton* cBorderColor;
+    QComboBox* cUnits;
+    QCheckBox* cDisplayUnits;
+    QComboBox* cDecimals;
+    QComboBox* cJustification;
+    QComboBox* cButtonStyle;
+    QComboBox* cButtonSymbolStyle;
+    QPushButton* cAddButtonSymbol;
+    QLabel* cSymbolFilename;
+
+  private:
+    void Put(QWidget* control, int row, int column);
+
+    QGridLayout* grid_;
+    QHash<QWidget*, QLabel*> labels_;
+};
+
+} // namespace roamplot
