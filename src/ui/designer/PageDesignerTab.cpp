@@ -58,6 +58,7 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     properties->addWidget(new QLabel(tr("Parameter"), this), 0, 0);
     properties->addWidget(cParameter, 0, 1);
     properties->addLayout(Grid(), 1, 0, 1, 2);
+    properties->setColumnStretch(1, 1);
 
     auto* pageGroup = new QGroupBox(" Page Options ", this);
     pageGroup->setObjectName("gPageOptions");

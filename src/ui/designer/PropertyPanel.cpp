@@ -151,8 +151,14 @@ PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     Put(cDisplayUnits, ShowUnitsRow, RightColumn);
     Put(cDecimals, DecimalsRow, RightColumn);
     Put(cJustification, JustifyRow, RightColumn);
-    grid_->setColumnMinimumWidth(RightColumn - 1, 150);
-    grid_->setColumnMinimumWidth(RightColumn + 1, 110);
+    // The panel keeps its width whatever a box shows, so the window never has
+    // to grow and no label is cut when another kind of box is selected.
+    // "Background Style" is the longest label any control takes.
+    int labelWidth = owner->fontMetrics().horizontalAdvance(QObject::tr("Background Style")) + 12;
+    for (int column : {LeftColumn, RightColumn}) {
+        grid_->setColumnMinimumWidth(column, labelWidth);
+        grid_->setColumnMinimumWidth(column + 1, 150);
+    }
 }
 
 void PropertyPanel::Put(QWidget* control, int row, int column) {
