@@ -90,11 +90,16 @@ void PageDesigner::ConnectPropertyPanel() {
 }
 
 void PageDesigner::ShowBoxProperties(int slot) {
+    // A box whose parameter id is no number ends the filling with an error;
+    // the panel must not stay deaf to every edit after that.
+    struct LowerOnExit {
+        bool& Flag;
+        ~LowerOnExit() { Flag = false; }
+    } lower{form_.PanelLoading};
     form_.PanelLoading = true;
     if (slot < 1 || slot > SlotsPerPage) {
         tab_.cParameter->setCurrentIndex(0);
         ShowPropertyGroups(false, false, false, false, false, false);
-        form_.PanelLoading = false;
         return;
     }
     const ScreenLayout& layout = editor_.Layout();
@@ -139,7 +144,6 @@ void PageDesigner::ShowBoxProperties(int slot) {
     p.cSymbolFilename->setText(ToQString(FileNamePart(box.SymbolFile)));
     // The box's own units, also where the list lacks them (a file from another catalogue).
     ShowPanelForKind(entry.Id, entry.Kind, ToQString(box.Units));
-    form_.PanelLoading = false;
 }
 
 void PageDesigner::ShowPropertyGroups(bool title, bool text, bool border, bool valueFormat,

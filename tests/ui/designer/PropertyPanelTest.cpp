@@ -311,3 +311,17 @@ TEST(PropertyPanel, AddSymbolLoadsTheBitmapAndRefusesAnUnreadableFile) {
     QTest::mouseClick(t.cAddButtonSymbol, Qt::LeftButton); // cancelled
     EXPECT_EQ(d.Box(slot).SymbolFile, picture);
 }
+
+TEST(PropertyPanel, ABoxWithAnIdThatIsNoNumberIsReportedAndThePanelStaysLive) {
+    DesignerFixture d;
+    int bad = BoxOf(d, 1);
+    int good = BoxOf(d, 2);
+    d.Box(bad).ParameterId = "abc";
+    d.Tab().cParameterList->setCurrentRow(bad - 1);
+    d.form->Guarded([&] { d.Designer().SelectBox(bad); });
+    EXPECT_EQ(d.prompter.Of("error"), QStringList{"'abc' is not a valid integer value"});
+    EXPECT_FALSE(d.form->PanelLoading);
+    Select(d, good);
+    Pick(d.Tab().cJustification, 1);
+    EXPECT_EQ(d.Box(good).Justification, "L");
+}
