@@ -150,23 +150,12 @@ void PageDesigner::ShowPropertyGroups(bool title, bool text, bool border, bool v
                                       bool showUnits, bool units) {
     PropertyPanel& p = tab_;
     p.PlaceBackgroundControls(false);
-    for (QWidget* w :
-         {static_cast<QWidget*>(p.cTitleText), static_cast<QWidget*>(p.cTitleFontSize),
-          static_cast<QWidget*>(p.cTitleForeColor), static_cast<QWidget*>(p.cTitleBackColor),
-          static_cast<QWidget*>(p.cTitleBackStyle), static_cast<QWidget*>(p.TitleSeparator)})
-        p.ShowControl(w, title);
-    for (QWidget* w :
-         {static_cast<QWidget*>(p.cParFontSize), static_cast<QWidget*>(p.cParForeColor),
-          static_cast<QWidget*>(p.cParBackColor), static_cast<QWidget*>(p.cParBackStyle)})
-        p.ShowControl(w, text);
-    for (QWidget* w :
-         {static_cast<QWidget*>(p.cBorderRadius), static_cast<QWidget*>(p.cBorderWidth),
-          static_cast<QWidget*>(p.cBorderColor)})
-        p.ShowControl(w, border);
-    for (QWidget* w :
-         {static_cast<QWidget*>(p.cAutoFontSize), static_cast<QWidget*>(p.cParTestText),
-          static_cast<QWidget*>(p.cJustification)})
-        p.ShowControl(w, valueFormat);
+    p.ShowControls({p.cTitleText, p.cTitleFontSize, p.cTitleForeColor, p.cTitleBackColor,
+                    p.cTitleBackStyle, p.TitleSeparator},
+                   title);
+    p.ShowControls({p.cParFontSize, p.cParForeColor, p.cParBackColor, p.cParBackStyle}, text);
+    p.ShowControls({p.cBorderRadius, p.cBorderWidth, p.cBorderColor}, border);
+    p.ShowControls({p.cAutoFontSize, p.cParTestText, p.cJustification}, valueFormat);
     p.ShowControl(p.cUnits, units);
     // A title-less value shows its units switch and decimals with the units.
     bool unitsDetails = units && (!title || showUnits);
@@ -180,27 +169,20 @@ void PageDesigner::ShowPropertyGroups(bool title, bool text, bool border, bool v
     p.SetLabel(p.cTitleBackStyle, tr("Title Background"));
     p.SetLabel(p.cParBackColor, tr("Text Back Color"));
     p.SetLabel(p.cParBackStyle, tr("Text Background"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(p.cButtonSymbolStyle), static_cast<QWidget*>(p.cAddButtonSymbol),
-          static_cast<QWidget*>(p.cButtonStyle), static_cast<QWidget*>(p.cSymbolFilename)})
-        p.ShowControl(w, false);
+    p.ShowControls({p.cButtonSymbolStyle, p.cAddButtonSymbol, p.cButtonStyle, p.cSymbolFilename},
+                   false);
 }
 
 void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QString& unitsText) {
     PropertyPanel& p = tab_;
     bool u = !unitsText.isEmpty();
     auto showTitleControls = [&p] {
-        for (QWidget* w :
-             {static_cast<QWidget*>(p.cTitleText), static_cast<QWidget*>(p.cTitleFontSize),
-              static_cast<QWidget*>(p.cTitleForeColor), static_cast<QWidget*>(p.cTitleBackColor),
-              static_cast<QWidget*>(p.cTitleBackStyle)})
-            p.ShowControl(w, true);
+        p.ShowControls({p.cTitleText, p.cTitleFontSize, p.cTitleForeColor, p.cTitleBackColor,
+                        p.cTitleBackStyle},
+                       true);
     };
     auto showBorder = [&p] {
-        for (QWidget* w :
-             {static_cast<QWidget*>(p.cBorderRadius), static_cast<QWidget*>(p.cBorderWidth),
-              static_cast<QWidget*>(p.cBorderColor)})
-            p.ShowControl(w, true);
+        p.ShowControls({p.cBorderRadius, p.cBorderWidth, p.cBorderColor}, true);
     };
     if (kind == BoxKind::New) {
         ShowPropertyGroups(false, false, false, false, u, u);
@@ -223,21 +205,16 @@ void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QStri
         p.PlaceBackgroundControls(true);
         p.SetLabel(p.cParBackColor, tr("Background Color"));
         p.SetLabel(p.cParBackStyle, tr("Background Style"));
-        for (QWidget* w :
-             {static_cast<QWidget*>(p.cParBackColor), static_cast<QWidget*>(p.cParBackStyle),
-              static_cast<QWidget*>(p.cButtonSymbolStyle),
-              static_cast<QWidget*>(p.cAddButtonSymbol), static_cast<QWidget*>(p.cSymbolFilename)})
-            p.ShowControl(w, true);
+        p.ShowControls({p.cParBackColor, p.cParBackStyle, p.cButtonSymbolStyle, p.cAddButtonSymbol,
+                        p.cSymbolFilename},
+                       true);
     } else if (kind == BoxKind::Button) {
         ShowPropertyGroups(false, false, false, false, false, false);
         showTitleControls();
         p.SetLabel(p.cTitleBackColor, tr("Button Color"));
         p.SetLabel(p.cTitleBackStyle, tr("Background"));
-        for (QWidget* w :
-             {static_cast<QWidget*>(p.cButtonSymbolStyle),
-              static_cast<QWidget*>(p.cAddButtonSymbol), static_cast<QWidget*>(p.cButtonStyle),
-              static_cast<QWidget*>(p.cSymbolFilename)})
-            p.ShowControl(w, true);
+        p.ShowControls(
+            {p.cButtonSymbolStyle, p.cAddButtonSymbol, p.cButtonStyle, p.cSymbolFilename}, true);
     } else if (kind == BoxKind::SingleParameter) {
         ShowPropertyGroups(true, true, true, true, false, false);
         if (ShowsUnitsSwitch(kind, id)) p.ShowControl(p.cDisplayUnits, true);
@@ -252,10 +229,8 @@ void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QStri
             ShowPropertyGroups(true, true, true, false, false, false);
         else if (id == 173) {
             ShowPropertyGroups(true, true, true, false, false, false);
-            for (QWidget* w :
-                 {static_cast<QWidget*>(p.cParFontSize), static_cast<QWidget*>(p.cAutoFontSize),
-                  static_cast<QWidget*>(p.cParTestText), static_cast<QWidget*>(p.cJustification)})
-                p.ShowControl(w, false);
+            p.ShowControls({p.cParFontSize, p.cAutoFontSize, p.cParTestText, p.cJustification},
+                           false);
         } else
             ShowPropertyGroups(true, true, true, true, u, u);
     } else if (kind == BoxKind::NavParameter) {

@@ -193,6 +193,10 @@ void PropertyPanel::ShowControl(QWidget* control, bool shown) {
     if (QLabel* label = labels_.value(control)) label->setVisible(shown);
 }
 
+void PropertyPanel::ShowControls(std::initializer_list<QWidget*> controls, bool shown) {
+    for (QWidget* control : controls) ShowControl(control, shown);
+}
+
 void PropertyPanel::SetLabel(QWidget* control, const QString& text) {
     if (QLabel* label = labels_.value(control)) label->setText(text);
 }

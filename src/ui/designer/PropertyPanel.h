@@ -4,6 +4,7 @@
 // only: the page designer decides what is shown and handles the edits.
 #include <QHash>
 #include <QString>
+#include <initializer_list>
 
 class QCheckBox;
 class QComboBox;
@@ -28,6 +29,7 @@ class PropertyPanel {
 
     // Shows or hides a control together with its label.
     void ShowControl(QWidget* control, bool shown);
+    void ShowControls(std::initializer_list<QWidget*> controls, bool shown);
     void SetLabel(QWidget* control, const QString& text);
     QLabel* LabelOf(QWidget* control) const { return labels_.value(control); }
     // A background box keeps its colour, style and picture controls right
