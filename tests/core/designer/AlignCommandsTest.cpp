@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/designer/AlignCommands.h"
+#include "plain/BoxesOnPage.h"
 
 using namespace roamplot;
 
@@ -8,19 +9,8 @@ namespace {
 constexpr ScreenSize Area{240, 281};
 
 // Boxes on page 1, slots 1 to n, all multi-selected unless said otherwise.
-struct Group {
-    ScreenLayout layout;
-    LayoutEditor editor{layout};
-    explicit Group(std::initializer_list<BoxRect> rects) {
-        int slot = 0;
-        for (BoxRect r : rects) {
-            ++slot;
-            layout.Box(1, slot).PageNo = 1;
-            layout.Box(1, slot).Selected = 1;
-            editor.SetBoxRect(slot, r);
-        }
-        layout.Modified = false;
-    }
+struct Group : test::BoxesOnPage {
+    explicit Group(std::initializer_list<BoxRect> rects) : BoxesOnPage(rects, true) {}
     bool Run(AlignCommand command, int reference = 1) {
         return RunAlignCommand(editor, command, reference, Area);
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/designer/NudgeSteps.h"
+#include "plain/BoxesOnPage.h"
 
 using namespace roamplot;
 
@@ -8,18 +9,8 @@ namespace {
 constexpr ScreenSize Area{240, 281};
 
 // A layout with boxes at the given rectangles on page 1, slots 1 to n.
-struct Page1 {
-    ScreenLayout layout;
-    LayoutEditor editor{layout};
-    explicit Page1(std::initializer_list<BoxRect> rects) {
-        int slot = 0;
-        for (BoxRect r : rects) {
-            ++slot;
-            layout.Box(1, slot).PageNo = 1;
-            editor.SetBoxRect(slot, r);
-        }
-        layout.Modified = false;
-    }
+struct Page1 : test::BoxesOnPage {
+    explicit Page1(std::initializer_list<BoxRect> rects) : BoxesOnPage(rects, false) {}
     BoxRect After(NudgeStep step, int s = 5, int slot = 1) {
         Nudge(editor, slot, step, s, Area, false);
         return editor.BoxRectOf(slot);
