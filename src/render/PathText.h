@@ -1,0 +1,18 @@
+#pragma once
+// File names cross between the windows and the core as the system's own paths:
+// UTF-16 on Windows, UTF-8 elsewhere. Never through the Windows-1252 helpers,
+// which are for the contents of files.
+#include <QString>
+#include <filesystem>
+
+namespace roamplot {
+
+inline std::filesystem::path PathFromQString(const QString& name) {
+    return std::filesystem::path(name.toStdU16String());
+}
+
+inline QString QStringFromPath(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
+} // namespace roamplot
