@@ -43,11 +43,14 @@ void PrintKeyMap(std::ostream& out, const KeyMap& map, const CommandCatalogue& c
 bool ReadIntoEmptyMap(CliContext& context, const std::string& path, CommandCatalogue& catalogue,
                       KeyMap& map) {
     // Without the catalogue every command would read as the first one: nothing to go on.
-    if (!FileExists(context.ProgramFolder + "/commands.dat")) {
-        context.Err << "roamplot-cli: no commands.dat in " << context.ProgramFolder << "\n";
+    const std::string cataloguePath = context.ProgramFolder + "/commands.dat";
+    const std::optional<std::string> bytes = ReadFileBytes(cataloguePath);
+    if (!bytes) {
+        context.Err << "roamplot-cli: cannot read " << cataloguePath << ": "
+                    << UnreadableReason(cataloguePath) << "\n";
         return false;
     }
-    std::string problems = catalogue.LoadCommandCatalogue(context.ProgramFolder);
+    std::string problems = catalogue.Load(*bytes);
     if (!problems.empty()) context.Err << "roamplot-cli: " << problems << "\n";
     KeyFileReadResult result = ReadKeyFile(path, catalogue, map);
     if (!result.Error.empty()) {

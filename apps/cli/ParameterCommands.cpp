@@ -36,11 +36,14 @@ struct Loaded {
 std::unique_ptr<Loaded> Load(CliContext& context, const std::string& path) {
     auto loaded = std::make_unique<Loaded>();
     const std::string cataloguePath = context.ProgramFolder + "/Parameters.dat";
-    if (!FileExists(cataloguePath)) {
-        context.Err << "roamplot-cli: " << cataloguePath << " is missing\n";
+    // Without the catalogue every box would lose its samples and units: nothing to go on.
+    const std::optional<std::string> catalogue = ReadFileBytes(cataloguePath);
+    if (!catalogue) {
+        context.Err << "roamplot-cli: cannot read " << cataloguePath << ": "
+                    << UnreadableReason(cataloguePath) << "\n";
         return nullptr;
     }
-    loaded->Catalogue.LoadFile(cataloguePath);
+    loaded->Catalogue.Load(*catalogue);
     loaded->Settings =
         ReadDesignerSettings(SettingsFile(context.ProgramFolder + "/" + SettingsFileName));
     GiveCreationValues(loaded->Layout);
@@ -91,7 +94,7 @@ class JsonObject {
     std::string text_;
 };
 
-std::string SymbolJson(const std::optional<Dib>& symbol) {
+std::string SymbolJson(const SharedDib& symbol) {
     if (!symbol) return "null";
     return JsonObject()
         .Add("Width", symbol->Width())

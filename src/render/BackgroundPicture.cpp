@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "render/BoxCanvas.h"
-#include "render/DibImage.h"
 #include "render/DrawBox.h"
+#include "render/DrawablePicture.h"
 #include "render/Rounding.h"
 
 namespace roamplot {
@@ -57,7 +57,7 @@ void DrawTiled(QPainter& p, const QImage& picture, const BoxGeometry& g, int tH)
 void DrawBackgroundPicture(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g,
                            int titleHeight) {
     if (!box.Symbol || box.SymbolPlacement == None) return;
-    const QImage picture = DibToQImage(*box.Symbol);
+    const QImage picture = DrawablePicture(box.Symbol);
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) return;
     QPainter& p = canvas.Painter();
     switch (box.SymbolPlacement) {

@@ -4,8 +4,8 @@
 
 #include "render/BoxCanvas.h"
 #include "render/BoxFonts.h"
-#include "render/DibImage.h"
 #include "render/DrawBox.h"
+#include "render/DrawablePicture.h"
 #include "render/Rounding.h"
 #include "render/TextCodec.h"
 
@@ -69,7 +69,7 @@ ButtonLayout LayOutButton(int placement, int Wi, int Hi, int tw, int th, int sw,
 }
 
 void DrawButtonContent(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g) {
-    const QImage symbol = box.Symbol ? WithKeyTransparent(DibToQImage(*box.Symbol)) : QImage();
+    const QImage symbol = DrawableKeyedPicture(box.Symbol);
     const bool hasSymbol = !symbol.isNull();
     const int sw = hasSymbol ? symbol.width() : 0;
     const int sh = hasSymbol ? symbol.height() : 0;

@@ -67,7 +67,8 @@ BmpRecipe Spec(int bits) {
 std::string MakeBmp(const BmpRecipe& recipe) {
     const int bits = recipe.Bits;
     const std::size_t stride = Dib::RowStrideFor(PictureWidth, bits);
-    const std::size_t stored = bits <= 8 ? (recipe.ColoursUsed ? recipe.ColoursUsed : (1u << bits)) : 0;
+    const std::size_t stored =
+        bits <= 8 ? (recipe.ColoursUsed ? recipe.ColoursUsed : (1u << bits)) : 0;
     std::string table;
     for (std::size_t i = 0; i < stored; ++i) {
         const Colour c = i < TopDownColours.size() ? TopDownColours[i] : Black;
@@ -233,9 +234,18 @@ TEST(ReadDibFromBmp, TruncatedFilesAreRefusedAtEveryLength) {
 
 TEST(ReadDibFromBmp, HeadersThatLieAreRefusedWithoutReadingOrAllocatingWhatTheyClaim) {
     std::string huge = MakeBmp(Spec(24));
-    SetU32(huge, 18, 30000); // width
-    SetU32(huge, 22, 30000); // height
+    SetU32(huge, 18, 4000); // width
+    SetU32(huge, 22, 4000); // height
     EXPECT_EQ(ErrorOf(huge), "the file ends inside the pixel rows");
+
+    // The limit every picture shares, whatever file it comes from.
+    std::string beyond = MakeBmp(Spec(24));
+    SetU32(beyond, 18, 32768);
+    SetU32(beyond, 22, 1);
+    EXPECT_EQ(ErrorOf(beyond), "the bitmap is too large (32768 x 1, at most 4096 x 4096)");
+    SetU32(beyond, 18, 1);
+    SetU32(beyond, 22, static_cast<uint32_t>(-4097)); // top-down
+    EXPECT_EQ(ErrorOf(beyond), "the bitmap is too large (1 x 4097, at most 4096 x 4096)");
 
     std::string tooWide = MakeBmp(Spec(24));
     SetU32(tooWide, 18, 0x7FFFFFFF);

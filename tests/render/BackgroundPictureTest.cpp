@@ -62,10 +62,10 @@ TEST(DrawBackgroundPicture, PictureLargerThanItsAreaShowsItsMiddle) {
 
 TEST(DrawBackgroundPicture, EmptyOrInconsistentPicturesDrawNothing) {
     ParameterBox box = PictureBox(3, 40, 30, Gradient(4, 4));
-    box.Symbol->Header.Width = 0;
+    box.Symbol.Edit().Header.Width = 0;
     EXPECT_EQ(CountColour(DrawAlone(box, 40, 30), QRect(1, 2, 38, 27), White), 38 * 27);
     box.Symbol = DibFromQImage(Gradient(4, 4));
-    box.Symbol->Pixels.resize(10); // fewer bytes than the header claims
+    box.Symbol.Edit().Pixels.resize(10); // fewer bytes than the header claims
     EXPECT_EQ(CountColour(DrawAlone(box, 40, 30), QRect(1, 2, 38, 27), White), 38 * 27);
     EXPECT_TRUE(DibToQImage(*box.Symbol).isNull());
 }

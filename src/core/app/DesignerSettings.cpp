@@ -5,7 +5,7 @@
 namespace roamplot {
 
 namespace SettingKeys {
-#define ROAMPLOT_SETTING(name, section, key, value)                                                 \
+#define ROAMPLOT_SETTING(name, section, key, value)                                                \
     const SettingKey& name() {                                                                     \
         static const SettingKey setting{section, key, value};                                      \
         return setting;                                                                            \
@@ -36,8 +36,8 @@ const SettingKey& ButtonKeyCode(int button) {
     static const std::array<SettingKey, 10> keys = [] {
         std::array<SettingKey, 10> made;
         for (int n = 1; n <= 10; ++n)
-            made[static_cast<std::size_t>(n - 1)] = {"Button Defaults", "Button " + std::to_string(n),
-                                                     std::to_string(192 + n)};
+            made[static_cast<std::size_t>(n - 1)] = {
+                "Button Defaults", "Button " + std::to_string(n), std::to_string(192 + n)};
         return made;
     }();
     return keys.at(static_cast<std::size_t>(button - 1));
@@ -77,7 +77,8 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
     for (int q = 0; q < 4; ++q)
         s.DefaultUnits[static_cast<std::size_t>(q)] = Int(file, SettingKeys::DefaultUnits(q));
     for (int b = 1; b <= 10; ++b)
-        s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)] = Text(file, SettingKeys::ButtonKeyCode(b));
+        s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)] =
+            Text(file, SettingKeys::ButtonKeyCode(b));
     s.Screen.Row = Int(file, SettingKeys::DeviceType());
     s.Screen.CustomWidth = Int(file, SettingKeys::CustomWidth());
     s.Screen.CustomHeight = Int(file, SettingKeys::CustomHeight());
@@ -91,13 +92,18 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
     return s;
 }
 
-std::string WriteDesignerSettingsAtClose(const SettingsFile& file, const DesignerSettings& s) {
-    std::string firstError;
-    auto keep = [&](std::string error) {
-        if (firstError.empty()) firstError = std::move(error);
-    };
+namespace {
+void ChangeCustomSize(SettingsFile& file, int width, int height) {
+    file.Change(SettingKeys::CustomWidth().Section, SettingKeys::CustomWidth().Key,
+                std::to_string(width));
+    file.Change(SettingKeys::CustomHeight().Section, SettingKeys::CustomHeight().Key,
+                std::to_string(height));
+}
+} // namespace
+
+std::string WriteDesignerSettingsAtClose(SettingsFile& file, const DesignerSettings& s) {
     auto text = [&](const SettingKey& key, const std::string& value) {
-        keep(file.WriteString(key.Section, key.Key, value));
+        file.Change(key.Section, key.Key, value);
     };
     auto number = [&](const SettingKey& key, int value) { text(key, std::to_string(value)); };
     text(SettingKeys::ParameterFile(), s.ParameterFileName);
@@ -114,17 +120,14 @@ std::string WriteDesignerSettingsAtClose(const SettingsFile& file, const Designe
         text(SettingKeys::ButtonKeyCode(b), s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)]);
     number(SettingKeys::DeviceType(), s.Screen.Row);
     if (s.Screen.Row == CustomDeviceRow)
-        keep(WriteCustomSize(file, s.Screen.CustomWidth, s.Screen.CustomHeight));
+        ChangeCustomSize(file, s.Screen.CustomWidth, s.Screen.CustomHeight);
     number(SettingKeys::PreviewZoom(), s.PreviewZoom);
-    return firstError;
+    return file.Save();
 }
 
-std::string WriteCustomSize(const SettingsFile& file, int width, int height) {
-    std::string error = file.WriteInt(SettingKeys::CustomWidth().Section,
-                                      SettingKeys::CustomWidth().Key, width);
-    std::string second = file.WriteInt(SettingKeys::CustomHeight().Section,
-                                       SettingKeys::CustomHeight().Key, height);
-    return error.empty() ? second : error;
+std::string WriteCustomSize(SettingsFile& file, int width, int height) {
+    ChangeCustomSize(file, width, height);
+    return file.Save();
 }
 
 WindowPosition ClampWindowPosition(int left, int top, int screenWidth, int screenHeight) {
@@ -145,11 +148,15 @@ WindowPosition RestoreWindowPosition(const SettingsFile& file, const std::string
     return ClampWindowPosition(left, top, screenWidth, screenHeight);
 }
 
-std::string StoreWindowPosition(const SettingsFile& file, const std::string& section,
+void ChangeWindowPosition(SettingsFile& file, const std::string& section, WindowPosition position) {
+    file.Change(section, "Left", std::to_string(position.Left));
+    file.Change(section, "Top", std::to_string(position.Top));
+}
+
+std::string StoreWindowPosition(SettingsFile& file, const std::string& section,
                                 WindowPosition position) {
-    std::string error = file.WriteString(section, "Left", std::to_string(position.Left));
-    std::string second = file.WriteString(section, "Top", std::to_string(position.Top));
-    return error.empty() ? second : error;
+    ChangeWindowPosition(file, section, position);
+    return file.Save();
 }
 
 } // namespace roamplot

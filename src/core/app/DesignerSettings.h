@@ -1,8 +1,8 @@
 #pragma once
 // Every setting of the designer, declared once with its section, key and default.
 #include <array>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
@@ -65,23 +65,28 @@ struct DesignerSettings {
 
 // Reads every setting (missing keys and values that are not numbers give the defaults).
 DesignerSettings ReadDesignerSettings(const SettingsFile& file);
-// Writes what the close writes: file names, settings, device type (the custom
-// size only while the custom row is selected). Returns the first failure's message.
-std::string WriteDesignerSettingsAtClose(const SettingsFile& file, const DesignerSettings& settings);
-// "Refresh" stores the custom size at once.
-std::string WriteCustomSize(const SettingsFile& file, int width, int height);
+// Writes what the close writes, in one write of the file: file names,
+// settings, device type (the custom size only while the custom row is
+// selected) and whatever else was changed before. Returns the failure's message.
+std::string WriteDesignerSettingsAtClose(SettingsFile& file, const DesignerSettings& settings);
+// "Refresh" stores both values of the custom size in one write.
+std::string WriteCustomSize(SettingsFile& file, int width, int height);
 
 struct WindowPosition {
     int Left = 0;
     int Top = 0;
     bool operator==(const WindowPosition&) const = default;
 };
-// A negative value becomes 0; a left beyond the screen width or a top beyond its height becomes 100.
+// A negative value becomes 0; a left beyond the screen width or a top beyond its height becomes
+// 100.
 WindowPosition ClampWindowPosition(int left, int top, int screenWidth, int screenHeight);
 WindowPosition RestoreWindowPosition(const SettingsFile& file, const std::string& section,
                                      int defaultLeft, int defaultTop, int screenWidth,
                                      int screenHeight);
-std::string StoreWindowPosition(const SettingsFile& file, const std::string& section,
+// Changes the position in memory, for a later write.
+void ChangeWindowPosition(SettingsFile& file, const std::string& section, WindowPosition position);
+// Changes and writes it.
+std::string StoreWindowPosition(SettingsFile& file, const std::string& section,
                                 WindowPosition position);
 
 } // namespace roamplot

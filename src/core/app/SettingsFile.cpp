@@ -7,18 +7,27 @@
 
 namespace roamplot {
 
-namespace {
-void LoadInto(CSimpleIniA& ini, const std::string& path) {
-    ini.SetSpaces(false);
-    if (auto bytes = ReadFileBytes(path)) ini.LoadData(bytes->data(), bytes->size());
+struct SettingsFile::Contents {
+    CSimpleIniA Ini;
+    std::string Unread; // why an existing file could not be read
+};
+
+SettingsFile::SettingsFile(std::string path)
+    : path_(std::move(path)), contents_(std::make_unique<Contents>()) {
+    contents_->Ini.SetSpaces(false);
+    if (auto bytes = ReadFileBytes(path_))
+        contents_->Ini.LoadData(bytes->data(), bytes->size());
+    else if (std::string reason = UnreadableReason(path_); reason != "it does not exist.")
+        contents_->Unread = reason;
 }
-} // namespace
+
+SettingsFile::~SettingsFile() = default;
+SettingsFile::SettingsFile(SettingsFile&&) noexcept = default;
+SettingsFile& SettingsFile::operator=(SettingsFile&&) noexcept = default;
 
 std::string SettingsFile::ReadString(const std::string& section, const std::string& key,
                                      const std::string& defaultValue) const {
-    CSimpleIniA ini;
-    LoadInto(ini, path_);
-    return ini.GetValue(section.c_str(), key.c_str(), defaultValue.c_str());
+    return contents_->Ini.GetValue(section.c_str(), key.c_str(), defaultValue.c_str());
 }
 
 int SettingsFile::ReadInt(const std::string& section, const std::string& key,
@@ -32,23 +41,32 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key,
     return ReadInt(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-std::string SettingsFile::WriteString(const std::string& section, const std::string& key,
-                                      const std::string& value) const {
-    CSimpleIniA ini;
-    LoadInto(ini, path_);
-    ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+void SettingsFile::Change(const std::string& section, const std::string& key,
+                          const std::string& value) {
+    contents_->Ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+}
+
+std::string SettingsFile::Save() const {
+    if (!contents_->Unread.empty())
+        return "The settings file " + path_ + " was not read (" + contents_->Unread +
+               "), so it is not replaced.";
     std::string text;
-    if (ini.Save(text) < 0) return "Cannot write the settings file " + path_;
+    if (contents_->Ini.Save(text) < 0) return "Cannot write the settings file " + path_;
     return WriteFileAtomically(path_, text);
 }
 
-std::string SettingsFile::WriteInt(const std::string& section, const std::string& key,
-                                   int value) const {
+std::string SettingsFile::WriteString(const std::string& section, const std::string& key,
+                                      const std::string& value) {
+    Change(section, key, value);
+    return Save();
+}
+
+std::string SettingsFile::WriteInt(const std::string& section, const std::string& key, int value) {
     return WriteString(section, key, std::to_string(value));
 }
 
 std::string SettingsFile::WriteBool(const std::string& section, const std::string& key,
-                                    bool value) const {
+                                    bool value) {
     return WriteString(section, key, value ? "1" : "0");
 }
 

@@ -1,14 +1,19 @@
 #pragma once
 // The settings file: a Windows profile file of [section] headers and key=value
 // lines. Section and key names match without regard to case; other lines are
-// kept. Every read and every write opens the file, does one access and closes it.
+// kept. The file is read once, when the object is made; changes stay in memory
+// until Save writes the whole file at once.
+#include <memory>
 #include <string>
 
 namespace roamplot {
 
 class SettingsFile {
   public:
-    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+    explicit SettingsFile(std::string path);
+    ~SettingsFile();
+    SettingsFile(SettingsFile&&) noexcept;
+    SettingsFile& operator=(SettingsFile&&) noexcept;
 
     const std::string& Path() const { return path_; }
 
@@ -19,14 +24,23 @@ class SettingsFile {
     // True when the stored number is not 0.
     bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
 
-    // Each returns the file system's message on failure, empty on success.
+    // Changes the value in memory only.
+    void Change(const std::string& section, const std::string& key, const std::string& value);
+    // Writes every value to the file. Returns the file system's message on
+    // failure, empty on success. A file that exists but could not be read is
+    // never replaced: its other lines would be lost.
+    std::string Save() const;
+
+    // A change and a save; each returns what Save returns.
     std::string WriteString(const std::string& section, const std::string& key,
-                            const std::string& value) const;
-    std::string WriteInt(const std::string& section, const std::string& key, int value) const;
-    std::string WriteBool(const std::string& section, const std::string& key, bool value) const;
+                            const std::string& value);
+    std::string WriteInt(const std::string& section, const std::string& key, int value);
+    std::string WriteBool(const std::string& section, const std::string& key, bool value);
 
   private:
+    struct Contents;
     std::string path_;
+    std::unique_ptr<Contents> contents_;
 };
 
 } // namespace roamplot

@@ -1,13 +1,26 @@
 #pragma once
 // Whole-file reading and safe replacement of files.
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace roamplot {
 
-// The file's bytes, or nothing when it cannot be opened or read.
+// Far above any file of ours (a layout is well under a megabyte, the largest
+// picture allowed 64 MiB), so that a device or a runaway file is refused
+// instead of read until memory runs out.
+inline constexpr std::uintmax_t MostFileBytes = 128u << 20;
+
+// The file's bytes, or nothing when it cannot be opened or read, is no
+// regular file (a folder, a pipe, a device) or is larger than MostFileBytes.
 std::optional<std::string> ReadFileBytes(const std::string& path);
+// At most the first count bytes of such a file.
+std::optional<std::string> ReadFileStart(const std::string& path, std::size_t count);
+// Why ReadFileBytes gives nothing for the path, as the end of a sentence
+// ("it is a folder."); empty when nothing stands in the way.
+std::string UnreadableReason(const std::string& path);
 
 // Writes the bytes to a temporary file beside the target and renames it over
 // the target only when every byte was written, so a failed write leaves the

@@ -45,11 +45,9 @@ struct OpenedFile {
 };
 
 OpenedFile Open(const std::string& path) {
-    errno = 0;
     auto bytes = ReadFileBytes(path);
     if (bytes) return {std::move(bytes), {}};
-    std::string reason = errno != 0 ? std::string(" ") + std::strerror(errno) : std::string();
-    return {std::nullopt, "Cannot open file \"" + path + "\"." + reason};
+    return {std::nullopt, "Cannot open file \"" + path + "\": " + UnreadableReason(path)};
 }
 
 template <typename Merge>

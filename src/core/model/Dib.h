@@ -8,6 +8,10 @@
 
 namespace roamplot {
 
+// No picture read from any file may be wider or higher than this: no handheld
+// screen comes near it, and it bounds what a header can make us allocate.
+inline constexpr int MostDibSide = 4096;
+
 struct DibHeader {
     uint32_t Size = 40;
     int32_t Width = 0;
@@ -37,7 +41,8 @@ struct Dib {
     std::size_t RowStride() const { return RowStrideFor(Header.Width, Header.BitCount); }
 
     static std::size_t RowStrideFor(int32_t width, int bitCount) {
-        return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32) * 4;
+        return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32) *
+               4;
     }
     static std::size_t ColorTableEntriesFor(int bitCount) {
         return bitCount <= 8 ? std::size_t{1} << bitCount : 0;

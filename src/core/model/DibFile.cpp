@@ -16,8 +16,6 @@ constexpr uint32_t BiRle8 = 1;
 constexpr uint32_t BiRle4 = 2;
 constexpr uint32_t BiBitfields = 3;
 constexpr uint32_t BiAlphaBitfields = 6;
-// Larger pictures are no symbols; the limit also keeps the size arithmetic far from overflow.
-constexpr int32_t MaxSide = 32768;
 
 uint32_t U32(std::string_view b, std::size_t at) {
     uint32_t v = 0;
@@ -54,15 +52,44 @@ bool HasPlainMasks(std::string_view bytes, std::size_t masksAt) {
 
 } // namespace
 
-DibReadResult ReadDibFromBmp(std::string_view bytes) {
+namespace {
+
+// What the file header and the first 40 bytes of the information header
+// already rule out; empty when they could start a picture we read.
+std::string HeadersProblem(std::string_view bytes) {
     if (bytes.size() < FileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M')
-        return Refuse("it is not a Windows bitmap file");
+        return "it is not a Windows bitmap file";
+    const uint32_t headerSize = U32(bytes, FileHeaderSize);
+    if (headerSize == 12 || headerSize == 64) return "OS/2 bitmap headers are not supported";
+    if (headerSize < InfoHeaderSize)
+        return "the bitmap header is too short (" + std::to_string(headerSize) + " bytes)";
+    if (bytes.size() < FileHeaderSize + InfoHeaderSize)
+        return "the file ends inside the bitmap header";
+    const std::size_t h = FileHeaderSize;
+    const int32_t width = I32(bytes, h + 4);
+    const int32_t storedHeight = I32(bytes, h + 8);
+    if (width <= 0 || storedHeight == 0 || storedHeight == std::numeric_limits<int32_t>::min())
+        return "the bitmap has no pixels (" + std::to_string(width) + " x " +
+               std::to_string(storedHeight) + ")";
+    const int32_t height = storedHeight < 0 ? -storedHeight : storedHeight;
+    if (width > MostDibSide || height > MostDibSide)
+        return "the bitmap is too large (" + std::to_string(width) + " x " +
+               std::to_string(height) + ", at most " + std::to_string(MostDibSide) + " x " +
+               std::to_string(MostDibSide) + ")";
+    const uint16_t planes = U16(bytes, h + 12);
+    if (planes != 1) return "the bitmap has " + std::to_string(planes) + " planes";
+    const int bits = U16(bytes, h + 14);
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
+        return std::to_string(bits) + " bits per pixel are not supported";
+    return {};
+}
+
+} // namespace
+
+DibReadResult ReadDibFromBmp(std::string_view bytes) {
+    if (std::string problem = HeadersProblem(bytes); !problem.empty()) return Refuse(problem);
     const uint32_t pixelOffset = U32(bytes, 10);
     const uint32_t headerSize = U32(bytes, FileHeaderSize);
-    if (headerSize == 12 || headerSize == 64)
-        return Refuse("OS/2 bitmap headers are not supported");
-    if (headerSize < InfoHeaderSize)
-        return Refuse("the bitmap header is too short (" + std::to_string(headerSize) + " bytes)");
     if (FileHeaderSize + static_cast<uint64_t>(headerSize) > bytes.size())
         return Refuse("the file ends inside the bitmap header");
 
@@ -76,21 +103,9 @@ DibReadResult ReadDibFromBmp(std::string_view bytes) {
     header.XPelsPerMeter = I32(bytes, h + 24);
     header.YPelsPerMeter = I32(bytes, h + 28);
     const uint32_t coloursUsed = U32(bytes, h + 32);
-
-    if (header.Width <= 0 || storedHeight == 0 ||
-        storedHeight == std::numeric_limits<int32_t>::min())
-        return Refuse("the bitmap has no pixels (" + std::to_string(header.Width) + " x " +
-                      std::to_string(storedHeight) + ")");
     const bool topDown = storedHeight < 0;
     header.Height = topDown ? -storedHeight : storedHeight;
-    if (header.Width > MaxSide || header.Height > MaxSide)
-        return Refuse("the bitmap is too large (" + std::to_string(header.Width) + " x " +
-                      std::to_string(header.Height) + ")");
-    if (header.Planes != 1)
-        return Refuse("the bitmap has " + std::to_string(header.Planes) + " planes");
     const int bits = header.BitCount;
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
-        return Refuse(std::to_string(bits) + " bits per pixel are not supported");
 
     std::size_t tableAt = h + headerSize;
     if (header.Compression == BiRle8 || header.Compression == BiRle4)
@@ -140,9 +155,18 @@ DibReadResult ReadDibFromBmp(std::string_view bytes) {
 }
 
 DibReadResult ReadDibFromBmpFile(const std::string& path) {
-    const std::optional<std::string> bytes = ReadFileBytes(path);
-    if (!bytes) return Refuse("Cannot read the file \"" + path + "\".");
-    DibReadResult result = ReadDibFromBmp(*bytes);
+    // The headers first: a large file that is no bitmap, or a picture beyond
+    // the limit, is refused before the rest of it is read.
+    const std::optional<std::string> start = ReadFileStart(path, FileHeaderSize + InfoHeaderSize);
+    if (!start) return Refuse("Cannot read the file \"" + path + "\": " + UnreadableReason(path));
+    std::string problem = HeadersProblem(*start);
+    DibReadResult result = Refuse(problem);
+    if (problem.empty()) {
+        const std::optional<std::string> bytes = ReadFileBytes(path);
+        if (!bytes)
+            return Refuse("Cannot read the file \"" + path + "\": " + UnreadableReason(path));
+        result = ReadDibFromBmp(*bytes);
+    }
     if (!result.Picture)
         result.Error =
             "\"" + FileNamePart(path) + "\" cannot be used as a picture: " + result.Error + ".";

@@ -33,42 +33,64 @@ bool HasColourTable(int bitCount) {
 // Walks the block's lines as if they were one text joined by CR LF.
 class JoinedText {
   public:
-    explicit JoinedText(const std::vector<std::string_view>& lines) : lines_(lines) {}
+    explicit JoinedText(HexLineSource& lines) : lines_(lines) {}
 
     // The next two characters when both lie inside the current line, the usual case.
     bool NextPairInLine(char& first, char& second) {
-        if (line_ >= lines_.size() || at_ + 1 >= lines_[line_].size()) return false;
-        first = lines_[line_][at_];
-        second = lines_[line_][at_ + 1];
+        if (breakLeft_ > 0 || at_ + 1 >= line_.size()) return false;
+        first = line_[at_];
+        second = line_[at_ + 1];
         at_ += 2;
         return true;
     }
 
     // The next character, or nothing at the end of the text.
     std::optional<char> Next() {
-        while (line_ < lines_.size()) {
-            std::string_view text = lines_[line_];
-            if (at_ < text.size()) return text[at_++];
-            bool lastLine = line_ + 1 == lines_.size();
-            if (!lastLine && at_ == text.size()) return ++at_, '\r';
-            if (!lastLine && at_ == text.size() + 1) return ++at_, '\n';
-            ++line_;
+        while (true) {
+            if (breakLeft_ == 2) return --breakLeft_, '\r';
+            if (breakLeft_ == 1) return --breakLeft_, '\n';
+            if (at_ < line_.size()) return line_[at_++];
+            if (ended_) return std::nullopt;
+            std::optional<std::string_view> next = lines_.NextLine();
+            if (!next) {
+                ended_ = true;
+                continue;
+            }
+            // Lines are joined: a break stands between each line and the next.
+            if (started_) breakLeft_ = 2;
+            started_ = true;
+            line_ = *next;
             at_ = 0;
         }
-        return std::nullopt;
+    }
+
+  private:
+    HexLineSource& lines_;
+    std::string_view line_;
+    std::size_t at_ = 0;
+    int breakLeft_ = 0;
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+class ListedLines : public HexLineSource {
+  public:
+    explicit ListedLines(const std::vector<std::string_view>& lines) : lines_(lines) {}
+    std::optional<std::string_view> NextLine() override {
+        if (next_ >= lines_.size()) return std::nullopt;
+        return lines_[next_++];
     }
 
   private:
     const std::vector<std::string_view>& lines_;
-    std::size_t line_ = 0;
-    std::size_t at_ = 0;
+    std::size_t next_ = 0;
 };
 
 enum class PairStatus { Byte, End, Bad };
 
 class HexByteReader {
   public:
-    explicit HexByteReader(const std::vector<std::string_view>& lines) : text_(lines) {}
+    explicit HexByteReader(HexLineSource& lines) : text_(lines) {}
 
     PairStatus Next(uint8_t& byte) {
         char first = 0;
@@ -91,6 +113,22 @@ class HexByteReader {
         }
         byte = static_cast<uint8_t>(high * 16 + low);
         return PairStatus::Byte;
+    }
+
+    // Appends up to count bytes from the text, growing the buffer only as the
+    // text yields them; false when a pair was not hexadecimal.
+    bool Append(std::vector<uint8_t>& out, std::size_t count, bool& ended) {
+        uint8_t byte = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            PairStatus status = Next(byte);
+            if (status == PairStatus::Bad) return false;
+            if (status == PairStatus::End) {
+                ended = true;
+                return true;
+            }
+            out.push_back(byte);
+        }
+        return true;
     }
 
     // Fills the bytes from the text; false when a pair was not hexadecimal.
@@ -202,7 +240,7 @@ std::string DibHeaderProblem(const DibHeader& header) {
     return {};
 }
 
-DibHexResult DibFromHexLines(const std::vector<std::string_view>& lines) {
+DibHexResult DibFromHexLines(HexLineSource& lines) {
     DibHexResult result;
     HexByteReader reader(lines);
     bool ended = false;
@@ -229,17 +267,27 @@ DibHexResult DibFromHexLines(const std::vector<std::string_view>& lines) {
     // The section holds whole rows whatever the header's image size says;
     // a stored 0 means the rows are all there.
     const std::size_t announced = dib.Header.SizeImage == 0 ? imageSize : dib.Header.SizeImage;
-    dib.Pixels.assign(imageSize, 0);
-    if (!ended && !reader.Fill(dib.Pixels.data(), std::min(announced, imageSize), ended)) {
+    if (!ended && !reader.Append(dib.Pixels, std::min(announced, imageSize), ended)) {
         result.Error = reader.BadPairMessage();
         return result;
     }
+    if (dib.Pixels.size() < imageSize && imageSize > MostPaddedPixelBytes) {
+        result.Refused = "it holds " + std::to_string(dib.Pixels.size()) + " of its " +
+                         std::to_string(imageSize) + " pixel bytes";
+        return result;
+    }
+    dib.Pixels.resize(imageSize, 0);
     dib.Header.Size = DibHeaderBytes;
     dib.Header.Planes = 1;
     dib.Header.SizeImage = static_cast<uint32_t>(imageSize);
     result.Padded = ended;
     result.Picture = std::move(dib);
     return result;
+}
+
+DibHexResult DibFromHexLines(const std::vector<std::string_view>& lines) {
+    ListedLines listed(lines);
+    return DibFromHexLines(listed);
 }
 
 } // namespace roamplot

@@ -16,7 +16,6 @@ inline constexpr std::size_t HexDigitsPerLine = 64;
 // A picture read from a file may not claim more than this; it keeps a damaged
 // header from making us allocate what no handheld could show.
 inline constexpr std::size_t MostDibPixelBytes = 16u << 20;
-inline constexpr int MostDibSide = 4096;
 
 // The size of the pixel rows; a header that stores 0 (as .bmp files may) gets it computed.
 std::size_t DibImageSize(const DibHeader& header);
@@ -46,10 +45,26 @@ struct DibHexResult {
     bool Padded = false; // the text ended before the bytes the header announced
 };
 
+// The lines of a bitmap block, handed out one at a time so that a block of
+// millions of lines is never held as a list.
+class HexLineSource {
+  public:
+    virtual ~HexLineSource() = default;
+    // The next line of the block, or nothing after its last.
+    virtual std::optional<std::string_view> NextLine() = 0;
+};
+
+// A short block is padded with zeros only up to this many pixel bytes (a
+// 128 x 128 picture of 32 bits); a larger picture must bring its bytes, so a
+// header alone never makes us allocate more than its block can fill.
+inline constexpr std::size_t MostPaddedPixelBytes = 64u << 10;
+
 // Reads the lines of a bitmap block (without its "END"). The lines are taken
 // as one text joined by CR LF and read two characters at a time from its
 // start, a CR LF pair being skipped, so every line must hold an even number of
-// digits. Only the bytes the header announces are read.
+// digits. Only the bytes the header announces are read; the lines after them
+// are left to the caller.
+DibHexResult DibFromHexLines(HexLineSource& lines);
 DibHexResult DibFromHexLines(const std::vector<std::string_view>& lines);
 
 } // namespace roamplot

@@ -34,19 +34,32 @@ std::string_view KeyOf(std::string_view line) {
     return key.substr(first, key.find_last_not_of(' ') - first + 1);
 }
 
-// The file's lines as views into its bytes: CR LF, LF and lone CR end a line.
-std::vector<std::string_view> LinesOf(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\n' && bytes[i] != '\r') continue;
-        lines.push_back(bytes.substr(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
+// The file's lines one at a time as views into its bytes: CR LF, LF and lone
+// CR end a line. Nothing is listed, so a file of millions of line ends costs
+// no more memory than its bytes.
+class FileLines {
+  public:
+    explicit FileLines(std::string_view bytes) : bytes_(bytes) {}
+
+    std::optional<FileLine> Next() {
+        if (at_ >= bytes_.size()) return std::nullopt;
+        const std::size_t end = bytes_.find_first_of("\r\n", at_);
+        FileLine line{++number_,
+                      bytes_.substr(at_, end == std::string_view::npos ? end : end - at_)};
+        if (end == std::string_view::npos) {
+            at_ = bytes_.size();
+        } else {
+            at_ = end + 1;
+            if (bytes_[end] == '\r' && at_ < bytes_.size() && bytes_[at_] == '\n') ++at_;
+        }
+        return line;
     }
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));
-    return lines;
-}
+
+  private:
+    std::string_view bytes_;
+    std::size_t at_ = 0;
+    int number_ = 0;
+};
 
 std::string At(const FileLine& line) {
     return "line " + std::to_string(line.Number) + ": ";
@@ -61,10 +74,8 @@ struct Load {
     ScreenLayout& Layout;
     DesignerSettings& Settings;
     const ParameterCatalogue& Catalogue;
-    const std::vector<std::string_view>& Lines;
+    std::string_view Bytes;
     ParameterFileLoadReport& Report;
-
-    FileLine LineAt(std::size_t index) const { return {static_cast<int>(index + 1), Lines[index]}; }
 
     void RaiseNumberOfPages(int32_t pages) {
         if (pages > Settings.NumberOfPages) Settings.NumberOfPages = std::min(pages, MaxPages);
@@ -270,8 +281,9 @@ void ReadVersion2Layout(Load& load) {
     int boxCounter = 0;
     // Until a screen record says otherwise, boxes keep the size they have on the current screen.
     ScreenSize area = load.Settings.Screen.DrawArea();
-    for (std::size_t i = 0; i < load.Lines.size(); ++i) {
-        const FileLine at = load.LineAt(i);
+    FileLines lines(load.Bytes);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        const FileLine& at = *next;
         if (IsSkipped(at.Text)) continue;
         const std::string_view key = KeyOf(at.Text);
         const Record line(at.Text);
@@ -319,7 +331,7 @@ void ReadVersion2Layout(Load& load) {
 }
 
 void GiveSymbol(ScreenLayout& layout, const std::string& reference, const std::string& path,
-                const std::optional<Dib>& picture) {
+                const SharedDib& picture) {
     for (Page& page : layout.Pages) {
         for (ParameterBox& box : page.Boxes) {
             if (!box.InUse() || box.SymbolRef != reference) continue;
@@ -341,20 +353,36 @@ bool IsEndLine(std::string_view line) {
 }
 
 // The lines of the bitmap block after a symbol record, up to the "END" line.
-std::vector<std::string_view> BlockLines(const std::vector<std::string_view>& lines,
-                                         std::size_t& i) {
-    std::vector<std::string_view> block;
-    for (++i; i < lines.size(); ++i) {
-        if (IsEndLine(lines[i])) break;
-        block.push_back(lines[i]);
+class BlockLines : public HexLineSource {
+  public:
+    explicit BlockLines(FileLines& lines) : lines_(lines) {}
+
+    std::optional<std::string_view> NextLine() override {
+        if (ended_) return std::nullopt;
+        std::optional<FileLine> line = lines_.Next();
+        if (!line || IsEndLine(line->Text)) {
+            ended_ = true;
+            return std::nullopt;
+        }
+        return line->Text;
     }
-    return block;
-}
+
+    // Passes over what the picture did not need.
+    void SkipRest() {
+        while (NextLine()) {
+        }
+    }
+
+  private:
+    FileLines& lines_;
+    bool ended_ = false;
+};
 
 void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
     ParameterFileLoadReport& report = load.Report;
-    for (std::size_t i = 0; i < load.Lines.size(); ++i) {
-        const FileLine at = load.LineAt(i);
+    FileLines lines(load.Bytes);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        const FileLine& at = *next;
         if (IsSkipped(at.Text) || KeyOf(at.Text) != "g1") continue;
         const Record line(at.Text);
         const std::string reference = line.Text(2, "");
@@ -363,7 +391,7 @@ void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
         report.SymbolFileLabel = FileNamePart(path);
         // Each record starts afresh: a file that is missing must not bring back
         // the picture of the record before it.
-        std::optional<Dib> picture;
+        SharedDib picture;
         if (flag == 0) {
             if (!FileExists(path)) {
                 report.MissingSymbolFiles.push_back(path);
@@ -375,7 +403,9 @@ void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
                     report.SymbolProblems.push_back(At(at) + path + ": " + read.Error);
             }
         } else {
-            DibHexResult block = DibFromHexLines(BlockLines(load.Lines, i));
+            BlockLines blockLines(lines);
+            DibHexResult block = DibFromHexLines(blockLines);
+            blockLines.SkipRest();
             if (!block.Error.empty()) {
                 report.EndedPass = At(at) + "reading of the symbols ended: " + block.Error;
                 break;
@@ -432,8 +462,9 @@ void ReadVersion1(Load& load) {
     ResetLayout(load.Layout);
     ParameterFileLoadReport& report = load.Report;
     std::array<int, MaxPages + 1> boxCounters{};
-    for (std::size_t i = 0; i < load.Lines.size(); ++i) {
-        const FileLine at = load.LineAt(i);
+    FileLines lines(load.Bytes);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        const FileLine& at = *next;
         if (IsSkipped(at.Text)) continue;
         const std::string_view key = KeyOf(at.Text);
         const Record line(at.Text);
@@ -474,10 +505,11 @@ void ReadVersion1(Load& load) {
     }
 }
 
-int DecideVersion(const std::vector<std::string_view>& lines) {
-    for (std::string_view line : lines) {
-        if (IsSkipped(line)) continue;
-        const std::string_view key = KeyOf(line);
+int DecideVersion(std::string_view bytes) {
+    FileLines lines(bytes);
+    while (const std::optional<FileLine> line = lines.Next()) {
+        if (IsSkipped(line->Text)) continue;
+        const std::string_view key = KeyOf(line->Text);
         if (key == "p1") return 1;
         if (key == "a1") return 2;
     }
@@ -508,9 +540,8 @@ ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSetting
                                            std::string_view bytes,
                                            const SymbolFileLoader& loadSymbolFile) {
     ParameterFileLoadReport report;
-    const std::vector<std::string_view> lines = LinesOf(bytes);
-    report.Version = DecideVersion(lines);
-    Load load{layout, settings, catalogue, lines, report};
+    report.Version = DecideVersion(bytes);
+    Load load{layout, settings, catalogue, bytes, report};
     if (report.Version == 1) {
         ReadVersion1(load);
     } else if (report.Version == 2) {
@@ -528,7 +559,7 @@ ParameterFileLoadReport LoadParameterFile(ScreenLayout& layout, DesignerSettings
     if (!bytes) {
         ParameterFileLoadReport report;
         report.Readable = false;
-        report.ReadError = "Cannot open file \"" + fileName + "\".";
+        report.ReadError = "Cannot open file \"" + fileName + "\": " + UnreadableReason(fileName);
         return report;
     }
     return LoadParameterBytes(layout, settings, catalogue, *bytes, loadSymbolFile);

@@ -62,7 +62,7 @@ void RemoveBox(ScreenLayout& layout, int page, int slot) {
     for (int i = slot; i < SlotsPerPage; ++i) {
         // The record is copied, the bitmap changes owner.
         ParameterBox& from = boxes[static_cast<std::size_t>(i)];
-        std::optional<Dib> symbol = std::move(from.Symbol);
+        SharedDib symbol = std::move(from.Symbol);
         from.Symbol.reset();
         boxes[static_cast<std::size_t>(i - 1)] = from;
         boxes[static_cast<std::size_t>(i - 1)].Symbol = std::move(symbol);

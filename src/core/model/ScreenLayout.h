@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/model/Colour.h"
-#include "core/model/Dib.h"
+#include "core/model/SharedDib.h"
 
 namespace roamplot {
 
@@ -55,7 +55,7 @@ struct ParameterBox {
     std::string Justification = "C";
     int32_t ButtonStyle = 0;
     int32_t SymbolPlacement = 0;
-    std::optional<Dib> Symbol;
+    SharedDib Symbol;
     std::string SymbolFile;
     std::string SymbolRef;
     int32_t Selected = 0;
@@ -79,7 +79,9 @@ struct ScreenLayout {
 
     Page& PageAt(int page) { return Pages.at(static_cast<std::size_t>(page - 1)); }
     const Page& PageAt(int page) const { return Pages.at(static_cast<std::size_t>(page - 1)); }
-    ParameterBox& Box(int page, int slot) { return PageAt(page).Boxes.at(static_cast<std::size_t>(slot - 1)); }
+    ParameterBox& Box(int page, int slot) {
+        return PageAt(page).Boxes.at(static_cast<std::size_t>(slot - 1));
+    }
     const ParameterBox& Box(int page, int slot) const {
         return PageAt(page).Boxes.at(static_cast<std::size_t>(slot - 1));
     }

@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -70,7 +70,8 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
             [this](int row) { Guarded([&] { cDeviceScreenClick(row); }); });
     connect(configuration_, &ConfigurationTab::RefreshClicked, this,
             [this] { Guarded([&] { bRefreshClick(); }); });
-    connect(configuration_, &ConfigurationTab::LockWindowsChanged, this, [this] { PlacePreview(); });
+    connect(configuration_, &ConfigurationTab::LockWindowsChanged, this,
+            [this] { PlacePreview(); });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
     AddParameterFileButtons();
     connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);
@@ -110,8 +111,9 @@ void MainForm::SetKeyFileName(const std::string& name) {
 }
 
 void MainForm::UpdateCaption() {
-    const std::string& shown = tabs_->currentIndex() == KeyTabIndex ? heldSettings_.KeyFileName
-                                                                    : heldSettings_.ParameterFileName;
+    const std::string& shown = tabs_->currentIndex() == KeyTabIndex
+                                   ? heldSettings_.KeyFileName
+                                   : heldSettings_.ParameterFileName;
     setWindowTitle(QString(ProgramTitle) + "  -  " + ToQString(FileNamePart(shown)));
 }
 
@@ -181,7 +183,8 @@ void MainForm::ShowHelp() {
 #else
     constexpr bool compiledHelpViewer = false;
 #endif
-    prompter_.OpenHelp(ToQString(HelpDocumentPath(FromQString(programFolder_), compiledHelpViewer)));
+    prompter_.OpenHelp(
+        ToQString(HelpDocumentPath(FromQString(programFolder_), compiledHelpViewer)));
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
@@ -221,8 +224,8 @@ void MainForm::WriteSettingsAtClose() {
     DesignerSettings settings = CurrentSettings();
     if (screen_.Row == CustomDeviceRow) {
         // The fields as typed, when they hold numbers; a close never fails on them.
-        int width =
-            TryStrToInt(FromQString(configuration_->ScreenWidthText())).value_or(screen_.CustomWidth);
+        int width = TryStrToInt(FromQString(configuration_->ScreenWidthText()))
+                        .value_or(screen_.CustomWidth);
         int height = TryStrToInt(FromQString(configuration_->ScreenHeightText()))
                          .value_or(screen_.CustomHeight);
         if (IsUsableCustomSize(width, height)) {
@@ -230,9 +233,8 @@ void MainForm::WriteSettingsAtClose() {
             settings.Screen.CustomHeight = height;
         }
     }
+    ChangeWindowPosition(settingsFile_, MainFormWriteSection, {x(), y()});
     std::string error = WriteDesignerSettingsAtClose(settingsFile_, settings);
-    if (error.empty())
-        error = StoreWindowPosition(settingsFile_, MainFormWriteSection, {x(), y()});
     if (!error.empty()) prompter_.ShowError(ToQString(error));
 }
 

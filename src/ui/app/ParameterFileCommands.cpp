@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 
+#include "core/app/ListSummary.h"
 #include "core/io/FileIo.h"
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
@@ -29,7 +30,7 @@ bool SameScreen(const DeviceScreen& a, const DeviceScreen& b) {
 QString MissingSymbolsText(const std::vector<std::string>& paths) {
     QString text = QObject::tr("These symbol files were not found; their boxes show no symbol "
                                "and are saved without one:");
-    for (const std::string& path : paths) text += "\n" + ToQString(path);
+    for (const std::string& path : SummariseLines(paths)) text += "\n" + ToQString(path);
     return text;
 }
 

@@ -35,7 +35,7 @@ constexpr PaletteButton Buttons[] = {
 };
 } // namespace
 
-AlignPalette::AlignPalette(const SettingsFile& settings, QPoint mainWindowPosition, QWidget* parent)
+AlignPalette::AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(settings) {

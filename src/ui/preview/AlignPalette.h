@@ -15,8 +15,7 @@ class AlignPalette : public QWidget {
   public:
     // Restores its position from section "Align Palette"; without one it sits
     // at an offset from the main window's position.
-    AlignPalette(const SettingsFile& settings, QPoint mainWindowPosition,
-                 QWidget* parent = nullptr);
+    AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QWidget* parent = nullptr);
     // Stores its position in section "Align Palette".
     ~AlignPalette() override;
 
@@ -29,7 +28,7 @@ class AlignPalette : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    const SettingsFile& settings_;
+    SettingsFile& settings_;
 };
 
 } // namespace roamplot

@@ -47,8 +47,9 @@ class DrawAreaWidget : public QWidget {
     const int& zoom_;
 };
 
-PreviewWindow::PreviewWindow(const SettingsFile& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), settings_(settings) {
+PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      settings_(settings) {
     setWindowTitle(tr("Device"));
     setFocusPolicy(Qt::StrongFocus);
     frame_ = new QFrame(this);
@@ -126,9 +127,9 @@ void PreviewWindow::LayOut() {
     drawArea_->setGeometry(0, 0, w, drawHeight);
     const QImage& strip = GeneratedPictures().Toolbar;
     QImage shown = strip.copy(0, 0, std::min(size_.Width, strip.width()), ToolbarHeight);
-    toolbar_->setPixmap(QPixmap::fromImage(
-        shown.scaled(shown.width() * zoom_, ToolbarHeight * zoom_, Qt::IgnoreAspectRatio,
-                     Qt::FastTransformation)));
+    toolbar_->setPixmap(
+        QPixmap::fromImage(shown.scaled(shown.width() * zoom_, ToolbarHeight * zoom_,
+                                        Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     toolbar_->setGeometry(zoom_, drawHeight, shown.width() * zoom_, ToolbarHeight * zoom_);
     setFixedSize(w + 2 * FrameMargin, h + 2 * FrameMargin);
     sizer_.UpdateHandles();
@@ -151,8 +152,10 @@ void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderC
             control->hide();
             continue;
         }
-        control->setGeometry(box.Left * zoom_, box.Top * zoom_, box.Width * zoom_, box.Height * zoom_);
-        if (context.Catalogue) control->setToolTip(ToQString(context.Catalogue->NameOf(box.ParameterId)));
+        control->setGeometry(box.Left * zoom_, box.Top * zoom_, box.Width * zoom_,
+                             box.Height * zoom_);
+        if (context.Catalogue)
+            control->setToolTip(ToQString(context.Catalogue->NameOf(box.ParameterId)));
         control->show();
     }
     RestackControls(page);
@@ -165,7 +168,9 @@ PreviewControl* PreviewWindow::Control(int page, int slot) const {
     return controls_[static_cast<std::size_t>((page - 1) * SlotsPerPage + slot - 1)];
 }
 
-void PreviewWindow::AttachSlot(int page, int slot) { sizer_.SetControl(Control(page, slot)); }
+void PreviewWindow::AttachSlot(int page, int slot) {
+    sizer_.SetControl(Control(page, slot));
+}
 
 int PreviewWindow::AttachedSlot() const {
     auto* control = dynamic_cast<PreviewControl*>(sizer_.Control());
@@ -183,9 +188,13 @@ void PreviewWindow::ShowDevicePicture(bool inFront) {
     if (inFront) devicePanel_->raise();
 }
 
-bool PreviewWindow::DevicePictureInFront() const { return devicePanel_->isVisible(); }
+bool PreviewWindow::DevicePictureInFront() const {
+    return devicePanel_->isVisible();
+}
 
-QWidget* PreviewWindow::DrawArea() const { return drawArea_; }
+QWidget* PreviewWindow::DrawArea() const {
+    return drawArea_;
+}
 
 BoxRect PreviewWindow::DeviceRectOf(const QWidget& control) const {
     // Whole device pixels: a drag at any zoom moves a box by whole pixels.
@@ -238,6 +247,8 @@ void PreviewWindow::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-void PreviewWindow::ChangeZoomBy(int step) { SetZoom(zoom_ + step); }
+void PreviewWindow::ChangeZoomBy(int step) {
+    SetZoom(zoom_ + step);
+}
 
 } // namespace roamplot

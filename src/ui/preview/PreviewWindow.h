@@ -28,7 +28,7 @@ class PreviewWindow : public QWidget {
     static constexpr int MaxZoom = 4;
 
     // Restores its position from section "Device" of the settings file.
-    PreviewWindow(const SettingsFile& settings, QWidget* parent = nullptr);
+    PreviewWindow(SettingsFile& settings, QWidget* parent = nullptr);
     // Stores its position in section "Device".
     ~PreviewWindow() override;
 
@@ -81,7 +81,7 @@ class PreviewWindow : public QWidget {
     void SaveBounds();
     void ChangeZoomBy(int step);
 
-    const SettingsFile& settings_;
+    SettingsFile& settings_;
     PreviewOwner* owner_ = nullptr;
     ScreenSize size_{240, 320};
     int zoom_ = 1;

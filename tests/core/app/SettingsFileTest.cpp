@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/app/DesignerSettings.h"
 #include "core/app/HelpDocument.h"
 #include "core/app/SettingsFile.h"
@@ -24,7 +26,8 @@ TEST(SettingsFile, MatchesNamesWithoutCaseAndKeepsOtherLines) {
 
 TEST(SettingsFile, ValuesThatAreNotNumbersReadAsDefaults) {
     TempFolder folder;
-    SettingsFile file(folder.Write("s.ini", "[Settings]\nNo of Pages=many\nUse Snap=2\nLock Windows=x\n"));
+    SettingsFile file(
+        folder.Write("s.ini", "[Settings]\nNo of Pages=many\nUse Snap=2\nLock Windows=x\n"));
     EXPECT_EQ(file.ReadInt("Settings", "No of Pages", 5), 5);
     EXPECT_TRUE(file.ReadBool("Settings", "Use Snap", false));
     EXPECT_TRUE(file.ReadBool("Settings", "Lock Windows", true));
@@ -101,7 +104,8 @@ TEST(WindowPosition, ClampsToTheScreen) {
     TempFolder folder;
     SettingsFile file(folder.Write("s.ini", "[Device]\nLeft=abc\nTop=44\n"));
     EXPECT_EQ(RestoreWindowPosition(file, "device", 256, 20, 1024, 768), (WindowPosition{256, 44}));
-    EXPECT_EQ(RestoreWindowPosition(file, "MainForm", 256, 20, 1024, 768), (WindowPosition{256, 20}));
+    EXPECT_EQ(RestoreWindowPosition(file, "MainForm", 256, 20, 1024, 768),
+              (WindowPosition{256, 20}));
 }
 
 TEST(HelpDocument, UsesTheCompiledHelpOnlyWhereItCanBeShown) {
@@ -111,4 +115,33 @@ TEST(HelpDocument, UsesTheCompiledHelpOnlyWhereItCanBeShown) {
     EXPECT_EQ(HelpDocumentPath(folder.Path(), true),
               folder.Path() + "/RoamCE_screen_Designer.chm::/RoamCE_screen_designer.html");
     EXPECT_EQ(HelpDocumentPath(folder.Path(), false), folder.Path() + "/help/index.html");
+}
+
+TEST(SettingsFile, IsReadOnceAndWrittenOnceAtClose) {
+    TempFolder folder;
+    const std::string path =
+        folder.Write("s.ini", "[Settings]\r\nNo of Pages=7\r\n[Mine]\r\nKept=1\r\n");
+    SettingsFile file(path);
+    // What lands on the disk afterwards is neither read nor merged: the close
+    // writes what was read at the start and what changed since.
+    folder.Write("s.ini", "[Settings]\r\nNo of Pages=2\r\n");
+    EXPECT_EQ(ReadDesignerSettings(file).NumberOfPages, 7);
+    DesignerSettings s = ReadDesignerSettings(file);
+    s.SnapInterval = "4";
+    ChangeWindowPosition(file, "Mainform", {30, 40});
+    ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
+    const std::string text = folder.Read("s.ini");
+    for (const char* line : {"No of Pages=7", "Kept=1", "Snap Pixels=4", "[Mainform]", "Left=30"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+}
+
+TEST(SettingsFile, OneThatCannotBeReadGivesDefaultsAndIsNeverReplaced) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.File("folder.ini"));
+    SettingsFile file(folder.File("folder.ini"));
+    EXPECT_EQ(ReadDesignerSettings(file).NumberOfPages, 5);
+    EXPECT_EQ(WriteCustomSize(file, 640, 480),
+              "The settings file " + folder.File("folder.ini") +
+                  " was not read (it is a folder.), so it is not replaced.");
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("folder.ini")));
 }

@@ -107,6 +107,24 @@ TEST_F(KeyCommandsTest, UnreadableInputIsReportedAndNothingIsWritten) {
     EXPECT_EQ(Run({"keys", QString::fromStdString(Fixture("known-map.key2"))}).ExitCode, 2);
 }
 
+TEST_F(KeyCommandsTest, FilesThatAreNoFilesAndUnreadableCataloguesFailWithoutWriting) {
+    std::string out = work.Write("out.key2", "old");
+    std::filesystem::create_directory(work.File("folder.key2"));
+    CliRun folder = Run({"keys", Q(work.File("folder.key2")), Q(out)});
+    EXPECT_EQ(folder.ExitCode, 1);
+    EXPECT_TRUE(folder.Err.contains("it is a folder.")) << folder.Err.toStdString();
+    EXPECT_EQ(work.Read("out.key2"), "old");
+
+    // A catalogue that exists but cannot be read used to turn every key into command 0.
+    std::filesystem::remove(programFolder.File("commands.dat"));
+    std::filesystem::create_directory(programFolder.File("commands.dat"));
+    CliRun noCatalogue = Run({"keys", Q(Fixture("known-map.key2")), Q(out)});
+    EXPECT_EQ(noCatalogue.ExitCode, 1);
+    EXPECT_TRUE(noCatalogue.Err.contains("commands.dat: it is a folder."))
+        << noCatalogue.Err.toStdString();
+    EXPECT_EQ(work.Read("out.key2"), "old");
+}
+
 TEST_F(KeyCommandsTest, KeysRewritesWithTheFolderKeyCodes) {
     std::string out = work.File("out.key2");
     CliRun plain = Run(

@@ -146,3 +146,23 @@ TEST_F(ParameterCommandsTest, TheShippedSampleLayoutLoadsCleanlyAndResavesUnchan
     const QJsonArray pages = QJsonDocument::fromJson(original.Out)["Pages"].toArray();
     EXPECT_GT(pages[2].toObject()["Boxes"].toArray().size(), 4);
 }
+
+TEST_F(ParameterCommandsTest, AnUnreadableCatalogueOrAFileThatIsNoFileFails) {
+    std::filesystem::create_directory(work.File("folder.par1"));
+    CliRun folder = Run({"dump", Work("folder.par1")});
+    EXPECT_NE(folder.ExitCode, 0);
+    EXPECT_TRUE(folder.Err.contains("it is a folder.")) << folder.Err.toStdString();
+    EXPECT_TRUE(folder.Out.isEmpty());
+
+    // Samples and units come from the catalogue: without it a dump would be wrong, not empty.
+    std::filesystem::remove(programFolder.File("Parameters.dat"));
+    std::filesystem::create_directory(programFolder.File("Parameters.dat"));
+    CliRun noCatalogue = Run({"dump", Fixture("writer_pages.par1")});
+    EXPECT_NE(noCatalogue.ExitCode, 0);
+    EXPECT_TRUE(noCatalogue.Err.contains("Parameters.dat: it is a folder."))
+        << noCatalogue.Err.toStdString();
+    EXPECT_TRUE(noCatalogue.Out.isEmpty());
+    const QString out = Work("out.par1");
+    EXPECT_NE(Run({"resave", Fixture("writer_pages.par1"), out}).ExitCode, 0);
+    EXPECT_FALSE(std::filesystem::exists(out.toStdString()));
+}

@@ -175,3 +175,20 @@ TEST_F(ParameterFileCommands, ControlSAndControlOReachTheCommands) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(prompter.Shown.isEmpty());
 }
+
+TEST_F(ParameterFileCommands, AHundredThousandMissingSymbolFilesAreSummarised) {
+    Start();
+    std::string text = "RoamplotCE Parameter File\r\ns1,240,320,240,281\r\nb1,1,P\r\n"
+                       "a1,1,1005,bb,0,0,10,10,B,7,(255/255/255),(000/000/128),0,0,1,0101\r\n";
+    for (int i = 1; i <= 100000; ++i)
+        text += "g1,0101,0,64,/gone/" + std::to_string(i) + ".bmp\r\n";
+    prompter.FileAnswers = {Q(folder.Write("many.par1", text))};
+    Click("bLoad");
+    const QStringList messages = prompter.Of("message");
+    ASSERT_EQ(messages.size(), 1);
+    const QStringList lines = messages[0].split('\n');
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[1], "/gone/1.bmp");
+    EXPECT_EQ(lines[10], "/gone/10.bmp");
+    EXPECT_EQ(lines[11], "... and 99990 more");
+}
