@@ -5,7 +5,7 @@
 namespace roamplot {
 
 namespace SettingKeys {
-#define ROAMPLOT_SETTING(name, section, key, value)                                                 \
+#define ROAMPLOT_SETTING(name, section, key, value)                                                \
     const SettingKey& name() {                                                                     \
         static const SettingKey setting{section, key, value};                                      \
         return setting;                                                                            \
@@ -16,6 +16,7 @@ ROAMPLOT_SETTING(SnapPixels, "Settings", "Snap Pixels", "10")
 ROAMPLOT_SETTING(UseSnap, "Settings", "Use Snap", "0")
 ROAMPLOT_SETTING(LockWindows, "Settings", "Lock Windows", "0")
 ROAMPLOT_SETTING(DeviceFolder, "Settings", "RoamplotCE Folder", "\\Roamplot 2")
+ROAMPLOT_SETTING(DeviceMountFolder, "Settings", "Device Mount Folder", "")
 ROAMPLOT_SETTING(DeviceType, "Settings", "Device Type", "0")
 ROAMPLOT_SETTING(CustomWidth, "Settings", "Custom Device Width", "480")
 ROAMPLOT_SETTING(CustomHeight, "Settings", "Custom Device Height", "240")
@@ -36,8 +37,8 @@ const SettingKey& ButtonKeyCode(int button) {
     static const std::array<SettingKey, 10> keys = [] {
         std::array<SettingKey, 10> made;
         for (int n = 1; n <= 10; ++n)
-            made[static_cast<std::size_t>(n - 1)] = {"Button Defaults", "Button " + std::to_string(n),
-                                                     std::to_string(192 + n)};
+            made[static_cast<std::size_t>(n - 1)] = {
+                "Button Defaults", "Button " + std::to_string(n), std::to_string(192 + n)};
         return made;
     }();
     return keys.at(static_cast<std::size_t>(button - 1));
@@ -74,10 +75,12 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
     s.UseSnap = Bool(file, SettingKeys::UseSnap());
     s.LockWindows = Bool(file, SettingKeys::LockWindows());
     s.DeviceFolder = Text(file, SettingKeys::DeviceFolder());
+    s.DeviceMountFolder = Text(file, SettingKeys::DeviceMountFolder());
     for (int q = 0; q < 4; ++q)
         s.DefaultUnits[static_cast<std::size_t>(q)] = Int(file, SettingKeys::DefaultUnits(q));
     for (int b = 1; b <= 10; ++b)
-        s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)] = Text(file, SettingKeys::ButtonKeyCode(b));
+        s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)] =
+            Text(file, SettingKeys::ButtonKeyCode(b));
     s.Screen.Row = Int(file, SettingKeys::DeviceType());
     s.Screen.CustomWidth = Int(file, SettingKeys::CustomWidth());
     s.Screen.CustomHeight = Int(file, SettingKeys::CustomHeight());
@@ -108,6 +111,7 @@ std::string WriteDesignerSettingsAtClose(const SettingsFile& file, const Designe
     number(SettingKeys::UseSnap(), s.UseSnap ? 1 : 0);
     number(SettingKeys::LockWindows(), s.LockWindows ? 1 : 0);
     text(SettingKeys::DeviceFolder(), s.DeviceFolder);
+    text(SettingKeys::DeviceMountFolder(), s.DeviceMountFolder);
     for (int q = 0; q < 4; ++q)
         number(SettingKeys::DefaultUnits(q), s.DefaultUnits[static_cast<std::size_t>(q)]);
     for (int b = 1; b <= 10; ++b)
@@ -120,10 +124,10 @@ std::string WriteDesignerSettingsAtClose(const SettingsFile& file, const Designe
 }
 
 std::string WriteCustomSize(const SettingsFile& file, int width, int height) {
-    std::string error = file.WriteInt(SettingKeys::CustomWidth().Section,
-                                      SettingKeys::CustomWidth().Key, width);
-    std::string second = file.WriteInt(SettingKeys::CustomHeight().Section,
-                                       SettingKeys::CustomHeight().Key, height);
+    std::string error =
+        file.WriteInt(SettingKeys::CustomWidth().Section, SettingKeys::CustomWidth().Key, width);
+    std::string second =
+        file.WriteInt(SettingKeys::CustomHeight().Section, SettingKeys::CustomHeight().Key, height);
     return error.empty() ? second : error;
 }
 

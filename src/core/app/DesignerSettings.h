@@ -1,8 +1,8 @@
 #pragma once
 // Every setting of the designer, declared once with its section, key and default.
 #include <array>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
@@ -22,6 +22,7 @@ const SettingKey& SnapPixels();
 const SettingKey& UseSnap();
 const SettingKey& LockWindows();
 const SettingKey& DeviceFolder();
+const SettingKey& DeviceMountFolder();
 const SettingKey& DeviceType();
 const SettingKey& CustomWidth();
 const SettingKey& CustomHeight();
@@ -54,6 +55,8 @@ struct DesignerSettings {
     bool UseSnap = false;
     bool LockWindows = false;
     std::string DeviceFolder = "\\Roamplot 2";
+    // The PC folder standing for the handheld's storage; empty for the remote API.
+    std::string DeviceMountFolder;
     std::array<int, 4> DefaultUnits{}; // speed, distance, altitude, heading
     std::array<std::string, 10> ButtonKeyCodes{"193", "194", "195", "196", "197",
                                                "198", "199", "200", "201", "202"};
@@ -67,7 +70,8 @@ struct DesignerSettings {
 DesignerSettings ReadDesignerSettings(const SettingsFile& file);
 // Writes what the close writes: file names, settings, device type (the custom
 // size only while the custom row is selected). Returns the first failure's message.
-std::string WriteDesignerSettingsAtClose(const SettingsFile& file, const DesignerSettings& settings);
+std::string WriteDesignerSettingsAtClose(const SettingsFile& file,
+                                         const DesignerSettings& settings);
 // "Refresh" stores the custom size at once.
 std::string WriteCustomSize(const SettingsFile& file, int width, int height);
 
@@ -76,7 +80,8 @@ struct WindowPosition {
     int Top = 0;
     bool operator==(const WindowPosition&) const = default;
 };
-// A negative value becomes 0; a left beyond the screen width or a top beyond its height becomes 100.
+// A negative value becomes 0; a left beyond the screen width or a top beyond its height becomes
+// 100.
 WindowPosition ClampWindowPosition(int left, int top, int screenWidth, int screenHeight);
 WindowPosition RestoreWindowPosition(const SettingsFile& file, const std::string& section,
                                      int defaultLeft, int defaultTop, int screenWidth,
