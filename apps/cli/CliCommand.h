@@ -8,6 +8,7 @@ namespace roamplot::cli {
 
 struct CliContext {
     std::string ProgramFolder; // where Parameters.dat, commands.dat and the settings file are
+    std::string DeviceMount;   // --device-mount: the folder standing for the handheld
     std::vector<std::string> Arguments; // after the command name
     std::ostream& Out;
     std::ostream& Err;

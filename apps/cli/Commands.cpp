@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "DeviceCommands.h"
 #include "KeyCommands.h"
 #include "ParameterCommands.h"
 
@@ -14,6 +15,11 @@ const std::vector<CliCommand>& AllCommands() {
          RunCheck},
         {"keys", "keys IN.key1|IN.key2 OUT.key2   rewrite a key file with this folder's key codes",
          RunKeys},
+        {"device-list", "device-list   the .par1 and .key2 files in the handheld's folder",
+         RunDeviceList},
+        {"send", "send FILE.par1|FILE.key1|FILE.key2 NAME   send a file to the handheld as NAME",
+         RunSend},
+        {"get", "get NAME FILE   copy NAME from the handheld's folder to FILE", RunGet},
     };
     return commands;
 }

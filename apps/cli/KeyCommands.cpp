@@ -98,4 +98,19 @@ int RunKeys(CliContext& context) {
     return 0;
 }
 
+int WriteKeysForSending(CliContext& context, const std::string& file,
+                        const std::filesystem::path& tempFile) {
+    CommandCatalogue catalogue;
+    KeyMap map;
+    if (!ReadIntoEmptyMap(context, file, catalogue, map)) return 2;
+    SettingsFile settings(context.ProgramFolder + "/" + SettingsFileName);
+    std::string error = WriteKeyFile(tempFile.string(), map, catalogue,
+                                     ReadDesignerSettings(settings).ButtonKeyCodes);
+    if (!error.empty()) {
+        context.Err << "roamplot-cli: " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace roamplot::cli

@@ -8,6 +8,7 @@
 #include "JsonText.h"
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
+#include "core/device/DeviceTransfer.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/ParameterFileReader.h"
@@ -255,6 +256,34 @@ int RunCheck(CliContext& context) {
         findings.insert(findings.begin(), "no box records: nothing was loaded");
     for (const std::string& finding : findings) context.Out << finding << "\n";
     return findings.empty() ? 0 : 1;
+}
+
+int SendLayout(CliContext& context, DeviceLink& link, const std::string& file,
+               const std::string& name) {
+    GuiSession gui;
+    std::unique_ptr<Loaded> loaded = Load(context, file);
+    if (!loaded) return ReadFailed;
+    const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
+    SymbolCopyHooks hooks;
+    hooks.ShowCopying = [&](const std::string& symbol) {
+        context.Out << "Copying file : " << symbol << "\n";
+    };
+    hooks.ShowMessage = [&](const std::string& text) {
+        context.Err << "roamplot-cli: " << text << "\n";
+    };
+    const SendOutcome outcome = SendParameterFile(
+        link, loaded->Layout, loaded->Settings.Screen, MakeThumbnailRenderer(render),
+        TempFileIn(context.ProgramFolder), loaded->Settings.DeviceFolder, name, hooks);
+    if (!outcome.WriteError.empty()) {
+        context.Err << "roamplot-cli: " << outcome.WriteError << "\n";
+        return 1;
+    }
+    if (!outcome.Sent) {
+        context.Err << "roamplot-cli: " << SendFailed << "\n";
+        return 1;
+    }
+    context.Out << SendSucceeded << "\n";
+    return 0;
 }
 
 } // namespace roamplot::cli

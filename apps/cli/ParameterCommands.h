@@ -1,6 +1,7 @@
 #pragma once
 // The parameter file commands of roamplot-cli.
 #include "CliCommand.h"
+#include "core/device/DeviceLink.h"
 
 namespace roamplot::cli {
 
@@ -12,5 +13,10 @@ int RunResave(CliContext& context);
 int RunRender(CliContext& context);
 // check FILE.par1: what the load dropped, clamped or could not find.
 int RunCheck(CliContext& context);
+
+// Loads FILE as "Load" does and sends it as NAME into the settings' device
+// folder with its large symbols; 0, or the exit code of the failure (told).
+int SendLayout(CliContext& context, DeviceLink& link, const std::string& file,
+               const std::string& name);
 
 } // namespace roamplot::cli

@@ -16,7 +16,7 @@ std::string OwnFolder(const char* argv0) {
 }
 
 int Usage(std::ostream& out) {
-    out << "usage: roamplot-cli [--program-folder DIR] COMMAND ARGUMENTS\n";
+    out << "usage: roamplot-cli [--program-folder DIR] [--device-mount DIR] COMMAND ARGUMENTS\n";
     for (const CliCommand& command : AllCommands()) out << "  " << command.Usage << "\n";
     return 2;
 }
@@ -24,16 +24,24 @@ int Usage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     std::string programFolder = OwnFolder(argv[0]);
+    std::string deviceMount;
     int i = 1;
-    if (i + 1 < argc && std::string(argv[i]) == "--program-folder") {
-        programFolder = argv[i + 1];
+    while (i + 1 < argc) {
+        const std::string option = argv[i];
+        if (option == "--program-folder")
+            programFolder = argv[i + 1];
+        else if (option == "--device-mount")
+            deviceMount = argv[i + 1];
+        else
+            break;
         i += 2;
     }
     if (i >= argc) return Usage(std::cerr);
     std::string name = argv[i++];
     for (const CliCommand& command : AllCommands()) {
         if (name != command.Name) continue;
-        CliContext context{programFolder, {argv + i, argv + argc}, std::cout, std::cerr};
+        CliContext context{
+            programFolder, deviceMount, {argv + i, argv + argc}, std::cout, std::cerr};
         try {
             return command.Run(context);
         } catch (const std::exception& error) {

@@ -16,6 +16,7 @@ ROAMPLOT_SETTING(SnapPixels, "Settings", "Snap Pixels", "10")
 ROAMPLOT_SETTING(UseSnap, "Settings", "Use Snap", "0")
 ROAMPLOT_SETTING(LockWindows, "Settings", "Lock Windows", "0")
 ROAMPLOT_SETTING(DeviceFolder, "Settings", "RoamplotCE Folder", "\\Roamplot 2")
+ROAMPLOT_SETTING(DeviceMountFolder, "Settings", "Device Mount Folder", "")
 ROAMPLOT_SETTING(DeviceType, "Settings", "Device Type", "0")
 ROAMPLOT_SETTING(CustomWidth, "Settings", "Custom Device Width", "480")
 ROAMPLOT_SETTING(CustomHeight, "Settings", "Custom Device Height", "240")
@@ -74,6 +75,7 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
     s.UseSnap = Bool(file, SettingKeys::UseSnap());
     s.LockWindows = Bool(file, SettingKeys::LockWindows());
     s.DeviceFolder = Text(file, SettingKeys::DeviceFolder());
+    s.DeviceMountFolder = Text(file, SettingKeys::DeviceMountFolder());
     for (int q = 0; q < 4; ++q)
         s.DefaultUnits[static_cast<std::size_t>(q)] = Int(file, SettingKeys::DefaultUnits(q));
     for (int b = 1; b <= 10; ++b)
@@ -114,6 +116,7 @@ std::string WriteDesignerSettingsAtClose(SettingsFile& file, const DesignerSetti
     number(SettingKeys::UseSnap(), s.UseSnap ? 1 : 0);
     number(SettingKeys::LockWindows(), s.LockWindows ? 1 : 0);
     text(SettingKeys::DeviceFolder(), s.DeviceFolder);
+    text(SettingKeys::DeviceMountFolder(), s.DeviceMountFolder);
     for (int q = 0; q < 4; ++q)
         number(SettingKeys::DefaultUnits(q), s.DefaultUnits[static_cast<std::size_t>(q)]);
     for (int b = 1; b <= 10; ++b)

@@ -22,6 +22,7 @@ const SettingKey& SnapPixels();
 const SettingKey& UseSnap();
 const SettingKey& LockWindows();
 const SettingKey& DeviceFolder();
+const SettingKey& DeviceMountFolder();
 const SettingKey& DeviceType();
 const SettingKey& CustomWidth();
 const SettingKey& CustomHeight();
@@ -54,6 +55,8 @@ struct DesignerSettings {
     bool UseSnap = false;
     bool LockWindows = false;
     std::string DeviceFolder = "\\Roamplot 2";
+    // The PC folder standing for the handheld's storage; empty for the remote API.
+    std::string DeviceMountFolder;
     std::array<int, 4> DefaultUnits{}; // speed, distance, altitude, heading
     std::array<std::string, 10> ButtonKeyCodes{"193", "194", "195", "196", "197",
                                                "198", "199", "200", "201", "202"};

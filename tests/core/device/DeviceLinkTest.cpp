@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/device/DeviceChoice.h"
+#include "core/device/DeviceLink.h"
+#include "core/device/FolderDevice.h"
+#include "core/device/RemoteApiLibrary.h"
+#include "plain/FileSizeLimit.h"
+#include "plain/TempFolder.h"
+
+namespace roamplot {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A link over the folder device built as a shared library and loaded by name.
+class LibraryDeviceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("ROAMPLOT_RAPI_LIBRARY", TEST_RAPI_LIBRARY, 1);
+        setenv("ROAMPLOT_DEVICE_MOUNT", mount.Path().c_str(), 1);
+        fs::create_directory(fs::path(mount.Path()) / "Roamplot 2");
+        Library<void (*)()>("RoamplotTestReset")();
+    }
+    void TearDown() override {
+        unsetenv("ROAMPLOT_RAPI_LIBRARY");
+        unsetenv("ROAMPLOT_DEVICE_MOUNT");
+    }
+    template <class Function> Function Library(const char* name) {
+        auto* found = FindLibraryFunction(TEST_RAPI_LIBRARY, name);
+        EXPECT_NE(found, nullptr) << name;
+        return reinterpret_cast<Function>(found);
+    }
+    int Calls(const char* name) { return Library<int (*)(const char*)>("RoamplotTestCalls")(name); }
+
+    DeviceLink MakeLink() {
+        DeviceLinkHooks hooks = SystemDeviceLinkHooks();
+        hooks.ShowMessage = [this](const std::string& text) { shown.push_back(text); };
+        hooks.ProcessEvents = [this] { ++betweenBlocks; };
+        return DeviceLink(ChooseRemoteApi(""), hooks);
+    }
+
+    test::TempFolder mount;
+    test::TempFolder pc;
+    std::vector<std::string> shown;
+    int betweenBlocks = 0;
+};
+
+TEST_F(LibraryDeviceTest, CopiesInBlocksBothWays) {
+    const std::string bytes(64000, 'x');
+    const std::string source = pc.Write("big.par1", bytes);
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    ASSERT_TRUE(link.CopyToDevice(source, "\\Roamplot 2\\big.par1"));
+    EXPECT_EQ(Calls("CeWriteFile"), 2);
+    EXPECT_EQ(mount.Read("Roamplot 2/big.par1"), bytes);
+
+    ASSERT_TRUE(link.CopyFromDevice("\\ROAMPLOT 2\\BIG.PAR1", pc.File("back.par1")));
+    EXPECT_EQ(Calls("CeReadFile"), 3) << "two blocks and a closing empty read";
+    EXPECT_EQ(pc.Read("back.par1"), bytes);
+    EXPECT_EQ(betweenBlocks, 4);
+    EXPECT_EQ(Calls("CeCloseHandle"), 2);
+    link.Disconnect();
+    EXPECT_EQ(Calls("CeRapiUninit"), 1);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(LibraryDeviceTest, ConnectionsNestAndEndOnce) {
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    ASSERT_TRUE(link.Connect());
+    link.Disconnect();
+    EXPECT_TRUE(link.Connected());
+    EXPECT_EQ(Calls("CeRapiInitEx"), 1);
+    link.Disconnect();
+    EXPECT_FALSE(link.Connected());
+    EXPECT_EQ(Calls("CeRapiUninit"), 1);
+    link.Connect();
+    link.Connect();
+    link.DisconnectAll();
+    EXPECT_FALSE(link.Connected());
+    EXPECT_EQ(Calls("CeRapiUninit"), 2);
+}
+
+TEST_F(LibraryDeviceTest, RefusedDeviceWriteIsToldAndFails) {
+    const std::string source = pc.Write("big.par1", std::string(64000, 'x'));
+    Library<void (*)(int)>("RoamplotTestRefuseWritesAfter")(1);
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    EXPECT_FALSE(link.CopyToDevice(source, "\\Roamplot 2\\big.par1"));
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot write to Destination file"});
+    EXPECT_EQ(Calls("CeCloseHandle"), 1) << "the device file is closed";
+}
+
+TEST_F(LibraryDeviceTest, FailedPcWriteDeletesThePartialFile) {
+    mount.Write("Roamplot 2/big.par1", std::string(64000, 'x'));
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    {
+        test::FileSizeLimit fullDisk(40000);
+        EXPECT_FALSE(link.CopyFromDevice("\\Roamplot 2\\big.par1", pc.File("back.par1")));
+    }
+    EXPECT_FALSE(fs::exists(pc.File("back.par1")));
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot write to Destination file"});
+}
+
+TEST_F(LibraryDeviceTest, MissingFilesFailWithoutMessage) {
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    EXPECT_FALSE(link.CopyFromDevice("\\Roamplot 2\\none.par1", pc.File("back.par1")));
+    EXPECT_EQ(link.LastFailure(), "the file is not on the PDA");
+    EXPECT_FALSE(link.CopyToDevice(pc.File("none.par1"), "\\Roamplot 2\\x.par1"));
+    EXPECT_FALSE(link.CopyToDevice(pc.Write("a.par1", "a"), "\\No Folder\\x.par1"));
+    EXPECT_FALSE(link.CopyToDevice(pc.File("a.par1"), "\\..\\escaped.par1"));
+    EXPECT_FALSE(fs::exists(fs::path(mount.Path()).parent_path() / "escaped.par1"));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_FALSE(fs::exists(pc.File("back.par1")));
+}
+
+TEST_F(LibraryDeviceTest, MissingMountFolderIsAnAbsentDevice) {
+    setenv("ROAMPLOT_DEVICE_MOUNT", (mount.Path() + "/gone").c_str(), 1);
+    DeviceLink link = MakeLink();
+    EXPECT_FALSE(link.Connect());
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
+    EXPECT_EQ(Calls("CeRapiUninit"), 1);
+}
+
+TEST(DeviceLinkTest, MissingLibraryFailsAtOnce) {
+    setenv("ROAMPLOT_RAPI_LIBRARY", "/no/such/library.so", 1);
+    std::vector<std::string> shown;
+    int waits = 0;
+    DeviceLinkHooks hooks;
+    hooks.WaitForEvent = [&](rapi::HANDLE, int) { return ++waits, false; };
+    hooks.ShowMessage = [&](const std::string& text) { shown.push_back(text); };
+    DeviceLink link(ChooseRemoteApi(""), hooks);
+    EXPECT_FALSE(link.Connect());
+    EXPECT_FALSE(link.CopyToDevice("x", "\\x"));
+    EXPECT_FALSE(link.ListDeviceFiles("\\", "*.par1"));
+    EXPECT_EQ(waits, 0);
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
+    unsetenv("ROAMPLOT_RAPI_LIBRARY");
+}
+
+int uninits = 0;
+rapi::HRESULT ROAMPLOT_RAPI_CALL NeverAnswers(rapi::RAPIINIT* init) {
+    init->heRapiInit = init;
+    return rapi::Ok;
+}
+rapi::HRESULT ROAMPLOT_RAPI_CALL CountUninit() {
+    return ++uninits, rapi::Ok;
+}
+
+TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWait) {
+    rapi::RemoteApiTable table = FolderDeviceTable();
+    table.CeRapiInitEx = NeverAnswers;
+    table.CeRapiUninit = CountUninit;
+    std::vector<int> waited;
+    std::vector<std::string> shown;
+    DeviceLinkHooks hooks;
+    hooks.WaitForEvent = [&](rapi::HANDLE, int ms) { return waited.push_back(ms), false; };
+    hooks.ShowMessage = [&](const std::string& text) { shown.push_back(text); };
+    DeviceLink link([table] { return table; }, hooks);
+    EXPECT_FALSE(link.Connect());
+    EXPECT_EQ(waited, std::vector<int>(51, 100));
+    EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
+    EXPECT_EQ(uninits, 1);
+}
+
+TEST(DeviceLinkTest, EventOnTheLastStepsIsTooLate) {
+    rapi::RemoteApiTable table = FolderDeviceTable();
+    table.CeRapiInitEx = NeverAnswers;
+    table.CeRapiUninit = CountUninit;
+    for (int answerAt : {49, 50}) {
+        int waits = 0;
+        DeviceLinkHooks hooks;
+        hooks.WaitForEvent = [&](rapi::HANDLE, int) { return waits++ == answerAt; };
+        DeviceLink link([table] { return table; }, hooks);
+        EXPECT_EQ(link.Connect(), answerAt < 50) << answerAt;
+    }
+}
+
+} // namespace
+} // namespace roamplot

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "../parameterfile/ParameterFileFixtures.h"
+#include "core/device/DeviceLink.h"
+#include "core/device/DeviceText.h"
+#include "core/device/DeviceTransfer.h"
+#include "core/device/FolderDevice.h"
+#include "core/device/RemoteApiLibrary.h"
+#include "plain/TempFolder.h"
+
+namespace roamplot {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FolderDeviceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(fs::path(mount.Path()) / "Roamplot 2" / "Symbols");
+        SetFolderDeviceMount(mount.Path());
+    }
+    DeviceLink MakeLink() {
+        DeviceLinkHooks hooks;
+        hooks.WaitForEvent = WaitForConnectionEvent;
+        hooks.ShowMessage = [this](const std::string& text) { shown.push_back(text); };
+        return DeviceLink(FolderDeviceTable, hooks);
+    }
+    test::TempFolder mount;
+    test::TempFolder pc;
+    std::vector<std::string> shown;
+};
+
+TEST_F(FolderDeviceTest, DevicePathsMapBelowTheFolderOnly) {
+    const fs::path root = mount.Path();
+    mount.Write("Roamplot 2/My.Par1", "x");
+    EXPECT_EQ(MapDevicePath(root, u"\\roamplot 2\\\\MY.PAR1"), root / "Roamplot 2" / "My.Par1");
+    EXPECT_EQ(MapDevicePath(root, u"\\Roamplot 2\\new.par1"), root / "Roamplot 2" / "new.par1");
+    for (const char16_t* escaping :
+         {u"..\\..\\x.par1", u"\\Roamplot 2\\..\\..\\x", u"C:\\x.par1", u"/etc/passwd", u"\\a/b"})
+        EXPECT_FALSE(MapDevicePath(root, escaping)) << fs::path(escaping).string();
+}
+
+TEST(DevicePattern, MatchesAsTheHandheldDoes) {
+    EXPECT_TRUE(MatchesDevicePattern(u"Route.PAR1", u"*.par1"));
+    EXPECT_TRUE(MatchesDevicePattern(u"a.b.par1", u"*.par1"));
+    EXPECT_FALSE(MatchesDevicePattern(u"a.par11", u"*.par1"));
+    EXPECT_FALSE(MatchesDevicePattern(u"a.key2", u"*.par1"));
+    EXPECT_TRUE(MatchesDevicePattern(u"x1.key2", u"x?.*"));
+}
+
+TEST(DeviceText, CrossesToUtf16AndBack) {
+    const std::string text = "\\Caf\xE9 \x80";
+    EXPECT_EQ(DeviceTextToUtf16(text), u"\\Caf\u00E9 \u20AC");
+    EXPECT_EQ(Utf16ToDeviceText(DeviceTextToUtf16(text)), text);
+    EXPECT_EQ(Utf16ToDeviceText(u"\u4E2D"), "?");
+}
+
+TEST_F(FolderDeviceTest, ListingTrimsTheFolderAndShowsNamesLowerCasedAndSorted) {
+    for (const char* name : {"Zeta.PAR1", "alpha.par1", ".hidden.par1", "keys.key2", "x.txt"})
+        mount.Write(std::string("Roamplot 2/") + name, "x");
+    DeviceLink link = MakeLink();
+    const std::vector<std::string> expected{"alpha.par1", "zeta.par1"};
+    EXPECT_EQ(ListDeviceFolder(link, "  \\Roamplot 2\\ ", FileListMode::Parameters), expected);
+    EXPECT_EQ(ListDeviceFolder(link, "\\Roamplot 2", FileListMode::Keys),
+              std::vector<std::string>{"keys.key2"});
+    EXPECT_FALSE(link.Connected());
+    // The transfer path keeps the folder text as typed.
+    EXPECT_EQ(TransferDevicePath("\\Roamplot 2\\", "my.par1"), "\\Roamplot 2\\\\my.par1");
+    EXPECT_EQ(ListingFolder("\\"), "\\");
+}
+
+TEST_F(FolderDeviceTest, ListsTenThousandFiles) {
+    for (int i = 0; i < 10000; ++i)
+        std::ofstream(fs::path(mount.Path()) / "Roamplot 2" / ("f" + std::to_string(i) + ".par1"));
+    DeviceLink link = MakeLink();
+    const auto names = ListDeviceFolder(link, "\\Roamplot 2", FileListMode::Parameters);
+    ASSERT_EQ(names.size(), 10000u);
+    EXPECT_EQ(names.front(), "f0.par1");
+}
+
+TEST(DeviceNames, UnusableNamesAndLongPathsAreRefused) {
+    EXPECT_EQ(DeviceNameProblem("my.par1", "\\Roamplot 2\\my.par1"), "");
+    for (const char* bad :
+         {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb"})
+        EXPECT_EQ(DeviceNameProblem(bad, "\\x"),
+                  "The name \"" + std::string(bad) + "\" cannot be used on the PDA.");
+    EXPECT_EQ(DeviceNameProblem("a", std::string(399, 'a')), "");
+    EXPECT_EQ(DeviceNameProblem("a", std::string(400, 'a')),
+              "The path on the PDA is too long (at most 399 characters).");
+}
+
+TEST_F(FolderDeviceTest, SendCopiesOnlyLargeSymbolsBesideTheFile) {
+    ScreenLayout layout;
+    ParameterBox big = test::NewBox(1, "bg", "401", 0, 0, 100, 100);
+    big.SymbolPlacement = 3;
+    big.Symbol = test::PatternDib(50, 61, 24, 1);
+    big.SymbolFile = pc.Write("big.bmp", "large picture");
+    layout.Box(1, 1) = big;
+    ParameterBox small = test::NewBox(1, "bg", "401", 0, 100, 100, 100);
+    small.SymbolPlacement = 3;
+    small.Symbol = test::PatternDib(50, 60, 24, 2);
+    small.SymbolFile = pc.Write("small.bmp", "small picture");
+    layout.Box(1, 2) = small;
+
+    std::vector<std::string> copying;
+    int closed = 0;
+    SymbolCopyHooks hooks{[&](const std::string& name) { copying.push_back(name); },
+                          [&] { ++closed; },
+                          [&](const std::string& text) { shown.push_back(text); }};
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    const SendOutcome outcome =
+        SendParameterFile(link, layout, DeviceScreen{}, test::PlainThumbnail(),
+                          TempFileIn(pc.Path()), "\\Roamplot 2\\", "my.par1", hooks);
+    link.Disconnect();
+    EXPECT_TRUE(outcome.Sent);
+    EXPECT_EQ(copying, std::vector<std::string>{"big.bmp"});
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(mount.Read("Roamplot 2/Symbols/big.bmp"), "large picture");
+    EXPECT_FALSE(fs::exists(fs::path(mount.Path()) / "Roamplot 2" / "Symbols" / "small.bmp"));
+    EXPECT_EQ(mount.Read("Roamplot 2/my.par1"), pc.Read("temp.$$$"));
+    EXPECT_TRUE(shown.empty());
+
+    // Without a Symbols folder each symbol is reported and the file still goes.
+    fs::remove_all(fs::path(mount.Path()) / "Roamplot 2" / "Symbols");
+    ASSERT_TRUE(link.Connect());
+    EXPECT_TRUE(SendParameterFile(link, layout, DeviceScreen{}, test::PlainThumbnail(),
+                                  TempFileIn(pc.Path()), "\\Roamplot 2", "again.par1", hooks)
+                    .Sent);
+    EXPECT_EQ(shown, std::vector<std::string>{"Could not copy symbol big.bmp to PDA"});
+}
+
+TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
+    const std::string target = pc.Write("kept.par1", "old");
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    EXPECT_FALSE(FetchDeviceFile(link, "\\Roamplot 2\\none.par1", target));
+    EXPECT_EQ(pc.Read("kept.par1"), "old");
+    EXPECT_EQ(
+        GetFailedMessage("none.par1", link.LastFailure()),
+        "Could not get none.par1 from the PDA: the file is not on the PDA. Nothing was changed.");
+    mount.Write("Roamplot 2/there.par1", "new");
+    EXPECT_TRUE(FetchDeviceFile(link, "\\Roamplot 2\\there.par1", target));
+    EXPECT_EQ(pc.Read("kept.par1"), "new");
+    EXPECT_FALSE(fs::exists(target + ".part"));
+}
+
+TEST_F(FolderDeviceTest, ReadOnlyDeviceFolderFailsTheSend) {
+    const fs::path folder = fs::path(mount.Path()) / "Roamplot 2";
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    DeviceLink link = MakeLink();
+    ASSERT_TRUE(link.Connect());
+    const bool sent = link.CopyToDevice(pc.Write("a.par1", "a"), "\\Roamplot 2\\a.par1");
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes anywhere";
+    EXPECT_FALSE(sent);
+}
+
+} // namespace
+} // namespace roamplot
