@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "render/PathText.h"
 #include "render/TextCodec.h"
 #include "ui/app/EntryFields.h"
 
@@ -44,6 +45,19 @@ ConfigurationTab::ConfigurationTab(QWidget* parent) : QWidget(parent) {
     eDeviceFolder->setObjectName("eDeviceFolder");
     eDeviceFolder->setMaxLength(500);
     form->addRow(tr("RoamplotCE Folder on the PDA"), eDeviceFolder);
+    auto* mountRow = new QHBoxLayout;
+    eDeviceMountFolder = new QLineEdit(general);
+    eDeviceMountFolder->setObjectName("eDeviceMountFolder");
+    eDeviceMountFolder->setToolTip(
+        tr("A folder of this PC that stands for the handheld's storage (a storage card in a card "
+           "reader, a mounted device); empty to use the remote API"));
+    bBrowseDeviceMount = new QPushButton(tr("Browse..."), general);
+    bBrowseDeviceMount->setObjectName("bBrowseDeviceMount");
+    mountRow->addWidget(eDeviceMountFolder);
+    mountRow->addWidget(bBrowseDeviceMount);
+    form->addRow(tr("Handheld storage folder on this PC"), mountRow);
+    connect(bBrowseDeviceMount, &QPushButton::clicked, this,
+            &ConfigurationTab::BrowseDeviceMountClicked);
 
     auto* units = new QGroupBox(tr("RoamplotCE Units Defaults"), this);
     auto* unitsForm = new QFormLayout(units);
@@ -108,9 +122,11 @@ void ConfigurationTab::ShowSettings(const DesignerSettings& s) {
     cUseSnap->setChecked(s.UseSnap);
     cLockWindows->setChecked(s.LockWindows);
     eDeviceFolder->setText(ToQString(s.DeviceFolder));
+    eDeviceMountFolder->setText(QStringFromPath(std::filesystem::path(s.DeviceMountFolder)));
     for (std::size_t q = 0; q < cDefaultUnits.size(); ++q) {
         int index = s.DefaultUnits[q];
-        cDefaultUnits[q]->setCurrentIndex(index >= 0 && index < cDefaultUnits[q]->count() ? index : 0);
+        cDefaultUnits[q]->setCurrentIndex(index >= 0 && index < cDefaultUnits[q]->count() ? index
+                                                                                          : 0);
     }
 }
 
@@ -121,11 +137,14 @@ void ConfigurationTab::CollectSettings(DesignerSettings& s) const {
     s.UseSnap = cUseSnap->isChecked();
     s.LockWindows = cLockWindows->isChecked();
     s.DeviceFolder = FromQString(eDeviceFolder->text());
+    s.DeviceMountFolder = PathFromQString(eDeviceMountFolder->text()).string();
     for (std::size_t q = 0; q < cDefaultUnits.size(); ++q)
         s.DefaultUnits[q] = cDefaultUnits[q]->currentIndex();
 }
 
-int ConfigurationTab::SelectedDeviceRow() const { return deviceRows_->checkedId(); }
+int ConfigurationTab::SelectedDeviceRow() const {
+    return deviceRows_->checkedId();
+}
 
 void ConfigurationTab::SelectDeviceRow(int row) {
     if (auto* button = deviceRows_->button(row)) button->setChecked(true);
@@ -143,7 +162,11 @@ void ConfigurationTab::ShowScreenSize(int width, int height) {
     eScreenHeight->setText(QString::number(height));
 }
 
-QString ConfigurationTab::ScreenWidthText() const { return eScreenWidth->text(); }
-QString ConfigurationTab::ScreenHeightText() const { return eScreenHeight->text(); }
+QString ConfigurationTab::ScreenWidthText() const {
+    return eScreenWidth->text();
+}
+QString ConfigurationTab::ScreenHeightText() const {
+    return eScreenHeight->text();
+}
 
 } // namespace roamplot

@@ -43,6 +43,8 @@ class ConfigurationTab : public QWidget {
     QCheckBox* cUseSnap;
     QCheckBox* cLockWindows;
     QLineEdit* eDeviceFolder;
+    QLineEdit* eDeviceMountFolder;
+    QPushButton* bBrowseDeviceMount;
     std::array<QComboBox*, 4> cDefaultUnits{}; // speed, distance, altitude, heading
     std::array<QRadioButton*, DeviceRowCount> rDeviceScreen{};
     QLineEdit* eScreenWidth;
@@ -55,6 +57,7 @@ class ConfigurationTab : public QWidget {
     void DeviceRowChosen(int row);
     void RefreshClicked();
     void LockWindowsChanged(bool locked);
+    void BrowseDeviceMountClicked();
 
   private:
     QButtonGroup* deviceRows_;

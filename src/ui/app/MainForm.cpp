@@ -72,6 +72,11 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
             [this] { Guarded([&] { bRefreshClick(); }); });
     connect(configuration_, &ConfigurationTab::LockWindowsChanged, this,
             [this] { PlacePreview(); });
+    connect(configuration_, &ConfigurationTab::BrowseDeviceMountClicked, this, [this] {
+        const QString folder = prompter_.AskFolder(tr("Handheld storage folder on this PC"),
+                                                   configuration_->eDeviceMountFolder->text());
+        if (!folder.isEmpty()) configuration_->eDeviceMountFolder->setText(folder);
+    });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
     AddParameterFileButtons();
     connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);

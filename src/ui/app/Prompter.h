@@ -26,6 +26,8 @@ class Prompter {
     // The chosen file name, or an empty text when the user cancelled.
     virtual QString AskOpenFileName(const FileDialogRequest& request) = 0;
     virtual QString AskSaveFileName(const FileDialogRequest& request) = 0;
+    // The chosen folder, or an empty text when the user cancelled.
+    virtual QString AskFolder(const QString& title, const QString& initialFolder) = 0;
     // A message that closes itself after the duration (0 means 2000 ms).
     virtual void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) = 0;
     // Opens a help document (a file path, with an optional "#topic" or "::/topic" part).

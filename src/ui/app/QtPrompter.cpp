@@ -52,6 +52,10 @@ QString QtPrompter::AskSaveFileName(const FileDialogRequest& request) {
     return Run(dialog);
 }
 
+QString QtPrompter::AskFolder(const QString& title, const QString& initialFolder) {
+    return QFileDialog::getExistingDirectory(parent_, title, initialFolder);
+}
+
 void QtPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) {
     TimedMessage message(kind, durationMs, text, parent_);
     message.exec();

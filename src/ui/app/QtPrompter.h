@@ -14,6 +14,7 @@ class QtPrompter : public Prompter {
     bool Confirm(const QString& text) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;
+    QString AskFolder(const QString& title, const QString& initialFolder) override;
     void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) override;
     void OpenHelp(const QString& document) override;
     void ShowError(const QString& text) override;

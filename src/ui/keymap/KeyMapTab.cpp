@@ -166,8 +166,10 @@ QWidget* KeyMapTab::MakeCommandColumn() {
 
     auto* deviceGroup = new QGroupBox("PDA", commands);
     auto* deviceColumn = new QVBoxLayout(deviceGroup);
-    bGet = MakeButton("Get", "Get a key file from the PDA", deviceGroup);
-    bSend = MakeButton("Send", "Send the key file to the PDA", deviceGroup);
+    bGet =
+        MakeButton("Get", "Get hardware and screen control button settings from PDA", deviceGroup);
+    bSend =
+        MakeButton("Send", "Send hardware and screen control button settings to PDA", deviceGroup);
     bGet->setEnabled(false);
     bSend->setEnabled(false);
     deviceColumn->addWidget(bGet);

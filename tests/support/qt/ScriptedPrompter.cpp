@@ -31,7 +31,13 @@ QString ScriptedPrompter::AskSaveFileName(const FileDialogRequest& request) {
     return NextAnswer(FileAnswers);
 }
 
-void ScriptedPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) {
+QString ScriptedPrompter::AskFolder(const QString& title, const QString& /*initialFolder*/) {
+    Shown << "folder: " + title;
+    return NextAnswer(FileAnswers);
+}
+
+void ScriptedPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs,
+                                        const QString& text) {
     Shown << QString("timed: %1 %2 %3").arg(static_cast<int>(kind)).arg(durationMs).arg(text);
 }
 

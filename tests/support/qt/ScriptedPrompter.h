@@ -11,16 +11,18 @@ namespace roamplot::test {
 class ScriptedPrompter : public Prompter {
   public:
     // Everything shown, in order, each prefixed with its kind:
-    // "message: ", "confirm: ", "open: ", "save: ", "timed: ", "help: ", "error: ".
+    // "message: ", "confirm: ", "open: ", "save: ", "folder: ", "timed: ", "help: ", "error: ".
     QStringList Shown;
-    std::deque<bool> ConfirmAnswers;    // an empty queue answers OK
-    std::deque<QString> FileAnswers;    // an empty queue answers Cancel
+    std::deque<bool> ConfirmAnswers; // an empty queue answers OK
+    std::deque<QString> FileAnswers; // an empty queue answers Cancel
     QList<FileDialogRequest> FileRequests;
 
     void ShowMessage(const QString& text) override { Shown << "message: " + text; }
     bool Confirm(const QString& text) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;
+    // Answers from FileAnswers too.
+    QString AskFolder(const QString& title, const QString& initialFolder) override;
     void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) override;
     void OpenHelp(const QString& document) override { Shown << "help: " + document; }
     void ShowError(const QString& text) override { Shown << "error: " + text; }
