@@ -57,11 +57,15 @@ ScreenLayout FullPage() {
     return layout;
 }
 
+// The page on a screen of the benchmark's width and height, to show how the
+// cost grows with the screen.
 void ComposeFullPage(benchmark::State& state) {
     const ScreenLayout layout = FullPage();
     RenderContext context;
     DeviceScreen screen;
-    screen.Row = 5; // 480 x 272
+    screen.Row = CustomDeviceRow;
+    screen.CustomWidth = static_cast<int>(state.range(0));
+    screen.CustomHeight = static_cast<int>(state.range(1));
     context.DrawArea = screen.DrawArea();
     GeneratedPictures(); // drawn once per process, not per page
     for (auto _ : state) {
@@ -70,6 +74,10 @@ void ComposeFullPage(benchmark::State& state) {
     }
 }
 BENCHMARK(ComposeFullPage)
+    ->Args({240, 320})
+    ->Args({480, 272})
+    ->Args({800, 480})
+    ->Args({1024, 768})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);

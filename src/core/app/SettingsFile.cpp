@@ -10,6 +10,7 @@ namespace roamplot {
 struct SettingsFile::Contents {
     CSimpleIniA Ini;
     std::string Unread; // why an existing file could not be read
+    bool Changed = false;
 };
 
 SettingsFile::SettingsFile(std::string path)
@@ -43,16 +44,22 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key,
 
 void SettingsFile::Change(const std::string& section, const std::string& key,
                           const std::string& value) {
+    const char* stored = contents_->Ini.GetValue(section.c_str(), key.c_str(), nullptr);
+    if (stored && value == stored) return;
     contents_->Ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+    contents_->Changed = true;
 }
 
-std::string SettingsFile::Save() const {
+std::string SettingsFile::Save() {
+    if (!contents_->Changed) return {};
     if (!contents_->Unread.empty())
         return "The settings file " + path_ + " was not read (" + contents_->Unread +
                "), so it is not replaced.";
     std::string text;
     if (contents_->Ini.Save(text) < 0) return "Cannot write the settings file " + path_;
-    return WriteFileAtomically(path_, text);
+    std::string error = WriteFileAtomically(path_, text);
+    if (error.empty()) contents_->Changed = false;
+    return error;
 }
 
 std::string SettingsFile::WriteString(const std::string& section, const std::string& key,

@@ -26,10 +26,11 @@ class SettingsFile {
 
     // Changes the value in memory only.
     void Change(const std::string& section, const std::string& key, const std::string& value);
-    // Writes every value to the file. Returns the file system's message on
-    // failure, empty on success. A file that exists but could not be read is
-    // never replaced: its other lines would be lost.
-    std::string Save() const;
+    // Writes every value to the file when any changed since the last write.
+    // Returns the file system's message on failure, empty on success. A file
+    // that exists but could not be read is never replaced: its other lines
+    // would be lost.
+    std::string Save();
 
     // A change and a save; each returns what Save returns.
     std::string WriteString(const std::string& section, const std::string& key,

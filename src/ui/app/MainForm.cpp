@@ -238,7 +238,10 @@ void MainForm::WriteSettingsAtClose() {
             settings.Screen.CustomHeight = height;
         }
     }
+    // The windows' places go into the same one write.
     ChangeWindowPosition(settingsFile_, MainFormWriteSection, {x(), y()});
+    if (preview_) preview_->RememberPosition();
+    if (alignPalette_) alignPalette_->RememberPosition();
     std::string error = WriteDesignerSettingsAtClose(settingsFile_, settings);
     if (!error.empty()) prompter_.ShowError(ToQString(error));
 }

@@ -67,7 +67,12 @@ AlignPalette::AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QW
 }
 
 AlignPalette::~AlignPalette() {
-    StoreWindowPosition(settings_, AlignPaletteSection, {x(), y()});
+    RememberPosition();
+    settings_.Save();
+}
+
+void AlignPalette::RememberPosition() {
+    ChangeWindowPosition(settings_, AlignPaletteSection, {x(), y()});
 }
 
 QToolButton* AlignPalette::Button(AlignCommand command) const {

@@ -18,6 +18,8 @@ class AlignPalette : public QWidget {
     AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QWidget* parent = nullptr);
     // Stores its position in section "Align Palette".
     ~AlignPalette() override;
+    // Puts the position into the settings for the next write.
+    void RememberPosition();
 
     QToolButton* Button(AlignCommand command) const;
 

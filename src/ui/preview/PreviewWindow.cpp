@@ -101,7 +101,12 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
 
 PreviewWindow::~PreviewWindow() {
     sizer_.SetControl(nullptr);
-    StoreWindowPosition(settings_, DeviceSection, {x(), y()});
+    RememberPosition();
+    settings_.Save();
+}
+
+void PreviewWindow::RememberPosition() {
+    ChangeWindowPosition(settings_, DeviceSection, {x(), y()});
 }
 
 void PreviewWindow::ApplyDeviceScreen(ScreenSize size) {

@@ -31,6 +31,8 @@ class PreviewWindow : public QWidget {
     PreviewWindow(SettingsFile& settings, QWidget* parent = nullptr);
     // Stores its position in section "Device".
     ~PreviewWindow() override;
+    // Puts the position into the settings for the next write.
+    void RememberPosition();
 
     void SetOwner(PreviewOwner* owner) { owner_ = owner; }
 

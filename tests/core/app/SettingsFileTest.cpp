@@ -133,6 +133,12 @@ TEST(SettingsFile, IsReadOnceAndWrittenOnceAtClose) {
     const std::string text = folder.Read("s.ini");
     for (const char* line : {"No of Pages=7", "Kept=1", "Snap Pixels=4", "[Mainform]", "Left=30"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    // Storing what is already stored writes nothing.
+    folder.Write("s.ini", "untouched");
+    EXPECT_EQ(StoreWindowPosition(file, "mainform", {30, 40}), "");
+    EXPECT_EQ(folder.Read("s.ini"), "untouched");
+    EXPECT_EQ(StoreWindowPosition(file, "mainform", {31, 40}), "");
+    EXPECT_NE(folder.Read("s.ini").find("Left=31"), std::string::npos);
 }
 
 TEST(SettingsFile, OneThatCannotBeReadGivesDefaultsAndIsNeverReplaced) {
