@@ -50,7 +50,12 @@ TEST(SettingsFile, AMissingFileGivesDefaultsAndIsCreatedAtTheFirstWrite) {
     EXPECT_EQ(s.Screen.CustomWidth, 480);
     EXPECT_EQ(s.Screen.CustomHeight, 240);
     EXPECT_EQ(file.WriteInt("Settings", "Device Type", 3), "");
-    EXPECT_EQ(folder.Read("new.ini"), "[Settings]\nDevice Type=3\n");
+#ifdef _WIN32
+    const std::string eol = "\r\n"; // a profile file as Windows writes them
+#else
+    const std::string eol = "\n";
+#endif
+    EXPECT_EQ(folder.Read("new.ini"), "[Settings]" + eol + "Device Type=3" + eol);
 }
 
 TEST(DesignerSettings, CloseWritesTheCustomSizeOnlyForTheCustomRow) {

@@ -1,18 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include "ParameterFileFixtures.h"
 #include "core/io/FileIo.h"
 #include "core/model/ParameterFileWriter.h"
+#ifndef _WIN32
 #include "plain/FileSizeLimit.h"
+#endif
 #include "plain/TempFolder.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
 
+// A full disk and a refusing folder are made with POSIX resource limits and users.
+#ifndef _WIN32
 namespace {
 
 ScreenLayout OneBoxLayout() {
@@ -65,6 +71,7 @@ TEST(ParameterFileSave, AFolderThatRefusesWritingKeepsTheOldFile) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not fail as denied";
     EXPECT_EQ(ReadFileBytes(path).value_or(""), old);
 }
+#endif
 
 TEST(ParameterFileSave, ASuccessfulSaveReplacesTheFile) {
     TempFolder folder;
