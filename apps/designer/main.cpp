@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(roamplot::ProgramTitle);
     roamplot::QtPrompter prompter;
     app.SetPrompter(&prompter);
-    auto form = roamplot::StartDesigner(QDir(QApplication::applicationDirPath()).absolutePath(),
-                                        prompter);
+    auto form =
+        roamplot::StartDesigner(QDir(QApplication::applicationDirPath()).absolutePath(), prompter);
     if (!form) return 1;
     prompter.SetParentWindow(form.get());
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);

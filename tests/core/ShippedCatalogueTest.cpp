@@ -34,7 +34,8 @@ TEST(ShippedCatalogue, LoadsWithoutProblemsAndIsRealistic) {
     int parameters = 0;
     std::set<int> ids;
     for (const auto& entry : catalogue.Entries()) {
-        if (entry.IsGroupTitle()) ++groups;
+        if (entry.IsGroupTitle())
+            ++groups;
         else if (entry.Id > 0) {
             ++parameters;
             EXPECT_TRUE(ids.insert(entry.Id).second) << "identifier twice: " << entry.Id;
@@ -84,7 +85,8 @@ TEST(ShippedCatalogue, ButtonsAreReadWithoutAKindField) {
 
 TEST(ShippedCatalogue, UnitsLinesNameRoamceParametersOfEachQuantity) {
     ParameterCatalogue catalogue = Shipped();
-    for (Quantity q : {Quantity::Speed, Quantity::Altitude, Quantity::Distance, Quantity::Heading}) {
+    for (Quantity q :
+         {Quantity::Speed, Quantity::Altitude, Quantity::Distance, Quantity::Heading}) {
         const std::string& line = catalogue.UnitsLine(q);
         ASSERT_FALSE(line.empty());
         bool someRoamce = false;

@@ -56,7 +56,8 @@ struct DeviceScreen {
 // A custom screen up to 4096 pixels a side, high enough for the toolbar and
 // at least one row of boxes above it.
 constexpr bool IsUsableCustomSize(int width, int height) {
-    return width >= 1 && width <= MaxScreenSide && height > ToolbarHeight && height <= MaxScreenSide;
+    return width >= 1 && width <= MaxScreenSide && height > ToolbarHeight &&
+           height <= MaxScreenSide;
 }
 inline constexpr const char* UnusableCustomSizeMessage =
     "The custom screen must be 1 to 4096 pixels wide and 40 to 4096 pixels high.";

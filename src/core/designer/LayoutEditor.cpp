@@ -71,7 +71,8 @@ BoxClipboard LayoutEditor::Copy(int selectedSlot) const {
         }
     }
     if (!any && selectedSlot >= 1 && selectedSlot <= SlotsPerPage) {
-        clipboard.Entries[static_cast<std::size_t>(selectedSlot - 1)] = layout_.Box(page, selectedSlot);
+        clipboard.Entries[static_cast<std::size_t>(selectedSlot - 1)] =
+            layout_.Box(page, selectedSlot);
         clipboard.Entries[static_cast<std::size_t>(selectedSlot - 1)].Selected = 1;
     }
     return clipboard;
@@ -246,6 +247,8 @@ void LayoutEditor::ClearSelection() {
         for (auto& box : page.Boxes) box.Selected = 0;
 }
 
-void LayoutEditor::MarkSelected(int slot) { Box(slot).Selected = 1; }
+void LayoutEditor::MarkSelected(int slot) {
+    Box(slot).Selected = 1;
+}
 
 } // namespace roamplot

@@ -50,7 +50,8 @@ class LayoutEditor {
     // Exchanges two slots of the current page.
     void SwapBoxes(int slotA, int slotB);
     // Gives the box the catalogue entry: kind, title, sample, units, size presets.
-    ParameterChoice ChooseParameter(int slot, const CatalogueEntry& entry, const DeviceScreen& screen);
+    ParameterChoice ChooseParameter(int slot, const CatalogueEntry& entry,
+                                    const DeviceScreen& screen);
 
     void SetBoxRect(int slot, BoxRect rect);
     BoxRect BoxRectOf(int slot) const;

@@ -12,7 +12,8 @@ std::string ColorToRgbText(Colour colour) {
 
 namespace {
 int Component(std::string_view text, std::size_t position) {
-    std::string_view digits = position < text.size() ? text.substr(position, 3) : std::string_view();
+    std::string_view digits =
+        position < text.size() ? text.substr(position, 3) : std::string_view();
     for (char c : digits)
         if (c < '0' || c > '9') throw ConversionError(std::string(digits));
     if (digits.empty()) throw ConversionError(std::string(digits));

@@ -11,9 +11,15 @@ using Colour = int32_t;
 constexpr Colour MakeColour(int red, int green, int blue) {
     return static_cast<Colour>((red & 255) | ((green & 255) << 8) | ((blue & 255) << 16));
 }
-constexpr int RedOf(Colour c) { return c & 255; }
-constexpr int GreenOf(Colour c) { return (c >> 8) & 255; }
-constexpr int BlueOf(Colour c) { return (c >> 16) & 255; }
+constexpr int RedOf(Colour c) {
+    return c & 255;
+}
+constexpr int GreenOf(Colour c) {
+    return (c >> 8) & 255;
+}
+constexpr int BlueOf(Colour c) {
+    return (c >> 16) & 255;
+}
 
 inline constexpr Colour White = MakeColour(255, 255, 255);
 inline constexpr Colour Black = MakeColour(0, 0, 0);

@@ -48,10 +48,14 @@ std::optional<int32_t> ParseHex(std::string_view digits) {
     uint64_t value = 0;
     for (char c : digits) {
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return std::nullopt;
         value = value * 16 + static_cast<uint64_t>(d);
         if (value > 0xFFFFFFFFull) return std::nullopt;
     }
@@ -71,7 +75,8 @@ std::optional<int32_t> ParseDecimal(std::string_view text) {
     for (; i < text.size(); ++i) {
         if (text[i] < '0' || text[i] > '9') return std::nullopt;
         value = value * 10 + (text[i] - '0');
-        if (value > static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1) return std::nullopt;
+        if (value > static_cast<int64_t>(std::numeric_limits<int32_t>::max()) + 1)
+            return std::nullopt;
     }
     if (negative) value = -value;
     if (value > std::numeric_limits<int32_t>::max()) return std::nullopt;

@@ -16,7 +16,9 @@ CatalogueEntry SelectEntry() {
 }
 } // namespace
 
-ParameterCatalogue::ParameterCatalogue() { entries_.push_back(SelectEntry()); }
+ParameterCatalogue::ParameterCatalogue() {
+    entries_.push_back(SelectEntry());
+}
 
 std::string ParameterCatalogue::Load(std::string_view text) {
     entries_.assign(1, SelectEntry());
@@ -25,8 +27,10 @@ std::string ParameterCatalogue::Load(std::string_view text) {
     int dropped = 0;
     int unreadable = 0;
     auto add = [&](CatalogueEntry entry) {
-        if (entries_.size() < MaxPositions) entries_.push_back(std::move(entry));
-        else ++dropped;
+        if (entries_.size() < MaxPositions)
+            entries_.push_back(std::move(entry));
+        else
+            ++dropped;
     };
 
     for (std::string line : SplitLines(text)) {
@@ -72,8 +76,8 @@ std::string ParameterCatalogue::Load(std::string_view text) {
 
     std::string report;
     if (dropped > 0)
-        report += "Parameters.dat holds more than 300 entries; the last " + std::to_string(dropped) +
-                  " were not loaded.";
+        report += "Parameters.dat holds more than 300 entries; the last " +
+                  std::to_string(dropped) + " were not loaded.";
     if (unreadable > 0) {
         if (!report.empty()) report += "\n";
         report += "Parameters.dat: " + std::to_string(unreadable) +

@@ -12,12 +12,12 @@ namespace roamplot {
 
 // One catalogue position (record type Tparams).
 struct CatalogueEntry {
-    int32_t Id = 0;          // 0 for "<Select>", -1 for a group title
-    std::string Kind;        // the BoxKind tag a box takes
-    std::string Name;        // for a group title: the title
+    int32_t Id = 0;   // 0 for "<Select>", -1 for a group title
+    std::string Kind; // the BoxKind tag a box takes
+    std::string Name; // for a group title: the title
     std::string DefaultTitle;
-    std::string UnitsList;   // alternatives separated by "|", the first is the default
-    int32_t Spare = 0;       // a sixth numeric column, kept but unused
+    std::string UnitsList; // alternatives separated by "|", the first is the default
+    int32_t Spare = 0;     // a sixth numeric column, kept but unused
     std::string SampleValue;
     Colour GroupColor = White;
 

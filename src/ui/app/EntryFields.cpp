@@ -19,8 +19,12 @@ QValidator::State UpperCaseFilter::validate(QString& input, int&) const {
     return Acceptable;
 }
 
-void UseSignedDigitsFilter(QLineEdit* field) { field->setValidator(new SignedDigitsFilter(field)); }
-void UseUpperCaseFilter(QLineEdit* field) { field->setValidator(new UpperCaseFilter(field)); }
+void UseSignedDigitsFilter(QLineEdit* field) {
+    field->setValidator(new SignedDigitsFilter(field));
+}
+void UseUpperCaseFilter(QLineEdit* field) {
+    field->setValidator(new UpperCaseFilter(field));
+}
 
 EnterMovesFocus::EnterMovesFocus(QWidget* window) : QObject(window), window_(window) {
     qApp->installEventFilter(this);

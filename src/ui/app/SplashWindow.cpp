@@ -45,7 +45,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(track);
     QPointF tip = track.pointAtPercent(0.55);
-    QPolygonF arrow{tip + QPointF(0, -8), tip + QPointF(6, 6), tip + QPointF(0, 2), tip + QPointF(-6, 6)};
+    QPolygonF arrow{tip + QPointF(0, -8), tip + QPointF(6, 6), tip + QPointF(0, 2),
+                    tip + QPointF(-6, 6)};
     painter.setBrush(QColor(20, 60, 200));
     painter.setPen(Qt::NoPen);
     painter.drawPolygon(arrow);
@@ -62,7 +63,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     QFont note("Arial");
     note.setPixelSize(14);
     painter.setFont(note);
-    painter.drawText(QRect(136, 140, width() - 146, 24), Qt::AlignLeft, tr("Loading .  .  .  .  ."));
+    painter.drawText(QRect(136, 140, width() - 146, 24), Qt::AlignLeft,
+                     tr("Loading .  .  .  .  ."));
 }
 
 } // namespace roamplot

@@ -24,8 +24,10 @@ void DrawIcon(QPainter& painter, TimedMessageKind kind, QRect box) {
         painter.setPen(Qt::NoPen);
         painter.drawEllipse(box);
         painter.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(box.adjusted(9, 9, -9, -9).topLeft(), box.adjusted(9, 9, -9, -9).bottomRight());
-        painter.drawLine(box.adjusted(9, 9, -9, -9).topRight(), box.adjusted(9, 9, -9, -9).bottomLeft());
+        painter.drawLine(box.adjusted(9, 9, -9, -9).topLeft(),
+                         box.adjusted(9, 9, -9, -9).bottomRight());
+        painter.drawLine(box.adjusted(9, 9, -9, -9).topRight(),
+                         box.adjusted(9, 9, -9, -9).bottomLeft());
         break;
     case TimedMessageKind::Information:
         painter.setBrush(QColor(30, 90, 200));
@@ -51,14 +53,18 @@ void DrawIcon(QPainter& painter, TimedMessageKind kind, QRect box) {
 
 QString TimedMessageCaption(TimedMessageKind kind) {
     switch (kind) {
-    case TimedMessageKind::Error: return QObject::tr("Error");
-    case TimedMessageKind::Information: return QObject::tr("Information");
-    case TimedMessageKind::Warning: return QObject::tr("Warning");
+    case TimedMessageKind::Error:
+        return QObject::tr("Error");
+    case TimedMessageKind::Information:
+        return QObject::tr("Information");
+    case TimedMessageKind::Warning:
+        return QObject::tr("Warning");
     }
     return {};
 }
 
-TimedMessage::TimedMessage(TimedMessageKind kind, int durationMs, const QString& text, QWidget* parent)
+TimedMessage::TimedMessage(TimedMessageKind kind, int durationMs, const QString& text,
+                           QWidget* parent)
     : QDialog(parent, Qt::Tool), kind_(kind), text_(text) {
     setWindowTitle(TimedMessageCaption(kind));
     setModal(true);
@@ -74,7 +80,9 @@ TimedMessage::TimedMessage(TimedMessageKind kind, int durationMs, const QString&
     connect(&timer_, &QTimer::timeout, this, &QDialog::accept);
 }
 
-int TimedMessage::TextLeft() const { return Margin + IconSize + 6; }
+int TimedMessage::TextLeft() const {
+    return Margin + IconSize + 6;
+}
 
 void TimedMessage::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -14,7 +14,8 @@ class TimedMessage : public QDialog {
     static constexpr int IconSize = 32;
 
     // A duration of 0 stands for 2000 ms.
-    TimedMessage(TimedMessageKind kind, int durationMs, const QString& text, QWidget* parent = nullptr);
+    TimedMessage(TimedMessageKind kind, int durationMs, const QString& text,
+                 QWidget* parent = nullptr);
 
     QTimer& Timer() { return timer_; }
     QString Text() const { return text_; }

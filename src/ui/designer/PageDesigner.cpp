@@ -16,8 +16,8 @@
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/MainForm.h"
 #include "ui/designer/AdjustPanel.h"
-#include "ui/designer/ParameterChoice.h"
 #include "ui/designer/PageDesignerTab.h"
+#include "ui/designer/ParameterChoice.h"
 #include "ui/preview/PreviewControl.h"
 #include "ui/preview/PreviewWindow.h"
 
@@ -52,12 +52,14 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     connect(tab_.bPageUp, &QPushButton::clicked, this, guarded(&PageDesigner::bPageUpClick));
     connect(tab_.bPageDown, &QPushButton::clicked, this, guarded(&PageDesigner::bPageDownClick));
     connect(tab_.bClearPage, &QPushButton::clicked, this, guarded(&PageDesigner::bClearPageClick));
-    connect(tab_.bDeletePage, &QPushButton::clicked, this, guarded(&PageDesigner::bDeletePageClick));
+    connect(tab_.bDeletePage, &QPushButton::clicked, this,
+            guarded(&PageDesigner::bDeletePageClick));
     connect(tab_.cPageName, &QLineEdit::textEdited, this, guarded(&PageDesigner::cPageNameChange));
     connect(tab_.bNewFile, &QPushButton::clicked, this, guarded(&PageDesigner::bNewFileClick));
 
     // Copy, paste and new box from the keyboard where no text field takes the keys.
-    for (QWidget* scope : {static_cast<QWidget*>(&preview_), static_cast<QWidget*>(tab_.cParameterList)}) {
+    for (QWidget* scope :
+         {static_cast<QWidget*>(&preview_), static_cast<QWidget*>(tab_.cParameterList)}) {
         auto shortcut = [&](QKeySequence keys, void (PageDesigner::*handler)()) {
             auto* s = new QShortcut(keys, scope);
             s->setContext(Qt::WidgetWithChildrenShortcut);
@@ -69,11 +71,17 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     }
 }
 
-int PageDesigner::GetControl() const { return preview_.AttachedSlot(); }
+int PageDesigner::GetControl() const {
+    return preview_.AttachedSlot();
+}
 
-ScreenSize PageDesigner::DrawArea() const { return form_.Screen().DrawArea(); }
+ScreenSize PageDesigner::DrawArea() const {
+    return form_.Screen().DrawArea();
+}
 
-int PageDesigner::PagesInUse() const { return form_.Configuration()->cNumPages->value(); }
+int PageDesigner::PagesInUse() const {
+    return form_.Configuration()->cNumPages->value();
+}
 
 std::optional<int> PageDesigner::SnapInterval() const {
     if (!form_.Configuration()->cUseSnap->isChecked()) return std::nullopt;
@@ -176,8 +184,10 @@ void PageDesigner::bPasteClick() {
         tab_.cParameterList->setCurrentRow(result.PastedSlots.back() - 1);
     if (result.PageFull) form_.Prompts().ShowMessage(PageFilledUp);
     int current = tab_.cParameterList->currentRow();
-    if (current >= 0) SelectBox(current + 1);
-    else RefreshPage();
+    if (current >= 0)
+        SelectBox(current + 1);
+    else
+        RefreshPage();
 }
 
 void PageDesigner::bUPClick() {

@@ -12,7 +12,9 @@ constexpr int RowHeight = 16;
 constexpr int VisibleRows = 24;
 constexpr int MostHeadingCharacters = 250;
 
-QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+QColor ToQColor(Colour c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
 } // namespace
 
 void ParameterChoiceDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

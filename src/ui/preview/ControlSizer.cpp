@@ -151,15 +151,36 @@ QRect ControlSizer::SizeCandidate(GrabHandle* handle, QPoint globalPoint) const 
     QRect b = control_->geometry();
     int left = b.x(), top = b.y(), right = b.x() + b.width(), bottom = b.y() + b.height();
     switch (handle->Position()) {
-    case 0: left = p.x(); top = p.y(); break;
-    case 1: top = p.y(); break;
-    case 2: right = p.x(); top = p.y(); break;
-    case 3: right = p.x(); break;
-    case 4: right = p.x(); bottom = p.y(); break;
-    case 5: bottom = p.y(); break;
-    case 6: left = p.x(); bottom = p.y(); break;
-    case 7: left = p.x(); break;
-    default: break;
+    case 0:
+        left = p.x();
+        top = p.y();
+        break;
+    case 1:
+        top = p.y();
+        break;
+    case 2:
+        right = p.x();
+        top = p.y();
+        break;
+    case 3:
+        right = p.x();
+        break;
+    case 4:
+        right = p.x();
+        bottom = p.y();
+        break;
+    case 5:
+        bottom = p.y();
+        break;
+    case 6:
+        left = p.x();
+        bottom = p.y();
+        break;
+    case 7:
+        left = p.x();
+        break;
+    default:
+        break;
     }
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);

@@ -14,8 +14,6 @@ class QWidget;
 
 namespace roamplot {
 
-
-
 class ControlSizer : public QObject {
     Q_OBJECT
   public:
@@ -42,7 +40,9 @@ class ControlSizer : public QObject {
     void MoveTo(QPoint point);
     void EndMove(QPoint point);
 
-    GrabHandle* Handle(int position) const { return handles_.at(static_cast<std::size_t>(position)); }
+    GrabHandle* Handle(int position) const {
+        return handles_.at(static_cast<std::size_t>(position));
+    }
     // The rubber band shown during a drag, in the parent's coordinates (null when none).
     QRubberBand* Band() const { return band_; }
 

@@ -16,10 +16,9 @@ GrabHandle::GrabHandle(int position, QObject* owner) : QWidget(nullptr) {
 
 void GrabHandle::SetPosition(int position) {
     position_ = position;
-    static const Qt::CursorShape shapes[] = {Qt::SizeFDiagCursor, Qt::SizeVerCursor,
-                                             Qt::SizeBDiagCursor, Qt::SizeHorCursor,
-                                             Qt::SizeFDiagCursor, Qt::SizeVerCursor,
-                                             Qt::SizeBDiagCursor, Qt::SizeHorCursor};
+    static const Qt::CursorShape shapes[] = {
+        Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor,
+        Qt::SizeFDiagCursor, Qt::SizeVerCursor, Qt::SizeBDiagCursor, Qt::SizeHorCursor};
     setCursor(position >= 0 && position < 8 ? shapes[position] : Qt::ArrowCursor);
     Place();
 }
@@ -44,14 +43,22 @@ void GrabHandle::SetVisibleWish(bool wish) {
 QPoint GrabHandle::Anchor(int position, const QRect& b) {
     int l = b.x(), t = b.y(), w = b.width(), h = b.height();
     switch (position) {
-    case 1: return {l + w / 2, t};
-    case 2: return {l + w, t};
-    case 3: return {l + w, t + h / 2};
-    case 4: return {l + w, t + h};
-    case 5: return {l + w / 2, t + h};
-    case 6: return {l, t + h};
-    case 7: return {l, t + h / 2};
-    default: return {l, t};
+    case 1:
+        return {l + w / 2, t};
+    case 2:
+        return {l + w, t};
+    case 3:
+        return {l + w, t + h / 2};
+    case 4:
+        return {l + w, t + h};
+    case 5:
+        return {l + w / 2, t + h};
+    case 6:
+        return {l, t + h};
+    case 7:
+        return {l, t + h / 2};
+    default:
+        return {l, t};
     }
 }
 

@@ -13,8 +13,14 @@ PreviewControl::PreviewControl(int page, int slot, PreviewWindow& window, QWidge
     hide();
 }
 
-void PreviewControl::mousePressEvent(QMouseEvent* event) { window_.ControlPressed(*this, *event); }
-void PreviewControl::mouseMoveEvent(QMouseEvent* event) { window_.ControlMoved(*this, *event); }
-void PreviewControl::mouseReleaseEvent(QMouseEvent* event) { window_.ControlReleased(*this, *event); }
+void PreviewControl::mousePressEvent(QMouseEvent* event) {
+    window_.ControlPressed(*this, *event);
+}
+void PreviewControl::mouseMoveEvent(QMouseEvent* event) {
+    window_.ControlMoved(*this, *event);
+}
+void PreviewControl::mouseReleaseEvent(QMouseEvent* event) {
+    window_.ControlReleased(*this, *event);
+}
 
 } // namespace roamplot

@@ -47,7 +47,8 @@ TEST(EndOfResize, SnapsTheEdgeThatMoved) {
     // Sticking out on the right: one pixel less than the space to the edge.
     EXPECT_EQ(EndOfResize({200, 40, 20, 30}, {200, 40, 47, 30}, 10, Area),
               (BoxRect{200, 40, 39, 30}));
-    EXPECT_EQ(EndOfResize({20, 260, 60, 10}, {20, 260, 60, 26}, 10, Area), (BoxRect{20, 260, 60, 21}));
+    EXPECT_EQ(EndOfResize({20, 260, 60, 10}, {20, 260, 60, 26}, 10, Area),
+              (BoxRect{20, 260, 60, 21}));
     EXPECT_EQ(EndOfResize(saved, {20, 40, 77, 30}, std::nullopt, Area), (BoxRect{20, 40, 77, 30}));
 }
 

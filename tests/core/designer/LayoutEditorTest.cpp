@@ -25,7 +25,8 @@ CatalogueEntry Entry(int id, const std::string& kind, const std::string& units =
 void AddBoxes(LayoutEditor& editor, int count) {
     for (int i = 0; i < count; ++i) {
         int slot = editor.NewBox(Row(0));
-        editor.Layout().Box(editor.Layout().CurrentPage, slot).TitleText = "B" + std::to_string(slot);
+        editor.Layout().Box(editor.Layout().CurrentPage, slot).TitleText =
+            "B" + std::to_string(slot);
     }
 }
 } // namespace

@@ -18,7 +18,8 @@ struct CliRun {
 inline CliRun RunCli(const std::string& programFolder, const QStringList& arguments) {
     QProcess process;
     process.start(QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
-                  QStringList{"--program-folder", QString::fromStdString(programFolder)} + arguments);
+                  QStringList{"--program-folder", QString::fromStdString(programFolder)} +
+                      arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }

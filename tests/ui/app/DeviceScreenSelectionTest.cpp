@@ -106,7 +106,8 @@ TEST(DeviceScreenSelection, LockedPreviewFollowsTheMainWindow) {
 TEST(DeviceScreenSelection, SizesThePreviewCannotShowAreRefused) {
     Designer d("[Settings]\nDevice Type=7\nCustom Device Width=99999\nCustom Device Height=240\n");
     EXPECT_EQ(d.form->Screen().CustomWidth, 480);
-    for (auto [width, height] : {std::pair{"0", "300"}, {"800", "39"}, {"5000", "300"}, {"-4", "300"}}) {
+    for (auto [width, height] :
+         {std::pair{"0", "300"}, {"800", "39"}, {"5000", "300"}, {"-4", "300"}}) {
         d.Config()->eScreenWidth->setText(width);
         d.Config()->eScreenHeight->setText(height);
         QTest::mouseClick(d.Config()->bRefresh, Qt::LeftButton);

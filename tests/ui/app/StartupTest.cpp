@@ -17,7 +17,9 @@ using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 bool AnyWindowVisible() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -68,12 +70,29 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     EXPECT_TRUE(form->close());
     form.reset();
     std::string ini = folder.Read("RoamCE_Screen_Designer.ini");
-    for (const char* line :
-         {"[Settings]", "No of Pages=5", "Adjust Pixels=1", "Snap Pixels=10", "Use Snap=0",
-          "Lock Windows=0", "RoamplotCE Folder=\\Roamplot 2", "Device Type=0", "[Default Units]",
-          "Speed=0", "Distance=0", "Altitude=0", "Heading=0", "[Button Defaults]", "Button 1=193",
-          "Button 10=202", "[Parameters]", "Filename=", "[Buttons]", "[Mainform]", "Left=256",
-          "Top=20", "[Device]"})
+    for (const char* line : {"[Settings]",
+                             "No of Pages=5",
+                             "Adjust Pixels=1",
+                             "Snap Pixels=10",
+                             "Use Snap=0",
+                             "Lock Windows=0",
+                             "RoamplotCE Folder=\\Roamplot 2",
+                             "Device Type=0",
+                             "[Default Units]",
+                             "Speed=0",
+                             "Distance=0",
+                             "Altitude=0",
+                             "Heading=0",
+                             "[Button Defaults]",
+                             "Button 1=193",
+                             "Button 10=202",
+                             "[Parameters]",
+                             "Filename=",
+                             "[Buttons]",
+                             "[Mainform]",
+                             "Left=256",
+                             "Top=20",
+                             "[Device]"})
         EXPECT_NE(ini.find(line), std::string::npos) << line << "\n" << ini;
     EXPECT_EQ(ini.find("Custom Device"), std::string::npos);
 }
@@ -81,9 +100,10 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
 TEST(Startup, ReadsHandWrittenSettingsAndClampsPositions) {
     TempFolder folder;
     CopyShippedCatalogues(folder);
-    folder.Write("RoamCE_Screen_Designer.ini",
-                 "[SETTINGS]\r\nno of pages=9\r\nuse snap=1\r\nSNAP PIXELS=7\r\nLock windows=1\r\n"
-                 "[mainform]\r\nLEFT=5000\r\ntop=-30\r\n[Parameters]\r\nFilename=C:\\maps\\Trip.par1\r\n");
+    folder.Write(
+        "RoamCE_Screen_Designer.ini",
+        "[SETTINGS]\r\nno of pages=9\r\nuse snap=1\r\nSNAP PIXELS=7\r\nLock windows=1\r\n"
+        "[mainform]\r\nLEFT=5000\r\ntop=-30\r\n[Parameters]\r\nFilename=C:\\maps\\Trip.par1\r\n");
     ScriptedPrompter prompter;
     auto form = StartDesigner(Q(folder.Path()), prompter);
     ASSERT_NE(form, nullptr);

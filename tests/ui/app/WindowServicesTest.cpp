@@ -22,8 +22,9 @@ TEST(TimedMessage, ClosesItselfAfterItsDuration) {
     EXPECT_EQ(error.Timer().interval(), 500);
     EXPECT_EQ(error.windowTitle(), "Error");
     EXPECT_EQ(TimedMessageCaption(TimedMessageKind::Warning), "Warning");
-    EXPECT_EQ(error.width(),
-              error.TextLeft() + QFontMetrics(error.font()).horizontalAdvance("Could not connect") + 15);
+    EXPECT_EQ(error.width(), error.TextLeft() +
+                                 QFontMetrics(error.font()).horizontalAdvance("Could not connect") +
+                                 15);
 
     error.show();
     EXPECT_TRUE(error.Timer().isActive());

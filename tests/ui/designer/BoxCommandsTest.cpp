@@ -8,7 +8,9 @@ using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
-int CatalogueRow(DesignerFixture& d, int id) { return d.form->Catalogue().PositionOf(id); }
+int CatalogueRow(DesignerFixture& d, int id) {
+    return d.form->Catalogue().PositionOf(id);
+}
 
 void Choose(DesignerFixture& d, int id) {
     QComboBox* choice = d.Tab().cParameter;

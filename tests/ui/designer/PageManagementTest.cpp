@@ -9,7 +9,9 @@ using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
-void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+void Click(QPushButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 } // namespace
 
 TEST(PageManagement, NextAndPreviousWrapAroundTheNumberOfPages) {
@@ -57,8 +59,9 @@ TEST(PageManagement, MovesAtTheEndsAreRefused) {
     Click(d.Tab().bPageDown);
     Click(d.Tab().bNext);
     Click(d.Tab().bPageUp);
-    EXPECT_EQ(d.prompter.Of("message"), (QStringList{"Cannot move the page, already on Page 1.",
-                                                     "Cannot move the page, maximum pages reached."}));
+    EXPECT_EQ(d.prompter.Of("message"),
+              (QStringList{"Cannot move the page, already on Page 1.",
+                           "Cannot move the page, maximum pages reached."}));
     EXPECT_EQ(d.Layout().CurrentPage, 2);
 }
 

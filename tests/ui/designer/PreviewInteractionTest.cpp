@@ -26,7 +26,8 @@ TEST(PreviewInteraction, CtrlClicksMarkAGroupWithTheFirstAsReference) {
     int a = d.AddBox({10, 10, 40, 20});
     int b = d.AddBox({10, 60, 40, 20});
     int c = d.AddBox({100, 60, 40, 20});
-    for (int slot : {a, b, c}) QTest::mouseClick(d.Control(slot), Qt::LeftButton, Qt::ControlModifier, {2, 2});
+    for (int slot : {a, b, c})
+        QTest::mouseClick(d.Control(slot), Qt::LeftButton, Qt::ControlModifier, {2, 2});
     for (int slot : {a, b, c}) EXPECT_EQ(d.Box(slot).Selected, 1);
     EXPECT_EQ(d.Designer().ReferenceBox(), a);
 }
@@ -110,7 +111,8 @@ TEST(PreviewInteraction, ZoomKeysAndTheStoredFactor) {
     QTest::keyClick(&d.Preview(), Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(d.Preview().Zoom(), 4);
     ASSERT_TRUE(d.form->close());
-    EXPECT_NE(d.folder.Read("RoamCE_Screen_Designer.ini").find("Preview Zoom=4"), std::string::npos);
+    EXPECT_NE(d.folder.Read("RoamCE_Screen_Designer.ini").find("Preview Zoom=4"),
+              std::string::npos);
 }
 
 TEST(PreviewInteraction, TheImageIsComposedOnlyWhenTheDragEnds) {

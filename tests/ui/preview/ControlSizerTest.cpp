@@ -81,8 +81,9 @@ TEST(ControlSizer, ADragBelowTheThresholdIsNoMove) {
 TEST(ControlSizer, TheMoveBandIsOnePixelSmallerAndLeavesNoTrace) {
     Stage stage(1);
     QTest::mousePress(stage.control, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(25, 15), stage.control->mapToGlobal(QPointF(25, 15)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(25, 15),
+                     stage.control->mapToGlobal(QPointF(25, 15)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(stage.control, &move);
     ASSERT_NE(stage.sizer.Band(), nullptr);
     EXPECT_EQ(stage.sizer.Band()->geometry(), QRect(70, 70, 39, 29));
