@@ -1,24 +1,6 @@
-// The .key2 reader. The key map lives on the heap: clang 14 miscompiles
-// some KeyMap locals under these sanitizers.
-#include <memory>
-
-#include "FuzzInput.h"
-#include "core/keymap/KeyFileReader.h"
-#include "core/model/FieldFunctions.h"
-
-using namespace roamplot;
+// The .key2 reader.
+#include "KeyFileTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    static const CommandCatalogue catalogue = [] {
-        CommandCatalogue c;
-        c.Load(fuzz::Shipped("commands.dat"));
-        return c;
-    }();
-    auto map = std::make_unique<KeyMap>();
-    try {
-        MergeKeyFile2(fuzz::Text(data, size), catalogue, *map);
-    } catch (const ConversionError&) {
-        // The one failure the grammar has: a command that is not a number.
-    }
-    return 0;
+    return roamplot::fuzz::RunKeyFileReader(roamplot::MergeKeyFile2, data, size);
 }

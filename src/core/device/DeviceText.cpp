@@ -32,8 +32,10 @@ std::string Utf16ToDeviceText(const std::u16string& text) {
             continue;
         }
         char byte = '?';
+        // Undefined bytes stand for themselves, so that they come back unchanged.
         for (std::size_t i = 0; i < HighControlRange.size(); ++i)
-            if (HighControlRange[i] == c) byte = static_cast<char>(0x80 + i);
+            if (HighControlRange[i] == c || (HighControlRange[i] == 0 && c == 0x80 + i))
+                byte = static_cast<char>(0x80 + i);
         result.push_back(byte);
     }
     return result;

@@ -1,6 +1,7 @@
 #pragma once
-// Device paths are Windows-1252 text inside the program and UTF-16 at the
-// remote API.
+// Text is Windows-1252 bytes inside the program and UTF-16 at the remote API
+// and in the windows. The five bytes Windows-1252 leaves undefined stand for
+// themselves both ways, so every byte comes back unchanged.
 #include <string>
 
 namespace roamplot {
