@@ -3,10 +3,15 @@
 // It learns its folder from ROAMPLOT_DEVICE_MOUNT, counts calls, and can be
 // told to refuse writes.
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
 
 #include "core/device/FolderDevice.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace roamplot;
 
@@ -16,6 +21,18 @@ std::map<std::string, int>& Calls() {
     return calls;
 }
 int writesLeft = -1; // refused once it reaches 0; -1 never
+
+std::filesystem::path MountFolder() {
+#ifdef _WIN32
+    // This library's C runtime took its copy of the environment when it was loaded.
+    wchar_t mount[32768];
+    const DWORD length = GetEnvironmentVariableW(L"ROAMPLOT_DEVICE_MOUNT", mount, 32768);
+    return length > 0 && length < 32768 ? std::filesystem::path(mount) : std::filesystem::path();
+#else
+    const char* mount = std::getenv("ROAMPLOT_DEVICE_MOUNT");
+    return mount ? mount : "";
+#endif
+}
 } // namespace
 
 extern "C" {
@@ -33,8 +50,7 @@ void RoamplotTestRefuseWritesAfter(int writes) {
 
 rapi::HRESULT ROAMPLOT_RAPI_CALL CeRapiInitEx(rapi::RAPIINIT* init) {
     ++Calls()["CeRapiInitEx"];
-    const char* mount = std::getenv("ROAMPLOT_DEVICE_MOUNT");
-    SetFolderDeviceMount(mount ? mount : "");
+    SetFolderDeviceMount(MountFolder());
     return folder_device::CeRapiInitEx(init);
 }
 rapi::HRESULT ROAMPLOT_RAPI_CALL CeRapiUninit() {

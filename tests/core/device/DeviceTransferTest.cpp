@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include "../parameterfile/ParameterFileFixtures.h"
 #include "core/device/DeviceLink.h"
@@ -37,7 +39,10 @@ class FolderDeviceTest : public ::testing::Test {
 TEST_F(FolderDeviceTest, DevicePathsMapBelowTheFolderOnly) {
     const fs::path root = mount.Path();
     mount.Write("Roamplot 2/My.Par1", "x");
-    EXPECT_EQ(MapDevicePath(root, u"\\roamplot 2\\\\MY.PAR1"), root / "Roamplot 2" / "My.Par1");
+    // The very file, whether the PC's file system matches names by case or not.
+    const auto differentCase = MapDevicePath(root, u"\\roamplot 2\\\\MY.PAR1");
+    ASSERT_TRUE(differentCase);
+    EXPECT_TRUE(fs::equivalent(*differentCase, root / "Roamplot 2" / "My.Par1"));
     EXPECT_EQ(MapDevicePath(root, u"\\Roamplot 2\\new.par1"), root / "Roamplot 2" / "new.par1");
     for (const char16_t* escaping :
          {u"..\\..\\x.par1", u"\\Roamplot 2\\..\\..\\x", u"C:\\x.par1", u"/etc/passwd", u"\\a/b"})
@@ -149,6 +154,8 @@ TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
     EXPECT_FALSE(fs::exists(target + ".part"));
 }
 
+// A read-only folder still takes new files on Windows.
+#ifndef _WIN32
 TEST_F(FolderDeviceTest, ReadOnlyDeviceFolderFailsTheSend) {
     const fs::path folder = fs::path(mount.Path()) / "Roamplot 2";
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
@@ -159,6 +166,7 @@ TEST_F(FolderDeviceTest, ReadOnlyDeviceFolderFailsTheSend) {
     if (geteuid() == 0) GTEST_SKIP() << "the superuser writes anywhere";
     EXPECT_FALSE(sent);
 }
+#endif
 
 } // namespace
 } // namespace roamplot
