@@ -6,6 +6,7 @@
 
 #include "core/app/DeviceScreen.h"
 #include "render/DibImage.h"
+#include "render/DrawBox.h"
 #include "render/PageCompositor.h"
 #include "render/artwork/PreviewPictures.h"
 
@@ -81,6 +82,30 @@ BENCHMARK(ComposeFullPage)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+
+// One box of each kind of the full page, alone on the 480 x 272 screen.
+void DrawOneBox(benchmark::State& state, int slot) {
+    const ScreenLayout layout = FullPage();
+    RenderContext context;
+    DeviceScreen screen;
+    screen.Row = CustomDeviceRow;
+    screen.CustomWidth = 480;
+    screen.CustomHeight = 272;
+    context.DrawArea = screen.DrawArea();
+    GeneratedPictures();
+    QImage page(context.DrawArea.Width, context.DrawArea.Height, QImage::Format_RGB32);
+    for (auto _ : state) {
+        DrawBox(page, layout.Box(1, slot), 1, context);
+        benchmark::DoNotOptimize(page.constBits());
+    }
+}
+BENCHMARK_CAPTURE(DrawOneBox, compass, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrawOneBox, navigation, 10)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrawOneBox, button_with_symbol, 11)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrawOneBox, background_symbol, 15)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrawOneBox, text, 17)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrawOneBox, map, 19)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DrawOneBox, single_value, 21)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
