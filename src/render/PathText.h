@@ -5,14 +5,16 @@
 #include <QString>
 #include <filesystem>
 
+#include "core/io/FileNames.h"
+
 namespace roamplot {
 
 inline std::filesystem::path PathFromQString(const QString& name) {
-    return std::filesystem::path(name.toStdU16String());
+    return PathFromUtf16(name.toStdU16String());
 }
 
 inline QString QStringFromPath(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
+    return QString::fromStdU16String(PathToUtf16(path));
 }
 
 } // namespace roamplot
