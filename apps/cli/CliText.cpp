@@ -1,6 +1,7 @@
 #include "CliText.h"
 
 #include "core/io/FileNames.h"
+#include "render/PathText.h"
 #include "render/TextCodec.h"
 
 namespace roamplot::cli {
@@ -19,6 +20,10 @@ std::string Printable(const std::string& windows1252) {
 
 std::string Printable(const std::filesystem::path& path) {
     return PathToUtf8(path);
+}
+
+std::string Printable(const std::string& windows1252, const std::filesystem::path& path) {
+    return MessageNaming(windows1252, path).toUtf8().toStdString();
 }
 
 } // namespace roamplot::cli

@@ -13,5 +13,7 @@ std::string ArgumentText(const std::string& argument);
 // UTF-8 for the terminal.
 std::string Printable(const std::string& windows1252);
 std::string Printable(const std::filesystem::path& path);
+// A message of the core about the file at the path, with the file's real name.
+std::string Printable(const std::string& windows1252, const std::filesystem::path& path);
 
 } // namespace roamplot::cli

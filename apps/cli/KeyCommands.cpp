@@ -55,7 +55,8 @@ bool ReadIntoEmptyMap(CliContext& context, const std::string& file, CommandCatal
     if (!problems.empty()) context.Err << "roamplot-cli: " << Printable(problems) << "\n";
     KeyFileReadResult result = ReadKeyFile(ArgumentPath(file), catalogue, map);
     if (!result.Error.empty()) {
-        context.Err << "roamplot-cli: " << file << ": " << Printable(result.Error) << "\n";
+        context.Err << "roamplot-cli: " << file << ": "
+                    << Printable(result.Error, ArgumentPath(file)) << "\n";
         return false;
     }
     return true;
@@ -94,7 +95,8 @@ int RunKeys(CliContext& context) {
     std::string error = WriteKeyFile(ArgumentPath(context.Arguments[1]), map, catalogue,
                                      ReadDesignerSettings(settings).ButtonKeyCodes);
     if (!error.empty()) {
-        context.Err << "roamplot-cli: " << Printable(error) << "\n";
+        context.Err << "roamplot-cli: " << Printable(error, ArgumentPath(context.Arguments[1]))
+                    << "\n";
         return 1;
     }
     return 0;
@@ -109,7 +111,7 @@ int WriteKeysForSending(CliContext& context, const std::string& file,
     std::string error =
         WriteKeyFile(tempFile, map, catalogue, ReadDesignerSettings(settings).ButtonKeyCodes);
     if (!error.empty()) {
-        context.Err << "roamplot-cli: " << Printable(error) << "\n";
+        context.Err << "roamplot-cli: " << Printable(error, tempFile) << "\n";
         return 1;
     }
     return 0;

@@ -52,7 +52,8 @@ std::unique_ptr<Loaded> Load(CliContext& context, const std::string& file) {
     loaded->Report = LoadParameterFile(loaded->Layout, loaded->Settings, loaded->Catalogue,
                                        ArgumentPath(file), ReadSymbolBitmapFile);
     if (!loaded->Report.Readable) {
-        context.Err << "roamplot-cli: " << Printable(loaded->Report.ReadError) << "\n";
+        context.Err << "roamplot-cli: " << Printable(loaded->Report.ReadError, ArgumentPath(file))
+                    << "\n";
         return nullptr;
     }
     return loaded;
@@ -202,7 +203,8 @@ int RunResave(CliContext& context) {
         WriteParameterFile(loaded->Layout, loaded->Settings.Screen,
                            ArgumentPath(context.Arguments[1]), MakeThumbnailRenderer(render));
     if (!written.Ok()) {
-        context.Err << "roamplot-cli: " << Printable(written.Error) << "\n";
+        context.Err << "roamplot-cli: "
+                    << Printable(written.Error, ArgumentPath(context.Arguments[1])) << "\n";
         return 1;
     }
     for (const std::filesystem::path& name : UnwritableSymbolNames(written.SymbolList))
@@ -284,7 +286,8 @@ int SendLayout(CliContext& context, DeviceLink& link, const std::string& file,
         link, loaded->Layout, loaded->Settings.Screen, MakeThumbnailRenderer(render),
         TempFileIn(context.ProgramFolder), loaded->Settings.DeviceFolder, name, hooks);
     if (!outcome.WriteError.empty()) {
-        context.Err << "roamplot-cli: " << Printable(outcome.WriteError) << "\n";
+        context.Err << "roamplot-cli: "
+                    << Printable(outcome.WriteError, TempFileIn(context.ProgramFolder)) << "\n";
         return 1;
     }
     if (!outcome.Sent) {

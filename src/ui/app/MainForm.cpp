@@ -169,7 +169,7 @@ void MainForm::bRefreshClick() {
     }
     screen_.CustomHeight = height;
     std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
-    if (!error.empty()) prompter_.ShowError(ToQString(error));
+    if (!error.empty()) prompter_.ShowError(MessageNaming(error, settingsFile_.Path()));
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
     if (designer_) designer_->RefreshPage();
     PlacePreview();
@@ -244,7 +244,7 @@ void MainForm::WriteSettingsAtClose() {
     if (preview_) preview_->RememberPosition();
     if (alignPalette_) alignPalette_->RememberPosition();
     std::string error = WriteDesignerSettingsAtClose(settingsFile_, settings);
-    if (!error.empty()) prompter_.ShowError(ToQString(error));
+    if (!error.empty()) prompter_.ShowError(MessageNaming(error, settingsFile_.Path()));
 }
 
 } // namespace roamplot

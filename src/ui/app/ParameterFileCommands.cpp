@@ -102,7 +102,7 @@ void MainForm::SaveParameterFile1Click() {
     }
     // A failed save keeps the old file, the remembered name and the unsaved-changes guard.
     if (!result.Ok()) {
-        prompter_.ShowError(ToQString(result.Error));
+        prompter_.ShowError(MessageNaming(result.Error, file));
         return;
     }
     SetParameterFileName(file);
@@ -148,7 +148,7 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem
         LoadParameterFile(layout_, settings, catalogue_, file, ReadSymbolBitmapFile);
     if (!report.Readable || report.Version == 0) {
         if (!report.Readable)
-            outcome.Error = ToQString(report.ReadError);
+            outcome.Error = MessageNaming(report.ReadError, file);
         else
             outcome.Message =
                 tr("\"%1\" holds no boxes; nothing was loaded.").arg(QStringFromPath(file));

@@ -393,7 +393,7 @@ void PageDesigner::cAddButtonSymbolClick() {
         DibReadResult read = ReadDibFromBmpFile(PathFromQString(chosen));
         // An unreadable file leaves the box as it was.
         if (!read.Picture) {
-            form_.Prompts().ShowError(ToQString(read.Error));
+            form_.Prompts().ShowError(MessageNaming(read.Error, PathFromQString(chosen)));
         } else {
             editor_.Touch();
             box.Symbol = std::move(read.Picture);

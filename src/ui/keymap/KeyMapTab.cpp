@@ -236,14 +236,14 @@ QString KeyMapTab::ReadKeyFile(const std::filesystem::path& path, KeyFileGrammar
     }
     // Even a read that stopped early may have changed buttons: the lists must show them.
     RebuildKeyLists();
-    if (!result.Error.empty()) return ToQString(result.Error);
+    if (!result.Error.empty()) return MessageNaming(result.Error, path);
     SetKeyFileName(result.KeyFileName.value_or(keyFileName_));
     return {};
 }
 
 QString KeyMapTab::WriteKeyFile(const std::filesystem::path& path) {
     std::string error = roamplot::WriteKeyFile(path, map_, catalogue_, ButtonKeyCodes());
-    if (!error.empty()) return ToQString(error);
+    if (!error.empty()) return MessageNaming(error, path);
     if (auto name = KeyFileNameAfterWrite(path)) SetKeyFileName(*name);
     return {};
 }
