@@ -55,6 +55,14 @@ TEST_P(KeyFileFolder, SaveWritesTheKeyFileIntoIt) {
     EXPECT_TRUE(form->windowTitle().endsWith("  -  buttons.key2"))
         << form->windowTitle().toStdString();
     EXPECT_FALSE(form->Keys().Changed);
+
+    // A failure names the folder in its own script.
+    prompter.FileAnswers = {QStringFromPath(documents / "gone" / "buttons.key2")};
+    QTest::mouseClick(form->KeyMapPage()->bSave, Qt::LeftButton);
+    ASSERT_EQ(prompter.Of("error").size(), 1);
+    EXPECT_TRUE(prompter.Of("error")[0].contains(QStringFromPath(documents / "gone")))
+        << prompter.Of("error")[0].toStdString();
+    EXPECT_EQ(form->KeyFileName(), saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, KeyFileFolder,
