@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     auto settings = std::make_unique<DesignerSettings>();
     ParameterFileLoadReport report =
         LoadParameterBytes(*layout, *settings, catalogue, fuzz::Text(data, size),
-                           [](const std::string&) { return SymbolFileResult{}; });
+                           [](const std::filesystem::path&) { return SymbolFileResult{}; });
     (void)report.Findings();
     return 0;
 }

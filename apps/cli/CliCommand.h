@@ -1,5 +1,6 @@
 #pragma once
 // A command of roamplot-cli: its name, its usage line and what it runs.
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,9 +8,10 @@
 namespace roamplot::cli {
 
 struct CliContext {
-    std::string ProgramFolder; // where Parameters.dat, commands.dat and the settings file are
-    std::string DeviceMount;   // --device-mount: the folder standing for the handheld
-    std::vector<std::string> Arguments; // after the command name
+    // where Parameters.dat, commands.dat and the settings file are
+    std::filesystem::path ProgramFolder;
+    std::filesystem::path DeviceMount;  // --device-mount: the folder standing for the handheld
+    std::vector<std::string> Arguments; // after the command name, as UTF-8
     std::ostream& Out;
     std::ostream& Err;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CliText.h"
 #include "KeyCommands.h"
 #include "ParameterCommands.h"
 #include "core/app/DesignerSettings.h"
@@ -18,26 +19,25 @@ constexpr int Unreachable = 1;
 constexpr int WrongArguments = 2;
 
 DesignerSettings Settings(const CliContext& context) {
-    return ReadDesignerSettings(
-        SettingsFile(context.ProgramFolder + "/RoamCE_Screen_Designer.ini"));
+    return ReadDesignerSettings(SettingsFile(context.ProgramFolder / "RoamCE_Screen_Designer.ini"));
 }
 
 DeviceLink MakeLink(CliContext& context) {
-    std::string mount = context.DeviceMount;
+    std::filesystem::path mount = context.DeviceMount;
     if (mount.empty()) mount = Settings(context).DeviceMountFolder;
     DeviceLinkHooks hooks = SystemDeviceLinkHooks();
     hooks.ShowMessage = [&context](const std::string& text) {
-        context.Err << "roamplot-cli: " << text << "\n";
+        context.Err << "roamplot-cli: " << Printable(text) << "\n";
     };
     return DeviceLink(ChooseRemoteApi(mount), hooks);
 }
 
-// The device path of NAME, or nothing after telling why it cannot be used.
+// The device path of NAME (Windows-1252 text), or nothing after telling why it cannot be used.
 std::optional<std::string> DevicePathOf(CliContext& context, const std::string& name) {
     const std::string path = TransferDevicePath(Settings(context).DeviceFolder, name);
     const std::string problem = DeviceNameProblem(name, path);
     if (problem.empty()) return path;
-    context.Err << "roamplot-cli: " << problem << "\n";
+    context.Err << "roamplot-cli: " << Printable(problem) << "\n";
     return std::nullopt;
 }
 } // namespace
@@ -54,7 +54,7 @@ int RunDeviceList(CliContext& context) {
     const std::vector<std::string> keys = ListDeviceFolder(link, folder, FileListMode::Keys);
     names.insert(names.end(), keys.begin(), keys.end());
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names) context.Out << name << "\n";
+    for (const std::string& name : names) context.Out << Printable(name) << "\n";
     return 0;
 }
 
@@ -64,15 +64,15 @@ int RunSend(CliContext& context) {
         return WrongArguments;
     }
     const std::string& file = context.Arguments[0];
-    const std::string& name = context.Arguments[1];
-    const bool keys = KeyFileGrammarOf(file) != KeyFileGrammar::None;
-    if (!keys && ExtensionOf(file) != ".par1") {
+    const std::string name = ArgumentText(context.Arguments[1]);
+    const bool keys = KeyFileGrammarOf(ArgumentPath(file)) != KeyFileGrammar::None;
+    if (!keys && ArgumentPath(file).extension() != ".par1") {
         context.Err << "roamplot-cli: " << file << " is neither a .par1 nor a key file\n";
         return WrongArguments;
     }
     const std::optional<std::string> devicePath = DevicePathOf(context, name);
     if (!devicePath) return WrongArguments;
-    if (!FileExists(file)) {
+    if (!FileExists(ArgumentPath(file))) {
         context.Err << "roamplot-cli: cannot read " << file << "\n";
         return WrongArguments;
     }
@@ -94,13 +94,14 @@ int RunGet(CliContext& context) {
         context.Err << "usage: roamplot-cli [--device-mount DIR] get NAME FILE\n";
         return WrongArguments;
     }
-    const std::string& name = context.Arguments[0];
+    const std::string name = ArgumentText(context.Arguments[0]);
     const std::optional<std::string> devicePath = DevicePathOf(context, name);
     if (!devicePath) return WrongArguments;
     DeviceLink link = MakeLink(context);
     if (!link.Connect()) return Unreachable;
-    if (!FetchDeviceFile(link, *devicePath, context.Arguments[1])) {
-        context.Err << "roamplot-cli: " << GetFailedMessage(name, link.LastFailure()) << "\n";
+    if (!FetchDeviceFile(link, *devicePath, ArgumentPath(context.Arguments[1]))) {
+        context.Err << "roamplot-cli: " << Printable(GetFailedMessage(name, link.LastFailure()))
+                    << "\n";
         return Unreachable;
     }
     return 0;

@@ -8,7 +8,10 @@
 namespace roamplot::cli {
 
 std::string JsonString(const std::string& windows1252) {
-    const QByteArray utf8 = ToQString(windows1252).toUtf8();
+    return JsonUtf8String(ToQString(windows1252).toUtf8().toStdString());
+}
+
+std::string JsonUtf8String(const std::string& utf8) {
     std::string out = "\"";
     for (char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);

@@ -1,5 +1,6 @@
 #include "KeyCommands.h"
 
+#include "CliText.h"
 #include "JsonText.h"
 #include "ParameterCommands.h"
 #include "core/app/DesignerSettings.h"
@@ -40,21 +41,22 @@ void PrintKeyMap(std::ostream& out, const KeyMap& map, const CommandCatalogue& c
 }
 
 // Reads a key file into an empty map as the designer does; false after telling why not.
-bool ReadIntoEmptyMap(CliContext& context, const std::string& path, CommandCatalogue& catalogue,
+bool ReadIntoEmptyMap(CliContext& context, const std::string& file, CommandCatalogue& catalogue,
                       KeyMap& map) {
     // Without the catalogue every command would read as the first one: nothing to go on.
-    const std::string cataloguePath = context.ProgramFolder + "/commands.dat";
+    const std::filesystem::path cataloguePath = context.ProgramFolder / "commands.dat";
     const std::optional<std::string> bytes = ReadFileBytes(cataloguePath);
     if (!bytes) {
-        context.Err << "roamplot-cli: cannot read " << cataloguePath << ": "
+        context.Err << "roamplot-cli: cannot read " << Printable(cataloguePath) << ": "
                     << UnreadableReason(cataloguePath) << "\n";
         return false;
     }
     std::string problems = catalogue.Load(*bytes);
-    if (!problems.empty()) context.Err << "roamplot-cli: " << problems << "\n";
-    KeyFileReadResult result = ReadKeyFile(path, catalogue, map);
+    if (!problems.empty()) context.Err << "roamplot-cli: " << Printable(problems) << "\n";
+    KeyFileReadResult result = ReadKeyFile(ArgumentPath(file), catalogue, map);
     if (!result.Error.empty()) {
-        context.Err << "roamplot-cli: " << path << ": " << result.Error << "\n";
+        context.Err << "roamplot-cli: " << file << ": "
+                    << Printable(result.Error, ArgumentPath(file)) << "\n";
         return false;
     }
     return true;
@@ -75,24 +77,26 @@ int RunDump(CliContext& context) {
         context.Err << "usage: roamplot-cli dump FILE\n";
         return 2;
     }
-    if (KeyFileGrammarOf(context.Arguments[0]) != KeyFileGrammar::None) return DumpKeyFile(context);
+    if (KeyFileGrammarOf(ArgumentPath(context.Arguments[0])) != KeyFileGrammar::None)
+        return DumpKeyFile(context);
     return DumpParameterFile(context);
 }
 
 int RunKeys(CliContext& context) {
     if (context.Arguments.size() != 2 ||
-        KeyFileGrammarOf(context.Arguments[0]) == KeyFileGrammar::None) {
+        KeyFileGrammarOf(ArgumentPath(context.Arguments[0])) == KeyFileGrammar::None) {
         context.Err << "usage: roamplot-cli keys IN.key1|IN.key2 OUT.key2\n";
         return 2;
     }
     CommandCatalogue catalogue;
     KeyMap map;
     if (!ReadIntoEmptyMap(context, context.Arguments[0], catalogue, map)) return 1;
-    SettingsFile settings(context.ProgramFolder + "/" + SettingsFileName);
-    std::string error = WriteKeyFile(context.Arguments[1], map, catalogue,
+    SettingsFile settings(context.ProgramFolder / SettingsFileName);
+    std::string error = WriteKeyFile(ArgumentPath(context.Arguments[1]), map, catalogue,
                                      ReadDesignerSettings(settings).ButtonKeyCodes);
     if (!error.empty()) {
-        context.Err << "roamplot-cli: " << error << "\n";
+        context.Err << "roamplot-cli: " << Printable(error, ArgumentPath(context.Arguments[1]))
+                    << "\n";
         return 1;
     }
     return 0;
@@ -103,11 +107,11 @@ int WriteKeysForSending(CliContext& context, const std::string& file,
     CommandCatalogue catalogue;
     KeyMap map;
     if (!ReadIntoEmptyMap(context, file, catalogue, map)) return 2;
-    SettingsFile settings(context.ProgramFolder + "/" + SettingsFileName);
-    std::string error = WriteKeyFile(tempFile.string(), map, catalogue,
-                                     ReadDesignerSettings(settings).ButtonKeyCodes);
+    SettingsFile settings(context.ProgramFolder / SettingsFileName);
+    std::string error =
+        WriteKeyFile(tempFile, map, catalogue, ReadDesignerSettings(settings).ButtonKeyCodes);
     if (!error.empty()) {
-        context.Err << "roamplot-cli: " << error << "\n";
+        context.Err << "roamplot-cli: " << Printable(error, tempFile) << "\n";
         return 1;
     }
     return 0;

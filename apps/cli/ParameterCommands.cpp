@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 
+#include "CliText.h"
 #include "JsonText.h"
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
@@ -15,6 +16,7 @@
 #include "core/model/ParameterFileWriter.h"
 #include "render/PageCompositor.h"
 #include "render/PageThumbnail.h"
+#include "render/PathText.h"
 #include "render/RenderContext.h"
 #include "render/TextCodec.h"
 
@@ -34,24 +36,24 @@ struct Loaded {
 };
 
 // Nothing when the file cannot be read (the reason has been told).
-std::unique_ptr<Loaded> Load(CliContext& context, const std::string& path) {
+std::unique_ptr<Loaded> Load(CliContext& context, const std::string& file) {
     auto loaded = std::make_unique<Loaded>();
-    const std::string cataloguePath = context.ProgramFolder + "/Parameters.dat";
+    const std::filesystem::path cataloguePath = context.ProgramFolder / "Parameters.dat";
     // Without the catalogue every box would lose its samples and units: nothing to go on.
     const std::optional<std::string> catalogue = ReadFileBytes(cataloguePath);
     if (!catalogue) {
-        context.Err << "roamplot-cli: cannot read " << cataloguePath << ": "
+        context.Err << "roamplot-cli: cannot read " << Printable(cataloguePath) << ": "
                     << UnreadableReason(cataloguePath) << "\n";
         return nullptr;
     }
     loaded->Catalogue.Load(*catalogue);
-    loaded->Settings =
-        ReadDesignerSettings(SettingsFile(context.ProgramFolder + "/" + SettingsFileName));
+    loaded->Settings = ReadDesignerSettings(SettingsFile(context.ProgramFolder / SettingsFileName));
     GiveCreationValues(loaded->Layout);
-    loaded->Report = LoadParameterFile(loaded->Layout, loaded->Settings, loaded->Catalogue, path,
-                                       ReadSymbolBitmapFile);
+    loaded->Report = LoadParameterFile(loaded->Layout, loaded->Settings, loaded->Catalogue,
+                                       ArgumentPath(file), ReadSymbolBitmapFile);
     if (!loaded->Report.Readable) {
-        context.Err << "roamplot-cli: " << loaded->Report.ReadError << "\n";
+        context.Err << "roamplot-cli: " << Printable(loaded->Report.ReadError, ArgumentPath(file))
+                    << "\n";
         return nullptr;
     }
     return loaded;
@@ -81,6 +83,10 @@ class JsonObject {
         return Raw(key, JsonString(value));
     }
     JsonObject& Add(const char* key, const char* value) { return Raw(key, JsonString(value)); }
+    // A file name goes out as the name it is, not as the parameter file writes it.
+    JsonObject& Add(const char* key, const std::filesystem::path& value) {
+        return Raw(key, JsonUtf8String(PathToUtf8(value)));
+    }
     JsonObject& Add(const char* key, int32_t value) { return Raw(key, std::to_string(value)); }
     JsonObject& Colour(const char* key, roamplot::Colour value) {
         return Raw(key, JsonString(ColorToRgbText(value)));
@@ -179,7 +185,7 @@ int DumpParameterFile(CliContext& context) {
     std::unique_ptr<Loaded> loaded = Load(context, context.Arguments[0]);
     if (!loaded) return ReadFailed;
     if (!loaded->Report.StopError.empty())
-        context.Err << "roamplot-cli: " << loaded->Report.StopError << "\n";
+        context.Err << "roamplot-cli: " << Printable(loaded->Report.StopError) << "\n";
     PrintLayout(context.Out, *loaded);
     return 0;
 }
@@ -194,12 +200,17 @@ int RunResave(CliContext& context) {
     if (!loaded) return ReadFailed;
     const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
     ParameterFileWriteResult written =
-        WriteParameterFile(loaded->Layout, loaded->Settings.Screen, context.Arguments[1],
-                           MakeThumbnailRenderer(render));
+        WriteParameterFile(loaded->Layout, loaded->Settings.Screen,
+                           ArgumentPath(context.Arguments[1]), MakeThumbnailRenderer(render));
     if (!written.Ok()) {
-        context.Err << "roamplot-cli: " << written.Error << "\n";
+        context.Err << "roamplot-cli: "
+                    << Printable(written.Error, ArgumentPath(context.Arguments[1])) << "\n";
         return 1;
     }
+    for (const std::filesystem::path& name : UnwritableSymbolNames(written.SymbolList))
+        context.Err << "roamplot-cli: the symbol file name \"" << Printable(name)
+                    << "\" cannot be written in the parameter file; the symbol is embedded only "
+                       "if it is small enough.\n";
     return 0;
 }
 
@@ -237,7 +248,7 @@ int RunRender(CliContext& context) {
     if (zoom > 1)
         image = image.scaled(image.width() * zoom, image.height() * zoom, Qt::IgnoreAspectRatio,
                              Qt::FastTransformation);
-    if (image.isNull() || !image.save(QString::fromStdString(files[1]), "PNG")) {
+    if (image.isNull() || !image.save(QStringFromPath(ArgumentPath(files[1])), "PNG")) {
         context.Err << "roamplot-cli: cannot write " << files[1] << "\n";
         return 1;
     }
@@ -254,7 +265,7 @@ int RunCheck(CliContext& context) {
     std::vector<std::string> findings = loaded->Report.Findings();
     if (loaded->Report.Version == 0)
         findings.insert(findings.begin(), "no box records: nothing was loaded");
-    for (const std::string& finding : findings) context.Out << finding << "\n";
+    for (const std::string& finding : findings) context.Out << Printable(finding) << "\n";
     return findings.empty() ? 0 : 1;
 }
 
@@ -266,16 +277,17 @@ int SendLayout(CliContext& context, DeviceLink& link, const std::string& file,
     const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
     SymbolCopyHooks hooks;
     hooks.ShowCopying = [&](const std::string& symbol) {
-        context.Out << "Copying file : " << symbol << "\n";
+        context.Out << "Copying file : " << Printable(symbol) << "\n";
     };
     hooks.ShowMessage = [&](const std::string& text) {
-        context.Err << "roamplot-cli: " << text << "\n";
+        context.Err << "roamplot-cli: " << Printable(text) << "\n";
     };
     const SendOutcome outcome = SendParameterFile(
         link, loaded->Layout, loaded->Settings.Screen, MakeThumbnailRenderer(render),
         TempFileIn(context.ProgramFolder), loaded->Settings.DeviceFolder, name, hooks);
     if (!outcome.WriteError.empty()) {
-        context.Err << "roamplot-cli: " << outcome.WriteError << "\n";
+        context.Err << "roamplot-cli: "
+                    << Printable(outcome.WriteError, TempFileIn(context.ProgramFolder)) << "\n";
         return 1;
     }
     if (!outcome.Sent) {

@@ -5,14 +5,26 @@
 #include <QString>
 #include <filesystem>
 
+#include "core/io/FileNames.h"
+#include "render/TextCodec.h"
+
 namespace roamplot {
 
 inline std::filesystem::path PathFromQString(const QString& name) {
-    return std::filesystem::path(name.toStdU16String());
+    return PathFromUtf16(name.toStdU16String());
 }
 
 inline QString QStringFromPath(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
+    return QString::fromStdU16String(PathToUtf16(path));
+}
+
+// A message of the core (Windows-1252 text, so a file name in it is written as
+// well as Windows-1252 can) about the file at the path: with the name the file
+// system has, whatever its script.
+inline QString MessageNaming(const std::string& message, const std::filesystem::path& path) {
+    QString text = ToQString(message);
+    if (!PathFitsText(path)) text.replace(ToQString(PathToText(path)), QStringFromPath(path));
+    return text;
 }
 
 } // namespace roamplot

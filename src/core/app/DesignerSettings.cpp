@@ -62,6 +62,9 @@ std::string Text(const SettingsFile& file, const SettingKey& key) {
 int Int(const SettingsFile& file, const SettingKey& key) {
     return file.ReadInt(key.Section, key.Key, StrToInt(key.Default));
 }
+std::filesystem::path FileName(const SettingsFile& file, const SettingKey& key) {
+    return file.ReadPath(key.Section, key.Key);
+}
 bool Bool(const SettingsFile& file, const SettingKey& key) {
     return file.ReadBool(key.Section, key.Key, key.Default != "0");
 }
@@ -75,7 +78,7 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
     s.UseSnap = Bool(file, SettingKeys::UseSnap());
     s.LockWindows = Bool(file, SettingKeys::LockWindows());
     s.DeviceFolder = Text(file, SettingKeys::DeviceFolder());
-    s.DeviceMountFolder = Text(file, SettingKeys::DeviceMountFolder());
+    s.DeviceMountFolder = FileName(file, SettingKeys::DeviceMountFolder());
     for (int q = 0; q < 4; ++q)
         s.DefaultUnits[static_cast<std::size_t>(q)] = Int(file, SettingKeys::DefaultUnits(q));
     for (int b = 1; b <= 10; ++b)
@@ -89,8 +92,8 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
         s.Screen.CustomHeight = DeviceScreen{}.CustomHeight;
     }
     s.PreviewZoom = Int(file, SettingKeys::PreviewZoom());
-    s.ParameterFileName = Text(file, SettingKeys::ParameterFile());
-    s.KeyFileName = Text(file, SettingKeys::KeyFile());
+    s.ParameterFileName = FileName(file, SettingKeys::ParameterFile());
+    s.KeyFileName = FileName(file, SettingKeys::KeyFile());
     return s;
 }
 
@@ -108,15 +111,18 @@ std::string WriteDesignerSettingsAtClose(SettingsFile& file, const DesignerSetti
         file.Change(key.Section, key.Key, value);
     };
     auto number = [&](const SettingKey& key, int value) { text(key, std::to_string(value)); };
-    text(SettingKeys::ParameterFile(), s.ParameterFileName);
-    text(SettingKeys::KeyFile(), s.KeyFileName);
+    auto fileName = [&](const SettingKey& key, const std::filesystem::path& value) {
+        file.ChangePath(key.Section, key.Key, value);
+    };
+    fileName(SettingKeys::ParameterFile(), s.ParameterFileName);
+    fileName(SettingKeys::KeyFile(), s.KeyFileName);
     number(SettingKeys::NumberOfPages(), s.NumberOfPages);
     text(SettingKeys::AdjustPixels(), s.AdjustStep);
     text(SettingKeys::SnapPixels(), s.SnapInterval);
     number(SettingKeys::UseSnap(), s.UseSnap ? 1 : 0);
     number(SettingKeys::LockWindows(), s.LockWindows ? 1 : 0);
     text(SettingKeys::DeviceFolder(), s.DeviceFolder);
-    text(SettingKeys::DeviceMountFolder(), s.DeviceMountFolder);
+    fileName(SettingKeys::DeviceMountFolder(), s.DeviceMountFolder);
     for (int q = 0; q < 4; ++q)
         number(SettingKeys::DefaultUnits(q), s.DefaultUnits[static_cast<std::size_t>(q)]);
     for (int b = 1; b <= 10; ++b)

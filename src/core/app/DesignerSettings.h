@@ -1,6 +1,7 @@
 #pragma once
 // Every setting of the designer, declared once with its section, key and default.
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -56,14 +57,14 @@ struct DesignerSettings {
     bool LockWindows = false;
     std::string DeviceFolder = "\\Roamplot 2";
     // The PC folder standing for the handheld's storage; empty for the remote API.
-    std::string DeviceMountFolder;
+    std::filesystem::path DeviceMountFolder;
     std::array<int, 4> DefaultUnits{}; // speed, distance, altitude, heading
     std::array<std::string, 10> ButtonKeyCodes{"193", "194", "195", "196", "197",
                                                "198", "199", "200", "201", "202"};
     DeviceScreen Screen;
     int PreviewZoom = 1;
-    std::string ParameterFileName;
-    std::string KeyFileName;
+    std::filesystem::path ParameterFileName;
+    std::filesystem::path KeyFileName;
 };
 
 // Reads every setting (missing keys and values that are not numbers give the defaults).

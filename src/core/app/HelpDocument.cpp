@@ -4,11 +4,12 @@
 
 namespace roamplot {
 
-std::string HelpDocumentPath(const std::string& programFolder, bool compiledHelpViewerAvailable) {
-    std::string compiled = programFolder + "/" + CompiledHelpFile;
+std::filesystem::path HelpDocumentPath(const std::filesystem::path& programFolder,
+                                       bool compiledHelpViewerAvailable) {
+    std::filesystem::path compiled = programFolder / CompiledHelpFile;
     if (compiledHelpViewerAvailable && FileExists(compiled))
-        return compiled + "::/" + CompiledHelpTopic;
-    return programFolder + "/" + HtmlHelpFile;
+        return compiled += std::string("::/") + CompiledHelpTopic;
+    return programFolder / HtmlHelpFile;
 }
 
 } // namespace roamplot

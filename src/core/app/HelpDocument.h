@@ -1,5 +1,5 @@
 #pragma once
-#include <string>
+#include <filesystem>
 
 namespace roamplot {
 
@@ -9,6 +9,7 @@ inline constexpr const char* HtmlHelpFile = "help/index.html";
 
 // The compiled help at its topic where the system has a viewer for it and the
 // file exists; our own HTML guide beside the program everywhere else.
-std::string HelpDocumentPath(const std::string& programFolder, bool compiledHelpViewerAvailable);
+std::filesystem::path HelpDocumentPath(const std::filesystem::path& programFolder,
+                                       bool compiledHelpViewerAvailable);
 
 } // namespace roamplot

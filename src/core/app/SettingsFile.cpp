@@ -3,6 +3,7 @@
 #include <SimpleIni.h>
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
 
 namespace roamplot {
@@ -13,7 +14,7 @@ struct SettingsFile::Contents {
     bool Changed = false;
 };
 
-SettingsFile::SettingsFile(std::string path)
+SettingsFile::SettingsFile(std::filesystem::path path)
     : path_(std::move(path)), contents_(std::make_unique<Contents>()) {
     contents_->Ini.SetSpaces(false);
     if (auto bytes = ReadFileBytes(path_))
@@ -42,6 +43,17 @@ bool SettingsFile::ReadBool(const std::string& section, const std::string& key,
     return ReadInt(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+std::filesystem::path SettingsFile::ReadPath(const std::string& section,
+                                             const std::string& key) const {
+    const std::string value = ReadString(section, key, "");
+    return IsValidUtf8(value) ? PathFromUtf8(value) : PathFromText(value);
+}
+
+void SettingsFile::ChangePath(const std::string& section, const std::string& key,
+                              const std::filesystem::path& value) {
+    Change(section, key, PathToUtf8(value));
+}
+
 void SettingsFile::Change(const std::string& section, const std::string& key,
                           const std::string& value) {
     const char* stored = contents_->Ini.GetValue(section.c_str(), key.c_str(), nullptr);
@@ -53,10 +65,10 @@ void SettingsFile::Change(const std::string& section, const std::string& key,
 std::string SettingsFile::Save() {
     if (!contents_->Changed) return {};
     if (!contents_->Unread.empty())
-        return "The settings file " + path_ + " was not read (" + contents_->Unread +
+        return "The settings file " + PathToText(path_) + " was not read (" + contents_->Unread +
                "), so it is not replaced.";
     std::string text;
-    if (contents_->Ini.Save(text) < 0) return "Cannot write the settings file " + path_;
+    if (contents_->Ini.Save(text) < 0) return "Cannot write the settings file " + PathToText(path_);
     std::string error = WriteFileAtomically(path_, text);
     if (error.empty()) contents_->Changed = false;
     return error;

@@ -3,6 +3,7 @@
 // lines. Section and key names match without regard to case; other lines are
 // kept. The file is read once, when the object is made; changes stay in memory
 // until Save writes the whole file at once.
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -10,12 +11,12 @@ namespace roamplot {
 
 class SettingsFile {
   public:
-    explicit SettingsFile(std::string path);
+    explicit SettingsFile(std::filesystem::path path);
     ~SettingsFile();
     SettingsFile(SettingsFile&&) noexcept;
     SettingsFile& operator=(SettingsFile&&) noexcept;
 
-    const std::string& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return path_; }
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
@@ -23,6 +24,10 @@ class SettingsFile {
     int ReadInt(const std::string& section, const std::string& key, int defaultValue) const;
     // True when the stored number is not 0.
     bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+
+    // A file name, stored as UTF-8; a value that is not UTF-8 was written as
+    // Windows-1252 (by the designer on Windows) and is read as such.
+    std::filesystem::path ReadPath(const std::string& section, const std::string& key) const;
 
     // Changes the value in memory only.
     void Change(const std::string& section, const std::string& key, const std::string& value);
@@ -33,6 +38,9 @@ class SettingsFile {
     std::string Save();
 
     // A change and a save; each returns what Save returns.
+    void ChangePath(const std::string& section, const std::string& key,
+                    const std::filesystem::path& value);
+
     std::string WriteString(const std::string& section, const std::string& key,
                             const std::string& value);
     std::string WriteInt(const std::string& section, const std::string& key, int value);
@@ -40,7 +48,7 @@ class SettingsFile {
 
   private:
     struct Contents;
-    std::string path_;
+    std::filesystem::path path_;
     std::unique_ptr<Contents> contents_;
 };
 

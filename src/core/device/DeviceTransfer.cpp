@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/device/DeviceText.h"
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 
 namespace roamplot {
 
@@ -18,8 +18,8 @@ char LowerDeviceChar(char c) {
 }
 
 // The file-name part of a PC path as device text.
-std::string DeviceFileName(const std::string& pcPath) {
-    return Utf16ToDeviceText(std::filesystem::path(FileNamePart(pcPath)).u16string());
+std::string DeviceFileName(const std::filesystem::path& pcPath) {
+    return PathToText(FileNameOf(pcPath));
 }
 } // namespace
 
@@ -101,7 +101,7 @@ SendOutcome SendParameterFile(DeviceLink& link, const ScreenLayout& layout,
                               const SymbolCopyHooks& hooks) {
     SendOutcome outcome;
     const ParameterFileWriteResult written =
-        WriteParameterFile(layout, screen, tempFile.string(), thumbnail);
+        WriteParameterFile(layout, screen, tempFile, thumbnail);
     if (!written.Ok()) {
         outcome.WriteError = written.Error;
         return outcome;

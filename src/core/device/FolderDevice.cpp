@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/device/RemoteApiLibrary.h"
+#include "core/io/FileNames.h"
 
 namespace roamplot {
 
@@ -64,11 +65,11 @@ bool Refused(const std::u16string& component) {
 }
 
 fs::path Resolve(const fs::path& folder, const std::u16string& component) {
-    fs::path exact = folder / fs::path(component);
+    fs::path exact = folder / PathFromUtf16(component);
     std::error_code error;
     if (fs::exists(exact, error)) return exact;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        if (SameName(it->path().filename().u16string(), component)) return it->path();
+        if (SameName(PathToUtf16(it->path().filename()), component)) return it->path();
     return exact;
 }
 
@@ -217,7 +218,7 @@ rapi::BOOL ROAMPLOT_RAPI_CALL CeFindAllFiles(const rapi::WCHAR* pattern, rapi::D
 
     std::vector<rapi::CE_FIND_DATA> matches;
     for (fs::directory_iterator it(*folder, error), end; !error && it != end; it.increment(error)) {
-        const std::u16string name = it->path().filename().u16string();
+        const std::u16string name = PathToUtf16(it->path().filename());
         if (name.size() >= rapi::MaxPath || !MatchesDevicePattern(name, wildcard)) continue;
         rapi::CE_FIND_DATA data{};
         std::error_code ignored;

@@ -1,6 +1,7 @@
 #include "core/keymap/CommandCatalogue.h"
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
 
 namespace roamplot {
@@ -22,12 +23,12 @@ std::string CommandCatalogue::Load(std::string_view text) {
            std::to_string(dropped) + (dropped == 1 ? " was" : " were") + " not loaded.";
 }
 
-std::string CommandCatalogue::LoadCommandCatalogue(const std::string& programFolder) {
-    std::string path = programFolder + "/commands.dat";
+std::string CommandCatalogue::LoadCommandCatalogue(const std::filesystem::path& programFolder) {
+    const std::filesystem::path path = programFolder / "commands.dat";
     auto bytes = ReadFileBytes(path);
     if (!bytes) {
         entries_.clear();
-        return "Cannot open file \"" + path + "\".";
+        return "Cannot open file \"" + PathToText(path) + "\".";
     }
     return Load(*bytes);
 }

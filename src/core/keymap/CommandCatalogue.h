@@ -3,6 +3,7 @@
 // the program refers to a command by its index here; numbers appear only in
 // key files.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,7 @@ class CommandCatalogue {
     // user should be told (empty when all went well).
     std::string Load(std::string_view text);
     // Reads programFolder/commands.dat.
-    std::string LoadCommandCatalogue(const std::string& programFolder);
+    std::string LoadCommandCatalogue(const std::filesystem::path& programFolder);
 
     // The first entry with the number, or 0 (the fallback command) when none has it.
     int FindCommandIndex(int32_t number) const;

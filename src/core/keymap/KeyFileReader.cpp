@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
 
 namespace roamplot {
@@ -44,15 +45,24 @@ struct OpenedFile {
     std::string Error;
 };
 
-OpenedFile Open(const std::string& path) {
+OpenedFile Open(const std::filesystem::path& path) {
     auto bytes = ReadFileBytes(path);
     if (bytes) return {std::move(bytes), {}};
-    return {std::nullopt, "Cannot open file \"" + path + "\": " + UnreadableReason(path)};
+    return {std::nullopt,
+            "Cannot open file \"" + PathToText(path) + "\": " + UnreadableReason(path)};
+}
+
+// A name that does not depend on the folder the program happens to be started in.
+std::filesystem::path WholePath(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::path whole = std::filesystem::absolute(path, error);
+    return error ? path : whole;
 }
 
 template <typename Merge>
-KeyFileReadResult Read(const std::string& path, const CommandCatalogue& catalogue, KeyMap& map,
-                       Merge merge, std::optional<std::string> nameAfterRead) {
+KeyFileReadResult Read(const std::filesystem::path& path, const CommandCatalogue& catalogue,
+                       KeyMap& map, Merge merge,
+                       std::optional<std::filesystem::path> nameAfterRead) {
     OpenedFile file = Open(path);
     if (!file.Bytes) return {file.Error, std::nullopt};
     try {
@@ -66,8 +76,8 @@ KeyFileReadResult Read(const std::string& path, const CommandCatalogue& catalogu
 
 } // namespace
 
-KeyFileGrammar KeyFileGrammarOf(const std::string& path) {
-    std::string extension = UpperCase(ExtensionOf(path));
+KeyFileGrammar KeyFileGrammarOf(const std::filesystem::path& path) {
+    std::string extension = UpperCase(ExtensionOf(PathToText(path)));
     if (extension == ".KEY1") return KeyFileGrammar::Key1;
     if (extension == ".KEY2") return KeyFileGrammar::Key2;
     return KeyFileGrammar::None;
@@ -104,20 +114,20 @@ void MergeKeyFile1(std::string_view text, const CommandCatalogue& catalogue, Key
     }
 }
 
-KeyFileReadResult ReadKeyFile2(const std::string& path, const CommandCatalogue& catalogue,
+KeyFileReadResult ReadKeyFile2(const std::filesystem::path& path, const CommandCatalogue& catalogue,
                                KeyMap& map) {
     // A file fetched from the handheld arrives as the transfer file; the fetch names it.
-    std::optional<std::string> name;
-    if (UpperCase(path).find("TEMP.$$$") == std::string::npos) name = FileNamePart(path);
+    std::optional<std::filesystem::path> name;
+    if (UpperCase(PathToText(path)).find("TEMP.$$$") == std::string::npos) name = WholePath(path);
     return Read(path, catalogue, map, MergeKeyFile2, name);
 }
 
-KeyFileReadResult ReadKeyFile1(const std::string& path, const CommandCatalogue& catalogue,
+KeyFileReadResult ReadKeyFile1(const std::filesystem::path& path, const CommandCatalogue& catalogue,
                                KeyMap& map) {
-    return Read(path, catalogue, map, MergeKeyFile1, FileNamePart(path));
+    return Read(path, catalogue, map, MergeKeyFile1, WholePath(path));
 }
 
-KeyFileReadResult ReadKeyFile(const std::string& path, const CommandCatalogue& catalogue,
+KeyFileReadResult ReadKeyFile(const std::filesystem::path& path, const CommandCatalogue& catalogue,
                               KeyMap& map) {
     switch (KeyFileGrammarOf(path)) {
     case KeyFileGrammar::Key1:

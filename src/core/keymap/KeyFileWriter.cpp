@@ -1,6 +1,7 @@
 #include "core/keymap/KeyFileWriter.h"
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 
 namespace roamplot {
 
@@ -66,14 +67,14 @@ std::string KeyFileText(const KeyMap& map, const CommandCatalogue& catalogue,
     return out.Take();
 }
 
-std::string WriteKeyFile(const std::string& path, const KeyMap& map,
+std::string WriteKeyFile(const std::filesystem::path& path, const KeyMap& map,
                          const CommandCatalogue& catalogue, const ButtonKeyCodeTexts& keyCodes) {
     return WriteFileAtomically(path, KeyFileText(map, catalogue, keyCodes));
 }
 
-std::optional<std::string> KeyFileNameAfterWrite(const std::string& path) {
-    if (path.find(".$$$") != std::string::npos) return std::nullopt;
-    return FileNamePart(path);
+std::optional<std::filesystem::path> KeyFileNameAfterWrite(const std::filesystem::path& path) {
+    if (PathToText(path).find(".$$$") != std::string::npos) return std::nullopt;
+    return path;
 }
 
 } // namespace roamplot

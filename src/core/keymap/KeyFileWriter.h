@@ -1,6 +1,7 @@
 #pragma once
 // Writes the key map in the tagged grammar (.key2) the handheld program reads.
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -17,11 +18,11 @@ std::string KeyFileText(const KeyMap& map, const CommandCatalogue& catalogue,
 
 // Replaces the file only when the new one was written whole. Returns the file
 // system's message on failure, empty on success.
-std::string WriteKeyFile(const std::string& path, const KeyMap& map,
+std::string WriteKeyFile(const std::filesystem::path& path, const KeyMap& map,
                          const CommandCatalogue& catalogue, const ButtonKeyCodeTexts& keyCodes);
 
-// The current key file's name after writing the path: its file-name part, or
-// nothing for a transfer file (".$$$"), which must not become the current file.
-std::optional<std::string> KeyFileNameAfterWrite(const std::string& path);
+// The current key file's name after writing the path: the path, or nothing for
+// a transfer file (".$$$"), which must not become the current file.
+std::optional<std::filesystem::path> KeyFileNameAfterWrite(const std::filesystem::path& path);
 
 } // namespace roamplot

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 
 namespace roamplot {
 
@@ -154,22 +155,25 @@ DibReadResult ReadDibFromBmp(std::string_view bytes) {
     return {std::move(dib), {}};
 }
 
-DibReadResult ReadDibFromBmpFile(const std::string& path) {
+DibReadResult ReadDibFromBmpFile(const std::filesystem::path& path) {
     // The headers first: a large file that is no bitmap, or a picture beyond
     // the limit, is refused before the rest of it is read.
     const std::optional<std::string> start = ReadFileStart(path, FileHeaderSize + InfoHeaderSize);
-    if (!start) return Refuse("Cannot read the file \"" + path + "\": " + UnreadableReason(path));
+    if (!start)
+        return Refuse("Cannot read the file \"" + PathToText(path) +
+                      "\": " + UnreadableReason(path));
     std::string problem = HeadersProblem(*start);
     DibReadResult result = Refuse(problem);
     if (problem.empty()) {
         const std::optional<std::string> bytes = ReadFileBytes(path);
         if (!bytes)
-            return Refuse("Cannot read the file \"" + path + "\": " + UnreadableReason(path));
+            return Refuse("Cannot read the file \"" + PathToText(path) +
+                          "\": " + UnreadableReason(path));
         result = ReadDibFromBmp(*bytes);
     }
     if (!result.Picture)
-        result.Error =
-            "\"" + FileNamePart(path) + "\" cannot be used as a picture: " + result.Error + ".";
+        result.Error = "\"" + PathToText(FileNameOf(path)) +
+                       "\" cannot be used as a picture: " + result.Error + ".";
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Reading and writing Windows bitmap files (.bmp) as Dib values.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,7 @@ struct DibReadResult {
 // compressed files and colour masks other than the plain 32-bit layout are refused.
 DibReadResult ReadDibFromBmp(std::string_view bytes);
 // The same for a file on disk; the error names the file.
-DibReadResult ReadDibFromBmpFile(const std::string& path);
+DibReadResult ReadDibFromBmpFile(const std::filesystem::path& path);
 
 // The bytes of a .bmp file holding the Dib: file header, information header,
 // colour table and pixel rows.

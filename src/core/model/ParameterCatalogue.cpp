@@ -1,6 +1,7 @@
 #include "core/model/ParameterCatalogue.h"
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
 
 namespace roamplot {
@@ -87,11 +88,11 @@ std::string ParameterCatalogue::Load(std::string_view text) {
     return report;
 }
 
-std::string ParameterCatalogue::LoadFile(const std::string& path) {
+std::string ParameterCatalogue::LoadFile(const std::filesystem::path& path) {
     auto bytes = ReadFileBytes(path);
     if (!bytes) {
         Load("");
-        return "Cannot read " + path;
+        return "Cannot read " + PathToText(path);
     }
     return Load(*bytes);
 }

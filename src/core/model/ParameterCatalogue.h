@@ -2,6 +2,7 @@
 // What a box can show, read once at start-up from Parameters.dat.
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,7 @@ class ParameterCatalogue {
     // Reads the catalogue text; returns what the user should be told (empty when all went well).
     std::string Load(std::string_view text);
     // Reads ProgramFolder/Parameters.dat.
-    std::string LoadFile(const std::string& path);
+    std::string LoadFile(const std::filesystem::path& path);
 
     const std::vector<CatalogueEntry>& Entries() const { return entries_; }
     const CatalogueEntry& At(std::size_t position) const { return entries_.at(position); }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 #include "core/model/Colour.h"
 #include "core/model/DibFile.h"
 #include "core/model/DibHex.h"
@@ -330,8 +331,8 @@ void ReadVersion2Layout(Load& load) {
     KeepPagePlace(load, pageCounter, boxCounter);
 }
 
-void GiveSymbol(ScreenLayout& layout, const std::string& reference, const std::string& path,
-                const SharedDib& picture) {
+void GiveSymbol(ScreenLayout& layout, const std::string& reference,
+                const std::filesystem::path& path, const SharedDib& picture) {
     for (Page& page : layout.Pages) {
         for (ParameterBox& box : page.Boxes) {
             if (!box.InUse() || box.SymbolRef != reference) continue;
@@ -387,20 +388,22 @@ void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
         const Record line(at.Text);
         const std::string reference = line.Text(2, "");
         const int32_t flag = line.Int(3, 0);
-        const std::string path = line.Text(5, "");
-        report.SymbolFileLabel = FileNamePart(path);
+        // The file holds the name as Windows-1252 text, as the handheld reads it.
+        const std::string name = line.Text(5, "");
+        const std::filesystem::path path = PathFromText(name);
+        report.SymbolFileLabel = FileNamePart(name);
         // Each record starts afresh: a file that is missing must not bring back
         // the picture of the record before it.
         SharedDib picture;
         if (flag == 0) {
             if (!FileExists(path)) {
-                report.MissingSymbolFiles.push_back(path);
+                report.MissingSymbolFiles.push_back(name);
             } else if (loadSymbolFile) {
                 SymbolFileResult read = loadSymbolFile(path);
                 if (read.Picture)
                     picture = std::move(read.Picture);
                 else
-                    report.SymbolProblems.push_back(At(at) + path + ": " + read.Error);
+                    report.SymbolProblems.push_back(At(at) + name + ": " + read.Error);
             }
         } else {
             BlockLines blockLines(lines);
@@ -518,7 +521,7 @@ int DecideVersion(std::string_view bytes) {
 
 } // namespace
 
-SymbolFileResult ReadSymbolBitmapFile(const std::string& path) {
+SymbolFileResult ReadSymbolBitmapFile(const std::filesystem::path& path) {
     DibReadResult read = ReadDibFromBmpFile(path);
     return {std::move(read.Picture), read.Error};
 }
@@ -553,13 +556,14 @@ ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSetting
 
 ParameterFileLoadReport LoadParameterFile(ScreenLayout& layout, DesignerSettings& settings,
                                           const ParameterCatalogue& catalogue,
-                                          const std::string& fileName,
+                                          const std::filesystem::path& fileName,
                                           const SymbolFileLoader& loadSymbolFile) {
     std::optional<std::string> bytes = ReadFileBytes(fileName);
     if (!bytes) {
         ParameterFileLoadReport report;
         report.Readable = false;
-        report.ReadError = "Cannot open file \"" + fileName + "\": " + UnreadableReason(fileName);
+        report.ReadError =
+            "Cannot open file \"" + PathToText(fileName) + "\": " + UnreadableReason(fileName);
         return report;
     }
     return LoadParameterBytes(layout, settings, catalogue, *bytes, loadSymbolFile);

@@ -1,5 +1,6 @@
 #pragma once
 // Rebuilds the layout from a .par1 parameter file of either version.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,9 +19,9 @@ struct SymbolFileResult {
     std::optional<Dib> Picture;
     std::string Error;
 };
-using SymbolFileLoader = std::function<SymbolFileResult(const std::string& path)>;
+using SymbolFileLoader = std::function<SymbolFileResult(const std::filesystem::path& path)>;
 // The loader the designer uses: the file read as a Windows bitmap.
-SymbolFileResult ReadSymbolBitmapFile(const std::string& path);
+SymbolFileResult ReadSymbolBitmapFile(const std::filesystem::path& path);
 
 // What a load did besides filling the layout. Every text names the file line it is about.
 struct ParameterFileLoadReport {
@@ -31,10 +32,10 @@ struct ParameterFileLoadReport {
     std::string EndedPass; // the line that ended a pass, with the reason
     std::vector<std::string> DroppedRecords; // records the model has no place for
     std::vector<std::string> ClampedBoxes;
-    std::vector<std::string>
-        MissingSymbolFiles;                  // paths of symbol records whose file does not exist
-    std::vector<std::string> SymbolProblems; // pictures refused or unreadable
-    std::string SymbolFileLabel;             // the file part of the last symbol record's path
+    std::vector<std::string> MissingSymbolFiles; // names (as the file holds them) of symbol records
+                                                 // whose file does not exist
+    std::vector<std::string> SymbolProblems;     // pictures refused or unreadable
+    std::string SymbolFileLabel;                 // the file part of the last symbol record's path
 
     // Everything worth listing about the load, one line each, in the order of the file's passes.
     std::vector<std::string> Findings() const;
@@ -44,7 +45,7 @@ struct ParameterFileLoadReport {
 // device screen of the screen record and a raised number of pages.
 ParameterFileLoadReport LoadParameterFile(ScreenLayout& layout, DesignerSettings& settings,
                                           const ParameterCatalogue& catalogue,
-                                          const std::string& fileName,
+                                          const std::filesystem::path& fileName,
                                           const SymbolFileLoader& loadSymbolFile);
 // The same on the file's bytes.
 ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSettings& settings,

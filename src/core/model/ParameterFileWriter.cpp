@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 #include "core/model/Colour.h"
 #include "core/model/DibHex.h"
 #include "core/model/FieldFunctions.h"
@@ -109,6 +110,13 @@ void WriteBitmapBlock(std::string& out, const Dib& dib) {
 
 } // namespace
 
+std::vector<std::filesystem::path> UnwritableSymbolNames(const std::vector<SymbolListEntry>& list) {
+    std::vector<std::filesystem::path> names;
+    for (const SymbolListEntry& entry : list)
+        if (!PathFitsText(entry.File)) names.push_back(entry.File);
+    return names;
+}
+
 ParameterFileText ComposeParameterFile(const ScreenLayout& layout, const DeviceScreen& screen,
                                        const ThumbnailRenderer& thumbnail) {
     ParameterFileText result;
@@ -137,7 +145,7 @@ ParameterFileText ComposeParameterFile(const ScreenLayout& layout, const DeviceS
         const Dib& symbol = *layout.Box(entry.Page, entry.Slot).Symbol;
         out += ";\r\n";
         RecordLine(out) << "g1" << entry.Reference << (entry.Embedded() ? "1" : "0")
-                        << std::to_string(entry.PixelCount * 3 + 40) << entry.File;
+                        << std::to_string(entry.PixelCount * 3 + 40) << PathToText(entry.File);
         if (entry.Embedded()) WriteBitmapBlock(out, symbol);
     }
 
@@ -153,7 +161,7 @@ ParameterFileText ComposeParameterFile(const ScreenLayout& layout, const DeviceS
 }
 
 ParameterFileWriteResult WriteParameterFile(const ScreenLayout& layout, const DeviceScreen& screen,
-                                            const std::string& fileName,
+                                            const std::filesystem::path& fileName,
                                             const ThumbnailRenderer& thumbnail) {
     ParameterFileText text = ComposeParameterFile(layout, screen, thumbnail);
     ParameterFileWriteResult result;

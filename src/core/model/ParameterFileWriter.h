@@ -1,5 +1,6 @@
 #pragma once
 // Serialises the whole layout as a .par1 parameter file for the handheld.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,10 +23,14 @@ struct SymbolListEntry {
     std::string Reference; // page and slot of the first box that used the file, "0102"
     int Page = 0;
     int Slot = 0;
-    std::string File;
+    std::filesystem::path File;
     int64_t PixelCount = 0;
     bool Embedded() const { return PixelCount <= MostEmbeddedSymbolPixels; }
 };
+
+// The files of the list whose names Windows-1252 cannot hold: they are written
+// as well as it can, and only an embedded picture comes back.
+std::vector<std::filesystem::path> UnwritableSymbolNames(const std::vector<SymbolListEntry>& list);
 
 struct ParameterFileText {
     std::string Bytes;
@@ -44,7 +49,7 @@ struct ParameterFileWriteResult {
 
 // Replaces the file only when every byte was written, so a failed save keeps the old file.
 ParameterFileWriteResult WriteParameterFile(const ScreenLayout& layout, const DeviceScreen& screen,
-                                            const std::string& fileName,
+                                            const std::filesystem::path& fileName,
                                             const ThumbnailRenderer& thumbnail);
 
 } // namespace roamplot

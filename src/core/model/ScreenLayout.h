@@ -2,6 +2,7 @@
 // The one in-memory design: 20 pages of 32 box slots, allocated once.
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -56,7 +57,7 @@ struct ParameterBox {
     int32_t ButtonStyle = 0;
     int32_t SymbolPlacement = 0;
     SharedDib Symbol;
-    std::string SymbolFile;
+    std::filesystem::path SymbolFile;
     std::string SymbolRef;
     int32_t Selected = 0;
 

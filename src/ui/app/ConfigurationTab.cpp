@@ -122,7 +122,7 @@ void ConfigurationTab::ShowSettings(const DesignerSettings& s) {
     cUseSnap->setChecked(s.UseSnap);
     cLockWindows->setChecked(s.LockWindows);
     eDeviceFolder->setText(ToQString(s.DeviceFolder));
-    eDeviceMountFolder->setText(QStringFromPath(std::filesystem::path(s.DeviceMountFolder)));
+    eDeviceMountFolder->setText(QStringFromPath(s.DeviceMountFolder));
     for (std::size_t q = 0; q < cDefaultUnits.size(); ++q) {
         int index = s.DefaultUnits[q];
         cDefaultUnits[q]->setCurrentIndex(index >= 0 && index < cDefaultUnits[q]->count() ? index
@@ -137,7 +137,7 @@ void ConfigurationTab::CollectSettings(DesignerSettings& s) const {
     s.UseSnap = cUseSnap->isChecked();
     s.LockWindows = cLockWindows->isChecked();
     s.DeviceFolder = FromQString(eDeviceFolder->text());
-    s.DeviceMountFolder = PathFromQString(eDeviceMountFolder->text()).string();
+    s.DeviceMountFolder = PathFromQString(eDeviceMountFolder->text());
     for (std::size_t q = 0; q < cDefaultUnits.size(); ++q)
         s.DefaultUnits[q] = cDefaultUnits[q]->currentIndex();
 }

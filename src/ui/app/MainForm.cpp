@@ -13,6 +13,7 @@
 #include "core/app/HelpDocument.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
+#include "render/PathText.h"
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/EntryFields.h"
@@ -29,12 +30,12 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       programFolder_(programFolder), prompter_(prompter),
-      settingsFile_(FromQString(programFolder) + "/" + SettingsFileName) {
+      settingsFile_(PathFromQString(programFolder) / SettingsFileName) {
     PanelLoading = true;
     setWindowTitle(ProgramTitle);
 
     // The key tab fills its choosers from the command catalogue as it is made.
-    std::string commandProblems = commands_.LoadCommandCatalogue(FromQString(programFolder_));
+    std::string commandProblems = commands_.LoadCommandCatalogue(PathFromQString(programFolder_));
     tabs_ = new QTabWidget(this);
     pageDesigner_ = new PageDesignerTab(tabs_);
     keyMapTab_ = new KeyMapTab(keyMap_, commands_, prompter_, tabs_);
@@ -49,7 +50,7 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     new EnterMovesFocus(this);
 
     std::string catalogueProblems =
-        catalogue_.LoadFile(FromQString(programFolder_) + "/Parameters.dat");
+        catalogue_.LoadFile(PathFromQString(programFolder_) / "Parameters.dat");
     if (!catalogueProblems.empty()) AddStartupProblem(ToQString(catalogueProblems));
     if (!commandProblems.empty()) AddStartupProblem(ToQString(commandProblems));
 
@@ -105,21 +106,21 @@ void MainForm::CreatePreview() {
     PlacePreview();
 }
 
-void MainForm::SetParameterFileName(const std::string& name) {
+void MainForm::SetParameterFileName(const std::filesystem::path& name) {
     heldSettings_.ParameterFileName = name;
     UpdateCaption();
 }
 
-void MainForm::SetKeyFileName(const std::string& name) {
+void MainForm::SetKeyFileName(const std::filesystem::path& name) {
     heldSettings_.KeyFileName = name;
     UpdateCaption();
 }
 
 void MainForm::UpdateCaption() {
-    const std::string& shown = tabs_->currentIndex() == KeyTabIndex
-                                   ? heldSettings_.KeyFileName
-                                   : heldSettings_.ParameterFileName;
-    setWindowTitle(QString(ProgramTitle) + "  -  " + ToQString(FileNamePart(shown)));
+    const std::filesystem::path& shown = tabs_->currentIndex() == KeyTabIndex
+                                             ? heldSettings_.KeyFileName
+                                             : heldSettings_.ParameterFileName;
+    setWindowTitle(QString(ProgramTitle) + "  -  " + QStringFromPath(FileNameOf(shown)));
 }
 
 DesignerSettings MainForm::CurrentSettings() const {
@@ -168,7 +169,7 @@ void MainForm::bRefreshClick() {
     }
     screen_.CustomHeight = height;
     std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
-    if (!error.empty()) prompter_.ShowError(ToQString(error));
+    if (!error.empty()) prompter_.ShowError(MessageNaming(error, settingsFile_.Path()));
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
     if (designer_) designer_->RefreshPage();
     PlacePreview();
@@ -189,7 +190,7 @@ void MainForm::ShowHelp() {
     constexpr bool compiledHelpViewer = false;
 #endif
     prompter_.OpenHelp(
-        ToQString(HelpDocumentPath(FromQString(programFolder_), compiledHelpViewer)));
+        QStringFromPath(HelpDocumentPath(PathFromQString(programFolder_), compiledHelpViewer)));
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
@@ -243,7 +244,7 @@ void MainForm::WriteSettingsAtClose() {
     if (preview_) preview_->RememberPosition();
     if (alignPalette_) alignPalette_->RememberPosition();
     std::string error = WriteDesignerSettingsAtClose(settingsFile_, settings);
-    if (!error.empty()) prompter_.ShowError(ToQString(error));
+    if (!error.empty()) prompter_.ShowError(MessageNaming(error, settingsFile_.Path()));
 }
 
 } // namespace roamplot

@@ -66,10 +66,12 @@ class MainForm : public QWidget {
     // While raised, no property handler reacts: filling controls is not an edit.
     bool PanelLoading = false;
 
-    const std::string& ParameterFileName() const { return heldSettings_.ParameterFileName; }
-    const std::string& KeyFileName() const { return heldSettings_.KeyFileName; }
-    void SetParameterFileName(const std::string& name);
-    void SetKeyFileName(const std::string& name);
+    const std::filesystem::path& ParameterFileName() const {
+        return heldSettings_.ParameterFileName;
+    }
+    const std::filesystem::path& KeyFileName() const { return heldSettings_.KeyFileName; }
+    void SetParameterFileName(const std::filesystem::path& name);
+    void SetKeyFileName(const std::filesystem::path& name);
     void UpdateCaption();
 
     // Problems found while starting (for example in the catalogues), told once.
@@ -111,7 +113,7 @@ class MainForm : public QWidget {
         QString Message;     // for a plain message
     };
     void AddParameterFileButtons();
-    ParameterFileOutcome ReadParameterFile(const std::string& file);
+    ParameterFileOutcome ReadParameterFile(const std::filesystem::path& file);
 
     QString programFolder_;
     Prompter& prompter_;

@@ -11,6 +11,7 @@
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
 #include "render/PageThumbnail.h"
+#include "render/PathText.h"
 #include "render/RenderContext.h"
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
@@ -32,6 +33,16 @@ QString MissingSymbolsText(const std::vector<std::string>& paths) {
                                "and are saved without one:");
     for (const std::string& path : SummariseLines(paths)) text += "\n" + ToQString(path);
     return text;
+}
+
+// A name Windows-1252 cannot hold reaches the file as "?"s; one sentence a name.
+QString UnwritableSymbolNamesText(const std::vector<std::filesystem::path>& names) {
+    QStringList sentences;
+    for (const std::filesystem::path& name : names)
+        sentences << QObject::tr("The symbol file name \"%1\" cannot be written in the parameter "
+                                 "file; the symbol is embedded only if it is small enough.")
+                         .arg(QStringFromPath(name));
+    return sentences.join("\n");
 }
 
 // Filling the controls from a loaded file is no edit, however the load ends.
@@ -77,11 +88,11 @@ void MainForm::SaveParameterFile1Click() {
     request.Title = tr("Save RoamplotCE Parameter File");
     request.Filter = "RoamCE Parameter Files (*.par1)";
     request.DefaultExtension = "par1";
-    request.InitialFile = ToQString(ParameterFileName());
+    request.InitialFile = QStringFromPath(ParameterFileName());
     const QString chosen = prompter_.AskSaveFileName(request);
     if (chosen.isEmpty()) return;
-    std::string file = FromQString(chosen);
-    if (ExtensionOf(file).empty()) file += ".par1";
+    std::filesystem::path file = PathFromQString(chosen);
+    if (!file.has_extension()) file += ".par1";
 
     ParameterFileWriteResult result;
     {
@@ -91,12 +102,14 @@ void MainForm::SaveParameterFile1Click() {
     }
     // A failed save keeps the old file, the remembered name and the unsaved-changes guard.
     if (!result.Ok()) {
-        prompter_.ShowError(ToQString(result.Error));
+        prompter_.ShowError(MessageNaming(result.Error, file));
         return;
     }
     SetParameterFileName(file);
     layout_.Modified = false;
     if (designer_) designer_->RefreshPage();
+    const std::vector<std::filesystem::path> unwritable = UnwritableSymbolNames(result.SymbolList);
+    if (!unwritable.empty()) prompter_.ShowMessage(UnwritableSymbolNamesText(unwritable));
 }
 
 void MainForm::OpenParameterFile1Click() {
@@ -107,10 +120,10 @@ void MainForm::OpenParameterFile1Click() {
     FileDialogRequest request;
     request.Title = tr("Load RoamplotCE Parameter File");
     request.Filter = "Roamplot Parameter File (*.par1)";
-    request.InitialFile = ToQString(ParameterFileName());
+    request.InitialFile = QStringFromPath(ParameterFileName());
     const QString chosen = prompter_.AskOpenFileName(request);
     if (!chosen.isEmpty()) {
-        const std::string file = FromQString(chosen);
+        const std::filesystem::path file = PathFromQString(chosen);
         ParameterFileOutcome outcome = ReadParameterFile(file);
         if (outcome.Loaded) SetParameterFileName(file);
         if (!outcome.Error.isEmpty()) prompter_.ShowError(outcome.Error);
@@ -126,7 +139,7 @@ void MainForm::LoadRememberedParameterFile() {
         if (!text.isEmpty()) AddStartupProblem(text);
 }
 
-MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::string& file) {
+MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem::path& file) {
     WaitCursor wait;
     ParameterFileOutcome outcome;
     DesignerSettings settings = CurrentSettings();
@@ -135,9 +148,10 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::string& fi
         LoadParameterFile(layout_, settings, catalogue_, file, ReadSymbolBitmapFile);
     if (!report.Readable || report.Version == 0) {
         if (!report.Readable)
-            outcome.Error = ToQString(report.ReadError);
+            outcome.Error = MessageNaming(report.ReadError, file);
         else
-            outcome.Message = tr("\"%1\" holds no boxes; nothing was loaded.").arg(ToQString(file));
+            outcome.Message =
+                tr("\"%1\" holds no boxes; nothing was loaded.").arg(QStringFromPath(file));
         return outcome;
     }
     configuration_->cNumPages->setValue(settings.NumberOfPages);

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/model/FieldFunctions.h"
+#include "render/PathText.h"
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/MainForm.h"
@@ -313,7 +314,7 @@ void PageDesigner::bNewFileClick() {
         return;
     editor_.NewLayout();
     form_.SetParameterFileName(
-        FromQString(QDir::toNativeSeparators(form_.ProgramFolder() + "/no name.par1")));
+        PathFromQString(QDir::toNativeSeparators(form_.ProgramFolder() + "/no name.par1")));
     ShowLoadedLayout();
 }
 

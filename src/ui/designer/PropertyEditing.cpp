@@ -15,6 +15,7 @@
 #include "core/io/FileIo.h"
 #include "core/model/DibFile.h"
 #include "core/model/FieldFunctions.h"
+#include "render/PathText.h"
 #include "render/TextCodec.h"
 #include "ui/app/MainForm.h"
 #include "ui/designer/PageDesigner.h"
@@ -141,7 +142,7 @@ void PageDesigner::ShowBoxProperties(int slot) {
     p.cDisplayUnits->setChecked(box.ShowUnits == 1);
     p.cDecimals->setCurrentIndex(p.cDecimals->findText(ToQString(box.Decimals)));
     FillSymbolPlacements(box.Kind, box.SymbolPlacement);
-    p.cSymbolFilename->setText(ToQString(FileNamePart(box.SymbolFile)));
+    p.cSymbolFilename->setText(QStringFromPath(FileNameOf(box.SymbolFile)));
     // The box's own units, also where the list lacks them (a file from another catalogue).
     ShowPanelForKind(entry.Id, entry.Kind, ToQString(box.Units));
 }
@@ -386,19 +387,19 @@ void PageDesigner::cAddButtonSymbolClick() {
     request.Title = tr("Open");
     request.Filter = "Symbol File (*.bmp)";
     request.DefaultExtension = "bmp";
-    request.InitialFile = symbolFolder_ + "/" + ToQString(FileNamePart(box.SymbolFile));
+    request.InitialFile = symbolFolder_ + "/" + QStringFromPath(FileNameOf(box.SymbolFile));
     QString chosen = form_.Prompts().AskOpenFileName(request);
     if (!chosen.isEmpty()) {
-        DibReadResult read = ReadDibFromBmpFile(QFile::encodeName(chosen).toStdString());
+        DibReadResult read = ReadDibFromBmpFile(PathFromQString(chosen));
         // An unreadable file leaves the box as it was.
         if (!read.Picture) {
-            form_.Prompts().ShowError(ToQString(read.Error));
+            form_.Prompts().ShowError(MessageNaming(read.Error, PathFromQString(chosen)));
         } else {
             editor_.Touch();
             box.Symbol = std::move(read.Picture);
-            box.SymbolFile = FromQString(QDir::toNativeSeparators(chosen));
+            box.SymbolFile = PathFromQString(QDir::toNativeSeparators(chosen));
             symbolFolder_ = QFileInfo(chosen).absolutePath();
-            tab_.cSymbolFilename->setText(ToQString(FileNamePart(box.SymbolFile)));
+            tab_.cSymbolFilename->setText(QStringFromPath(FileNameOf(box.SymbolFile)));
             if (tab_.cButtonSymbolStyle->currentIndex() <= 0)
                 tab_.cButtonSymbolStyle->setCurrentIndex(1);
             box.SymbolPlacement = tab_.cButtonSymbolStyle->currentIndex();

@@ -16,6 +16,7 @@
 
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
+#include "render/PathText.h"
 #include "render/TextCodec.h"
 #include "ui/app/EntryFields.h"
 #include "ui/keymap/KeyMapLists.h"
@@ -212,16 +213,16 @@ ButtonKeyCodeTexts KeyMapTab::ButtonKeyCodes() const {
     return codes;
 }
 
-void KeyMapTab::SetKeyFileName(const std::string& name) {
+void KeyMapTab::SetKeyFileName(const std::filesystem::path& name) {
     keyFileName_ = name;
-    emit KeyFileNameChanged(ToQString(name));
+    emit KeyFileNameChanged(QStringFromPath(name));
 }
 
-QString KeyMapTab::ReadKeyFile(const std::string& path) {
+QString KeyMapTab::ReadKeyFile(const std::filesystem::path& path) {
     return ReadKeyFile(path, KeyFileGrammarOf(path));
 }
 
-QString KeyMapTab::ReadKeyFile(const std::string& path, KeyFileGrammar grammar) {
+QString KeyMapTab::ReadKeyFile(const std::filesystem::path& path, KeyFileGrammar grammar) {
     KeyFileReadResult result;
     switch (grammar) {
     case KeyFileGrammar::Key1:
@@ -235,14 +236,14 @@ QString KeyMapTab::ReadKeyFile(const std::string& path, KeyFileGrammar grammar) 
     }
     // Even a read that stopped early may have changed buttons: the lists must show them.
     RebuildKeyLists();
-    if (!result.Error.empty()) return ToQString(result.Error);
+    if (!result.Error.empty()) return MessageNaming(result.Error, path);
     SetKeyFileName(result.KeyFileName.value_or(keyFileName_));
     return {};
 }
 
-QString KeyMapTab::WriteKeyFile(const std::string& path) {
+QString KeyMapTab::WriteKeyFile(const std::filesystem::path& path) {
     std::string error = roamplot::WriteKeyFile(path, map_, catalogue_, ButtonKeyCodes());
-    if (!error.empty()) return ToQString(error);
+    if (!error.empty()) return MessageNaming(error, path);
     if (auto name = KeyFileNameAfterWrite(path)) SetKeyFileName(*name);
     return {};
 }
@@ -325,10 +326,10 @@ void KeyMapTab::bLoadClick() {
     request.Title = "Load RoamplotCE Key File";
     // The newer grammar comes first so that the dialog opens on it.
     request.Filter = "Roamplot Key File (*.key2);;Roamplot Key File (*.key1)";
-    request.InitialFile = ToQString(keyFileName_);
+    request.InitialFile = QStringFromPath(keyFileName_);
     QString chosen = prompter_.AskOpenFileName(request);
     if (chosen.isEmpty()) return;
-    std::string path = FromQString(chosen);
+    const std::filesystem::path path = PathFromQString(chosen);
     if (KeyFileGrammarOf(path) == KeyFileGrammar::None) {
         prompter_.ShowMessage("Only key files (.key1 or .key2) can be loaded.");
         return;
@@ -342,11 +343,11 @@ void KeyMapTab::bSaveClick() {
     request.Title = "Save RoamplotCE Key File";
     request.Filter = "Roamplot Key File (*.key2)";
     request.DefaultExtension = "key2";
-    request.InitialFile = ToQString(keyFileName_);
+    request.InitialFile = QStringFromPath(keyFileName_);
     QString chosen = prompter_.AskSaveFileName(request);
     if (chosen.isEmpty()) return;
-    std::string path = FromQString(chosen);
-    if (ExtensionOf(path).empty()) path += ".key2";
+    std::filesystem::path path = PathFromQString(chosen);
+    if (!path.has_extension()) path += ".key2";
     QString error = WriteKeyFile(path);
     if (!error.isEmpty()) {
         prompter_.ShowError(error);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <string>
 
 #include "core/keymap/CommandCatalogue.h"
@@ -41,17 +42,17 @@ class KeyMapTab : public QWidget {
     void ShowButtonKeyCodes(const ButtonKeyCodeTexts& codes);
     ButtonKeyCodeTexts ButtonKeyCodes() const;
 
-    const std::string& KeyFileName() const { return keyFileName_; }
+    const std::filesystem::path& KeyFileName() const { return keyFileName_; }
     // Tells KeyFileNameChanged as well.
-    void SetKeyFileName(const std::string& name);
+    void SetKeyFileName(const std::filesystem::path& name);
 
     // Reads a key file into the map by its extension (or by the given grammar,
     // for a transfer file) and shows the result; returns why the read stopped,
     // empty when it did not.
-    QString ReadKeyFile(const std::string& path);
-    QString ReadKeyFile(const std::string& path, KeyFileGrammar grammar);
+    QString ReadKeyFile(const std::filesystem::path& path);
+    QString ReadKeyFile(const std::filesystem::path& path, KeyFileGrammar grammar);
     // Writes the map and the key codes; returns the file system's message, empty on success.
-    QString WriteKeyFile(const std::string& path);
+    QString WriteKeyFile(const std::filesystem::path& path);
 
     // True when the map has no unsaved edits or the user agrees to lose them.
     bool ConfirmClose();
@@ -110,7 +111,7 @@ class KeyMapTab : public QWidget {
     KeyMap& map_;
     const CommandCatalogue& catalogue_;
     Prompter& prompter_;
-    std::string keyFileName_;
+    std::filesystem::path keyFileName_;
     int hardwareRow_ = -1;
     int screenRow_ = -1;
     // Raised while a chooser is set in code, which is not a choice of the user.

@@ -156,3 +156,27 @@ TEST(SettingsFile, OneThatCannotBeReadGivesDefaultsAndIsNeverReplaced) {
                   " was not read (it is a folder.), so it is not replaced.");
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("folder.ini")));
 }
+
+TEST(SettingsFile, FileNamesAreUtf8AndOlderWindows1252ValuesStillRead) {
+    TempFolder folder;
+    // As the designer on Windows wrote them: the code page's bytes.
+    const std::string path =
+        folder.Write("s.ini", "[Parameters]\r\nFilename=C:\\Karten\\Gr\xFC\xDF"
+                              "e.par1\r\n"
+                              "[Buttons]\r\nFilename=C:\\Karten\\\xC4rger.key2\r\n");
+    SettingsFile file(path);
+    DesignerSettings s = ReadDesignerSettings(file);
+    EXPECT_EQ(s.ParameterFileName, std::filesystem::path(u8"C:\\Karten\\Grüße.par1"));
+    EXPECT_EQ(s.KeyFileName, std::filesystem::path(u8"C:\\Karten\\Ärger.key2"));
+
+    s.ParameterFileName = std::filesystem::path(u8"/home/анна/Grüße.par1");
+    EXPECT_EQ(WriteDesignerSettingsAtClose(file, s), "");
+    const std::string text = folder.Read("s.ini");
+    EXPECT_NE(text.find("Filename=/home/\xD0\xB0\xD0\xBD\xD0\xBD\xD0\xB0/Gr\xC3\xBC\xC3\x9F"
+                        "e.par1"),
+              std::string::npos)
+        << text;
+    // A key file name that was Windows-1252 is written back as UTF-8.
+    EXPECT_NE(text.find("Filename=C:\\Karten\\\xC3\x84rger.key2"), std::string::npos) << text;
+    EXPECT_EQ(ReadDesignerSettings(SettingsFile(path)).ParameterFileName, s.ParameterFileName);
+}

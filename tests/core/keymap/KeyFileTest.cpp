@@ -69,7 +69,7 @@ TEST(KeyFileWriterTest, ReadingTheWrittenFileGivesTheMapBackWithCaptionsCut) {
     read.Changed = true;
     KeyFileReadResult result = ReadKeyFile2(Fixture("known-map.key2"), catalogue, read);
     EXPECT_EQ(result.Error, "");
-    EXPECT_EQ(result.KeyFileName, "known-map.key2");
+    EXPECT_EQ(result.KeyFileName, std::filesystem::absolute(Fixture("known-map.key2")));
     EXPECT_FALSE(read.Changed);
 
     KeyMap expected = KnownMap();
@@ -143,7 +143,7 @@ TEST(KeyFileReaderTest, PositionalFileStartsScreenButtonsAtItsSixteenthDataLine)
     KeyMap map = MarkedMap();
     KeyFileReadResult result = ReadKeyFile1(Fixture("positional.key1"), FixtureCatalogue(), map);
     EXPECT_EQ(result.Error, "");
-    EXPECT_EQ(result.KeyFileName, "positional.key1");
+    EXPECT_EQ(result.KeyFileName, std::filesystem::absolute(Fixture("positional.key1")));
     EXPECT_EQ(map.HardwareKeys,
               (std::array<int32_t, HardwareKeyCount>{1, 2, 3, 0, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3}));
     KeyMap expected = MarkedMap();
@@ -169,7 +169,8 @@ TEST(KeyFileReaderTest, ReaderIsChosenByUpperCasedExtension) {
     std::string mixed = folder.Write("Mixed.Key2", "a1,Up,31\r\n");
     KeyMap map;
     map.Changed = true;
-    EXPECT_EQ(ReadKeyFile(mixed, FixtureCatalogue(), map).KeyFileName, "Mixed.Key2");
+    EXPECT_EQ(ReadKeyFile(mixed, FixtureCatalogue(), map).KeyFileName,
+              std::filesystem::path(mixed));
     EXPECT_EQ(map.HardwareKeys[0], 3);
 
     std::string other = folder.Write("keys.txt", "a1,Up,5\r\n");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ParameterFileFixtures.h"
+#include "core/io/FileNames.h"
 #include "core/model/ParameterFileReader.h"
 
 using namespace roamplot;
@@ -153,8 +154,8 @@ TEST(ParameterFileReader, MissingSymbolFilesGiveNoPicture) {
                        "g1,0102,0,9190,C:\\Symbols\\gone.bmp\r\n" + "g1,0103,0,64," +
                        std::string(TEST_DATA_DIR) + "/writer_empty.par1\r\n";
     std::vector<std::string> asked;
-    Loaded l = LoadText(text, [&asked](const std::string& path) {
-        asked.push_back(path);
+    Loaded l = LoadText(text, [&asked](const std::filesystem::path& path) {
+        asked.push_back(PathToText(path));
         return SymbolFileResult{std::nullopt, "not a bitmap file"};
     });
     EXPECT_TRUE(l.Layout.Box(1, 1).Symbol);

@@ -165,8 +165,9 @@ class ParameterFileRoundTrip : public ::testing::Test {
     std::string ReadAndWrite(const std::string& bytes, DesignerSettings& settings) {
         ScreenLayout layout;
         ParameterFileLoadReport report = LoadParameterBytes(
-            layout, settings, SmallCatalogue(), bytes, [this](const std::string& path) {
-                if (path == bigSymbolFile_) return SymbolFileResult{LayoutMaker::BigSymbol(), ""};
+            layout, settings, SmallCatalogue(), bytes, [this](const std::filesystem::path& path) {
+                if (path == std::filesystem::path(bigSymbolFile_))
+                    return SymbolFileResult{LayoutMaker::BigSymbol(), ""};
                 return SymbolFileResult{std::nullopt, "unknown"};
             });
         return Write(layout, settings.Screen);

@@ -15,6 +15,7 @@ TempFolder::TempFolder() {
     for (int attempt = 0; attempt < 100; ++attempt) {
         auto candidate = base / ("roamplot-test-" + std::to_string(random()));
         if (std::filesystem::create_directory(candidate)) {
+            folder_ = candidate;
             path_ = candidate.string();
             return;
         }
@@ -41,10 +42,21 @@ std::string TempFolder::Read(std::string_view name) const {
     return ReadFileBytes(File(name)).value_or("");
 }
 
+std::filesystem::path TempFolder::MakeFolder(const std::filesystem::path& name) const {
+    std::filesystem::path made = folder_ / name;
+    std::filesystem::create_directories(made);
+    return made;
+}
+
 std::string CopyShippedCatalogues(const TempFolder& folder) {
-    for (const char* name : {"Parameters.dat", "commands.dat"})
-        std::filesystem::copy_file(std::string(SHIPPED_DATA_DIR) + "/" + name, folder.File(name));
+    CopyShippedCatalogues(folder.Folder());
     return folder.Path();
+}
+
+void CopyShippedCatalogues(const std::filesystem::path& programFolder) {
+    for (const char* name : {"Parameters.dat", "commands.dat"})
+        std::filesystem::copy_file(std::filesystem::path(SHIPPED_DATA_DIR) / name,
+                                   programFolder / name);
 }
 
 } // namespace roamplot::test

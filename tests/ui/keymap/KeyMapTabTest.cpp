@@ -13,6 +13,7 @@
 #include "core/keymap/KeyFileReader.h"
 #include "plain/TempFolder.h"
 #include "qt/ScriptedPrompter.h"
+#include "render/PathText.h"
 #include "ui/keymap/KeyMapLists.h"
 #include "ui/keymap/KeyMapTab.h"
 
@@ -154,7 +155,7 @@ TEST_F(KeyMapTabTest, ChoosingAScreenCommandReplacesTheTypedCaption) {
     EXPECT_EQ(*map.FindScreenButton(2, 5), (ScreenButton{2, "Next"}));
 }
 
-TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheBareName) {
+TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheWholePath) {
     ClickRow(tab->lHardware, 2);
     ShowInnerTab(1);
     ClickRow(tab->lScreen, 5);
@@ -172,8 +173,9 @@ TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheBareName) {
 
     EXPECT_EQ(map.HardwareKeys[2], 2);
     EXPECT_EQ(tab->lHardware->topLevelItem(2)->text(1), "Next Page");
-    EXPECT_EQ(tab->KeyFileName(), "left-only.key2");
-    EXPECT_EQ(named.last().at(0).toString(), "left-only.key2");
+    // The whole path, so that the next start reopens the file wherever it lies.
+    EXPECT_EQ(tab->KeyFileName(), PathFromQString(Fixture("left-only.key2")));
+    EXPECT_EQ(named.last().at(0).toString(), Fixture("left-only.key2"));
     EXPECT_EQ(tab->lHardware->currentItem(), nullptr);
     EXPECT_EQ(tab->lScreen->currentItem(), nullptr);
     EXPECT_EQ(tab->lScreenButton->text(), "");

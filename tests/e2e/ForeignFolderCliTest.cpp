@@ -1,0 +1,146 @@
+// roamplot-cli with its program folder, the documents and the handheld's folder
+// named in three scripts.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <filesystem>
+
+#include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
+#include "core/model/DibFile.h"
+#include "plain/TempFolder.h"
+#include "render/PathText.h"
+
+namespace roamplot {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+class ForeignFolderCli : public ::testing::TestWithParam<fs::path> {
+  protected:
+    ForeignFolderCli() {
+        test::CopyShippedCatalogues(program);
+        fs::create_directories(mount / "Roamplot 2" / "Symbols");
+        // The handheld's folder comes from the settings, stored as UTF-8.
+        EXPECT_EQ(WriteFileAtomically(program / "RoamCE_Screen_Designer.ini",
+                                      "[Settings]\r\nDevice Mount Folder=" + PathToUtf8(mount) +
+                                          "\r\n[Button Defaults]\r\nButton 1=77\r\n"),
+                  "");
+    }
+
+    CliResult Cli(const QStringList& arguments) {
+        QProcess process;
+        process.start(QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
+                      QStringList{"--program-folder", QStringFromPath(program)} + arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+    // A document named after the folder.
+    fs::path Document(const char* extension) const {
+        fs::path file = documents / GetParam();
+        file += extension;
+        return file;
+    }
+    static QString Q(const fs::path& path) { return QStringFromPath(path); }
+
+    test::TempFolder temp;
+    const fs::path program = temp.MakeFolder(fs::path("program") / GetParam());
+    const fs::path documents = temp.MakeFolder(fs::path("documents") / GetParam());
+    const fs::path mount = temp.MakeFolder(fs::path("card") / GetParam());
+};
+
+TEST_P(ForeignFolderCli, KeyFilesAreReadAndWritten) {
+    const CliResult keys =
+        Cli({"keys", QString(TEST_DATA_DIR) + "/known-map.key2", Q(Document(".key2"))});
+    ASSERT_EQ(keys.ExitCode, 0) << keys.Err;
+    EXPECT_NE(ReadFileBytes(Document(".key2")).value_or("").find("b1,1,77,"), std::string::npos);
+    const CliResult dump = Cli({"dump", Q(Document(".key2"))});
+    EXPECT_EQ(dump.ExitCode, 0) << dump.Err;
+    EXPECT_NE(dump.Out.find("\"ScreenButtons\""), std::string::npos);
+
+    const CliResult missing = Cli({"dump", Q(documents / "none.key2")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    // The message names the file as it is called, in its own script.
+    EXPECT_NE(missing.Err.find("\"" + PathToUtf8(documents / "none.key2") + "\""),
+              std::string::npos)
+        << missing.Err;
+}
+
+TEST_P(ForeignFolderCli, ParameterFilesAreResavedDumpedRenderedAndChecked) {
+    const fs::path sample = documents / "Coast Loop.par1";
+    fs::copy_file(fs::path(SHIPPED_DATA_DIR) / "Samples" / "Coast Loop.par1", sample);
+    const CliResult resave = Cli({"resave", Q(sample), Q(Document(".par1"))});
+    ASSERT_EQ(resave.ExitCode, 0) << resave.Err;
+    const CliResult dump = Cli({"dump", Q(Document(".par1"))});
+    EXPECT_EQ(dump.ExitCode, 0) << dump.Err;
+    EXPECT_NE(dump.Out.find("\"PageName\""), std::string::npos);
+    const CliResult render = Cli({"render", Q(Document(".par1")), Q(Document(".png"))});
+    EXPECT_EQ(render.ExitCode, 0) << render.Err;
+    EXPECT_TRUE(FileExists(Document(".png")));
+
+    // A symbol kept beside the layout is named in the file as Windows-1252
+    // text: found when that can hold the folder's name.
+    const fs::path symbol = documents / "Symbols" / "large.bmp";
+    fs::create_directories(symbol.parent_path());
+    Dib picture;
+    picture.Header.Width = 50;
+    picture.Header.Height = 61;
+    picture.Header.SizeImage = static_cast<uint32_t>(picture.RowStride() * 61);
+    picture.Pixels.assign(picture.Header.SizeImage, 0x80);
+    ASSERT_EQ(WriteFileAtomically(symbol, DibToBmp(picture)), "");
+    const std::string layout = "RoamplotCE Parameter File\r\n;\r\nDevice Type,PPC\r\n"
+                               "s1,240,320,240,281\r\nb1,1,Main\r\n"
+                               "a1,1,401,bg,0,0,100,100,,11,(255/255/255),(000/000/160),0,1,0,"
+                               "(128/128/128),(255/255/255),0,3,0101\r\n"
+                               "g1,0101,0,9190," +
+                               PathToText(symbol) + "\r\n";
+    ASSERT_EQ(WriteFileAtomically(Document("-symbol.par1"), layout), "");
+    const CliResult check = Cli({"check", Q(Document("-symbol.par1"))});
+    EXPECT_EQ(check.ExitCode, PathFitsText(symbol) ? 0 : 1) << check.Out;
+}
+
+TEST_P(ForeignFolderCli, TheHandheldFolderTakesAndGivesFiles) {
+    fs::copy_file(fs::path(SHIPPED_DATA_DIR) / "Samples" / "Coast Loop.par1", Document(".par1"));
+    const CliResult sent = Cli({"send", Q(Document(".par1")), "Loop.par1"});
+    ASSERT_EQ(sent.ExitCode, 0) << sent.Err;
+    EXPECT_TRUE(FileExists(mount / "Roamplot 2" / "Loop.par1"));
+    EXPECT_TRUE(FileExists(program / "temp.$$$"));
+    // A name for the handheld is Windows-1252 text: one it cannot hold is refused.
+    const CliResult named = Cli({"send", Q(Document(".par1")), Q(Document(".par1").filename())});
+    if (PathFitsText(GetParam())) {
+        ASSERT_EQ(named.ExitCode, 0) << named.Err;
+        EXPECT_TRUE(FileExists(mount / "Roamplot 2" / Document(".par1").filename()));
+    } else {
+        EXPECT_EQ(named.ExitCode, 2);
+    }
+
+    const CliResult listed = Cli({"device-list"});
+    EXPECT_EQ(listed.ExitCode, 0) << listed.Err;
+    EXPECT_EQ(QString::fromStdString(listed.Out),
+              PathFitsText(GetParam()) ? Q(Document(".par1").filename()).toLower() + "\nloop.par1\n"
+                                       : QString("loop.par1\n"));
+
+    const CliResult got = Cli({"get", "loop.par1", Q(Document("-back.par1"))});
+    ASSERT_EQ(got.ExitCode, 0) << got.Err;
+    EXPECT_EQ(ReadFileBytes(Document("-back.par1")),
+              ReadFileBytes(mount / "Roamplot 2" / "Loop.par1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ForeignFolderCli,
+                         ::testing::Values(test::Latin1FolderName(), test::CyrillicFolderName(),
+                                           test::JapaneseFolderName()),
+                         [](const ::testing::TestParamInfo<fs::path>& info) {
+                             return std::string(info.index == 0   ? "Latin"
+                                                : info.index == 1 ? "Cyrillic"
+                                                                  : "Japanese");
+                         });
+
+} // namespace
+} // namespace roamplot
