@@ -128,9 +128,11 @@ DeviceLink& DeviceCommands::Link() {
     const std::filesystem::path mount(form_.CurrentSettings().DeviceMountFolder);
     if (!link_ || (mount != linkMount_ && !link_->Connected())) {
         DeviceLinkHooks hooks = SystemDeviceLinkHooks();
+        // A handheld slow to answer keeps the windows painted while it is awaited.
         hooks.WaitForEvent = [wait = hooks.WaitForEvent](rapi::HANDLE event, int milliseconds) {
-            QCoreApplication::processEvents();
-            return wait(event, milliseconds);
+            const bool came = wait(event, milliseconds);
+            if (!came) QCoreApplication::processEvents();
+            return came;
         };
         hooks.ProcessEvents = [] { QCoreApplication::processEvents(); };
         hooks.ShowMessage = [this](const std::string& text) {

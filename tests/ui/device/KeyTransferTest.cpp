@@ -1,7 +1,9 @@
 #include <QTabWidget>
 
 #include "DeviceFixture.h"
+#include "core/device/RemoteApiLibrary.h"
 #include "core/io/FileIo.h"
+#include "plain/Environment.h"
 
 namespace roamplot::test {
 namespace {
@@ -104,6 +106,36 @@ TEST_F(DeviceTransferTest, WithoutTheHandheldTheKeyCommandsSayBothThings) {
         QStringList({"Cannot connect to PDA", "Could not Save to PDA", "Cannot connect to PDA",
                      "Key2 file not found on the PDA or could not be transferred."}));
     EXPECT_EQ(Prompter().Of("dialog"), QStringList());
+}
+
+TEST_F(DeviceTransferTest, WithoutAStorageFolderTheRemoteApiLibraryIsLoadedByName) {
+    fs::create_directories(fs::path(mount.Path()) / "Roamplot 2" / "Symbols");
+    SetEnvironment("ROAMPLOT_RAPI_LIBRARY", TEST_RAPI_LIBRARY);
+    SetEnvironment("ROAMPLOT_DEVICE_MOUNT", mount.Path());
+    auto calls = reinterpret_cast<int (*)(const char*)>(
+        FindLibraryFunction(TEST_RAPI_LIBRARY, "RoamplotTestCalls"));
+    auto refuseWritesAfter = reinterpret_cast<void (*)(int)>(
+        FindLibraryFunction(TEST_RAPI_LIBRARY, "RoamplotTestRefuseWritesAfter"));
+    auto reset =
+        reinterpret_cast<void (*)()>(FindLibraryFunction(TEST_RAPI_LIBRARY, "RoamplotTestReset"));
+    ASSERT_TRUE(calls && refuseWritesAfter && reset);
+    reset();
+    designer = std::make_unique<DesignerFixture>();
+
+    Answer("buttons.key2");
+    SendKeys();
+    EXPECT_TRUE(FileExists(OnDevice("buttons.key2")));
+    refuseWritesAfter(0);
+    Answer("buttons.key2");
+    SendKeys();
+    EXPECT_EQ(Prompter().Of("timed"), QStringList("1 2000 Save to PDA Successful"));
+    EXPECT_EQ(Prompter().Of("message"),
+              QStringList({"Cannot write to Destination file", "Could not Save to PDA"}));
+    EXPECT_EQ(calls("CeRapiInitEx"), 2) << "one connection a command, the listing nested in it";
+    EXPECT_EQ(calls("CeRapiUninit"), 2);
+    reset();
+    UnsetEnvironment("ROAMPLOT_RAPI_LIBRARY");
+    UnsetEnvironment("ROAMPLOT_DEVICE_MOUNT");
 }
 
 } // namespace
