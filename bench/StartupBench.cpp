@@ -34,6 +34,7 @@ class SilentPrompter : public Prompter {
     void ShowTimedMessage(TimedMessageKind, int, const QString&) override {}
     void OpenHelp(const QString&) override {}
     void ShowError(const QString&) override {}
+    void RunDialog(QDialog&) override {}
 };
 
 // A program folder with the catalogues and, when asked, a settings file naming a full layout.

@@ -20,6 +20,7 @@
 #include "ui/designer/BoxAdjuster.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
+#include "ui/device/DeviceCommands.h"
 #include "ui/keymap/KeyMapTab.h"
 #include "ui/preview/AlignPalette.h"
 #include "ui/preview/PreviewWindow.h"
@@ -102,6 +103,7 @@ void MainForm::CreatePreview() {
     designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
     alignPalette_ = std::make_unique<AlignPalette>(settingsFile_, pos());
     adjuster_ = new BoxAdjuster(*this, *designer_, *pageDesigner_->Adjust, *alignPalette_);
+    device_ = new DeviceCommands(*this);
     designer_->ShowLoadedLayout();
     PlacePreview();
 }
@@ -194,6 +196,12 @@ void MainForm::ShowHelp() {
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    // A transfer lets events through between its blocks: the window closes once it has ended.
+    if (device_ && device_->Busy()) {
+        device_->CloseWhenDone();
+        event->ignore();
+        return;
+    }
     if (layout_.Modified && !prompter_.Confirm(tr(CloseQuestion))) {
         event->ignore();
         return;
@@ -203,12 +211,14 @@ void MainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     WriteSettingsAtClose();
+    if (device_) device_->EndConnection();
     event->accept();
 }
 
 void MainForm::keyReleaseEvent(QKeyEvent* event) {
     // Ctrl+Delete while the window itself has the focus deletes the selected box.
-    if (event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ControlModifier) && designer_)
+    if (event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ControlModifier) && designer_ &&
+        tabs_->isEnabled())
         Guarded([&] { designer_->Delete1Click(); });
     QWidget::keyReleaseEvent(event);
 }

@@ -21,6 +21,7 @@ namespace roamplot {
 class AlignPalette;
 class BoxAdjuster;
 class ConfigurationTab;
+class DeviceCommands;
 class KeyMapTab;
 class PageDesigner;
 class PageDesignerTab;
@@ -90,6 +91,11 @@ class MainForm : public QWidget {
     void OpenParameterFile1Click();
     // Start-up: reloads the remembered parameter file when it exists.
     void LoadRememberedParameterFile();
+    // Reads a parameter file into the layout and reports what went wrong; when
+    // it loads whole it becomes the current file under the name given.
+    bool LoadParameterFileAs(const std::filesystem::path& file, const std::filesystem::path& name);
+    // The transfers to and from the handheld; exist once the preview does.
+    DeviceCommands* Device() const { return device_; }
 
     // Runs a command behind the general error handler.
     template <class Command> void Guarded(Command&& command);
@@ -134,6 +140,7 @@ class MainForm : public QWidget {
     PageDesigner* designer_ = nullptr;
     std::unique_ptr<AlignPalette> alignPalette_;
     BoxAdjuster* adjuster_ = nullptr;
+    DeviceCommands* device_ = nullptr;
 };
 
 } // namespace roamplot

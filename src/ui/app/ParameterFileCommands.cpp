@@ -1,12 +1,12 @@
 // The main window's parameter file commands: "Save", "Load" and the reload at start.
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
 
 #include "core/app/ListSummary.h"
+#include "core/device/FetchedFiles.h"
 #include "core/io/FileIo.h"
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
@@ -16,6 +16,7 @@
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/MainForm.h"
+#include "ui/app/WaitCursor.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/preview/PreviewWindow.h"
@@ -54,12 +55,6 @@ class PanelLoadingRaised {
 
   private:
     bool& flag_;
-};
-
-class WaitCursor {
-  public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
 
 } // namespace
@@ -124,16 +119,25 @@ void MainForm::OpenParameterFile1Click() {
     const QString chosen = prompter_.AskOpenFileName(request);
     if (!chosen.isEmpty()) {
         const std::filesystem::path file = PathFromQString(chosen);
-        ParameterFileOutcome outcome = ReadParameterFile(file);
-        if (outcome.Loaded) SetParameterFileName(file);
-        if (!outcome.Error.isEmpty()) prompter_.ShowError(outcome.Error);
-        if (!outcome.Message.isEmpty()) prompter_.ShowMessage(outcome.Message);
+        LoadParameterFileAs(file, file);
+    } else if (designer_) {
+        designer_->RefreshPage();
     }
+}
+
+bool MainForm::LoadParameterFileAs(const std::filesystem::path& file,
+                                   const std::filesystem::path& name) {
+    ParameterFileOutcome outcome = ReadParameterFile(file);
+    if (outcome.Loaded) SetParameterFileName(name);
+    if (!outcome.Error.isEmpty()) prompter_.ShowError(outcome.Error);
+    if (!outcome.Message.isEmpty()) prompter_.ShowMessage(outcome.Message);
     if (designer_) designer_->RefreshPage();
+    return outcome.Loaded;
 }
 
 void MainForm::LoadRememberedParameterFile() {
-    if (!FileExists(ParameterFileName())) return;
+    // A name a get left (a path on the handheld) is no file of this PC.
+    if (!IsPcFilePath(ParameterFileName()) || !FileExists(ParameterFileName())) return;
     ParameterFileOutcome outcome = ReadParameterFile(ParameterFileName());
     for (const QString& text : {outcome.Error, outcome.Message})
         if (!text.isEmpty()) AddStartupProblem(text);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
+
 namespace roamplot {
 
 enum class TimedMessageKind { Error = 0, Information = 1, Warning = 2 };
@@ -34,6 +36,8 @@ class Prompter {
     virtual void OpenHelp(const QString& document) = 0;
     // The general error handler's report of a failure the program did not expect.
     virtual void ShowError(const QString& text) = 0;
+    // Shows one of the program's own dialogs (the device file list) modally until it is done.
+    virtual void RunDialog(QDialog& dialog) = 0;
 };
 
 } // namespace roamplot

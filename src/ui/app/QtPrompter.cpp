@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -72,6 +73,10 @@ void QtPrompter::OpenHelp(const QString& document) {
 
 void QtPrompter::ShowError(const QString& text) {
     QMessageBox::critical(parent_, QApplication::applicationName(), text);
+}
+
+void QtPrompter::RunDialog(QDialog& dialog) {
+    dialog.exec();
 }
 
 } // namespace roamplot

@@ -18,6 +18,7 @@ class QtPrompter : public Prompter {
     void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) override;
     void OpenHelp(const QString& document) override;
     void ShowError(const QString& text) override;
+    void RunDialog(QDialog& dialog) override;
 
   private:
     QWidget* parent_ = nullptr;

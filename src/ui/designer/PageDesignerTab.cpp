@@ -110,10 +110,20 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     bNewFile->setToolTip(tr("Create a New parameter File (Ctrl+N)"));
     bNewFile->setShortcut(QKeySequence::New);
     fileButtons->addWidget(bNewFile);
+    auto* deviceGroup = new QGroupBox(tr("PDA"), this);
+    deviceGroup->setObjectName("gPDA");
+    auto* deviceButtons = new QHBoxLayout(deviceGroup);
+    bSend = Button(tr("Send"), "bSend", deviceGroup);
+    bSend->setToolTip(tr("Send Parameters File to PDA"));
+    bGet = Button(tr("Get"), "bGet", deviceGroup);
+    bGet->setToolTip(tr("Get Parameters File from PDA"));
+    deviceButtons->addWidget(bSend);
+    deviceButtons->addWidget(bGet);
     bHelp = Button(tr("Help"), "bHelp", this);
     bHelp->setShortcut(QKeySequence::HelpContents);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(fileGroup_);
+    bottom->addWidget(deviceGroup);
     bottom->addStretch();
     bottom->addWidget(bHelp, 0, Qt::AlignBottom);
 

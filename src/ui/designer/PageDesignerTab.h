@@ -43,6 +43,9 @@ class PageDesignerTab : public QWidget, public PropertyPanel {
     QPushButton* bPageUp;
     QPushButton* bPageDown;
     QPushButton* bNewFile;
+    // The "PDA" group: the parameter file to and from the handheld.
+    QPushButton* bSend;
+    QPushButton* bGet;
 
     AdjustPanel* Adjust;
 

@@ -1,5 +1,7 @@
 #include "ScriptedPrompter.h"
 
+#include <QDialog>
+
 namespace roamplot::test {
 
 bool ScriptedPrompter::Confirm(const QString& text) {
@@ -39,6 +41,19 @@ QString ScriptedPrompter::AskFolder(const QString& title, const QString& /*initi
 void ScriptedPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs,
                                         const QString& text) {
     Shown << QString("timed: %1 %2 %3").arg(static_cast<int>(kind)).arg(durationMs).arg(text);
+}
+
+void ScriptedPrompter::RunDialog(QDialog& dialog) {
+    Shown << "dialog: " + dialog.windowTitle();
+    bool done = false;
+    const auto watch = QObject::connect(&dialog, &QDialog::finished, [&done] { done = true; });
+    if (!DialogAnswers.empty()) {
+        const auto answer = std::move(DialogAnswers.front());
+        DialogAnswers.pop_front();
+        answer(dialog);
+    }
+    QObject::disconnect(watch);
+    if (!done) dialog.reject();
 }
 
 QStringList ScriptedPrompter::Of(const QString& kind) const {

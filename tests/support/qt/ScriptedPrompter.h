@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 #include "ui/app/Prompter.h"
 
@@ -11,11 +12,15 @@ namespace roamplot::test {
 class ScriptedPrompter : public Prompter {
   public:
     // Everything shown, in order, each prefixed with its kind:
-    // "message: ", "confirm: ", "open: ", "save: ", "folder: ", "timed: ", "help: ", "error: ".
+    // "message: ", "confirm: ", "open: ", "save: ", "folder: ", "timed: ", "help: ", "error: ",
+    // "dialog: " (with the dialog's caption).
     QStringList Shown;
     std::deque<bool> ConfirmAnswers; // an empty queue answers OK
     std::deque<QString> FileAnswers; // an empty queue answers Cancel
     QList<FileDialogRequest> FileRequests;
+    // Each answer acts on the dialog as a user would (types, clicks); a dialog
+    // the answer leaves open, or one met by an empty queue, is closed by its title bar.
+    std::deque<std::function<void(QDialog&)>> DialogAnswers;
 
     void ShowMessage(const QString& text) override { Shown << "message: " + text; }
     bool Confirm(const QString& text) override;
@@ -26,6 +31,7 @@ class ScriptedPrompter : public Prompter {
     void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) override;
     void OpenHelp(const QString& document) override { Shown << "help: " + document; }
     void ShowError(const QString& text) override { Shown << "error: " + text; }
+    void RunDialog(QDialog& dialog) override;
 
     // The texts of one kind, without their prefix.
     QStringList Of(const QString& kind) const;

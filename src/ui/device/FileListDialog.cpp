@@ -1,0 +1,89 @@
+#include "ui/device/FileListDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/app/Prompter.h"
+
+namespace roamplot {
+
+FileListDialog::FileListDialog(Prompter& prompter, QWidget* parent)
+    : QDialog(parent, Qt::Tool), prompter_(prompter) {
+    setWindowTitle(tr("File List"));
+    setSizeGripEnabled(true);
+    eFileName = new QLineEdit(this);
+    eFileName->setObjectName("eFileName");
+    eFileName->setMaxLength(MostNameLength);
+    auto* nameLabel = new QLabel(tr("File Name :"), this);
+    nameLabel->setBuddy(eFileName);
+    lFiles = new QListWidget(this);
+    lFiles->setObjectName("lFiles");
+    bConfirm = new QPushButton(this);
+    bConfirm->setObjectName("bConfirm");
+    bConfirm->setDefault(true);
+    bCancel = new QPushButton(tr("Cancel"), this);
+    bCancel->setObjectName("bCancel");
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(eFileName, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(bConfirm);
+    buttons->addWidget(bCancel);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(nameRow);
+    column->addWidget(lFiles, 1);
+    column->addLayout(buttons);
+    resize(320, 360);
+
+    // Every change counts, typed or not, so a name missing from the list is taken too.
+    connect(eFileName, &QLineEdit::textChanged, this,
+            [this](const QString& text) { chosenFile_ = text; });
+    connect(lFiles, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { eFileName->setText(item->text()); });
+    connect(lFiles, &QListWidget::itemDoubleClicked, this, [this] { bConfirmClick(); });
+    connect(bConfirm, &QPushButton::clicked, this, [this] { bConfirmClick(); });
+    connect(bCancel, &QPushButton::clicked, this, &FileListDialog::reject);
+}
+
+void FileListDialog::SetConfirmCaption(const QString& caption) {
+    bConfirm->setText(caption);
+}
+
+void FileListDialog::SetFileName(const QString& name) {
+    eFileName->setText(name);
+}
+
+void FileListDialog::ShowDeviceFiles(const QStringList& names) {
+    lFiles->clear();
+    lFiles->addItems(names);
+}
+
+void FileListDialog::bConfirmClick() {
+    if (chosenFile_.isEmpty()) {
+        prompter_.ShowMessage(tr("Select a File from the list."));
+        return;
+    }
+    accept();
+}
+
+void FileListDialog::reject() {
+    chosenFile_.clear();
+    eFileName->clear();
+    lFiles->clear();
+    QDialog::reject();
+}
+
+void FileListDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QWidget* owner = parentWidget())
+        move(owner->frameGeometry().center() -
+             QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+}
+
+} // namespace roamplot
