@@ -173,23 +173,41 @@ std::optional<std::string> DeviceCommands::DevicePathFor(const QString& name,
     return std::nullopt;
 }
 
+std::optional<DeviceCommands::ChosenFile>
+DeviceCommands::ChooseOverConnection(const Connection& connection, FileListMode mode,
+                                     const QString& confirmCaption, const QString& failMessage,
+                                     const std::string& deviceFolder) {
+    fileList_->Mode = mode;
+    fileList_->SetConfirmCaption(confirmCaption);
+    if (!connection.Made()) {
+        fileList_->Mode = FileListMode::None;
+        if (!failMessage.isEmpty()) form_.Prompts().ShowMessage(failMessage);
+        return std::nullopt;
+    }
+    ChosenFile chosen;
+    chosen.Name = ChooseDeviceFile(deviceFolder);
+    if (chosen.Name.isEmpty()) return std::nullopt;
+    const std::optional<std::string> path = DevicePathFor(chosen.Name, deviceFolder);
+    if (!path) return std::nullopt;
+    chosen.DevicePath = *path;
+    return chosen;
+}
+
+bool DeviceCommands::FetchToTempFile(const std::string& devicePath) {
+    WindowsLocked locked(*this);
+    return FetchDeviceFile(Link(), devicePath, TempFile());
+}
+
 void DeviceCommands::bSendParameterFileClick() {
     Running running(*this);
     const int remembered = form_.Designer()->GetControl();
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->Mode = FileListMode::Parameters;
     fileList_->SetFileName(FileNamePartOf(form_.ParameterFileName()));
-    fileList_->SetConfirmCaption(tr("Send"));
     {
         Connection connection(*this);
-        if (!connection.Made()) {
-            fileList_->Mode = FileListMode::None;
-            return;
-        }
-        const QString chosen = ChooseDeviceFile(settings.DeviceFolder);
-        if (chosen.isEmpty()) return;
-        const std::optional<std::string> target = DevicePathFor(chosen, settings.DeviceFolder);
-        if (!target) return;
+        const std::optional<ChosenFile> chosen = ChooseOverConnection(
+            connection, FileListMode::Parameters, tr("Send"), {}, settings.DeviceFolder);
+        if (!chosen) return;
 
         SendOutcome outcome;
         {
@@ -208,7 +226,7 @@ void DeviceCommands::bSendParameterFileClick() {
             // remembered name stay as they are.
             outcome = SendParameterFile(Link(), form_.Layout(), form_.Screen(),
                                         MakeThumbnailRenderer(context), TempFile(),
-                                        settings.DeviceFolder, FromQString(chosen), hooks);
+                                        settings.DeviceFolder, FromQString(chosen->Name), hooks);
         }
         if (!outcome.WriteError.empty())
             form_.Prompts().ShowError(ToQString(outcome.WriteError));
@@ -224,52 +242,34 @@ void DeviceCommands::bGetParameterFileClick() {
     // The layout is replaced: unsaved work is lost only when the user agrees.
     if (form_.Layout().Modified && !form_.Prompts().Confirm(tr(ParameterLoadQuestion))) return;
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->Mode = FileListMode::Parameters;
-    fileList_->SetConfirmCaption(tr("Get"));
     Connection connection(*this);
-    if (!connection.Made()) {
-        fileList_->Mode = FileListMode::None;
-        return;
-    }
-    const QString chosen = ChooseDeviceFile(settings.DeviceFolder);
-    if (chosen.isEmpty()) return;
-    const std::optional<std::string> source = DevicePathFor(chosen, settings.DeviceFolder);
-    if (!source) return;
+    const std::optional<ChosenFile> chosen = ChooseOverConnection(
+        connection, FileListMode::Parameters, tr("Get"), {}, settings.DeviceFolder);
+    if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
-    bool fetched = false;
-    {
-        WindowsLocked locked(*this);
-        fetched = FetchDeviceFile(Link(), *source, tempFile);
-    }
+    const bool fetched = FetchToTempFile(chosen->DevicePath);
     // Only a whole copy that also loads whole may replace the layout.
     std::string problem = fetched
                               ? FetchedParameterFileProblem(tempFile, settings, form_.Catalogue())
                               : Link().LastFailure();
     if (!problem.empty()) {
-        form_.Prompts().ShowMessage(ToQString(GetFailedMessage(FromQString(chosen), problem)));
+        form_.Prompts().ShowMessage(
+            ToQString(GetFailedMessage(FromQString(chosen->Name), problem)));
         return;
     }
     // Named after the path on the handheld, so the caption shows the fetched file.
-    form_.LoadParameterFileAs(tempFile, PathFromQString(ToQString(*source)));
+    form_.LoadParameterFileAs(tempFile, PathFromQString(ToQString(chosen->DevicePath)));
 }
 
 void DeviceCommands::bSendKeyFileClick() {
     Running running(*this);
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->Mode = FileListMode::Keys;
     fileList_->SetFileName(FileNamePartOf(form_.KeyFileName()));
-    fileList_->SetConfirmCaption(tr("Send"));
     Connection connection(*this);
-    if (!connection.Made()) {
-        fileList_->Mode = FileListMode::None;
-        form_.Prompts().ShowMessage(SendFailed);
-        return;
-    }
-    const QString chosen = ChooseDeviceFile(settings.DeviceFolder);
-    if (chosen.isEmpty()) return;
-    const std::optional<std::string> target = DevicePathFor(chosen, settings.DeviceFolder);
-    if (!target) return;
+    const std::optional<ChosenFile> chosen = ChooseOverConnection(
+        connection, FileListMode::Keys, tr("Send"), SendFailed, settings.DeviceFolder);
+    if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
     // The key tab's writer knows the transfer file and keeps the current key file's name.
@@ -281,7 +281,7 @@ void DeviceCommands::bSendKeyFileClick() {
     bool sent = false;
     {
         WindowsLocked locked(*this);
-        sent = Link().CopyToDevice(tempFile, *target);
+        sent = Link().CopyToDevice(tempFile, chosen->DevicePath);
     }
     if (sent)
         form_.Prompts().ShowTimedMessage(TimedMessageKind::Information, SendMessageMs,
@@ -295,35 +295,25 @@ void DeviceCommands::bGetKeyFileClick() {
     KeyMapTab& keys = *form_.KeyMapPage();
     if (!keys.ConfirmReplaceKeyMap()) return;
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->Mode = FileListMode::Keys;
-    fileList_->SetConfirmCaption(tr("Get"));
     Connection connection(*this);
-    if (!connection.Made()) {
-        fileList_->Mode = FileListMode::None;
-        form_.Prompts().ShowMessage(KeyGetFailed);
-        return;
-    }
-    const QString chosen = ChooseDeviceFile(settings.DeviceFolder);
-    if (chosen.isEmpty()) return;
-    const std::optional<std::string> source = DevicePathFor(chosen, settings.DeviceFolder);
-    if (!source) return;
+    const std::optional<ChosenFile> chosen = ChooseOverConnection(
+        connection, FileListMode::Keys, tr("Get"), KeyGetFailed, settings.DeviceFolder);
+    if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
-    bool fetched = false;
-    {
-        WindowsLocked locked(*this);
-        fetched = FetchDeviceFile(Link(), *source, tempFile);
-    }
+    const bool fetched = FetchToTempFile(chosen->DevicePath);
     // The reader follows the extension on the handheld; any other reads nothing.
-    const std::string problem = fetched ? ReadFetchedKeyFile(tempFile, KeyFileGrammarOf(*source),
-                                                             form_.Commands(), form_.Keys())
-                                        : Link().LastFailure();
+    const std::string problem =
+        fetched ? ReadFetchedKeyFile(tempFile, KeyFileGrammarOf(chosen->DevicePath),
+                                     form_.Commands(), form_.Keys())
+                : Link().LastFailure();
     if (!problem.empty()) {
-        form_.Prompts().ShowMessage(ToQString(GetFailedMessage(FromQString(chosen), problem)));
+        form_.Prompts().ShowMessage(
+            ToQString(GetFailedMessage(FromQString(chosen->Name), problem)));
         return;
     }
     keys.RebuildKeyLists();
-    keys.SetKeyFileName(PathFromQString(ToQString(FileNamePart(*source))));
+    keys.SetKeyFileName(PathFromQString(ToQString(FileNamePart(chosen->DevicePath))));
     form_.Prompts().ShowMessage(KeyGetSucceeded);
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/device/DeviceLink.h"
+#include "core/device/DeviceTransfer.h"
 
 class QWidget;
 
@@ -49,6 +50,10 @@ class DeviceCommands : public QObject {
     class Running;
     class WindowsLocked;
     class Connection;
+    struct ChosenFile {
+        QString Name;
+        std::string DevicePath;
+    };
 
     DeviceLink& Link();
     void LockWindows(bool locked);
@@ -56,6 +61,15 @@ class DeviceCommands : public QObject {
     QString ChooseDeviceFile(const std::string& deviceFolder);
     // The device path of the name, or nothing after telling why the handheld cannot take it.
     std::optional<std::string> DevicePathFor(const QString& name, const std::string& deviceFolder);
+    // One command's file list over its connection: the chosen file, or nothing
+    // after a failed connection (told with failMessage when given), a Cancel or
+    // a name the handheld cannot take.
+    std::optional<ChosenFile> ChooseOverConnection(const Connection& connection, FileListMode mode,
+                                                   const QString& confirmCaption,
+                                                   const QString& failMessage,
+                                                   const std::string& deviceFolder);
+    // Copies the device file over the transfer file while the windows wait.
+    bool FetchToTempFile(const std::string& devicePath);
 
     MainForm& form_;
     FileListDialog* fileList_;
