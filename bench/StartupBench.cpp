@@ -28,6 +28,7 @@ class SilentPrompter : public Prompter {
   public:
     void ShowMessage(const QString&) override {}
     bool Confirm(const QString&) override { return false; }
+    bool AskYesNo(const QString&) override { return false; }
     QString AskOpenFileName(const FileDialogRequest&) override { return {}; }
     QString AskSaveFileName(const FileDialogRequest&) override { return {}; }
     QString AskFolder(const QString&, const QString&) override { return {}; }

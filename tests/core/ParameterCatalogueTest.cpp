@@ -71,6 +71,20 @@ TEST(ParameterCatalogue, UnreadableLinesTakeNoPositionAndAreReported) {
     EXPECT_NE(report.find("2 lines"), std::string::npos);
 }
 
+TEST(ParameterCatalogue, IdentifiersAreReadAsIntegerFields) {
+    ParameterCatalogue catalogue;
+    std::string report =
+        catalogue.Load("12x,sp,Twelve,T\n0x1F,sp,Hex,H\n$20,sp,Dollar,D\n1 2,sp,Split,S\n");
+    ASSERT_EQ(catalogue.Size(), 4u);
+    EXPECT_EQ(catalogue.At(1).Id, 12);
+    EXPECT_EQ(catalogue.At(1).Name, "Twelve");
+    EXPECT_EQ(catalogue.At(2).Id, 31);
+    EXPECT_EQ(catalogue.At(3).Id, 32);
+    EXPECT_EQ(catalogue.NameOf("012"), "Twelve");
+    // Two numbers in one field read as none.
+    EXPECT_NE(report.find("1 line could not be read"), std::string::npos);
+}
+
 TEST(ParameterCatalogue, StoresAtMostThreeHundredEntries) {
     std::string text;
     for (int i = 1; i <= 305; ++i) text += std::to_string(i) + ",sp,P" + std::to_string(i) + "\n";

@@ -70,7 +70,7 @@ bool Bool(const SettingsFile& file, const SettingKey& key) {
 }
 } // namespace
 
-DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
+DesignerSettings ReadDesignerSettings(const SettingsFile& file, std::vector<std::string>* notices) {
     DesignerSettings s;
     s.NumberOfPages = Int(file, SettingKeys::NumberOfPages());
     s.AdjustStep = Text(file, SettingKeys::AdjustPixels());
@@ -85,6 +85,12 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file) {
         s.ButtonKeyCodes[static_cast<std::size_t>(b - 1)] =
             Text(file, SettingKeys::ButtonKeyCode(b));
     s.Screen.Row = Int(file, SettingKeys::DeviceType());
+    if (!DeviceScreen::IsValidRow(s.Screen.Row)) {
+        if (notices)
+            notices->push_back("The stored device type " + std::to_string(s.Screen.Row) +
+                               " is not one of the screens; the first screen is used.");
+        s.Screen.Row = 0;
+    }
     s.Screen.CustomWidth = Int(file, SettingKeys::CustomWidth());
     s.Screen.CustomHeight = Int(file, SettingKeys::CustomHeight());
     if (!IsUsableCustomSize(s.Screen.CustomWidth, s.Screen.CustomHeight)) {

@@ -68,7 +68,11 @@ struct DesignerSettings {
 };
 
 // Reads every setting (missing keys and values that are not numbers give the defaults).
-DesignerSettings ReadDesignerSettings(const SettingsFile& file);
+// A stored device type that is none of the screens would leave no room for a
+// box: it reads as the first screen, and `notices`, when given, gets a line
+// for the user saying so.
+DesignerSettings ReadDesignerSettings(const SettingsFile& file,
+                                      std::vector<std::string>* notices = nullptr);
 // Writes what the close writes, in one write of the file: file names,
 // settings, device type (the custom size only while the custom row is
 // selected) and whatever else was changed before. Returns the failure's message.

@@ -43,4 +43,9 @@ void KeyMap::AssignScreenButton(int page, int button, int32_t command, const std
     Changed = true;
 }
 
+void KeyMap::OfferDefaultCaption(int page, int button, const std::string& caption) {
+    if (ScreenButton* target = FindScreenButton(page, button))
+        target->Caption = caption.substr(0, MaxCaptionLength);
+}
+
 } // namespace roamplot

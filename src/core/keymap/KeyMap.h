@@ -41,6 +41,9 @@ struct KeyMap {
     void AssignHardwareKey(int key, int32_t command);
     // Keeps the first 25 characters of the caption.
     void AssignScreenButton(int page, int button, int32_t command, const std::string& caption);
+    // A focused button without a caption is given its command's default one:
+    // that is no edit of the user's, so Changed stays as it was.
+    void OfferDefaultCaption(int page, int button, const std::string& caption);
 };
 
 } // namespace roamplot

@@ -56,15 +56,15 @@ std::string ParameterCatalogue::Load(std::string_view text) {
             add(std::move(title));
             continue;
         }
-        auto id = TryStrToInt(key);
-        if (!id || *id <= 0) {
+        const int32_t id = GetIntField(line, 1, 0);
+        if (id <= 0) {
             // Such a line would give a position without an item; it gives neither.
             ++unreadable;
             continue;
         }
-        if (*id > 999 && *id < 1999 && line.size() >= 5) line.insert(5, "bb,");
+        if (id > 999 && id < 1999 && line.size() >= 5) line.insert(5, "bb,");
         CatalogueEntry entry;
-        entry.Id = *id;
+        entry.Id = id;
         entry.Kind = GetField(line, 2, "???");
         entry.Name = GetField(line, 3, "???");
         entry.DefaultTitle = GetField(line, 4, "???");

@@ -55,7 +55,9 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     if (!catalogueProblems.empty()) AddStartupProblem(ToQString(catalogueProblems));
     if (!commandProblems.empty()) AddStartupProblem(ToQString(commandProblems));
 
-    heldSettings_ = ReadDesignerSettings(settingsFile_);
+    std::vector<std::string> settingsNotices;
+    heldSettings_ = ReadDesignerSettings(settingsFile_, &settingsNotices);
+    for (const std::string& notice : settingsNotices) AddStartupProblem(ToQString(notice));
     configuration_->ShowSettings(heldSettings_);
     keyMapTab_->ShowButtonKeyCodes(heldSettings_.ButtonKeyCodes);
     connect(keyMapTab_, &KeyMapTab::KeyFileNameChanged, this,

@@ -170,7 +170,10 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem
         if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
         PlacePreview();
     }
-    if (designer_) designer_->ShowLoadedLayout();
+    if (designer_) {
+        designer_->ShowSymbolFileLabel(ToQString(report.SymbolFileLabel));
+        designer_->ShowLoadedLayout();
+    }
 
     // A load stopped part-way leaves a layout that matches no file.
     outcome.Loaded = report.StopError.empty();

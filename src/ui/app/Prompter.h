@@ -25,6 +25,8 @@ class Prompter {
     virtual void ShowMessage(const QString& text) = 0;
     // A confirmation with OK and Cancel; true for OK.
     virtual bool Confirm(const QString& text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool AskYesNo(const QString& text) = 0;
     // The chosen file name, or an empty text when the user cancelled.
     virtual QString AskOpenFileName(const FileDialogRequest& request) = 0;
     virtual QString AskSaveFileName(const FileDialogRequest& request) = 0;

@@ -22,6 +22,13 @@ bool QtPrompter::Confirm(const QString& text) {
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+bool QtPrompter::AskYesNo(const QString& text) {
+    // Enter alone must not empty a page.
+    return QMessageBox::question(parent_, QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 namespace {
 QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request) {
     auto* dialog = new QFileDialog(parent, request.Title);

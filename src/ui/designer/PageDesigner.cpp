@@ -8,7 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <utility>
 
 #include "core/model/FieldFunctions.h"
@@ -44,8 +46,10 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     connect(tab_.bPaste, &QPushButton::clicked, this, guarded(&PageDesigner::bPasteClick));
     connect(tab_.bUP, &QPushButton::clicked, this, guarded(&PageDesigner::bUPClick));
     connect(tab_.bDown, &QPushButton::clicked, this, guarded(&PageDesigner::bDownClick));
-    connect(tab_.cParameterList, &QListWidget::itemClicked, this,
+    // A click and the arrow keys alike; the commands' own row changes are silent.
+    connect(tab_.cParameterList, &QListWidget::currentRowChanged, this,
             guarded(&PageDesigner::cParameterListClick));
+    connect(tab_.cParameter, &QComboBox::activated, this, guarded(&PageDesigner::cParameterClick));
     connect(tab_.cParameter, &QComboBox::activated, this, guarded(&PageDesigner::cParameterChange));
     ConnectPropertyPanel();
     connect(tab_.bNext, &QPushButton::clicked, this, guarded(&PageDesigner::bNextClick));
@@ -97,6 +101,7 @@ QString PageDesigner::ListText(const ParameterBox& box) const {
 
 void PageDesigner::RefillBoxList() {
     const ScreenLayout& layout = editor_.Layout();
+    QSignalBlocker quiet(tab_.cParameterList);
     tab_.cParameterList->clear();
     for (int slot = 1; slot <= SlotsPerPage; ++slot) {
         const ParameterBox& box = layout.Box(layout.CurrentPage, slot);
@@ -106,13 +111,18 @@ void PageDesigner::RefillBoxList() {
     }
 }
 
+void PageDesigner::ChooseListRow(int row) {
+    QSignalBlocker quiet(tab_.cParameterList);
+    tab_.cParameterList->setCurrentRow(row);
+}
+
 void PageDesigner::RefreshPage() {
     ScreenLayout& layout = editor_.Layout();
     preview_.ShowPage(layout, layout.CurrentPage,
                       MakeRenderContext(form_.Catalogue(), form_.CurrentSettings()));
     QListWidget* list = tab_.cParameterList;
     if (list->count() > 0) {
-        if (list->currentRow() < 0) list->setCurrentRow(0);
+        if (list->currentRow() < 0) ChooseListRow(0);
         int slot = list->currentRow() + 1;
         preview_.AttachSlot(layout.CurrentPage, slot);
         ShowBoxProperties(slot);
@@ -145,7 +155,7 @@ void PageDesigner::bNewClick() {
     tab_.cParameter->setCurrentIndex(0);
     auto* item = new QListWidgetItem(tab_.cParameter->itemText(0), tab_.cParameterList);
     item->setData(Qt::UserRole, slot);
-    tab_.cParameterList->setCurrentItem(item);
+    ChooseListRow(tab_.cParameterList->row(item));
     SelectBox(slot);
 }
 
@@ -164,7 +174,7 @@ void PageDesigner::Delete1Click() {
     RefillBoxList();
     if (tab_.cParameterList->count() > 0) {
         index = std::clamp(index, 0, tab_.cParameterList->count() - 1);
-        tab_.cParameterList->setCurrentRow(index);
+        ChooseListRow(index);
         SelectBox(index + 1);
     } else {
         RefreshPage();
@@ -178,17 +188,19 @@ void PageDesigner::bCopyClick() {
 }
 
 void PageDesigner::bPasteClick() {
+    // The last pasted box is selected; a paste of nothing keeps the selection.
+    int selected = GetControl();
     PasteResult result = editor_.Paste(clipboard_);
     referenceBox_ = 0;
     RefillBoxList();
-    if (!result.PastedSlots.empty())
-        tab_.cParameterList->setCurrentRow(result.PastedSlots.back() - 1);
+    if (!result.PastedSlots.empty()) selected = result.PastedSlots.back();
     if (result.PageFull) form_.Prompts().ShowMessage(PageFilledUp);
-    int current = tab_.cParameterList->currentRow();
-    if (current >= 0)
-        SelectBox(current + 1);
-    else
+    if (selected >= 1) {
+        ChooseListRow(selected - 1);
+        SelectBox(selected);
+    } else {
         RefreshPage();
+    }
 }
 
 void PageDesigner::bUPClick() {
@@ -197,7 +209,7 @@ void PageDesigner::bUPClick() {
     if (i < 1) return;
     editor_.SwapBoxes(i + 1, i);
     RefillBoxList();
-    tab_.cParameterList->setCurrentRow(i - 1);
+    ChooseListRow(i - 1);
     preview_.RestackControls(editor_.Layout().CurrentPage);
     SelectBox(i);
 }
@@ -208,7 +220,7 @@ void PageDesigner::bDownClick() {
     if (i < 0 || i >= tab_.cParameterList->count() - 1) return;
     editor_.SwapBoxes(i + 1, i + 2);
     RefillBoxList();
-    tab_.cParameterList->setCurrentRow(i + 1);
+    ChooseListRow(i + 1);
     preview_.RestackControls(editor_.Layout().CurrentPage);
     SelectBox(i + 2);
 }
@@ -236,7 +248,7 @@ void PageDesigner::cParameterChange() {
     }
     SelectBox(slot);
     RefillBoxList();
-    if (tab_.cParameterList->count() >= slot) tab_.cParameterList->setCurrentRow(slot - 1);
+    if (tab_.cParameterList->count() >= slot) ChooseListRow(slot - 1);
     RefreshPage();
 }
 
@@ -290,14 +302,14 @@ void PageDesigner::bPageDownClick() {
 
 void PageDesigner::bClearPageClick() {
     editor_.Touch();
-    if (!form_.Prompts().Confirm("Clear the current page?")) return;
+    if (!form_.Prompts().AskYesNo("Clear the current page?")) return;
     editor_.ClearCurrentPage();
     ShowPage(editor_.Layout().CurrentPage);
 }
 
 void PageDesigner::bDeletePageClick() {
     editor_.Touch();
-    if (!form_.Prompts().Confirm("Delete the current page?")) return;
+    if (!form_.Prompts().AskYesNo("Delete the current page?")) return;
     editor_.DeleteCurrentPage(PagesInUse());
     ShowPage(editor_.Layout().CurrentPage);
 }
@@ -318,6 +330,10 @@ void PageDesigner::bNewFileClick() {
     ShowLoadedLayout();
 }
 
+void PageDesigner::PreviewShown() {
+    preview_.ShowDevicePicture(form_.Tabs()->currentIndex() != MainForm::PageDesignerTabIndex);
+}
+
 void PageDesigner::TabChanged(int index) {
     bool devicePicture = index == MainForm::KeyTabIndex && form_.Screen().Row == 0;
     preview_.ShowDevicePicture(devicePicture);
@@ -325,7 +341,7 @@ void PageDesigner::TabChanged(int index) {
 }
 
 void PageDesigner::PreviewBoxPressed(int slot, bool ctrlHeld) {
-    if (tab_.cParameterList->count() >= slot) tab_.cParameterList->setCurrentRow(slot - 1);
+    if (tab_.cParameterList->count() >= slot) ChooseListRow(slot - 1);
     if (ctrlHeld) {
         editor_.MarkSelected(slot);
         if (referenceBox_ == 0) referenceBox_ = slot;

@@ -38,6 +38,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void ShowLoadedLayout();
     // The main window's tab changed.
     void TabChanged(int index);
+    // After a load: the file part of the last symbol record's path.
+    void ShowSymbolFileLabel(const QString& name);
 
     void bNewClick();
     void Delete1Click();
@@ -90,9 +92,12 @@ class PageDesigner : public QObject, public PreviewOwner {
     void PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) override;
     void PreviewDeleteRequested() override;
     void PreviewZoomChanged(int zoom) override;
+    void PreviewShown() override;
 
   private:
     void ConnectPropertyPanel();
+    // Selects a row of the box list without taking it for the user's choice.
+    void ChooseListRow(int row);
     // The common frame of a property handler: nothing while the panel loads,
     // otherwise Modified, and with a box selected the edit and a redraw.
     void EditSelectedBox(const std::function<void(ParameterBox&)>& edit);

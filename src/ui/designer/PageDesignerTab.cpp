@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/designer/AdjustPanel.h"
+#include "ui/widgets/TypingLimit.h"
 
 namespace roamplot {
 
@@ -74,7 +75,7 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     pageGrid->addWidget(lCurrentPage, 0, 1);
     cPageName = new QLineEdit(pageGroup);
     cPageName->setObjectName("cPageName");
-    cPageName->setMaxLength(50);
+    LimitTyping(*cPageName, 50);
     pageGrid->addWidget(new QLabel(tr("Page Name"), pageGroup), 1, 0);
     pageGrid->addWidget(cPageName, 1, 1, 1, 3);
     bPrevious = Button(tr("Previous"), "bPrevious", pageGroup);

@@ -36,6 +36,11 @@ void SetText(QLineEdit* edit, const QString& text) {
     if (edit->text() != text) edit->setText(text);
 }
 
+// Only these boxes show the symbol file label, naming their own picture.
+bool CarriesPicture(const std::string& kind) {
+    return kind == BoxKind::Button || kind == BoxKind::Background;
+}
+
 bool ShowsUnitsSwitch(const std::string& kind, int id) {
     if (kind == BoxKind::SingleParameter) return (id >= 16 && id <= 23) || id == 50;
     return (id >= 252 && id <= 257) || (id >= 352 && id <= 357);
@@ -138,13 +143,25 @@ void PageDesigner::ShowBoxProperties(int slot) {
 
     p.cUnits->clear();
     for (const std::string& unit : SplitUnits(entry.UnitsList)) p.cUnits->addItem(ToQString(unit));
-    p.cUnits->setCurrentIndex(p.cUnits->findText(ToQString(box.Units)));
+    // Units the list lacks (a file made with another catalogue) are shown all the same.
+    int units = p.cUnits->findText(ToQString(box.Units));
+    if (units < 0 && !box.Units.empty()) {
+        p.cUnits->addItem(ToQString(box.Units));
+        units = p.cUnits->count() - 1;
+    }
+    p.cUnits->setCurrentIndex(units);
     p.cDisplayUnits->setChecked(box.ShowUnits == 1);
     p.cDecimals->setCurrentIndex(p.cDecimals->findText(ToQString(box.Decimals)));
     FillSymbolPlacements(box.Kind, box.SymbolPlacement);
-    p.cSymbolFilename->setText(QStringFromPath(FileNameOf(box.SymbolFile)));
+    // Any other box leaves the label as the last load set it.
+    if (CarriesPicture(box.Kind))
+        p.cSymbolFilename->setText(QStringFromPath(FileNameOf(box.SymbolFile)));
     // The box's own units, also where the list lacks them (a file from another catalogue).
     ShowPanelForKind(entry.Id, entry.Kind, ToQString(box.Units));
+}
+
+void PageDesigner::ShowSymbolFileLabel(const QString& name) {
+    tab_.cSymbolFilename->setText(name);
 }
 
 void PageDesigner::ShowPropertyGroups(bool title, bool text, bool border, bool valueFormat,
@@ -381,8 +398,7 @@ void PageDesigner::cAddButtonSymbolClick() {
     int slot = GetControl();
     if (form_.PanelLoading || slot < 1) return;
     ParameterBox& box = editor_.Layout().Box(editor_.Layout().CurrentPage, slot);
-    // Only buttons and backgrounds carry a picture.
-    if (box.Kind != BoxKind::Button && box.Kind != BoxKind::Background) return;
+    if (!CarriesPicture(box.Kind)) return;
     FileDialogRequest request;
     request.Title = tr("Open");
     request.Filter = "Symbol File (*.bmp)";

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "ui/widgets/ColourButton.h"
+#include "ui/widgets/TypingLimit.h"
 
 namespace roamplot {
 
@@ -75,7 +76,7 @@ QSpinBox* SpinEdit(QWidget* owner, const char* name, int maximum) {
 
 PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     cTitleText = Named(new QLineEdit(owner), "cTitleText");
-    cTitleText->setMaxLength(25);
+    LimitTyping(*cTitleText, 25);
     cTitleFontSize = SpinEdit(owner, "cTitleFontSize", 999);
     cTitleForeColor = Named(new ColourButton(owner), "cTitleForeColor");
     cTitleBackColor = Named(new ColourButton(owner), "cTitleBackColor");
@@ -86,7 +87,7 @@ PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     cParFontSize = SpinEdit(owner, "cParFontSize", 999);
     cAutoFontSize = Named(new QCheckBox(QObject::tr("Auto Font Size"), owner), "cAutoFontSize");
     cParTestText = Named(new QLineEdit(owner), "cParTestText");
-    cParTestText->setMaxLength(16);
+    LimitTyping(*cParTestText, 16);
     cParForeColor = Named(new ColourButton(owner), "cParForeColor");
     cParBackColor = Named(new ColourButton(owner), "cParBackColor");
     cParBackStyle = Choice(owner, "cParBackStyle", BackStyles);

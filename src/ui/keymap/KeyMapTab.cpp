@@ -289,11 +289,12 @@ void KeyMapTab::lScreenFocus(QTreeWidgetItem* item) {
     cScreenCommand->setCurrentIndex(button.Command);
     fillingChooser_ = false;
     // A button without a caption is offered its command's own; the field's
-    // change then stores it.
-    const std::string& caption = TrimSpaces(button.Caption).empty()
-                                     ? catalogue_.DefaultCaptionOf(button.Command)
-                                     : button.Caption;
+    // change then stores it, which is no edit of the user's.
+    offeringCaption_ = TrimSpaces(button.Caption).empty();
+    const std::string& caption =
+        offeringCaption_ ? catalogue_.DefaultCaptionOf(button.Command) : button.Caption;
     eCaption->setText(ToQString(caption));
+    offeringCaption_ = false;
     lScreenButton->setText(ScreenChooserLabel(screenRow_));
 }
 
@@ -304,7 +305,10 @@ void KeyMapTab::cScreenCommandChange(int index) {
 }
 
 void KeyMapTab::eCaptionChange() {
-    StoreScreenButton();
+    if (!offeringCaption_) return StoreScreenButton();
+    map_.OfferDefaultCaption(ScreenRowPage(screenRow_), ScreenRowButton(screenRow_),
+                             FromQString(eCaption->text()));
+    ShowScreenRow(lScreen, screenRow_, map_, catalogue_);
 }
 
 void KeyMapTab::StoreScreenButton() {

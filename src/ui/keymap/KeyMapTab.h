@@ -116,6 +116,8 @@ class KeyMapTab : public QWidget {
     int screenRow_ = -1;
     // Raised while a chooser is set in code, which is not a choice of the user.
     bool fillingChooser_ = false;
+    // The caption field is being given the focused button's default caption.
+    bool offeringCaption_ = false;
 };
 
 } // namespace roamplot

@@ -18,6 +18,8 @@ class PreviewOwner {
     virtual void PreviewDeleteRequested() = 0;
     // The zoom factor changed through the preview's keys or wheel.
     virtual void PreviewZoomChanged(int zoom) = 0;
+    // The window was shown.
+    virtual void PreviewShown() = 0;
 };
 
 } // namespace roamplot

@@ -188,6 +188,11 @@ void PreviewWindow::RestackControls(int page) {
         if (GrabHandle* handle = sizer_.Handle(position)) handle->raise();
 }
 
+void PreviewWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (owner_) owner_->PreviewShown();
+}
+
 void PreviewWindow::ShowDevicePicture(bool inFront) {
     devicePanel_->setVisible(inFront);
     if (inFront) devicePanel_->raise();

@@ -73,6 +73,7 @@ class PreviewWindow : public QWidget {
     void ControlReleased(PreviewControl& control, QMouseEvent& event);
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

@@ -102,6 +102,25 @@ TEST(DesignerSettings, ReadsBackWhatTheCloseWrote) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
+TEST(DesignerSettings, AStoredDeviceTypeOutsideTheScreensReadsAsTheFirstOnceSaid) {
+    TempFolder folder;
+    for (const char* stored : {"9", "-1"}) {
+        SettingsFile file(folder.Write("s.ini", std::string("[Settings]\nDevice Type=") + stored));
+        std::vector<std::string> notices;
+        DesignerSettings s = ReadDesignerSettings(file, &notices);
+        EXPECT_EQ(s.Screen.Row, 0);
+        EXPECT_EQ(s.Screen.DrawArea(), (ScreenSize{240, 281}));
+        EXPECT_EQ(notices,
+                  std::vector<std::string>{std::string("The stored device type ") + stored +
+                                           " is not one of the screens; the first "
+                                           "screen is used."});
+    }
+    SettingsFile good(folder.Write("good.ini", "[Settings]\nDevice Type=7\n"));
+    std::vector<std::string> notices;
+    EXPECT_EQ(ReadDesignerSettings(good, &notices).Screen.Row, CustomDeviceRow);
+    EXPECT_TRUE(notices.empty());
+}
+
 TEST(WindowPosition, ClampsToTheScreen) {
     EXPECT_EQ(ClampWindowPosition(5000, 20, 1024, 768), (WindowPosition{100, 20}));
     EXPECT_EQ(ClampWindowPosition(256, -30, 1024, 768), (WindowPosition{256, 0}));

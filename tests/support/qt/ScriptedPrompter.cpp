@@ -4,12 +4,23 @@
 
 namespace roamplot::test {
 
+namespace {
+bool NextAnswer(std::deque<bool>& answers) {
+    if (answers.empty()) return true;
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+} // namespace
+
 bool ScriptedPrompter::Confirm(const QString& text) {
     Shown << "confirm: " + text;
-    if (ConfirmAnswers.empty()) return true;
-    bool answer = ConfirmAnswers.front();
-    ConfirmAnswers.pop_front();
-    return answer;
+    return NextAnswer(ConfirmAnswers);
+}
+
+bool ScriptedPrompter::AskYesNo(const QString& text) {
+    Shown << "yesno: " + text;
+    return NextAnswer(ConfirmAnswers);
 }
 
 namespace {

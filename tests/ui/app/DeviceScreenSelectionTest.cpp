@@ -83,6 +83,21 @@ TEST(DeviceScreenSelection, CloseOnAFixedRowWritesOnlyTheRow) {
     EXPECT_NE(ini.find("Custom Device Height=480"), std::string::npos);
 }
 
+TEST(DeviceScreenSelection, AStoredRowOutsideTheScreensStartsOnTheFirstAndSaysSoOnce) {
+    Designer d("[Settings]\nDevice Type=12\n");
+    EXPECT_EQ(d.prompter.Of("message"),
+              QStringList{"The stored device type 12 is not one of the screens; the first screen "
+                          "is used."});
+    EXPECT_TRUE(d.Config()->rDeviceScreen[0]->isChecked());
+    EXPECT_EQ(d.form->Preview()->DeviceSize(), (ScreenSize{240, 320}));
+    EXPECT_EQ(d.form->Layout().DeviceTypeCode, "PPC");
+    QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
+    EXPECT_EQ(d.RectOf(1), (BoxRect{0, 251, 60, 30}));
+    ASSERT_TRUE(d.form->close());
+    EXPECT_NE(d.Ini().find("Device Type=0"), std::string::npos);
+    EXPECT_EQ(d.prompter.Of("message").size(), 1);
+}
+
 TEST(DeviceScreenSelection, LockedPreviewFollowsTheMainWindow) {
     Designer d;
     d.Config()->cLockWindows->setChecked(true);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -13,6 +15,7 @@
 #include "qt/ScriptedPrompter.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/Startup.h"
+#include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/preview/PreviewWindow.h"
 
@@ -135,6 +138,26 @@ TEST_F(ParameterFileCommands, LoadAsksFirstAndTakesTheFilesScreen) {
     EXPECT_EQ(form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  writer_symbols.par1");
     EXPECT_EQ(prompter.Shown.filter("message: ").size(), 1);
     EXPECT_TRUE(prompter.Shown.contains(MissingSymbolMessage));
+}
+
+TEST_F(ParameterFileCommands, TheSymbolFileLabelNamesTheLastSymbolRecordUntilAPictureBoxIsPicked) {
+    Start();
+    prompter.FileAnswers = {Q(Fixture("writer_symbols.par1"))};
+    Click("bLoad");
+    PageDesignerTab& tab = *form->PageDesignerPage();
+    ASSERT_EQ(form->Designer()->GetControl(), 1); // a text box
+    EXPECT_EQ(tab.cSymbolFilename->text(), "arrow.bmp");
+    // A button's label names its own picture, or none.
+    tab.cParameterList->setCurrentRow(2);
+    EXPECT_EQ(tab.cSymbolFilename->text(), "");
+    EXPECT_TRUE(tab.cSymbolFilename->isVisibleTo(form.get()));
+    tab.cParameterList->setCurrentRow(1);
+    EXPECT_EQ(tab.cSymbolFilename->text(), "arrow.bmp");
+
+    // A file without symbol records leaves no name of another file.
+    prompter.FileAnswers = {Q(Fixture("writer_pages.par1"))};
+    Click("bLoad");
+    EXPECT_EQ(tab.cSymbolFilename->text(), "");
 }
 
 TEST_F(ParameterFileCommands, AnOldFileStoppedPartWayIsReportedAndNotRemembered) {

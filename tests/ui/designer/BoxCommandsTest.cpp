@@ -41,6 +41,63 @@ TEST(BoxCommands, NewBoxGoesToTheCornerOfTheScreenKindAndIsSelected) {
     EXPECT_EQ(wide.RectOf(1), (BoxRect{420, 0, 60, 30}));
 }
 
+TEST(BoxCommands, TheArrowKeysInTheListSelectTheBoxAsAClickDoes) {
+    DesignerFixture d;
+    for (int i = 1; i <= 3; ++i) d.AddBox({i * 20, 0, 10, 10});
+    QListWidget* list = d.Tab().cParameterList;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    ASSERT_EQ(d.Designer().GetControl(), 1);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(d.Designer().GetControl(), 2);
+    EXPECT_EQ(d.Preview().Sizer().Control(), d.Control(2));
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(d.Designer().GetControl(), 3);
+    QTest::keyClick(list, Qt::Key_Up);
+    // "Delete Box" deletes the box the list shows selected.
+    QTest::mouseClick(d.Tab().Delete1, Qt::LeftButton);
+    EXPECT_EQ(d.Layout().BoxCount(1), 2);
+    EXPECT_EQ(d.RectOf(1).Left, 20);
+    EXPECT_EQ(d.RectOf(2).Left, 60);
+}
+
+TEST(BoxCommands, AParameterChosenWithNoBoxShowsItsPanelAndTitle) {
+    DesignerFixture d;
+    ASSERT_EQ(d.Designer().GetControl(), -1);
+    EXPECT_FALSE(d.Tab().cTitleText->isVisibleTo(d.form.get()));
+    d.Layout().Modified = false;
+    Choose(d, 1);
+    EXPECT_TRUE(d.Tab().cTitleText->isVisibleTo(d.form.get()));
+    EXPECT_TRUE(d.Tab().cParTestText->isVisibleTo(d.form.get()));
+    EXPECT_EQ(d.Tab().cTitleText->text(), "Speed");
+    EXPECT_EQ(d.Tab().cParTestText->text().toStdString(),
+              d.form->Catalogue().At(static_cast<std::size_t>(CatalogueRow(d, 1))).SampleValue);
+    EXPECT_TRUE(d.Layout().Modified);
+    EXPECT_EQ(d.Layout().BoxCount(1), 0);
+}
+
+TEST(BoxCommands, APasteOfNothingKeepsTheSelection) {
+    DesignerFixture d;
+    int map = d.AddBox({0, 0, 100, 100});
+    Choose(d, 900);
+    for (int i = 1; i <= 2; ++i) d.AddBox({i * 20, 120, 10, 10});
+    d.Tab().cParameterList->setCurrentRow(2);
+    ASSERT_EQ(d.Designer().GetControl(), 3);
+    QTest::mouseClick(d.Tab().bPaste, Qt::LeftButton); // the clipboard is empty
+    EXPECT_EQ(d.Designer().GetControl(), 3);
+    EXPECT_EQ(d.Tab().cParameterList->currentRow(), 2);
+
+    // A map onto a page that has one pastes nothing either.
+    d.Tab().cParameterList->setCurrentRow(map - 1);
+    QTest::mouseClick(d.Tab().bCopy, Qt::LeftButton);
+    d.Tab().cParameterList->setCurrentRow(1);
+    QTest::mouseClick(d.Tab().bPaste, Qt::LeftButton);
+    EXPECT_EQ(d.Layout().BoxCount(1), 3);
+    EXPECT_EQ(d.Designer().GetControl(), 2);
+    EXPECT_EQ(d.Tab().cParameterList->currentRow(), 1);
+}
+
 TEST(BoxCommands, AFullPageRefusesANewBox) {
     DesignerFixture d;
     for (int i = 0; i < 32; ++i) QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);

@@ -65,7 +65,7 @@ TEST(PageManagement, MovesAtTheEndsAreRefused) {
     EXPECT_EQ(d.Layout().CurrentPage, 2);
 }
 
-TEST(PageManagement, ClearAndDeleteAskFirst) {
+TEST(PageManagement, ClearAndDeleteAskYesOrNoFirst) {
     DesignerFixture d("[Settings]\nNo of Pages=4\n");
     const char* names[] = {"A", "B", "C", "D"};
     for (int p = 1; p <= 4; ++p) {
@@ -81,7 +81,7 @@ TEST(PageManagement, ClearAndDeleteAskFirst) {
     EXPECT_EQ(d.Layout().BoxCount(2), 2);
 
     Click(d.Tab().bDeletePage);
-    EXPECT_EQ(d.prompter.Of("confirm").last(), "Delete the current page?");
+    EXPECT_EQ(d.prompter.Of("yesno"), QStringList(2, "Delete the current page?"));
     EXPECT_EQ(d.Layout().CurrentPage, 2);
     EXPECT_EQ(d.Tab().cPageName->text(), "C");
     EXPECT_EQ(d.Tab().cParameterList->count(), 3);
@@ -89,10 +89,12 @@ TEST(PageManagement, ClearAndDeleteAskFirst) {
     EXPECT_EQ(d.Layout().BoxCount(4), 0);
 
     Click(d.Tab().bClearPage);
-    EXPECT_EQ(d.prompter.Of("confirm").last(), "Clear the current page?");
+    EXPECT_EQ(d.prompter.Of("yesno").size(), 3);
+    EXPECT_TRUE(d.prompter.Of("yesno").endsWith("Clear the current page?"));
     EXPECT_EQ(d.Layout().BoxCount(2), 0);
     EXPECT_EQ(d.Tab().cParameterList->count(), 0);
     EXPECT_EQ(d.Layout().PageAt(2).PageName, "C");
+    EXPECT_TRUE(d.prompter.Of("confirm").isEmpty()); // no OK and Cancel for these
 }
 
 TEST(PageManagement, NewAsksAfterChangesAndStartsABlankLayout) {

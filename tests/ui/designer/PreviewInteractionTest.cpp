@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTabWidget>
+
 #include "qt/DesignerFixture.h"
 
 using namespace roamplot;
@@ -136,4 +138,23 @@ TEST(PreviewInteraction, CtrlDeleteInThePreviewDeletesTheSelectedBox) {
     EXPECT_EQ(d.Layout().BoxCount(1), 0);
     QTest::keyClick(&d.Preview(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(d.prompter.Of("message"), QStringList{"No parameter box selected for deletion"});
+}
+
+TEST(PreviewInteraction, TheDevicePictureComesInFrontByTheTabAndWhenTheWindowIsShown) {
+    DesignerFixture d;
+    PreviewWindow& preview = d.Preview();
+    EXPECT_FALSE(preview.DevicePictureInFront());
+    d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex); // row 0: the device picture
+    EXPECT_TRUE(preview.DevicePictureInFront());
+    d.form->Tabs()->setCurrentIndex(MainForm::ConfigurationTabIndex);
+    EXPECT_FALSE(preview.DevicePictureInFront());
+
+    // Shown again away from the page designer, the window shows the device.
+    preview.hide();
+    preview.show();
+    EXPECT_TRUE(preview.DevicePictureInFront());
+    d.form->Tabs()->setCurrentIndex(MainForm::PageDesignerTabIndex);
+    preview.hide();
+    preview.show();
+    EXPECT_FALSE(preview.DevicePictureInFront());
 }

@@ -117,6 +117,59 @@ TEST(PropertyPanel, UnitsControlsFollowTheBoxsUnits) {
     EXPECT_EQ(d.Box(slot).Units, "knots");
 }
 
+TEST(PropertyPanel, UnitsTheListLacksAreShownAsTheBoxHoldsThem) {
+    DesignerFixture d;
+    int slot = BoxOf(d, 151);
+    d.Box(slot).Units = "furlongs"; // from a file of another catalogue
+    Select(d, slot);
+    ASSERT_TRUE(Shown(d, d.Tab().cUnits));
+    EXPECT_EQ(d.Tab().cUnits->currentText(), "furlongs");
+    EXPECT_EQ(d.Tab().cUnits->count(), 4);
+    Pick(d.Tab().cUnits, 1);
+    EXPECT_EQ(d.Box(slot).Units, "mph");
+    Select(d, slot);
+    EXPECT_EQ(d.Tab().cUnits->count(), 3);
+}
+
+TEST(PropertyPanel, TextsTheLayoutHoldsAreShownWholeAndOnlyTypingIsLimited) {
+    DesignerFixture d;
+    PageDesignerTab& t = d.Tab();
+    int slot = BoxOf(d, 1);
+    const std::string title(30, 'T');
+    const std::string test(20, '9');
+    d.Box(slot).TitleText = title;
+    d.Box(slot).TestText = test;
+    Select(d, slot);
+    EXPECT_EQ(t.cTitleText->text().toStdString(), title);
+    EXPECT_EQ(t.cParTestText->text().toStdString(), test);
+
+    t.cTitleText->end(false);
+    QTest::keyClick(t.cTitleText, Qt::Key_Backspace);
+    EXPECT_EQ(d.Box(slot).TitleText, std::string(29, 'T'));
+    QTest::keyClicks(t.cTitleText, "xy"); // longer than it was: refused
+    EXPECT_EQ(t.cTitleText->text().toStdString(), std::string(29, 'T'));
+    EXPECT_EQ(d.Box(slot).TitleText, std::string(29, 'T'));
+    t.cParTestText->end(false);
+    QTest::keyClick(t.cParTestText, Qt::Key_Backspace);
+    EXPECT_EQ(d.Box(slot).TestText, std::string(19, '9'));
+
+    // Typed from scratch, a title takes 25 characters and a test text 16.
+    t.cTitleText->selectAll();
+    QTest::keyClicks(t.cTitleText, QString(30, 'a'));
+    EXPECT_EQ(d.Box(slot).TitleText, std::string(25, 'a'));
+    t.cParTestText->selectAll();
+    QTest::keyClicks(t.cParTestText, QString(20, '1'));
+    EXPECT_EQ(d.Box(slot).TestText, std::string(16, '1'));
+
+    // A page name from a file is kept whole too.
+    d.Layout().PageAt(1).PageName = std::string(60, 'P');
+    d.Designer().ShowPage(1);
+    EXPECT_EQ(t.cPageName->text().size(), 60);
+    t.cPageName->end(false);
+    QTest::keyClick(t.cPageName, Qt::Key_Backspace);
+    EXPECT_EQ(d.Layout().PageAt(1).PageName, std::string(59, 'P'));
+}
+
 TEST(PropertyPanel, BackgroundTextAndButtonPanelsRelabelAndMoveTheirControls) {
     DesignerFixture d;
     PageDesignerTab& t = d.Tab();
@@ -315,8 +368,7 @@ TEST(PropertyPanel, ABoxWithAnIdThatIsNoNumberIsReportedAndThePanelStaysLive) {
     int bad = BoxOf(d, 1);
     int good = BoxOf(d, 2);
     d.Box(bad).ParameterId = "abc";
-    d.Tab().cParameterList->setCurrentRow(bad - 1);
-    d.form->Guarded([&] { d.Designer().SelectBox(bad); });
+    d.Tab().cParameterList->setCurrentRow(bad - 1); // as the arrow keys do
     EXPECT_EQ(d.prompter.Of("error"), QStringList{"'abc' is not a valid integer value"});
     EXPECT_FALSE(d.form->PanelLoading);
     Select(d, good);

@@ -134,6 +134,23 @@ TEST_F(KeyMapTabTest, FocusingAButtonWithoutCaptionStoresTheDefaultOnlyWhenTheFi
     EXPECT_EQ(tab->eCaption->text(), "Other");
 }
 
+TEST_F(KeyMapTabTest, TheDefaultCaptionAFocusStoresIsNoChangeOnlyTypingIs) {
+    map.FindScreenButton(1, 1)->Caption = "Other";
+    tab->RebuildKeyLists();
+    ShowInnerTab(1);
+    ClickRow(tab->lScreen, 0);
+    ClickRow(tab->lScreen, 18); // empty: the field takes the command's caption
+    EXPECT_EQ(map.FindScreenButton(3, 1)->Caption, "Nothing at all happens on");
+    EXPECT_EQ(tab->lScreen->topLevelItem(18)->text(3), "Nothing at all happens on");
+    EXPECT_FALSE(map.Changed);
+    EXPECT_TRUE(tab->ConfirmClose());
+    EXPECT_TRUE(prompter.Shown.isEmpty());
+
+    TypeCaption(tab->eCaption, "Mine");
+    EXPECT_EQ(map.FindScreenButton(3, 1)->Caption, "Mine");
+    EXPECT_TRUE(map.Changed);
+}
+
 TEST_F(KeyMapTabTest, ChoosingAScreenCommandReplacesTheTypedCaption) {
     ShowInnerTab(1);
     ClickRow(tab->lScreen, 13);
