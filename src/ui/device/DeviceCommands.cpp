@@ -9,6 +9,7 @@
 #include "core/device/DeviceTransfer.h"
 #include "core/device/FetchedFiles.h"
 #include "core/io/FileIo.h"
+#include "core/io/FileNames.h"
 #include "render/PageThumbnail.h"
 #include "render/PathText.h"
 #include "render/RenderContext.h"
@@ -31,12 +32,6 @@ constexpr const char* ParameterLoadQuestion =
 constexpr const char* KeyGetSucceeded = "Get from PDA Successful";
 constexpr const char* KeyGetFailed = "Key2 file not found on the PDA or could not be transferred.";
 constexpr int SendMessageMs = 2000;
-
-// The file-name part of a remembered name, a PC path or a path on the handheld.
-QString FileNamePartOf(const std::filesystem::path& name) {
-    const QString text = QStringFromPath(name);
-    return text.mid(std::max(text.lastIndexOf('/'), text.lastIndexOf('\\')) + 1);
-}
 
 QStringList ListText(const std::vector<std::string>& names) {
     QStringList texts;
@@ -202,7 +197,7 @@ void DeviceCommands::bSendParameterFileClick() {
     Running running(*this);
     const int remembered = form_.Designer()->GetControl();
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->SetFileName(FileNamePartOf(form_.ParameterFileName()));
+    fileList_->SetFileName(QStringFromPath(FileNameOf(form_.ParameterFileName())));
     {
         Connection connection(*this);
         const std::optional<ChosenFile> chosen = ChooseOverConnection(
@@ -259,13 +254,13 @@ void DeviceCommands::bGetParameterFileClick() {
         return;
     }
     // Named after the path on the handheld, so the caption shows the fetched file.
-    form_.LoadParameterFileAs(tempFile, PathFromQString(ToQString(chosen->DevicePath)));
+    form_.LoadParameterFileAs(tempFile, PathFromText(chosen->DevicePath));
 }
 
 void DeviceCommands::bSendKeyFileClick() {
     Running running(*this);
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->SetFileName(FileNamePartOf(form_.KeyFileName()));
+    fileList_->SetFileName(QStringFromPath(FileNameOf(form_.KeyFileName())));
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(
         connection, FileListMode::Keys, tr("Send"), SendFailed, settings.DeviceFolder);
@@ -313,7 +308,7 @@ void DeviceCommands::bGetKeyFileClick() {
         return;
     }
     keys.RebuildKeyLists();
-    keys.SetKeyFileName(PathFromQString(ToQString(FileNamePart(chosen->DevicePath))));
+    keys.SetKeyFileName(PathFromText(FileNamePart(chosen->DevicePath)));
     form_.Prompts().ShowMessage(KeyGetSucceeded);
 }
 
