@@ -2,6 +2,7 @@
 
 #include "core/model/Colour.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/FileLines.h"
 
 using namespace roamplot;
 
@@ -68,9 +69,14 @@ TEST(RgbText, RoundTripsAndReadsFixedPositions) {
     EXPECT_EQ(RgbTextToColor("(001/002/3"), MakeColour(1, 2, 3));
 }
 
-TEST(SplitLines, AcceptsEveryLineEnd) {
-    auto lines = SplitLines("a\r\nb\nc\rd");
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[3], "d");
-    EXPECT_EQ(SplitLines("a\r\n\r\n").size(), 2u);
+TEST(FileLines, AcceptsEveryLineEndAndCountsLines) {
+    std::vector<std::pair<int, std::string_view>> seen;
+    FileLines lines("a\r\nb\nc\rd\n\r\r\ne");
+    while (const std::optional<FileLine> line = lines.Next())
+        seen.emplace_back(line->Number, line->Text);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, std::string_view>>{
+                        {1, "a"}, {2, "b"}, {3, "c"}, {4, "d"}, {5, ""}, {6, ""}, {7, "e"}}));
+    int count = 0;
+    for (FileLines ends("a\r\n\r\n"); ends.Next();) ++count;
+    EXPECT_EQ(count, 2);
 }

@@ -42,6 +42,10 @@ std::optional<std::string> ReadAtMost(const std::filesystem::path& path, std::si
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string content;
+    // Growing by doubling would hold up to twice the file for a moment.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error) content.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(size, count)));
     char buffer[1 << 16];
     while (content.size() < count) {
         const std::size_t wanted = std::min(sizeof buffer, count - content.size());

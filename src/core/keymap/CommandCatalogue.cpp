@@ -3,14 +3,17 @@
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/FileLines.h"
 
 namespace roamplot {
 
 std::string CommandCatalogue::Load(std::string_view text) {
     entries_.clear();
     int dropped = 0;
-    for (const std::string& line : SplitLines(text)) {
-        if (TrimSpaces(line).empty() || line[0] == ';') continue;
+    FileLines lines(text);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        const std::string_view line = next->Text;
+        if (line.find_first_not_of(' ') == std::string_view::npos || line.front() == ';') continue;
         if (Count() >= MaxEntries) {
             ++dropped;
             continue;

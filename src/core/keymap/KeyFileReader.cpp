@@ -9,6 +9,7 @@
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/FileLines.h"
 
 namespace roamplot {
 
@@ -20,13 +21,13 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
-bool IsSkipped(const std::string& line) {
-    return TrimSpaces(line).empty() || line[0] == ';';
+bool IsSkipped(std::string_view line) {
+    return line.find_first_not_of(' ') == std::string_view::npos || line.front() == ';';
 }
 
 // A screen button line: page, button, command and caption in consecutive
 // fields from firstField. Pages above 4 and buttons above 9 name no button.
-void MergeScreenButton(const std::string& line, int firstField, const CommandCatalogue& catalogue,
+void MergeScreenButton(std::string_view line, int firstField, const CommandCatalogue& catalogue,
                        KeyMap& map) {
     int32_t page = GetIntField(line, firstField, -1);
     int32_t button = GetIntField(line, firstField + 1, -1);
@@ -84,7 +85,9 @@ KeyFileGrammar KeyFileGrammarOf(const std::filesystem::path& path) {
 }
 
 void MergeKeyFile2(std::string_view text, const CommandCatalogue& catalogue, KeyMap& map) {
-    for (const std::string& line : SplitLines(text)) {
+    FileLines lines(text);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        const std::string_view line = next->Text;
         if (IsSkipped(line)) continue;
         std::string tag = GetField(line, 1, "");
         if (tag.size() == 2 && tag[0] == 'a' && tag[1] >= '1' && tag[1] <= '5') {
@@ -103,7 +106,9 @@ void MergeKeyFile2(std::string_view text, const CommandCatalogue& catalogue, Key
 
 void MergeKeyFile1(std::string_view text, const CommandCatalogue& catalogue, KeyMap& map) {
     int dataLine = 0;
-    for (const std::string& line : SplitLines(text)) {
+    FileLines lines(text);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        const std::string_view line = next->Text;
         if (IsSkipped(line)) continue;
         if (dataLine < HardwareKeyCount)
             map.HardwareKeys[static_cast<std::size_t>(dataLine)] =

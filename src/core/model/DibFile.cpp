@@ -1,10 +1,13 @@
 #include "core/model/DibFile.h"
 
+#include <cstdio>
 #include <cstring>
 #include <limits>
 
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
+#include "core/model/BmpBitFields.h"
+#include "core/model/BmpRunLength.h"
 
 namespace roamplot {
 
@@ -44,16 +47,22 @@ DibReadResult Refuse(std::string reason) {
     return {std::nullopt, std::move(reason)};
 }
 
-// A 32-bit bit-field file whose masks are the plain blue, green, red byte order
-// holds exactly what an uncompressed one does.
-bool HasPlainMasks(std::string_view bytes, std::size_t masksAt) {
-    return masksAt + 12 <= bytes.size() && U32(bytes, masksAt) == 0x00FF0000u &&
-           U32(bytes, masksAt + 4) == 0x0000FF00u && U32(bytes, masksAt + 8) == 0x000000FFu;
+std::string MasksText(const ColourMasks& masks) {
+    char text[40];
+    std::snprintf(text, sizeof text, "0x%X/0x%X/0x%X", masks.Red, masks.Green, masks.Blue);
+    return text;
 }
 
-} // namespace
-
-namespace {
+std::vector<uint8_t> CopyRowsBottomUp(std::string_view rows, std::size_t stride, int32_t height,
+                                      bool topDown) {
+    std::vector<uint8_t> pixels(stride * static_cast<std::size_t>(height));
+    for (int32_t row = 0; row < height; ++row) {
+        const std::size_t from = static_cast<std::size_t>(topDown ? height - 1 - row : row);
+        std::memcpy(pixels.data() + static_cast<std::size_t>(row) * stride,
+                    rows.data() + from * stride, stride);
+    }
+    return pixels;
+}
 
 // What the file header and the first 40 bytes of the information header
 // already rule out; empty when they could start a picture we read.
@@ -80,7 +89,7 @@ std::string HeadersProblem(std::string_view bytes) {
     const uint16_t planes = U16(bytes, h + 12);
     if (planes != 1) return "the bitmap has " + std::to_string(planes) + " planes";
     const int bits = U16(bytes, h + 14);
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return std::to_string(bits) + " bits per pixel are not supported";
     return {};
 }
@@ -109,19 +118,26 @@ DibReadResult ReadDibFromBmp(std::string_view bytes) {
     const int bits = header.BitCount;
 
     std::size_t tableAt = h + headerSize;
-    if (header.Compression == BiRle8 || header.Compression == BiRle4)
-        return Refuse("run-length compressed bitmaps are not supported");
-    if (header.Compression == BiBitfields || header.Compression == BiAlphaBitfields) {
+    std::optional<ColourMasks> masks;
+    if (bits == 16 && header.Compression == BiRgb) masks = Masks555;
+    if (header.Compression == BiRle8 || header.Compression == BiRle4) {
+        if (bits != (header.Compression == BiRle8 ? 8 : 4))
+            return Refuse("run-length compression " + std::to_string(header.Compression) +
+                          " does not fit " + std::to_string(bits) + " bits per pixel");
+        if (topDown) return Refuse("a run-length compressed bitmap cannot be stored top-down");
+    } else if (header.Compression == BiBitfields || header.Compression == BiAlphaBitfields) {
         // A 40-byte header is followed by the masks; larger headers hold them.
         const std::size_t masksAt = h + InfoHeaderSize;
         if (headerSize == InfoHeaderSize) tableAt += header.Compression == BiBitfields ? 12 : 16;
-        if (bits != 32 || !HasPlainMasks(bytes, masksAt))
-            return Refuse("bitmaps with colour masks are not supported");
+        if (masksAt + 12 > bytes.size()) return Refuse("the file ends inside the colour masks");
+        masks = ColourMasks{U32(bytes, masksAt), U32(bytes, masksAt + 4), U32(bytes, masksAt + 8)};
+        if (!AreUsualMasks(bits, *masks))
+            return Refuse("the colour masks " + MasksText(*masks) + " at " + std::to_string(bits) +
+                          " bits per pixel are not supported");
     } else if (header.Compression != BiRgb) {
         return Refuse("compression type " + std::to_string(header.Compression) +
                       " is not supported");
     }
-    header.Compression = BiRgb;
 
     Dib dib;
     const std::size_t tableEntries = Dib::ColorTableEntriesFor(bits);
@@ -135,22 +151,27 @@ DibReadResult ReadDibFromBmp(std::string_view bytes) {
         dib.ColorTable.assign(tableEntries * 4, 0);
         std::memcpy(dib.ColorTable.data(), bytes.data() + tableAt, stored * 4);
     }
-
-    const std::size_t stride = Dib::RowStrideFor(header.Width, bits);
-    const std::size_t imageSize = stride * static_cast<std::size_t>(header.Height);
     if (pixelOffset < tableAt || pixelOffset > bytes.size())
         return Refuse("the pixel offset " + std::to_string(pixelOffset) + " lies outside the file");
-    if (bytes.size() - pixelOffset < imageSize)
-        return Refuse("the file ends inside the pixel rows");
+    const std::string_view rows = bytes.substr(pixelOffset);
 
-    dib.Pixels.resize(imageSize);
-    const char* rows = bytes.data() + pixelOffset;
-    for (int32_t row = 0; row < header.Height; ++row) {
-        const std::size_t from = static_cast<std::size_t>(topDown ? header.Height - 1 - row : row);
-        std::memcpy(dib.Pixels.data() + static_cast<std::size_t>(row) * stride,
-                    rows + from * stride, stride);
+    if (header.Compression == BiRle8 || header.Compression == BiRle4) {
+        std::string refusal = DecodeRunLength(rows, bits, header.Width, header.Height, dib.Pixels);
+        if (!refusal.empty()) return Refuse(refusal);
+    } else {
+        const std::size_t stride = Dib::RowStrideFor(header.Width, bits);
+        if (rows.size() / stride < static_cast<std::size_t>(header.Height))
+            return Refuse("the file ends inside the pixel rows");
+        if (masks) {
+            dib.Pixels =
+                MaskedRowsTo24Bits(rows, bits, header.Width, header.Height, topDown, *masks);
+            header.BitCount = 24;
+        } else {
+            dib.Pixels = CopyRowsBottomUp(rows, stride, header.Height, topDown);
+        }
     }
-    header.SizeImage = static_cast<uint32_t>(imageSize);
+    header.Compression = BiRgb;
+    header.SizeImage = static_cast<uint32_t>(dib.Pixels.size());
     dib.Header = header;
     return {std::move(dib), {}};
 }

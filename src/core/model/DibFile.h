@@ -15,10 +15,11 @@ struct DibReadResult {
     std::string Error; // what is wrong with the file; empty when Picture holds the bitmap
 };
 
-// Reads a bitmap file of 1, 4, 8, 24 or 32 bits per pixel, rows bottom-up or
-// top-down, with a 40-byte or larger (V4, V5) information header. The result
-// is always in the one form the handheld reads (see Dib.h); run-length
-// compressed files and colour masks other than the plain 32-bit layout are refused.
+// Reads a bitmap file of 1, 4, 8, 16, 24 or 32 bits per pixel, rows bottom-up
+// or top-down, with a 40-byte or larger (V4, V5) information header. The
+// result is always in the one form the handheld reads (see Dib.h): run-length
+// compressed 4- and 8-bit files are decoded, 16-bit files and bit-field files
+// with the usual masks become 24 bits; other masks are refused.
 DibReadResult ReadDibFromBmp(std::string_view bytes);
 // The same for a file on disk; the error names the file.
 DibReadResult ReadDibFromBmpFile(const std::filesystem::path& path);

@@ -34,7 +34,4 @@ int32_t StrToInt(std::string_view text);
 
 std::string PadZeros(std::string_view text, std::size_t width);
 
-// Splits a whole file into lines, accepting CR LF, LF and lone CR line ends.
-std::vector<std::string> SplitLines(std::string_view bytes);
-
 } // namespace roamplot

@@ -3,6 +3,7 @@
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/FileLines.h"
 
 namespace roamplot {
 
@@ -34,7 +35,9 @@ std::string ParameterCatalogue::Load(std::string_view text) {
             ++dropped;
     };
 
-    for (std::string line : SplitLines(text)) {
+    FileLines lines(text);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        std::string line(next->Text);
         if (TrimSpaces(line).empty()) continue;
         if (line[0] == ';' || line[0] == '*') continue;
         if (line == "end") break;

@@ -9,6 +9,7 @@
 #include "core/model/DibFile.h"
 #include "core/model/DibHex.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/FileLines.h"
 
 namespace roamplot {
 
@@ -17,11 +18,6 @@ namespace {
 constexpr const char* DefaultPageName = "Page 1 (Main Map)";
 // No handheld screen comes near this; it keeps damaged numbers from reaching the drawing.
 constexpr int MostCoordinate = 4096;
-
-struct FileLine {
-    int Number = 0; // counted from 1
-    std::string_view Text;
-};
 
 bool IsSkipped(std::string_view line) {
     return line.find_first_not_of(' ') == std::string_view::npos || line.front() == ';';
@@ -34,33 +30,6 @@ std::string_view KeyOf(std::string_view line) {
     if (first == std::string_view::npos) return {};
     return key.substr(first, key.find_last_not_of(' ') - first + 1);
 }
-
-// The file's lines one at a time as views into its bytes: CR LF, LF and lone
-// CR end a line. Nothing is listed, so a file of millions of line ends costs
-// no more memory than its bytes.
-class FileLines {
-  public:
-    explicit FileLines(std::string_view bytes) : bytes_(bytes) {}
-
-    std::optional<FileLine> Next() {
-        if (at_ >= bytes_.size()) return std::nullopt;
-        const std::size_t end = bytes_.find_first_of("\r\n", at_);
-        FileLine line{++number_,
-                      bytes_.substr(at_, end == std::string_view::npos ? end : end - at_)};
-        if (end == std::string_view::npos) {
-            at_ = bytes_.size();
-        } else {
-            at_ = end + 1;
-            if (bytes_[end] == '\r' && at_ < bytes_.size() && bytes_[at_] == '\n') ++at_;
-        }
-        return line;
-    }
-
-  private:
-    std::string_view bytes_;
-    std::size_t at_ = 0;
-    int number_ = 0;
-};
 
 std::string At(const FileLine& line) {
     return "line " + std::to_string(line.Number) + ": ";
