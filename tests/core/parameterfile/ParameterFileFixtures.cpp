@@ -61,6 +61,13 @@ std::string Fixture(const std::string& name) {
     return ReadFileBytes(std::string(TEST_DATA_DIR) + "/" + name).value_or("<missing fixture>");
 }
 
+Loaded LoadText(const std::string& text, const SymbolFileLoader& loader) {
+    Loaded loaded;
+    loaded.Report =
+        LoadParameterBytes(loaded.Layout, loaded.Settings, SmallCatalogue(), text, loader);
+    return loaded;
+}
+
 ParameterBox NewBox(int page, const char* kind, const char* id, int left, int top, int width,
                     int height) {
     ParameterBox box;
