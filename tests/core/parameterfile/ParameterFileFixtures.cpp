@@ -81,4 +81,12 @@ ParameterBox NewBox(int page, const char* kind, const char* id, int left, int to
     return box;
 }
 
+ParameterBox WithSymbol(ParameterBox box, int placement, const Dib& picture,
+                        const std::filesystem::path& file) {
+    box.SymbolPlacement = placement;
+    box.Symbol = picture;
+    box.SymbolFile = file;
+    return box;
+}
+
 } // namespace roamplot::test

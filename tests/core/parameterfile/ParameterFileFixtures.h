@@ -42,5 +42,8 @@ Loaded LoadText(const std::string& text, const SymbolFileLoader& loader = nullpt
 // A box in use with the reset values of a cleared slot.
 ParameterBox NewBox(int page, const char* kind, const char* id, int left, int top, int width,
                     int height);
+// The box showing `picture`, from `file`, at the given placement.
+ParameterBox WithSymbol(ParameterBox box, int placement, const Dib& picture,
+                        const std::filesystem::path& file);
 
 } // namespace roamplot::test
