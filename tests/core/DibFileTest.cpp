@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "core/model/DibFile.h"
-#include "plain/TempFolder.h"
 
 using namespace roamplot;
 
@@ -256,18 +255,4 @@ TEST(DibToBmp, WritesAFileThatReadsBackTheSame) {
         const Dib dib = MustRead(MakeBmp({.Bits = bits, .TopDown = true}));
         EXPECT_EQ(MustRead(DibToBmp(dib)), dib) << bits;
     }
-}
-
-TEST(ReadDibFromBmpFile, NamesTheFileInItsErrors) {
-    test::TempFolder folder;
-    const std::string good = folder.Write("arrow.bmp", MakeBmp({.Bits = 4}));
-    const DibReadResult read = ReadDibFromBmpFile(good);
-    ASSERT_TRUE(read.Picture) << read.Error;
-    ExpectPictureColours(*read.Picture, 4);
-
-    const std::string bad = folder.Write("broken.bmp", "BM and nothing else");
-    EXPECT_EQ(
-        ReadDibFromBmpFile(bad).Error.rfind("\"broken.bmp\" cannot be used as a picture: ", 0), 0u);
-    EXPECT_NE(ReadDibFromBmpFile(folder.File("missing.bmp")).Error.find("missing.bmp"),
-              std::string::npos);
 }

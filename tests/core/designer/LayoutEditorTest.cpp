@@ -119,6 +119,9 @@ TEST(CopyPaste, MapsAreNotPastedOntoAPageWithAMapAndAFullPageStops) {
     PasteResult result = editor.Paste(two);
     EXPECT_EQ(result.PastedSlots, std::vector<int>{32});
     EXPECT_TRUE(result.PageFull);
+    // The map on page 1 does not count against another page.
+    layout.CurrentPage = 2;
+    EXPECT_EQ(editor.Paste(clipboard).PastedSlots, std::vector<int>{1});
 }
 
 TEST(SwapBoxes, ExchangesWholeRecords) {
