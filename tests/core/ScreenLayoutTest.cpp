@@ -91,14 +91,3 @@ TEST(ClearSlot, KeepsRectangleAndSymbolReference) {
     EXPECT_EQ(box.TitleBackColor, Navy);
     EXPECT_EQ(box.PageNo, 0);
 }
-
-TEST(ScreenLayout, FindsMapsAndFreeSlots) {
-    ScreenLayout layout;
-    EXPECT_EQ(layout.FirstFreeSlot(1), 1);
-    EXPECT_FALSE(layout.PageHasMap(1));
-    layout.Box(1, 1).PageNo = 1;
-    layout.Box(1, 1).Kind = BoxKind::Map;
-    EXPECT_TRUE(layout.PageHasMap(1));
-    EXPECT_FALSE(layout.PageHasMap(2));
-    EXPECT_EQ(layout.FirstFreeSlot(1), 2);
-}

@@ -29,11 +29,20 @@ void AddBoxes(LayoutEditor& editor, int count) {
             "B" + std::to_string(slot);
     }
 }
+// Each test edits a fresh layout.
+class Editing : public ::testing::Test {
+  protected:
+    ScreenLayout layout;
+    LayoutEditor editor{layout};
+};
+using NewBox = Editing;
+using CopyPaste = Editing;
+using SwapBoxes = Editing;
+using ChooseParameter = Editing;
+using Pages = Editing;
 } // namespace
 
-TEST(NewBox, TakesItsCornerByDeviceScreenRow) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(NewBox, TakesItsCornerByDeviceScreenRow) {
     int slot = editor.NewBox(Row(0));
     ASSERT_EQ(slot, 1);
     const ParameterBox& box = layout.Box(1, 1);
@@ -50,17 +59,13 @@ TEST(NewBox, TakesItsCornerByDeviceScreenRow) {
     EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{420, 0, 60, 30}));
 }
 
-TEST(NewBox, RefusesTheThirtyThirdBox) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(NewBox, RefusesTheThirtyThirdBox) {
     AddBoxes(editor, 32);
     EXPECT_EQ(editor.NewBox(Row(0)), 0);
     EXPECT_EQ(layout.BoxCount(1), 32);
 }
 
-TEST(CopyPaste, GroupLandsInTheFirstFreeSlotsInOrderAtTheSameRectangles) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(CopyPaste, GroupLandsInTheFirstFreeSlotsInOrderAtTheSameRectangles) {
     AddBoxes(editor, 9);
     for (int s : {2, 5, 9}) {
         editor.SetBoxRect(s, {s, s * 2, 10 + s, 20});
@@ -82,9 +87,7 @@ TEST(CopyPaste, GroupLandsInTheFirstFreeSlotsInOrderAtTheSameRectangles) {
     EXPECT_TRUE(layout.Modified);
 }
 
-TEST(CopyPaste, WithoutAGroupCopiesTheSelectedBoxAndItsOwnBitmap) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(CopyPaste, WithoutAGroupCopiesTheSelectedBoxAndItsOwnBitmap) {
     AddBoxes(editor, 2);
     Dib dib;
     dib.Header.Width = 2;
@@ -101,9 +104,7 @@ TEST(CopyPaste, WithoutAGroupCopiesTheSelectedBoxAndItsOwnBitmap) {
     EXPECT_TRUE(editor.Copy(0).IsEmpty());
 }
 
-TEST(CopyPaste, MapsAreNotPastedOntoAPageWithAMapAndAFullPageStops) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(CopyPaste, MapsAreNotPastedOntoAPageWithAMapAndAFullPageStops) {
     AddBoxes(editor, 1);
     layout.Box(1, 1).Kind = BoxKind::Map;
     BoxClipboard clipboard = editor.Copy(1);
@@ -119,20 +120,19 @@ TEST(CopyPaste, MapsAreNotPastedOntoAPageWithAMapAndAFullPageStops) {
     PasteResult result = editor.Paste(two);
     EXPECT_EQ(result.PastedSlots, std::vector<int>{32});
     EXPECT_TRUE(result.PageFull);
+    // The map on page 1 does not count against another page.
+    layout.CurrentPage = 2;
+    EXPECT_EQ(editor.Paste(clipboard).PastedSlots, std::vector<int>{1});
 }
 
-TEST(SwapBoxes, ExchangesWholeRecords) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(SwapBoxes, ExchangesWholeRecords) {
     AddBoxes(editor, 3);
     editor.SwapBoxes(2, 3);
     EXPECT_EQ(layout.Box(1, 2).TitleText, "B3");
     EXPECT_EQ(layout.Box(1, 3).TitleText, "B2");
 }
 
-TEST(ChooseParameter, OneMapPerPage) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(ChooseParameter, OneMapPerPage) {
     AddBoxes(editor, 2);
     EXPECT_EQ(editor.ChooseParameter(1, Entry(900, "map"), Row(0)), ParameterChoice::Applied);
     EXPECT_EQ(layout.Box(1, 1).Kind, "map");
@@ -142,9 +142,7 @@ TEST(ChooseParameter, OneMapPerPage) {
     EXPECT_EQ(layout.Box(1, 2).Kind, "new");
 }
 
-TEST(ChooseParameter, GivesKindTitleSampleUnitsAndPaddedIdentifier) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(ChooseParameter, GivesKindTitleSampleUnitsAndPaddedIdentifier) {
     AddBoxes(editor, 1);
     editor.ChooseParameter(1, Entry(5, "sp", "kph|mph|knots"), Row(0));
     const ParameterBox& box = layout.Box(1, 1);
@@ -159,9 +157,7 @@ TEST(ChooseParameter, GivesKindTitleSampleUnitsAndPaddedIdentifier) {
     EXPECT_EQ(box.BorderWidth, 0);
 }
 
-TEST(ChooseParameter, SizePresetsAndBackgrounds) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(ChooseParameter, SizePresetsAndBackgrounds) {
     AddBoxes(editor, 1);
     editor.ChooseParameter(1, Entry(174, "mp"), Row(0));
     const ParameterBox& box = layout.Box(1, 1);
@@ -191,7 +187,7 @@ void FillPage(LayoutEditor& editor, int page, int boxes) {
 }
 } // namespace
 
-TEST(Pages, BrowsingWrapsAroundThePagesInUse) {
+TEST_F(Pages, BrowsingWrapsAroundThePagesInUse) {
     EXPECT_EQ(LayoutEditor::NextPage(3, 3), 1);
     EXPECT_EQ(LayoutEditor::PreviousPage(1, 3), 3);
     EXPECT_EQ(LayoutEditor::NextPage(1, 1), 1);
@@ -201,9 +197,7 @@ TEST(Pages, BrowsingWrapsAroundThePagesInUse) {
     EXPECT_EQ(LayoutEditor::PreviousPage(7, 5), 6);
 }
 
-TEST(Pages, MovingAPageTakesItsBoxesAndName) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(Pages, MovingAPageTakesItsBoxesAndName) {
     NamePages(layout, {"Map", "Speed", "Sats"});
     FillPage(editor, 2, 4);
     FillPage(editor, 3, 1);
@@ -226,9 +220,7 @@ TEST(Pages, MovingAPageTakesItsBoxesAndName) {
     EXPECT_EQ(editor.MovePageUp(5), PageMove::AtLastPage);
 }
 
-TEST(Pages, DeletingMovesTheFollowingPagesDown) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(Pages, DeletingMovesTheFollowingPagesDown) {
     NamePages(layout, {"A", "B", "C", "D", "E"});
     FillPage(editor, 2, 2);
     FillPage(editor, 3, 3);
@@ -252,9 +244,7 @@ TEST(Pages, DeletingMovesTheFollowingPagesDown) {
     EXPECT_EQ(layout.PageAt(4).PageName, "B");
 }
 
-TEST(Pages, NewLayoutEmptiesEveryPageAndKeepsLaterNames) {
-    ScreenLayout layout;
-    LayoutEditor editor(layout);
+TEST_F(Pages, NewLayoutEmptiesEveryPageAndKeepsLaterNames) {
     NamePages(layout, {"A", "B"});
     FillPage(editor, 2, 2);
     editor.NewLayout();

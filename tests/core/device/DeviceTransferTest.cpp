@@ -100,16 +100,12 @@ TEST(DeviceNames, UnusableNamesAndLongPathsAreRefused) {
 
 TEST_F(FolderDeviceTest, SendCopiesOnlyLargeSymbolsBesideTheFile) {
     ScreenLayout layout;
-    ParameterBox big = test::NewBox(1, "bg", "401", 0, 0, 100, 100);
-    big.SymbolPlacement = 3;
-    big.Symbol = test::PatternDib(50, 61, 24, 1);
-    big.SymbolFile = pc.Write("big.bmp", "large picture");
-    layout.Box(1, 1) = big;
-    ParameterBox small = test::NewBox(1, "bg", "401", 0, 100, 100, 100);
-    small.SymbolPlacement = 3;
-    small.Symbol = test::PatternDib(50, 60, 24, 2);
-    small.SymbolFile = pc.Write("small.bmp", "small picture");
-    layout.Box(1, 2) = small;
+    layout.Box(1, 1) =
+        test::WithSymbol(test::NewBox(1, "bg", "401", 0, 0, 100, 100), 3,
+                         test::PatternDib(50, 61, 24, 1), pc.Write("big.bmp", "large picture"));
+    layout.Box(1, 2) =
+        test::WithSymbol(test::NewBox(1, "bg", "401", 0, 100, 100, 100), 3,
+                         test::PatternDib(50, 60, 24, 2), pc.Write("small.bmp", "small picture"));
 
     std::vector<std::string> copying;
     int closed = 0;

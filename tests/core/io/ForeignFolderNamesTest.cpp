@@ -46,16 +46,12 @@ TEST_P(ForeignFolderNames, AParameterFileAndAKeyFileComeBackWhole) {
     layout.Box(1, 1) = NewBox(1, "map", "2", 0, 0, 100, 100);
     // Embedded (3000 pixels) and not embedded (3050): only a name the file can
     // hold brings the larger one back.
-    ParameterBox small = NewBox(1, "bb", "1005", 0, 100, 60, 30);
-    small.SymbolPlacement = 1;
-    small.Symbol = PatternDib(50, 60, 24, 1);
-    small.SymbolFile = WriteBitmap(Named(folder / "Symbols", name, "-small.bmp"), *small.Symbol);
-    layout.Box(1, 2) = small;
-    ParameterBox large = NewBox(1, "bg", "400", 100, 0, 100, 100);
-    large.SymbolPlacement = 3;
-    large.Symbol = PatternDib(50, 61, 24, 2);
-    large.SymbolFile = WriteBitmap(Named(folder / "Symbols", name, "-large.bmp"), *large.Symbol);
-    layout.Box(1, 3) = large;
+    const ParameterBox& small = layout.Box(1, 2) = WithSymbol(
+        NewBox(1, "bb", "1005", 0, 100, 60, 30), 1, PatternDib(50, 60, 24, 1),
+        WriteBitmap(Named(folder / "Symbols", name, "-small.bmp"), PatternDib(50, 60, 24, 1)));
+    const ParameterBox& large = layout.Box(1, 3) = WithSymbol(
+        NewBox(1, "bg", "400", 100, 0, 100, 100), 3, PatternDib(50, 61, 24, 2),
+        WriteBitmap(Named(folder / "Symbols", name, "-large.bmp"), PatternDib(50, 61, 24, 2)));
 
     const fs::path file = Named(folder, name, ".par1");
     const ParameterFileWriteResult written =

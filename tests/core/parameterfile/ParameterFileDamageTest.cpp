@@ -4,7 +4,6 @@
 
 #include "ParameterFileFixtures.h"
 #include "core/model/DibHex.h"
-#include "core/model/ParameterFileReader.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -47,10 +46,8 @@ void ExpectConsistent(const ScreenLayout& layout, const DesignerSettings& settin
 }
 
 void LoadAndCheck(const std::string& bytes, const std::string& what) {
-    ScreenLayout layout;
-    DesignerSettings settings;
-    LoadParameterBytes(layout, settings, SmallCatalogue(), bytes, nullptr);
-    ExpectConsistent(layout, settings, what);
+    const Loaded loaded = LoadText(bytes);
+    ExpectConsistent(loaded.Layout, loaded.Settings, what);
 }
 
 } // namespace

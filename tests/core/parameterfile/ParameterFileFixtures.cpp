@@ -61,6 +61,13 @@ std::string Fixture(const std::string& name) {
     return ReadFileBytes(std::string(TEST_DATA_DIR) + "/" + name).value_or("<missing fixture>");
 }
 
+Loaded LoadText(const std::string& text, const SymbolFileLoader& loader) {
+    Loaded loaded;
+    loaded.Report =
+        LoadParameterBytes(loaded.Layout, loaded.Settings, SmallCatalogue(), text, loader);
+    return loaded;
+}
+
 ParameterBox NewBox(int page, const char* kind, const char* id, int left, int top, int width,
                     int height) {
     ParameterBox box;
@@ -71,6 +78,14 @@ ParameterBox NewBox(int page, const char* kind, const char* id, int left, int to
     box.Top = top;
     box.Width = width;
     box.Height = height;
+    return box;
+}
+
+ParameterBox WithSymbol(ParameterBox box, int placement, const Dib& picture,
+                        const std::filesystem::path& file) {
+    box.SymbolPlacement = placement;
+    box.Symbol = picture;
+    box.SymbolFile = file;
     return box;
 }
 

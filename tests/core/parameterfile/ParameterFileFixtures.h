@@ -7,6 +7,7 @@
 
 #include "core/model/Dib.h"
 #include "core/model/ParameterCatalogue.h"
+#include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
 #include "core/model/ScreenLayout.h"
 
@@ -26,8 +27,23 @@ const ParameterCatalogue& SmallCatalogue();
 
 std::string Fixture(const std::string& name);
 
+// The first lines of a file from a 240 x 320 handheld with a 240 x 281 drawing area.
+inline constexpr const char* ParameterFileHeader =
+    "RoamplotCE Parameter File\r\n;\r\nDevice Type,PPC\r\ns1,240,320,240,281\r\n";
+
+struct Loaded {
+    ScreenLayout Layout;
+    DesignerSettings Settings;
+    ParameterFileLoadReport Report;
+};
+// The bytes loaded with the small catalogue into a fresh layout.
+Loaded LoadText(const std::string& text, const SymbolFileLoader& loader = nullptr);
+
 // A box in use with the reset values of a cleared slot.
 ParameterBox NewBox(int page, const char* kind, const char* id, int left, int top, int width,
                     int height);
+// The box showing `picture`, from `file`, at the given placement.
+ParameterBox WithSymbol(ParameterBox box, int placement, const Dib& picture,
+                        const std::filesystem::path& file);
 
 } // namespace roamplot::test

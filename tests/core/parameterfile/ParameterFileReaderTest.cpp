@@ -2,29 +2,14 @@
 
 #include "ParameterFileFixtures.h"
 #include "core/io/FileNames.h"
-#include "core/model/ParameterFileReader.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
 
-const char* Header = "RoamplotCE Parameter File\r\n;\r\nDevice Type,PPC\r\ns1,240,320,240,281\r\n";
 const char* Arrow = "2800000004000000020000000100180000000000180000000000000000000000\r\n"
                     "00000000000000000000FF0000FF0000FF0000FFFF0000FF0000FF0000FF0000\r\n";
-
-struct Loaded {
-    ScreenLayout Layout;
-    DesignerSettings Settings;
-    ParameterFileLoadReport Report;
-};
-
-Loaded LoadText(const std::string& text, const SymbolFileLoader& loader = nullptr) {
-    Loaded loaded;
-    loaded.Report =
-        LoadParameterBytes(loaded.Layout, loaded.Settings, SmallCatalogue(), text, loader);
-    return loaded;
-}
 
 std::string Button(int slot, const std::string& reference, int style = 0) {
     return "a1,1,1005,bb," + std::to_string(slot * 10) + ",0,10,10,B" + std::to_string(slot) +
@@ -34,8 +19,9 @@ std::string Button(int slot, const std::string& reference, int style = 0) {
 } // namespace
 
 TEST(ParameterFileReader, PagesAreNumberedByTheirRecords) {
-    Loaded l = LoadText(std::string(Header) + "b1,1,First\r\na1,1,002,map,0,0,240,200\r\n" +
-                        "b1,3,Third\r\na1,3,005,txt,1,2,3,4,Hi\r\n");
+    Loaded l =
+        LoadText(std::string(ParameterFileHeader) + "b1,1,First\r\na1,1,002,map,0,0,240,200\r\n" +
+                 "b1,3,Third\r\na1,3,005,txt,1,2,3,4,Hi\r\n");
     EXPECT_EQ(l.Report.Version, 2);
     EXPECT_EQ(l.Layout.PageAt(1).PageName, "First");
     EXPECT_EQ(l.Layout.PageAt(2).PageName, "Third");
@@ -45,7 +31,8 @@ TEST(ParameterFileReader, PagesAreNumberedByTheirRecords) {
     EXPECT_EQ(l.Layout.PageAt(3).PageName, "Page 3");
 
     // A page whose boxes were all unfinished keeps its place with one unfinished box.
-    Loaded draft = LoadText(std::string(Header) + "b1,1,Draft\r\nb1,2,Real\r\na1,2,002,map\r\n");
+    Loaded draft =
+        LoadText(std::string(ParameterFileHeader) + "b1,1,Draft\r\nb1,2,Real\r\na1,2,002,map\r\n");
     EXPECT_EQ(draft.Layout.PageAt(1).PageName, "Draft");
     EXPECT_EQ(draft.Layout.BoxCount(1), 1);
     EXPECT_EQ(draft.Layout.Box(1, 1).Kind, "new");
@@ -53,8 +40,9 @@ TEST(ParameterFileReader, PagesAreNumberedByTheirRecords) {
 }
 
 TEST(ParameterFileReader, BoxesAreClampedToTheDrawingArea) {
-    Loaded l = LoadText(std::string(Header) + "b1,1,P\r\n" + "a1,1,002,map,-5,10,100,20\r\n" +
-                        "a1,1,002,map,200,-3,100,300\r\n" + "a1,1,002,map,10,10,20,20\r\n");
+    Loaded l =
+        LoadText(std::string(ParameterFileHeader) + "b1,1,P\r\n" + "a1,1,002,map,-5,10,100,20\r\n" +
+                 "a1,1,002,map,200,-3,100,300\r\n" + "a1,1,002,map,10,10,20,20\r\n");
     const ParameterBox& left = l.Layout.Box(1, 1);
     EXPECT_EQ((std::array{left.Left, left.Top, left.Width, left.Height}),
               (std::array{0, 10, 100, 20}));
@@ -97,7 +85,7 @@ TEST(ParameterFileReader, ScreenRecordChoosesTheDeviceScreen) {
 }
 
 TEST(ParameterFileReader, KindFieldsTakeDefaultsAndDerivedValues) {
-    Loaded l = LoadText(std::string(Header) + "b1,1\r\n" + Button(1, "0000", 1) +
+    Loaded l = LoadText(std::string(ParameterFileHeader) + "b1,1\r\n" + Button(1, "0000", 1) +
                         Button(2, "0000", 0) + "a1,1,012,sp,0,0,50,50,S,,,,,,,,,,,,,,,1\r\n" +
                         "a1,1,164,np,0,0,50,50,Pos,,,,,,,,,,,,,,,2\r\n" + "a1,1,012,sp\r\n" +
                         "a1,1,005,txt,0,0,50,50,Note\r\n");
@@ -120,7 +108,7 @@ TEST(ParameterFileReader, KindFieldsTakeDefaultsAndDerivedValues) {
 }
 
 TEST(ParameterFileReader, RecordsBeyondTheModelAreDroppedAndCounted) {
-    std::string text = std::string(Header) + "a1,1,002,map\r\n";
+    std::string text = std::string(ParameterFileHeader) + "a1,1,002,map\r\n";
     for (int p = 1; p <= 21; ++p) {
         text += "b1," + std::to_string(p) + ",P" + std::to_string(p) + "\r\n";
         int boxes = p == 2 ? 33 : 1;
@@ -134,7 +122,7 @@ TEST(ParameterFileReader, RecordsBeyondTheModelAreDroppedAndCounted) {
 }
 
 TEST(ParameterFileReader, AnErrorEndsAPassAndKeepsWhatWasRead) {
-    Loaded l = LoadText(std::string(Header) + "b1,1\r\n" + Button(1, "0101") +
+    Loaded l = LoadText(std::string(ParameterFileHeader) + "b1,1\r\n" + Button(1, "0101") +
                         "a1,1,005,txt,0,0,5,5,T,7,(25x/000/000)\r\n" + Button(3, "0101") +
                         ";\r\ng1,0101,1,64,arrow.bmp\r\n" + Arrow + " END \r\nb1,2\r\n");
     EXPECT_EQ(l.Layout.BoxCount(1), 1);
@@ -149,10 +137,10 @@ TEST(ParameterFileReader, AnErrorEndsAPassAndKeepsWhatWasRead) {
 }
 
 TEST(ParameterFileReader, MissingSymbolFilesGiveNoPicture) {
-    std::string text = std::string(Header) + "b1,1\r\n" + Button(1, "0101") + Button(2, "0102") +
-                       Button(3, "0103") + "g1,0101,1,64,C:\\a.bmp\r\n" + Arrow + "END\r\n" +
-                       "g1,0102,0,9190,C:\\Symbols\\gone.bmp\r\n" + "g1,0103,0,64," +
-                       std::string(TEST_DATA_DIR) + "/writer_empty.par1\r\n";
+    std::string text = std::string(ParameterFileHeader) + "b1,1\r\n" + Button(1, "0101") +
+                       Button(2, "0102") + Button(3, "0103") + "g1,0101,1,64,C:\\a.bmp\r\n" +
+                       Arrow + "END\r\n" + "g1,0102,0,9190,C:\\Symbols\\gone.bmp\r\n" +
+                       "g1,0103,0,64," + std::string(TEST_DATA_DIR) + "/writer_empty.par1\r\n";
     std::vector<std::string> asked;
     Loaded l = LoadText(text, [&asked](const std::filesystem::path& path) {
         asked.push_back(PathToText(path));
@@ -172,7 +160,7 @@ TEST(ParameterFileReader, MissingSymbolFilesGiveNoPicture) {
 
 TEST(ParameterFileReader, DamagedBlocksNeverReadPastTheText) {
     const std::string start =
-        std::string(Header) + "b1,1\r\n" + Button(1, "0101") + "g1,0101,1,64,a\r\n";
+        std::string(ParameterFileHeader) + "b1,1\r\n" + Button(1, "0101") + "g1,0101,1,64,a\r\n";
     // Cut short: the missing pixels are zeros.
     Loaded cut =
         LoadText(start + "2800000004000000020000000100180000000000180000000000000000000000\r\n"
@@ -229,7 +217,7 @@ TEST(ParameterFileReader, AFileWithoutBoxRecordsChangesNothing) {
     l.Layout.Box(1, 1) = NewBox(1, "map", "2", 0, 0, 5, 5);
     l.Layout.Modified = true;
     l.Report = LoadParameterBytes(l.Layout, l.Settings, SmallCatalogue(),
-                                  std::string(Header) + "b1,1,P\r\n", nullptr);
+                                  std::string(ParameterFileHeader) + "b1,1,P\r\n", nullptr);
     EXPECT_EQ(l.Report.Version, 0);
     EXPECT_TRUE(l.Layout.Box(1, 1).InUse());
     EXPECT_TRUE(l.Layout.Modified);

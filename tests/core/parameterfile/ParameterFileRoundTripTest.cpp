@@ -48,21 +48,16 @@ class LayoutMaker {
 
     // Letters, digits, inner blanks and Windows-1252 letters; no commas and no edge blanks.
     std::string Word(int shortest, int longest) {
-        static const std::string letters = "abcXYZ019 -_/()\xB0\xE9\xFC";
-        std::string word;
-        const int length = Pick(shortest, longest);
-        for (int i = 0; i < length; ++i)
-            word += letters[static_cast<std::size_t>(Pick(0, int(letters.size()) - 1))];
-        return TrimEdges(word);
-    }
-    static std::string TrimEdges(std::string text) {
-        while (!text.empty() && text.back() == ' ') text.pop_back();
-        while (!text.empty() && text.front() == ' ') text.erase(text.begin());
-        return text;
+        std::string word = Drawn("abcXYZ019 -_/()\xB0\xE9\xFC", shortest, longest);
+        while (!word.empty() && word.back() == ' ') word.pop_back();
+        while (!word.empty() && word.front() == ' ') word.erase(word.begin());
+        return word;
     }
     // Anything a field may hold once typed in: commas and edge blanks included.
     std::string Text(int shortest, int longest) {
-        static const std::string characters = "ab, 9;$x0-\xB0";
+        return Drawn("ab, 9;$x0-\xB0", shortest, longest);
+    }
+    std::string Drawn(const std::string& characters, int shortest, int longest) {
         std::string text;
         const int length = Pick(shortest, longest);
         for (int i = 0; i < length; ++i)

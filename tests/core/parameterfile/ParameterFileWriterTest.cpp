@@ -98,40 +98,31 @@ ScreenLayout SymbolsLayout() {
     hello.TitleText = "Hello";
     layout.Box(1, 1) = hello;
 
-    ParameterBox go = NewBox(1, "bb", "1001", 50, 0, 40, 40);
+    ParameterBox go =
+        WithSymbol(NewBox(1, "bb", "1001", 50, 0, 40, 40), 1, ArrowDib(), "C:\\Symbols\\arrow.bmp");
     go.TitleText = "Go";
-    go.SymbolPlacement = 1;
-    go.Symbol = ArrowDib();
-    go.SymbolFile = "C:\\Symbols\\arrow.bmp";
     layout.Box(1, 2) = go;
 
-    ParameterBox stop = NewBox(1, "bb", "1002", 90, 0, 40, 40);
+    // A picture that is not placed is not written.
+    ParameterBox stop = WithSymbol(NewBox(1, "bb", "1002", 90, 0, 40, 40), 0,
+                                   PatternDib(3, 3, 8, 1), "C:\\Symbols\\stop.bmp");
     stop.TitleText = "Stop";
-    stop.Symbol = PatternDib(3, 3, 8, 1); // a picture that is not placed is not written
-    stop.SymbolFile = "C:\\Symbols\\stop.bmp";
     layout.Box(1, 3) = stop;
 
     for (int s = 1; s <= 6; ++s) layout.Box(4, s) = NewBox(4, "new", "0", 0, 0, 10, 10);
-    ParameterBox back = NewBox(4, "bb", "1001", 0, 100, 40, 40);
+    ParameterBox back =
+        WithSymbol(NewBox(4, "bb", "1001", 0, 100, 40, 40), 2, ArrowDib(), go.SymbolFile);
     back.TitleText = "Back";
     back.ButtonStyle = 3;
-    back.SymbolPlacement = 2;
-    back.Symbol = ArrowDib();
-    back.SymbolFile = go.SymbolFile;
     layout.Box(4, 7) = back;
 
-    ParameterBox map = NewBox(4, "bg", "401", 40, 100, 100, 100);
-    map.SymbolPlacement = 3;
-    map.Symbol = PatternDib(50, 61, 24, 2);
-    map.SymbolFile = "C:\\Symbols\\big map.bmp";
-    layout.Box(4, 8) = map;
+    layout.Box(4, 8) = WithSymbol(NewBox(4, "bg", "401", 40, 100, 100, 100), 3,
+                                  PatternDib(50, 61, 24, 2), "C:\\Symbols\\big map.bmp");
 
     // A path that is part of another path is a file of its own.
-    ParameterBox zoom = NewBox(4, "bb", "1003", 140, 100, 40, 40);
+    ParameterBox zoom =
+        WithSymbol(NewBox(4, "bb", "1003", 140, 100, 40, 40), 4, ArrowDib(), "arrow.bmp");
     zoom.TitleText = "Zoom";
-    zoom.SymbolPlacement = 4;
-    zoom.Symbol = ArrowDib();
-    zoom.SymbolFile = "arrow.bmp";
     layout.Box(4, 9) = zoom;
     return layout;
 }
@@ -177,14 +168,9 @@ TEST(ParameterFileWriter, SymbolsAreSharedByFileAndEmbeddedUpTo3000Pixels) {
     EXPECT_FALSE(text.SymbolList[1].Embedded());
 
     ScreenLayout layout;
-    ParameterBox box = NewBox(1, "bb", "1001", 0, 0, 10, 10);
-    box.SymbolPlacement = 1;
-    box.Symbol = PatternDib(50, 60, 24, 3);
-    box.SymbolFile = "exact.bmp";
-    layout.Box(1, 1) = box;
-    box.Symbol = PatternDib(50, 61, 24, 3);
-    box.SymbolFile = "over.bmp";
-    layout.Box(1, 2) = box;
+    const ParameterBox button = NewBox(1, "bb", "1001", 0, 0, 10, 10);
+    layout.Box(1, 1) = WithSymbol(button, 1, PatternDib(50, 60, 24, 3), "exact.bmp");
+    layout.Box(1, 2) = WithSymbol(button, 1, PatternDib(50, 61, 24, 3), "over.bmp");
     std::vector<std::string> symbolRecords;
     for (const std::string& line : LinesOf(Compose(layout)))
         if (line.rfind("g1,", 0) == 0) symbolRecords.push_back(line);
@@ -194,11 +180,8 @@ TEST(ParameterFileWriter, SymbolsAreSharedByFileAndEmbeddedUpTo3000Pixels) {
 
 TEST(ParameterFileWriter, BitmapBlockIsCutIntoLinesOf64Digits) {
     ScreenLayout layout;
-    ParameterBox box = NewBox(1, "bg", "400", 0, 0, 10, 10);
-    box.SymbolPlacement = 1;
-    box.Symbol = PatternDib(16, 16, 24, 4);
-    box.SymbolFile = "sixteen.bmp";
-    layout.Box(1, 1) = box;
+    layout.Box(1, 1) = WithSymbol(NewBox(1, "bg", "400", 0, 0, 10, 10), 1,
+                                  PatternDib(16, 16, 24, 4), "sixteen.bmp");
     std::vector<std::string> lines = LinesOf(Compose(layout, 0, nullptr));
     auto record = std::find(lines.begin(), lines.end(), "g1,0101,1,808,sixteen.bmp");
     ASSERT_NE(record, lines.end());
@@ -215,12 +198,9 @@ TEST(ParameterFileWriter, BitmapBlockIsCutIntoLinesOf64Digits) {
 
 TEST(ParameterFileWriter, PicturesWithoutAFileAreNeverShared) {
     ScreenLayout layout;
-    for (int s = 1; s <= 2; ++s) {
-        ParameterBox box = NewBox(1, "bb", "1001", 0, 0, 10, 10);
-        box.SymbolPlacement = 1;
-        box.Symbol = PatternDib(2, 2, 4, s);
-        layout.Box(1, s) = box;
-    }
+    for (int s = 1; s <= 2; ++s)
+        layout.Box(1, s) =
+            WithSymbol(NewBox(1, "bb", "1001", 0, 0, 10, 10), 1, PatternDib(2, 2, 4, s), "");
     ParameterFileText text = ComposeParameterFile(layout, Screen(0), nullptr);
     ASSERT_EQ(text.SymbolList.size(), 2u);
     EXPECT_NE(text.Bytes.find("a1,1,1001,bb,0,0,10,10,,7,(255/255/255),(000/000/128),0,0,1,0102"),
