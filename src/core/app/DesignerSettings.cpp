@@ -100,6 +100,7 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file, std::vector<std:
     s.PreviewZoom = Int(file, SettingKeys::PreviewZoom());
     s.ParameterFileName = FileName(file, SettingKeys::ParameterFile());
     s.KeyFileName = FileName(file, SettingKeys::KeyFile());
+    s.RecentFiles = ReadRecentFiles(file);
     return s;
 }
 
@@ -137,6 +138,7 @@ std::string WriteDesignerSettingsAtClose(SettingsFile& file, const DesignerSetti
     if (s.Screen.Row == CustomDeviceRow)
         ChangeCustomSize(file, s.Screen.CustomWidth, s.Screen.CustomHeight);
     number(SettingKeys::PreviewZoom(), s.PreviewZoom);
+    ChangeRecentFiles(file, s.RecentFiles);
     return file.Save();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/DeviceScreen.h"
+#include "core/app/RecentFiles.h"
 #include "core/app/SettingsFile.h"
 
 namespace roamplot {
@@ -65,6 +66,7 @@ struct DesignerSettings {
     int PreviewZoom = 1;
     std::filesystem::path ParameterFileName;
     std::filesystem::path KeyFileName;
+    RecentFileList RecentFiles;
 };
 
 // Reads every setting (missing keys and values that are not numbers give the defaults).

@@ -31,6 +31,8 @@ class SettingsFile {
 
     // Changes the value in memory only.
     void Change(const std::string& section, const std::string& key, const std::string& value);
+    void ChangePath(const std::string& section, const std::string& key,
+                    const std::filesystem::path& value);
     // Writes every value to the file when any changed since the last write.
     // Returns the file system's message on failure, empty on success. A file
     // that exists but could not be read is never replaced: its other lines
@@ -38,8 +40,6 @@ class SettingsFile {
     std::string Save();
 
     // A change and a save; each returns what Save returns.
-    void ChangePath(const std::string& section, const std::string& key,
-                    const std::filesystem::path& value);
 
     std::string WriteString(const std::string& section, const std::string& key,
                             const std::string& value);

@@ -23,6 +23,7 @@ std::vector<int> GroupSlots(const ScreenLayout& layout) {
 // layout unmodified.
 bool Store(LayoutEditor& editor, int slot, BoxRect rect) {
     if (editor.BoxRectOf(slot) == rect) return false;
+    editor.Touch("Align Boxes");
     editor.SetBoxRect(slot, rect);
     return true;
 }

@@ -29,8 +29,63 @@ std::vector<std::string> SplitUnits(const std::string& unitsList) {
     }
 }
 
+void LayoutEditor::Touch(const char* step) {
+    layout_.Modified = true;
+    if (!pendingStep_.empty()) return;
+    pendingStep_ = step;
+    pendingBefore_ = View();
+    if (editStarted_) editStarted_();
+}
+
+EditView LayoutEditor::View() const {
+    return {layout_.CurrentPage, selectedSlot_ ? selectedSlot_() : 0};
+}
+
+bool LayoutEditor::FinishEdit() {
+    if (pendingStep_.empty()) return false;
+    const std::string step = std::move(pendingStep_);
+    pendingStep_.clear();
+    return history_.Record(layout_, step, pendingBefore_, View());
+}
+
+void LayoutEditor::EndBurst() {
+    FinishEdit();
+    history_.EndBurst();
+}
+
+std::optional<EditView> LayoutEditor::Follow(std::optional<EditView> view) {
+    if (!view) return view;
+    layout_.Modified = !history_.AtSaved();
+    layout_.CurrentPage = std::clamp(view->Page, 1, MaxPages);
+    if (view->Slot < 1 || view->Slot > SlotsPerPage ||
+        !layout_.Box(layout_.CurrentPage, view->Slot).InUse())
+        view->Slot = 0;
+    return view;
+}
+
+std::optional<EditView> LayoutEditor::Undo() {
+    FinishEdit();
+    return Follow(history_.Undo(layout_));
+}
+
+std::optional<EditView> LayoutEditor::Redo() {
+    FinishEdit();
+    return Follow(history_.Redo(layout_));
+}
+
+void LayoutEditor::ResetHistory(bool matchesFile) {
+    pendingStep_.clear();
+    history_.Reset(layout_, matchesFile);
+}
+
+void LayoutEditor::MarkSaved() {
+    FinishEdit();
+    history_.MarkSaved();
+    layout_.Modified = false;
+}
+
 int LayoutEditor::NewBox(const DeviceScreen& screen) {
-    Touch();
+    Touch("New Box");
     int page = layout_.CurrentPage;
     int slot = layout_.FirstFreeSlot(page);
     if (slot == 0) return 0;
@@ -55,7 +110,7 @@ int LayoutEditor::NewBox(const DeviceScreen& screen) {
 }
 
 void LayoutEditor::DeleteBox(int slot) {
-    Touch();
+    Touch("Delete Box");
     RemoveBox(layout_, layout_.CurrentPage, slot);
 }
 
@@ -99,18 +154,18 @@ PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
         result.PastedSlots.push_back(slot);
     }
     ClearSelection();
-    if (!result.PastedSlots.empty()) Touch();
+    if (!result.PastedSlots.empty()) Touch("Paste");
     return result;
 }
 
 void LayoutEditor::SwapBoxes(int slotA, int slotB) {
-    Touch();
+    Touch("Reorder Boxes");
     std::swap(Box(slotA), Box(slotB));
 }
 
 ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& entry,
                                               const DeviceScreen& screen) {
-    Touch();
+    Touch("Choose Parameter");
     if (slot < 1) return ParameterChoice::NoBox;
     ParameterBox& box = Box(slot);
     if (entry.Kind == BoxKind::Map) {
@@ -154,7 +209,7 @@ ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& en
 }
 
 void LayoutEditor::SetBoxRect(int slot, BoxRect rect) {
-    Touch();
+    Touch("Move Box");
     ParameterBox& box = Box(slot);
     box.Left = rect.Left;
     box.Top = rect.Top;
@@ -190,7 +245,7 @@ int LayoutEditor::PreviousPage(int current, int pagesInUse) {
 }
 
 void LayoutEditor::SwapPages(int a, int b) {
-    Touch();
+    Touch("Move Page");
     Page& first = layout_.PageAt(a);
     Page& second = layout_.PageAt(b);
     std::swap(first.Boxes, second.Boxes);
@@ -219,11 +274,12 @@ PageMove LayoutEditor::MovePageDown() {
 }
 
 void LayoutEditor::ClearCurrentPage() {
-    Touch();
+    Touch("Clear Page");
     ClearPage(layout_, layout_.CurrentPage);
 }
 
 void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
+    Touch("Delete Page");
     int current = layout_.CurrentPage;
     ClearCurrentPage();
     int last = std::min(pagesInUse, MaxPages);
@@ -231,7 +287,7 @@ void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
 }
 
 void LayoutEditor::SetPageName(const std::string& name) {
-    Touch();
+    Touch("Rename Page");
     layout_.PageAt(layout_.CurrentPage).PageName = name;
 }
 
@@ -240,6 +296,7 @@ void LayoutEditor::NewLayout() {
     layout_.CurrentPage = 1;
     layout_.PageAt(1).PageName = "Page 1";
     layout_.Modified = false;
+    ResetHistory();
 }
 
 void LayoutEditor::ClearSelection() {

@@ -1,13 +1,16 @@
 #pragma once
 // The editing operations of the designer. Every change of the layout goes
-// through this class, which marks the layout modified in one place.
+// through this class, which marks the layout modified and keeps the undo
+// history in one place.
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/app/DeviceScreen.h"
 #include "core/designer/BoxGeometry.h"
+#include "core/designer/EditHistory.h"
 #include "core/model/ParameterCatalogue.h"
 #include "core/model/ScreenLayout.h"
 
@@ -32,12 +35,31 @@ enum class PageMove { Moved, AtLastPage, AtFirstPage };
 
 class LayoutEditor {
   public:
-    explicit LayoutEditor(ScreenLayout& layout) : layout_(layout) {}
+    explicit LayoutEditor(ScreenLayout& layout) : layout_(layout) { history_.Reset(layout_); }
 
     ScreenLayout& Layout() { return layout_; }
     const ScreenLayout& Layout() const { return layout_; }
-    // The one place that marks the layout changed.
-    void Touch() { layout_.Modified = true; }
+
+    // The one place that marks the layout changed. The first touch of an edit
+    // names its undo step and tells the edit-started listener, which calls
+    // FinishEdit once the edit is complete.
+    void Touch(const char* step);
+    void OnEditStarted(std::function<void()> listener) { editStarted_ = std::move(listener); }
+    // The box the user has selected, for the view an undo returns to.
+    void SelectedSlotFrom(std::function<int()> source) { selectedSlot_ = std::move(source); }
+    // Records the edit begun by the first Touch as one undo step (or as part
+    // of the burst it continues). Returns whether the layout changed.
+    bool FinishEdit();
+    void EndBurst();
+    const EditHistory& History() const { return history_; }
+    // Each returns the view to show, or nothing when there was no step.
+    std::optional<EditView> Undo();
+    std::optional<EditView> Redo();
+    // After a load, a "Get" or "New": an empty history. A load that failed
+    // part-way matches no file, so no undo step leads back to "unchanged".
+    void ResetHistory(bool matchesFile = true);
+    // After a save: this state is the unmodified one.
+    void MarkSaved();
 
     // Adds a 60 x 30 box of kind "new" to the first free slot of the current
     // page: the top right corner on landscape handheld screens, the bottom left
@@ -80,7 +102,15 @@ class LayoutEditor {
 
   private:
     ParameterBox& Box(int slot) { return layout_.Box(layout_.CurrentPage, slot); }
+    EditView View() const;
+    std::optional<EditView> Follow(std::optional<EditView> view);
+
     ScreenLayout& layout_;
+    EditHistory history_;
+    std::string pendingStep_;
+    EditView pendingBefore_;
+    std::function<void()> editStarted_;
+    std::function<int()> selectedSlot_;
 };
 
 // The units alternatives of a list: split at every "|", the last piece included.

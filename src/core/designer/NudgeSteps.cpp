@@ -142,6 +142,10 @@ void MoveGroup(LayoutEditor& editor, NudgeStep step, int s, ScreenSize area) {
 
 } // namespace
 
+const char* NudgeStepName(NudgeStep step) {
+    return IsMoveStep(step) ? "Move Box" : "Resize Box";
+}
+
 bool IsMoveStep(NudgeStep step) {
     return step == NudgeStep::Up || step == NudgeStep::Down || step == NudgeStep::Left ||
            step == NudgeStep::Right;
@@ -149,7 +153,7 @@ bool IsMoveStep(NudgeStep step) {
 
 void Nudge(LayoutEditor& editor, int slot, NudgeStep step, int pixels, ScreenSize area,
            bool group) {
-    editor.Touch();
+    editor.Touch(NudgeStepName(step));
     pixels = std::clamp(pixels, -LargestStep, LargestStep);
     if (IsMoveStep(step) && group) return MoveGroup(editor, step, pixels, area);
     if (slot < 1 || slot > SlotsPerPage) return;

@@ -26,6 +26,8 @@ enum class NudgeStep {
 };
 
 bool IsMoveStep(NudgeStep step);
+// The undo step a nudge makes: "Move Box" or "Resize Box".
+const char* NudgeStepName(NudgeStep step);
 
 // One step of `step` pixels. A move acts on every multi-selected box of the
 // page when `group` is set, else on `slot`; a resize always acts on `slot`.

@@ -68,6 +68,7 @@ struct ParameterBox {
 struct Page {
     std::string PageName;
     std::array<ParameterBox, SlotsPerPage> Boxes; // slot s is Boxes[s - 1]
+    bool operator==(const Page&) const = default;
 };
 
 struct ScreenLayout {

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +16,7 @@
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/EntryFields.h"
+#include "ui/app/MainMenu.h"
 #include "ui/designer/BoxAdjuster.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
@@ -62,6 +62,7 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     keyMapTab_->ShowButtonKeyCodes(heldSettings_.ButtonKeyCodes);
     connect(keyMapTab_, &KeyMapTab::KeyFileNameChanged, this,
             [this] { SetKeyFileName(keyMapTab_->KeyFileName()); });
+    connect(keyMapTab_, &KeyMapTab::KeyMapEdited, this, &MainForm::UpdateCaption);
     ReadRememberedKeyFile();
     UpdateCaption();
 
@@ -106,6 +107,7 @@ void MainForm::CreatePreview() {
     alignPalette_ = std::make_unique<AlignPalette>(settingsFile_, pos());
     adjuster_ = new BoxAdjuster(*this, *designer_, *pageDesigner_->Adjust, *alignPalette_);
     device_ = new DeviceCommands(*this);
+    menu_ = new MainMenu(*this, *static_cast<QVBoxLayout*>(layout()));
     designer_->ShowLoadedLayout();
     PlacePreview();
 }
@@ -124,7 +126,8 @@ void MainForm::UpdateCaption() {
     const std::filesystem::path& shown = tabs_->currentIndex() == KeyTabIndex
                                              ? heldSettings_.KeyFileName
                                              : heldSettings_.ParameterFileName;
-    setWindowTitle(QString(ProgramTitle) + "  -  " + QStringFromPath(FileNameOf(shown)));
+    setWindowTitle(QString(ProgramTitle) + "  -  " + QStringFromPath(FileNameOf(shown)) + "[*]");
+    setWindowModified(tabs_->currentIndex() == KeyTabIndex ? keyMap_.Changed : layout_.Modified);
 }
 
 DesignerSettings MainForm::CurrentSettings() const {
@@ -215,14 +218,6 @@ void MainForm::closeEvent(QCloseEvent* event) {
     WriteSettingsAtClose();
     if (device_) device_->EndConnection();
     event->accept();
-}
-
-void MainForm::keyReleaseEvent(QKeyEvent* event) {
-    // Ctrl+Delete while the window itself has the focus deletes the selected box.
-    if (event->key() == Qt::Key_Delete && (event->modifiers() & Qt::ControlModifier) && designer_ &&
-        tabs_->isEnabled())
-        Guarded([&] { designer_->Delete1Click(); });
-    QWidget::keyReleaseEvent(event);
 }
 
 // A key file that stops with an error keeps what it assigned; start-up goes on.

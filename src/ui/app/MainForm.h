@@ -23,6 +23,7 @@ class BoxAdjuster;
 class ConfigurationTab;
 class DeviceCommands;
 class KeyMapTab;
+class MainMenu;
 class PageDesigner;
 class PageDesignerTab;
 class PreviewWindow;
@@ -86,9 +87,16 @@ class MainForm : public QWidget {
     void PlacePreview();
     void ShowHelp();
 
-    // The parameter file commands of the "File" group (Ctrl+S, Ctrl+O).
+    // The parameter file commands of the "File" group (Ctrl+S, Ctrl+O). "Save"
+    // writes to the current file without asking when it is a file of this PC.
     void SaveParameterFile1Click();
+    void SaveParameterFileAsClick();
     void OpenParameterFile1Click();
+    // The last parameter files of this PC, newest first; one that has gone is
+    // dropped from the list with a message.
+    const RecentFileList& RecentFiles() const { return heldSettings_.RecentFiles; }
+    void OpenRecentFile(const std::filesystem::path& file);
+    void ClearRecentFiles();
     // Start-up: reloads the remembered parameter file when it exists.
     void LoadRememberedParameterFile();
     // Reads a parameter file into the layout and reports what went wrong; when
@@ -96,9 +104,14 @@ class MainForm : public QWidget {
     bool LoadParameterFileAs(const std::filesystem::path& file, const std::filesystem::path& name);
     // The transfers to and from the handheld; exist once the preview does.
     DeviceCommands* Device() const { return device_; }
+    // The menu bar; exists once the preview does.
+    MainMenu* Menu() const { return menu_; }
 
     // Runs a command behind the general error handler.
     template <class Command> void Guarded(Command&& command);
+
+  signals:
+    void RecentFilesChanged();
 
   public slots:
     void cDeviceScreenClick(int row);
@@ -106,11 +119,13 @@ class MainForm : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
     void WriteSettingsAtClose();
+    void WriteLayoutTo(const std::filesystem::path& file);
+    void RememberRecentFile(const std::filesystem::path& file);
+    bool ConfirmReplaceLayout();
     void ReadRememberedKeyFile();
 
     struct ParameterFileOutcome {
@@ -141,6 +156,7 @@ class MainForm : public QWidget {
     std::unique_ptr<AlignPalette> alignPalette_;
     BoxAdjuster* adjuster_ = nullptr;
     DeviceCommands* device_ = nullptr;
+    MainMenu* menu_ = nullptr;
 };
 
 } // namespace roamplot

@@ -2,10 +2,11 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 
 #include "core/app/ListSummary.h"
+#include "core/app/RecentFiles.h"
+#include "core/app/SaveTarget.h"
 #include "core/device/FetchedFiles.h"
 #include "core/io/FileIo.h"
 #include "core/model/ParameterFileReader.h"
@@ -62,23 +63,28 @@ class PanelLoadingRaised {
 void MainForm::AddParameterFileButtons() {
     QGroupBox* group = pageDesigner_->FileGroup();
     auto add = [this, group](const QString& caption, const char* name, const QString& tip,
-                             QKeySequence keys, void (MainForm::*handler)()) {
+                             void (MainForm::*handler)()) {
         auto* button = new QPushButton(caption, group);
         button->setObjectName(name);
         button->setToolTip(tip);
         group->layout()->addWidget(button);
-        auto run = [this, handler] { Guarded([this, handler] { (this->*handler)(); }); };
-        connect(button, &QPushButton::clicked, this, run);
-        // Anywhere on the tab, at once (a button's own shortcut clicks after a delay).
-        connect(new QShortcut(keys, pageDesigner_), &QShortcut::activated, this, run);
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     };
-    add(tr("Load"), "bLoad", tr("Load a parameter file (Ctrl+O)"), QKeySequence::Open,
+    add(tr("Load"), "bLoad", tr("Load a parameter file (Ctrl+O)"),
         &MainForm::OpenParameterFile1Click);
-    add(tr("Save"), "bSave", tr("Save the layout as a parameter file (Ctrl+S)"), QKeySequence::Save,
+    add(tr("Save"), "bSave", tr("Save the layout as a parameter file (Ctrl+S)"),
         &MainForm::SaveParameterFile1Click);
 }
 
 void MainForm::SaveParameterFile1Click() {
+    if (SaveAsksForName(ParameterFileName()))
+        SaveParameterFileAsClick();
+    else
+        WriteLayoutTo(ParameterFileName());
+}
+
+void MainForm::SaveParameterFileAsClick() {
     FileDialogRequest request;
     request.Title = tr("Save RoamplotCE Parameter File");
     request.Filter = "RoamCE Parameter Files (*.par1)";
@@ -88,7 +94,10 @@ void MainForm::SaveParameterFile1Click() {
     if (chosen.isEmpty()) return;
     std::filesystem::path file = PathFromQString(chosen);
     if (!file.has_extension()) file += ".par1";
+    WriteLayoutTo(file);
+}
 
+void MainForm::WriteLayoutTo(const std::filesystem::path& file) {
     ParameterFileWriteResult result;
     {
         WaitCursor wait;
@@ -100,18 +109,44 @@ void MainForm::SaveParameterFile1Click() {
         prompter_.ShowError(MessageNaming(result.Error, file));
         return;
     }
+    designer_->Editor().MarkSaved();
     SetParameterFileName(file);
-    layout_.Modified = false;
-    if (designer_) designer_->RefreshPage();
+    RememberRecentFile(file);
+    designer_->RefreshPage();
     const std::vector<std::filesystem::path> unwritable = UnwritableSymbolNames(result.SymbolList);
     if (!unwritable.empty()) prompter_.ShowMessage(UnwritableSymbolNamesText(unwritable));
 }
 
-void MainForm::OpenParameterFile1Click() {
-    if (layout_.Modified &&
-        !prompter_.Confirm(
-            tr("Changes have been made which have not been saved. Load a new file?")))
+void MainForm::RememberRecentFile(const std::filesystem::path& file) {
+    heldSettings_.RecentFiles = roamplot::RememberRecentFile(heldSettings_.RecentFiles, file);
+    emit RecentFilesChanged();
+}
+
+void MainForm::ClearRecentFiles() {
+    heldSettings_.RecentFiles.clear();
+    emit RecentFilesChanged();
+}
+
+void MainForm::OpenRecentFile(const std::filesystem::path& file) {
+    if (!FileExists(file)) {
+        prompter_.ShowMessage(tr("\"%1\" no longer exists; it is removed from the recent files.")
+                                  .arg(QStringFromPath(file)));
+        heldSettings_.RecentFiles = ForgetRecentFile(heldSettings_.RecentFiles, file);
+        emit RecentFilesChanged();
         return;
+    }
+    if (!ConfirmReplaceLayout()) return;
+    LoadParameterFileAs(file, file);
+}
+
+bool MainForm::ConfirmReplaceLayout() {
+    return !layout_.Modified ||
+           prompter_.Confirm(
+               tr("Changes have been made which have not been saved. Load a new file?"));
+}
+
+void MainForm::OpenParameterFile1Click() {
+    if (!ConfirmReplaceLayout()) return;
     FileDialogRequest request;
     request.Title = tr("Load RoamplotCE Parameter File");
     request.Filter = "Roamplot Parameter File (*.par1)";
@@ -128,7 +163,12 @@ void MainForm::OpenParameterFile1Click() {
 bool MainForm::LoadParameterFileAs(const std::filesystem::path& file,
                                    const std::filesystem::path& name) {
     ParameterFileOutcome outcome = ReadParameterFile(file);
-    if (outcome.Loaded) SetParameterFileName(name);
+    if (outcome.Loaded) {
+        SetParameterFileName(name);
+        RememberRecentFile(name);
+    } else {
+        UpdateCaption();
+    }
     if (!outcome.Error.isEmpty()) prompter_.ShowError(outcome.Error);
     if (!outcome.Message.isEmpty()) prompter_.ShowMessage(outcome.Message);
     if (designer_) designer_->RefreshPage();
@@ -178,6 +218,7 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem
     // A load stopped part-way leaves a layout that matches no file.
     outcome.Loaded = report.StopError.empty();
     layout_.Modified = !outcome.Loaded;
+    if (designer_) designer_->Editor().ResetHistory(outcome.Loaded);
     outcome.Error = ToQString(report.StopError);
     if (!report.MissingSymbolFiles.empty())
         outcome.Message = MissingSymbolsText(report.MissingSymbolFiles);

@@ -87,7 +87,7 @@ void BoxAdjuster::Timer1Timer() {
 
 bool BoxAdjuster::MakeStep(NudgeStep step) {
     LayoutEditor& editor = designer_.Editor();
-    editor.Touch();
+    editor.Touch(NudgeStepName(step));
     int slot = designer_.GetControl();
     if (slot == -1) {
         form_.Prompts().ShowMessage(NoBoxSelected);
@@ -101,7 +101,7 @@ bool BoxAdjuster::MakeStep(NudgeStep step) {
 
 void BoxAdjuster::BoxBoundsChange() {
     if (form_.PanelLoading) return;
-    designer_.Editor().Touch();
+    designer_.Editor().Touch("Move Box");
     // A burst of typing is applied one second after its first keystroke.
     if (!timer2_.isActive()) timer2_.start();
 }

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <utility>
 
+#include "core/app/SaveTarget.h"
 #include "core/model/FieldFunctions.h"
 #include "render/PathText.h"
 #include "render/TextCodec.h"
@@ -35,6 +36,12 @@ constexpr const char* PageFilledUp = "The maximum parameters for this page has b
 PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& preview)
     : QObject(&form), form_(form), tab_(tab), preview_(preview), editor_(form.Layout()) {
     preview_.SetOwner(this);
+    editor_.SelectedSlotFrom([this] { return std::max(0, GetControl()); });
+    editor_.OnEditStarted([this] {
+        form_.UpdateCaption();
+        // The command runs to its end first, so its undo step holds all of it.
+        QMetaObject::invokeMethod(this, &PageDesigner::FinishEdit, Qt::QueuedConnection);
+    });
     FillParameterChoice(*tab_.cParameter, form_.Catalogue());
 
     auto guarded = [this](void (PageDesigner::*handler)()) {
@@ -62,18 +69,15 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     connect(tab_.cPageName, &QLineEdit::textEdited, this, guarded(&PageDesigner::cPageNameChange));
     connect(tab_.bNewFile, &QPushButton::clicked, this, guarded(&PageDesigner::bNewFileClick));
 
-    // Copy, paste and new box from the keyboard where no text field takes the keys.
-    for (QWidget* scope :
-         {static_cast<QWidget*>(&preview_), static_cast<QWidget*>(tab_.cParameterList)}) {
-        auto shortcut = [&](QKeySequence keys, void (PageDesigner::*handler)()) {
-            auto* s = new QShortcut(keys, scope);
-            s->setContext(Qt::WidgetWithChildrenShortcut);
-            connect(s, &QShortcut::activated, this, guarded(handler));
-        };
-        shortcut(QKeySequence::Copy, &PageDesigner::bCopyClick);
-        shortcut(QKeySequence::Paste, &PageDesigner::bPasteClick);
-        shortcut(QKeySequence(Qt::Key_Insert), &PageDesigner::bNewClick);
-    }
+    // The main window's menu has these keys; the preview is a window of its own.
+    auto shortcut = [&](QKeySequence keys, void (PageDesigner::*handler)()) {
+        auto* s = new QShortcut(keys, &preview_);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, guarded(handler));
+    };
+    shortcut(QKeySequence::Copy, &PageDesigner::bCopyClick);
+    shortcut(QKeySequence::Paste, &PageDesigner::bPasteClick);
+    shortcut(QKeySequence(Qt::Key_Insert), &PageDesigner::bNewClick);
 }
 
 int PageDesigner::GetControl() const {
@@ -161,7 +165,7 @@ void PageDesigner::bNewClick() {
 
 void PageDesigner::Delete1Click() {
     if (form_.PanelLoading) return;
-    editor_.Touch();
+    editor_.Touch("Delete Box");
     int slot = GetControl();
     if (slot == -1) {
         form_.Prompts().ShowMessage(NothingToDelete);
@@ -204,7 +208,7 @@ void PageDesigner::bPasteClick() {
 }
 
 void PageDesigner::bUPClick() {
-    editor_.Touch();
+    editor_.Touch("Reorder Boxes");
     int i = tab_.cParameterList->currentRow();
     if (i < 1) return;
     editor_.SwapBoxes(i + 1, i);
@@ -215,7 +219,7 @@ void PageDesigner::bUPClick() {
 }
 
 void PageDesigner::bDownClick() {
-    editor_.Touch();
+    editor_.Touch("Reorder Boxes");
     int i = tab_.cParameterList->currentRow();
     if (i < 0 || i >= tab_.cParameterList->count() - 1) return;
     editor_.SwapBoxes(i + 1, i + 2);
@@ -260,7 +264,36 @@ void PageDesigner::cParameterClick() {
     tab_.cTitleText->setText(ToQString(entry.DefaultTitle));
     tab_.cParTestText->setText(ToQString(entry.SampleValue));
     ShowPanelForKind(entry.Id, entry.Kind, tab_.cUnits->currentText());
-    editor_.Touch();
+    editor_.Touch("Choose Parameter");
+}
+
+void PageDesigner::FinishEdit() {
+    if (editor_.FinishEdit()) emit HistoryChanged();
+}
+
+void PageDesigner::EndBurst() {
+    editor_.EndBurst();
+    emit HistoryChanged();
+}
+
+void PageDesigner::Undo() {
+    ShowUndoneStep(editor_.Undo());
+}
+
+void PageDesigner::Redo() {
+    ShowUndoneStep(editor_.Redo());
+}
+
+void PageDesigner::ShowUndoneStep(std::optional<EditView> view) {
+    if (view) {
+        ShowPage(view->Page);
+        if (view->Slot > 0) {
+            ChooseListRow(view->Slot - 1);
+            SelectBox(view->Slot);
+        }
+        form_.UpdateCaption();
+    }
+    emit HistoryChanged();
 }
 
 void PageDesigner::ShowLoadedLayout() {
@@ -301,14 +334,14 @@ void PageDesigner::bPageDownClick() {
 }
 
 void PageDesigner::bClearPageClick() {
-    editor_.Touch();
+    editor_.Touch("Clear Page");
     if (!form_.Prompts().AskYesNo("Clear the current page?")) return;
     editor_.ClearCurrentPage();
     ShowPage(editor_.Layout().CurrentPage);
 }
 
 void PageDesigner::bDeletePageClick() {
-    editor_.Touch();
+    editor_.Touch("Delete Page");
     if (!form_.Prompts().AskYesNo("Delete the current page?")) return;
     editor_.DeleteCurrentPage(PagesInUse());
     ShowPage(editor_.Layout().CurrentPage);
@@ -325,8 +358,8 @@ void PageDesigner::bNewFileClick() {
                                  "create a new (blank) parameter file?"))
         return;
     editor_.NewLayout();
-    form_.SetParameterFileName(
-        PathFromQString(QDir::toNativeSeparators(form_.ProgramFolder() + "/no name.par1")));
+    form_.SetParameterFileName(PathFromQString(
+        QDir::toNativeSeparators(form_.ProgramFolder() + "/" + UntitledParameterFileName)));
     ShowLoadedLayout();
 }
 
@@ -353,7 +386,7 @@ void PageDesigner::PreviewBoxPressed(int slot, bool ctrlHeld) {
 }
 
 void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
-    editor_.Touch();
+    editor_.Touch("Move Box");
     BoxRect current = editor_.BoxRectOf(slot);
     dropped.Width = current.Width;
     dropped.Height = current.Height;
@@ -362,7 +395,7 @@ void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
 }
 
 void PageDesigner::PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) {
-    editor_.Touch();
+    editor_.Touch("Resize Box");
     editor_.SetBoxRect(slot, EndOfResize(saved, resized, SnapInterval(), DrawArea()));
     editor_.ApplyBoxGeometry(slot, DrawArea());
     RefreshPage();

@@ -41,6 +41,14 @@ class PageDesigner : public QObject, public PreviewOwner {
     // After a load: the file part of the last symbol record's path.
     void ShowSymbolFileLabel(const QString& name);
 
+    // Undo and redo show the page and box the step changed.
+    void Undo();
+    void Redo();
+    // Records the edit that has just completed as an undo step.
+    void FinishEdit();
+    // A click, a focus change or the release of a held key: the next edit is a step of its own.
+    void EndBurst();
+
     void bNewClick();
     void Delete1Click();
     void bCopyClick();
@@ -94,13 +102,17 @@ class PageDesigner : public QObject, public PreviewOwner {
     void PreviewZoomChanged(int zoom) override;
     void PreviewShown() override;
 
+  signals:
+    void HistoryChanged();
+
   private:
+    void ShowUndoneStep(std::optional<EditView> view);
     void ConnectPropertyPanel();
     // Selects a row of the box list without taking it for the user's choice.
     void ChooseListRow(int row);
     // The common frame of a property handler: nothing while the panel loads,
     // otherwise Modified, and with a box selected the edit and a redraw.
-    void EditSelectedBox(const std::function<void(ParameterBox&)>& edit);
+    void EditSelectedBox(const char* step, const std::function<void(ParameterBox&)>& edit);
     QString ListText(const ParameterBox& box) const;
     std::optional<int> SnapInterval() const;
     ScreenSize DrawArea() const;

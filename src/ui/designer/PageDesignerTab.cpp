@@ -109,7 +109,6 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     auto* fileButtons = new QHBoxLayout(fileGroup_);
     bNewFile = Button(tr("New"), "bNewFile", fileGroup_);
     bNewFile->setToolTip(tr("Create a New parameter File (Ctrl+N)"));
-    bNewFile->setShortcut(QKeySequence::New);
     fileButtons->addWidget(bNewFile);
     auto* deviceGroup = new QGroupBox(tr("PDA"), this);
     deviceGroup->setObjectName("gPDA");
@@ -121,7 +120,6 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     deviceButtons->addWidget(bSend);
     deviceButtons->addWidget(bGet);
     bHelp = Button(tr("Help"), "bHelp", this);
-    bHelp->setShortcut(QKeySequence::HelpContents);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(fileGroup_);
     bottom->addWidget(deviceGroup);

@@ -267,9 +267,10 @@ void PageDesigner::FillSymbolPlacements(const std::string& kind, int placement) 
     choice->setCurrentIndex(placement < choice->count() ? placement : -1);
 }
 
-void PageDesigner::EditSelectedBox(const std::function<void(ParameterBox&)>& edit) {
+void PageDesigner::EditSelectedBox(const char* step,
+                                   const std::function<void(ParameterBox&)>& edit) {
     if (form_.PanelLoading) return;
-    editor_.Touch();
+    editor_.Touch(step);
     int slot = GetControl();
     if (slot < 1) return;
     edit(editor_.Layout().Box(editor_.Layout().CurrentPage, slot));
@@ -277,7 +278,7 @@ void PageDesigner::EditSelectedBox(const std::function<void(ParameterBox&)>& edi
 }
 
 void PageDesigner::cTitleTextChange() {
-    EditSelectedBox([this](ParameterBox& box) {
+    EditSelectedBox("Change Title", [this](ParameterBox& box) {
         box.TitleText = FromQString(tab_.cTitleText->text());
         // A text box's list entry names its text.
         if (QListWidgetItem* item = tab_.cParameterList->currentItem())
@@ -286,17 +287,19 @@ void PageDesigner::cTitleTextChange() {
 }
 
 void PageDesigner::cParTestTextChange() {
-    EditSelectedBox(
-        [this](ParameterBox& box) { box.TestText = FromQString(tab_.cParTestText->text()); });
+    EditSelectedBox("Change Test Text", [this](ParameterBox& box) {
+        box.TestText = FromQString(tab_.cParTestText->text());
+    });
 }
 
 void PageDesigner::cTitleFontSizeChange() {
-    EditSelectedBox(
-        [this](ParameterBox& box) { box.TitleFontSize = tab_.cTitleFontSize->value(); });
+    EditSelectedBox("Change Title Font Size", [this](ParameterBox& box) {
+        box.TitleFontSize = tab_.cTitleFontSize->value();
+    });
 }
 
 void PageDesigner::cParFontSizeChange() {
-    EditSelectedBox([this](ParameterBox& box) {
+    EditSelectedBox("Change Font Size", [this](ParameterBox& box) {
         box.TextFontSize = tab_.cParFontSize->value();
         // Changing the check box's state runs its click rule, which may set the size again.
         tab_.cAutoFontSize->setChecked(box.TextFontSize <= 0);
@@ -317,25 +320,29 @@ void PageDesigner::cAutoFontSizeClick() {
 }
 
 void PageDesigner::cBorderWidthChange() {
-    EditSelectedBox([this](ParameterBox& box) { box.BorderWidth = tab_.cBorderWidth->value(); });
+    EditSelectedBox("Change Border Width",
+                    [this](ParameterBox& box) { box.BorderWidth = tab_.cBorderWidth->value(); });
 }
 
 void PageDesigner::cBorderRadiusChange() {
-    EditSelectedBox([this](ParameterBox& box) { box.BorderRadius = tab_.cBorderRadius->value(); });
+    EditSelectedBox("Change Border Radius",
+                    [this](ParameterBox& box) { box.BorderRadius = tab_.cBorderRadius->value(); });
 }
 
 void PageDesigner::cUnitsChange() {
-    EditSelectedBox(
-        [this](ParameterBox& box) { box.Units = FromQString(tab_.cUnits->currentText()); });
+    EditSelectedBox("Change Units", [this](ParameterBox& box) {
+        box.Units = FromQString(tab_.cUnits->currentText());
+    });
 }
 
 void PageDesigner::cDisplayUnitsClick() {
-    EditSelectedBox(
-        [this](ParameterBox& box) { box.ShowUnits = tab_.cDisplayUnits->isChecked() ? 1 : 0; });
+    EditSelectedBox("Change Units Display", [this](ParameterBox& box) {
+        box.ShowUnits = tab_.cDisplayUnits->isChecked() ? 1 : 0;
+    });
 }
 
 void PageDesigner::cDecimalsChange() {
-    EditSelectedBox([this](ParameterBox& box) {
+    EditSelectedBox("Change Decimals", [this](ParameterBox& box) {
         box.Decimals = FromQString(tab_.cDecimals->currentText());
         box.TestText = SampleWithDecimals(FromQString(tab_.cParTestText->text()), box.Decimals);
         tab_.cParTestText->setText(ToQString(box.TestText));
@@ -343,7 +350,7 @@ void PageDesigner::cDecimalsChange() {
 }
 
 void PageDesigner::cJustificationChange() {
-    EditSelectedBox([this](ParameterBox& box) {
+    EditSelectedBox("Change Justification", [this](ParameterBox& box) {
         static const char* const codes[] = {"C", "L", "R"};
         int item = tab_.cJustification->currentIndex();
         if (item >= 0 && item < 3) box.Justification = codes[item];
@@ -351,17 +358,19 @@ void PageDesigner::cJustificationChange() {
 }
 
 void PageDesigner::cTitleBackStyleChange() {
-    EditSelectedBox(
-        [this](ParameterBox& box) { box.TitleBackStyle = tab_.cTitleBackStyle->currentIndex(); });
+    EditSelectedBox("Change Title Back Style", [this](ParameterBox& box) {
+        box.TitleBackStyle = tab_.cTitleBackStyle->currentIndex();
+    });
 }
 
 void PageDesigner::cParBackStyleChange() {
-    EditSelectedBox(
-        [this](ParameterBox& box) { box.TextBackStyle = tab_.cParBackStyle->currentIndex(); });
+    EditSelectedBox("Change Back Style", [this](ParameterBox& box) {
+        box.TextBackStyle = tab_.cParBackStyle->currentIndex();
+    });
 }
 
 void PageDesigner::cButtonStyleChange() {
-    EditSelectedBox([this](ParameterBox& box) {
+    EditSelectedBox("Change Button Style", [this](ParameterBox& box) {
         box.ButtonStyle = tab_.cButtonStyle->currentIndex();
         box.BorderRadius = 6;
         box.BorderColor = Grey;
@@ -369,29 +378,34 @@ void PageDesigner::cButtonStyleChange() {
 }
 
 void PageDesigner::cButtonSymbolStyleChange() {
-    EditSelectedBox([this](ParameterBox& box) {
+    EditSelectedBox("Change Symbol Placement", [this](ParameterBox& box) {
         box.SymbolPlacement = tab_.cButtonSymbolStyle->currentIndex();
     });
 }
 
 void PageDesigner::cTitleForeColorColorSelected(Colour colour) {
-    EditSelectedBox([colour](ParameterBox& box) { box.TitleForeColor = colour; });
+    EditSelectedBox("Change Title Colour",
+                    [colour](ParameterBox& box) { box.TitleForeColor = colour; });
 }
 
 void PageDesigner::cTitleBackColorColorSelected(Colour colour) {
-    EditSelectedBox([colour](ParameterBox& box) { box.TitleBackColor = colour; });
+    EditSelectedBox("Change Title Back Colour",
+                    [colour](ParameterBox& box) { box.TitleBackColor = colour; });
 }
 
 void PageDesigner::cParForeColorColorSelected(Colour colour) {
-    EditSelectedBox([colour](ParameterBox& box) { box.TextForeColor = colour; });
+    EditSelectedBox("Change Text Colour",
+                    [colour](ParameterBox& box) { box.TextForeColor = colour; });
 }
 
 void PageDesigner::cParBackColorColorSelected(Colour colour) {
-    EditSelectedBox([colour](ParameterBox& box) { box.TextBackColor = colour; });
+    EditSelectedBox("Change Back Colour",
+                    [colour](ParameterBox& box) { box.TextBackColor = colour; });
 }
 
 void PageDesigner::cBorderColorColorSelected(Colour colour) {
-    EditSelectedBox([colour](ParameterBox& box) { box.BorderColor = colour; });
+    EditSelectedBox("Change Border Colour",
+                    [colour](ParameterBox& box) { box.BorderColor = colour; });
 }
 
 void PageDesigner::cAddButtonSymbolClick() {
@@ -411,7 +425,7 @@ void PageDesigner::cAddButtonSymbolClick() {
         if (!read.Picture) {
             form_.Prompts().ShowError(MessageNaming(read.Error, PathFromQString(chosen)));
         } else {
-            editor_.Touch();
+            editor_.Touch("Change Symbol");
             box.Symbol = std::move(read.Picture);
             box.SymbolFile = PathFromQString(QDir::toNativeSeparators(chosen));
             symbolFolder_ = QFileInfo(chosen).absolutePath();

@@ -4,16 +4,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/app/SaveTarget.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
 #include "render/PathText.h"
@@ -71,11 +70,6 @@ KeyMapTab::KeyMapTab(KeyMap& map, const CommandCatalogue& catalogue, Prompter& p
     connect(bLoadDefaults, &QPushButton::clicked, this, [this] { bLoadDefaultsClick(); });
     connect(bLoad, &QPushButton::clicked, this, [this] { bLoadClick(); });
     connect(bSave, &QPushButton::clicked, this, [this] { bSaveClick(); });
-    // The page designer uses the same keys; a shortcut answers only while its tab is shown.
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
-            [this] { bLoadClick(); });
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
-            [this] { bSaveClick(); });
     connect(bHelp, &QPushButton::clicked, this, &KeyMapTab::HelpRequested);
     connect(bGet, &QPushButton::clicked, this, &KeyMapTab::GetRequested);
     connect(bSend, &QPushButton::clicked, this, &KeyMapTab::SendRequested);
@@ -236,6 +230,7 @@ QString KeyMapTab::ReadKeyFile(const std::filesystem::path& path, KeyFileGrammar
     }
     // Even a read that stopped early may have changed buttons: the lists must show them.
     RebuildKeyLists();
+    history_.Reset(map_);
     if (!result.Error.empty()) return MessageNaming(result.Error, path);
     SetKeyFileName(result.KeyFileName.value_or(keyFileName_));
     return {};
@@ -278,6 +273,7 @@ void KeyMapTab::cHardwareCommandChange(int index) {
     if (fillingChooser_ || hardwareRow_ < 0 || !catalogue_.Contains(index)) return;
     map_.AssignHardwareKey(hardwareRow_, index);
     ShowHardwareRow(lHardware, hardwareRow_, map_, catalogue_);
+    Record("Assign Key", hardwareRow_);
 }
 
 void KeyMapTab::lScreenFocus(QTreeWidgetItem* item) {
@@ -308,6 +304,7 @@ void KeyMapTab::eCaptionChange() {
     if (!offeringCaption_) return StoreScreenButton();
     map_.OfferDefaultCaption(ScreenRowPage(screenRow_), ScreenRowButton(screenRow_),
                              FromQString(eCaption->text()));
+    history_.Absorb(map_);
     ShowScreenRow(lScreen, screenRow_, map_, catalogue_);
 }
 
@@ -317,6 +314,32 @@ void KeyMapTab::StoreScreenButton() {
     map_.AssignScreenButton(ScreenRowPage(screenRow_), ScreenRowButton(screenRow_), command,
                             FromQString(eCaption->text()));
     ShowScreenRow(lScreen, screenRow_, map_, catalogue_);
+    Record("Change Screen Button", HardwareKeyCount + screenRow_);
+}
+
+void KeyMapTab::Record(const char* step, int row) {
+    if (history_.Record(map_, step, row)) emit KeyMapEdited();
+}
+
+void KeyMapTab::Undo() {
+    ShowUndoneStep(history_.Undo(map_));
+}
+
+void KeyMapTab::Redo() {
+    ShowUndoneStep(history_.Redo(map_));
+}
+
+void KeyMapTab::ShowUndoneStep(std::optional<int> row) {
+    if (!row) return;
+    RebuildKeyLists();
+    if (*row < HardwareKeyCount) {
+        InnerTabs->setCurrentIndex(0);
+        lHardware->setCurrentItem(lHardware->topLevelItem(*row));
+    } else {
+        InnerTabs->setCurrentIndex(1);
+        lScreen->setCurrentItem(lScreen->topLevelItem(*row - HardwareKeyCount));
+    }
+    emit KeyMapEdited();
 }
 
 void KeyMapTab::bLoadDefaultsClick() {
@@ -343,6 +366,13 @@ void KeyMapTab::bLoadClick() {
 }
 
 void KeyMapTab::bSaveClick() {
+    if (SaveAsksForName(keyFileName_))
+        bSaveAsClick();
+    else
+        SaveKeyFileTo(keyFileName_);
+}
+
+void KeyMapTab::bSaveAsClick() {
     FileDialogRequest request;
     request.Title = "Save RoamplotCE Key File";
     request.Filter = "Roamplot Key File (*.key2)";
@@ -352,12 +382,17 @@ void KeyMapTab::bSaveClick() {
     if (chosen.isEmpty()) return;
     std::filesystem::path path = PathFromQString(chosen);
     if (!path.has_extension()) path += ".key2";
+    SaveKeyFileTo(path);
+}
+
+void KeyMapTab::SaveKeyFileTo(const std::filesystem::path& path) {
     QString error = WriteKeyFile(path);
     if (!error.isEmpty()) {
         prompter_.ShowError(error);
         return;
     }
     map_.Changed = false;
+    history_.MarkSaved();
     SetKeyFileName(path);
 }
 

@@ -6,12 +6,14 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/keymap/CommandCatalogue.h"
 #include "core/keymap/KeyFileReader.h"
 #include "core/keymap/KeyFileWriter.h"
 #include "core/keymap/KeyMap.h"
+#include "core/keymap/KeyMapHistory.h"
 #include "ui/app/Prompter.h"
 
 class QComboBox;
@@ -43,6 +45,17 @@ class KeyMapTab : public QWidget {
     ButtonKeyCodeTexts ButtonKeyCodes() const;
 
     const std::filesystem::path& KeyFileName() const { return keyFileName_; }
+    // The key file commands; "Save" writes to the current file without asking
+    // when it is a file of this PC.
+    void bLoadClick();
+    void bSaveClick();
+    void bSaveAsClick();
+    // The key tab's own history of assignments and captions.
+    const KeyMapHistory& History() const { return history_; }
+    void Undo();
+    void Redo();
+    void EndBurst() { history_.EndBurst(); }
+
     // Tells KeyFileNameChanged as well.
     void SetKeyFileName(const std::filesystem::path& name);
 
@@ -82,6 +95,8 @@ class KeyMapTab : public QWidget {
 
   signals:
     void KeyFileNameChanged(const QString& name);
+    // An assignment or caption changed the map, or an undo or redo did.
+    void KeyMapEdited();
     // The buttons whose work lies outside the tab.
     void HelpRequested();
     void GetRequested();
@@ -105,12 +120,15 @@ class KeyMapTab : public QWidget {
     void eCaptionChange();
     void StoreScreenButton();
     void bLoadDefaultsClick();
-    void bLoadClick();
-    void bSaveClick();
+    void SaveKeyFileTo(const std::filesystem::path& path);
+    // `row` counts the hardware rows first, then the screen rows.
+    void Record(const char* step, int row);
+    void ShowUndoneStep(std::optional<int> row);
 
     KeyMap& map_;
     const CommandCatalogue& catalogue_;
     Prompter& prompter_;
+    KeyMapHistory history_;
     std::filesystem::path keyFileName_;
     int hardwareRow_ = -1;
     int screenRow_ = -1;

@@ -13,6 +13,7 @@
 #include "core/io/FileNames.h"
 #include "plain/TempFolder.h"
 #include "qt/ScriptedPrompter.h"
+#include "qt/ShownTitle.h"
 #include "render/PathText.h"
 #include "ui/app/Startup.h"
 #include "ui/keymap/KeyMapTab.h"
@@ -52,13 +53,12 @@ TEST_P(KeyFileFolder, SaveWritesTheKeyFileIntoIt) {
     const fs::path saved = documents / "buttons.key2";
     EXPECT_TRUE(FileExists(saved));
     EXPECT_EQ(form->KeyFileName(), saved);
-    EXPECT_TRUE(form->windowTitle().endsWith("  -  buttons.key2"))
-        << form->windowTitle().toStdString();
+    EXPECT_TRUE(ShownTitle(*form).endsWith("  -  buttons.key2")) << ShownTitle(*form).toStdString();
     EXPECT_FALSE(form->Keys().Changed);
 
     // A failure names the folder in its own script.
     prompter.FileAnswers = {QStringFromPath(documents / "gone" / "buttons.key2")};
-    QTest::mouseClick(form->KeyMapPage()->bSave, Qt::LeftButton);
+    form->KeyMapPage()->bSaveAsClick();
     ASSERT_EQ(prompter.Of("error").size(), 1);
     EXPECT_TRUE(prompter.Of("error")[0].contains(QStringFromPath(documents / "gone")))
         << prompter.Of("error")[0].toStdString();
@@ -114,7 +114,7 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
         EXPECT_GT(boxes, 0);
 
         prompter.FileAnswers = {QStringFromPath(layoutFile)};
-        form->SaveParameterFile1Click();
+        form->SaveParameterFileAsClick();
         form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
         AssignFirstHardwareKey(*form, 4);
         prompter.FileAnswers = {QStringFromPath(keyFile)};
@@ -134,7 +134,7 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
     EXPECT_EQ(form->KeyFileName(), keyFile);
     EXPECT_EQ(form->Layout().BoxCount(1), boxes);
     EXPECT_EQ(form->Keys().HardwareKeys[0], 4);
-    EXPECT_EQ(form->windowTitle(),
+    EXPECT_EQ(ShownTitle(*form),
               QString::fromStdU16String(u"RoamplotCE Screen Designer v2.16  -  Küstenrunde.par1"));
 }
 

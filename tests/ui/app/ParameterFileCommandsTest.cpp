@@ -13,6 +13,7 @@
 #include "plain/FileSizeLimit.h"
 #include "plain/TempFolder.h"
 #include "qt/ScriptedPrompter.h"
+#include "qt/ShownTitle.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/Startup.h"
 #include "ui/designer/PageDesigner.h"
@@ -86,7 +87,7 @@ TEST_F(ParameterFileCommands, SaveWritesTheFileAndRemembersItsName) {
     EXPECT_NE(written.find("\r\ng2,1,"), std::string::npos);
     EXPECT_FALSE(form->Layout().Modified);
     EXPECT_EQ(form->ParameterFileName(), folder.File("trip.par1"));
-    EXPECT_EQ(form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  trip.par1");
+    EXPECT_EQ(ShownTitle(*form), "RoamplotCE Screen Designer v2.16  -  trip.par1");
     EXPECT_EQ(prompter.FileRequests[1].InitialFile, "");
     EXPECT_TRUE(prompter.Of("error").isEmpty());
 }
@@ -135,7 +136,7 @@ TEST_F(ParameterFileCommands, LoadAsksFirstAndTakesTheFilesScreen) {
     EXPECT_FALSE(layout.Modified);
     EXPECT_FALSE(form->PanelLoading);
     EXPECT_EQ(form->ParameterFileName(), Fixture("writer_symbols.par1"));
-    EXPECT_EQ(form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  writer_symbols.par1");
+    EXPECT_EQ(ShownTitle(*form), "RoamplotCE Screen Designer v2.16  -  writer_symbols.par1");
     EXPECT_EQ(prompter.Shown.filter("message: ").size(), 1);
     EXPECT_TRUE(prompter.Shown.contains(MissingSymbolMessage));
 }
@@ -180,7 +181,7 @@ TEST_F(ParameterFileCommands, StartReloadsTheRememberedFileAndTellsWhatIsMissing
     EXPECT_EQ(form->Configuration()->cNumPages->value(), 2);
     EXPECT_FALSE(form->Layout().Modified);
     EXPECT_EQ(prompter.Shown, QStringList{MissingSymbolMessage});
-    EXPECT_EQ(form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  kept.par1");
+    EXPECT_EQ(ShownTitle(*form), "RoamplotCE Screen Designer v2.16  -  kept.par1");
 }
 
 TEST_F(ParameterFileCommands, ControlSAndControlOReachTheCommands) {
@@ -192,11 +193,14 @@ TEST_F(ParameterFileCommands, ControlSAndControlOReachTheCommands) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(prompter.Shown, (QStringList{"save: Save RoamplotCE Parameter File",
                                            "open: Load RoamplotCE Parameter File"}));
-    // On another tab the keys belong to that tab.
+    // The key tab's keys mean its own file; the other tabs keep the layout's.
     prompter.Shown.clear();
     form->Tabs()->setCurrentIndex(MainForm::ConfigurationTabIndex);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_TRUE(prompter.Shown.isEmpty());
+    form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompter.Shown, (QStringList{"save: Save RoamplotCE Parameter File",
+                                           "save: Save RoamplotCE Key File"}));
 }
 
 TEST_F(ParameterFileCommands, AHundredThousandMissingSymbolFilesAreSummarised) {

@@ -9,6 +9,7 @@
 
 #include "plain/TempFolder.h"
 #include "qt/ScriptedPrompter.h"
+#include "qt/ShownTitle.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/Startup.h"
 #include "ui/preview/PreviewWindow.h"
@@ -64,7 +65,7 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     DesignerSettings settings = form->CurrentSettings();
     EXPECT_EQ(settings.ButtonKeyCodes[0], "193");
     EXPECT_EQ(settings.ButtonKeyCodes[9], "202");
-    EXPECT_EQ(form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  ");
+    EXPECT_EQ(ShownTitle(*form), "RoamplotCE Screen Designer v2.16  -  ");
     EXPECT_GT(form->Catalogue().Size(), 120u);
 
     EXPECT_TRUE(form->close());
@@ -113,7 +114,7 @@ TEST(Startup, ReadsHandWrittenSettingsAndClampsPositions) {
     EXPECT_TRUE(form->Configuration()->cLockWindows->isChecked());
     EXPECT_EQ(form->x(), 100);
     EXPECT_EQ(form->y(), 0);
-    EXPECT_EQ(form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  Trip.par1");
+    EXPECT_EQ(ShownTitle(*form), "RoamplotCE Screen Designer v2.16  -  Trip.par1");
 }
 
 TEST(Startup, CancelledCloseKeepsTheProgramAndTheSettingsFile) {

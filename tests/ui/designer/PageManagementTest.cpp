@@ -4,6 +4,7 @@
 #include <QSpinBox>
 
 #include "qt/DesignerFixture.h"
+#include "qt/ShownTitle.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -109,7 +110,7 @@ TEST(PageManagement, NewAsksAfterChangesAndStartsABlankLayout) {
     EXPECT_EQ(d.Layout().BoxCount(1), 0);
     EXPECT_FALSE(d.Layout().Modified);
     EXPECT_EQ(d.Layout().PageAt(2).PageName, "Trip");
-    EXPECT_TRUE(d.form->windowTitle().endsWith("  -  no name.par1"));
+    EXPECT_TRUE(ShownTitle(*d.form).endsWith("  -  no name.par1"));
     EXPECT_EQ(d.Designer().GetControl(), -1);
 }
 

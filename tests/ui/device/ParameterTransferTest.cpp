@@ -3,6 +3,7 @@
 
 #include "DeviceFixture.h"
 #include "core/io/FileIo.h"
+#include "qt/ShownTitle.h"
 #include "ui/device/CopyingWindow.h"
 
 namespace roamplot::test {
@@ -35,7 +36,7 @@ TEST_F(DeviceTransferTest, SendWritesTheLayoutIntoTheDeviceFolderAndKeepsTheCapt
     designer->Designer().cParameterListClick();
     ASSERT_EQ(designer->Designer().GetControl(), first);
     Form().SetParameterFileName(designer->folder.File("Trip.par1"));
-    const QString caption = Form().windowTitle();
+    const QString caption = ShownTitle(Form());
 
     Answer();
     SendLayout();
@@ -51,7 +52,7 @@ TEST_F(DeviceTransferTest, SendWritesTheLayoutIntoTheDeviceFolderAndKeepsTheCapt
     ASSERT_TRUE(sent);
     EXPECT_EQ(sent->rfind("RoamplotCE Parameter File\r\n", 0), 0u);
     EXPECT_EQ(*sent, *ReadFileBytes(Device().TempFile())) << "the transfer file stays beside";
-    EXPECT_EQ(Form().windowTitle(), caption);
+    EXPECT_EQ(ShownTitle(Form()), caption);
     EXPECT_EQ(Form().ParameterFileName(), designer->folder.File("Trip.par1"));
     EXPECT_EQ(designer->Designer().GetControl(), first) << "the remembered box is selected again";
     EXPECT_NE(first, second);
@@ -65,7 +66,7 @@ TEST_F(DeviceTransferTest, ATypedNameNotInTheListIsUsed) {
     SendLayout();
     EXPECT_TRUE(FileExists(OnDevice("my.par1")));
     EXPECT_EQ(*ReadFileBytes(OnDevice("a.par1")), "x");
-    EXPECT_EQ(Form().windowTitle(), Title) << "no file name before, none after";
+    EXPECT_EQ(ShownTitle(Form()), Title + "*") << "no file name before, none after";
 }
 
 TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfterwards) {
@@ -142,7 +143,7 @@ TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileAndIsNotReopenedFromThePcAtThe
     EXPECT_EQ(Prompter().Of("confirm"),
               QStringList("Changes have been made which have not been saved. Load a new file?"));
     EXPECT_EQ(Form().ParameterFileName(), "\\Roamplot 2\\Trip.par1");
-    EXPECT_EQ(Form().windowTitle(), Title + "Trip.par1");
+    EXPECT_EQ(ShownTitle(Form()), Title + "Trip.par1");
     EXPECT_FALSE(Form().Layout().Modified);
     EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
     EXPECT_TRUE(Prompter().Of("message").isEmpty());
@@ -161,7 +162,7 @@ TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileAndIsNotReopenedFromThePcAtThe
     fs::current_path(before);
     ASSERT_NE(restarted, nullptr);
     EXPECT_EQ(restarted->Layout().BoxCount(1), 0);
-    EXPECT_EQ(restarted->windowTitle(), Title + "Trip.par1");
+    EXPECT_EQ(ShownTitle(*restarted), Title + "Trip.par1");
     EXPECT_TRUE(again.Shown.isEmpty()) << again.Shown.join("\n").toStdString();
 }
 
@@ -187,7 +188,7 @@ TEST_F(DeviceTransferTest, AFailedGetChangesNothingAndSaysWhy) {
     const int slot = designer->AddBox({10, 10, 60, 30});
     Form().SetParameterFileName(designer->folder.File("mine.par1"));
     Form().Layout().Modified = false;
-    const QString caption = Form().windowTitle();
+    const QString caption = ShownTitle(Form());
     PutOnDevice("notes.par1", "shopping list\r\n");
     // Version 1: the first box loads, the second stops the load.
     PutOnDevice("half.par1", "pg1,1,A\r\np1,002,map,1\r\np1,abc,sp,1\r\n");
@@ -207,7 +208,7 @@ TEST_F(DeviceTransferTest, AFailedGetChangesNothingAndSaysWhy) {
     EXPECT_EQ(designer->Box(slot).Kind, BoxKind::New);
     EXPECT_FALSE(Form().Layout().Modified);
     EXPECT_EQ(Form().ParameterFileName(), designer->folder.File("mine.par1"));
-    EXPECT_EQ(Form().windowTitle(), caption);
+    EXPECT_EQ(ShownTitle(Form()), caption);
 }
 
 TEST_F(DeviceTransferTest, AnAnswerOfCancelToTheUnsavedChangesQuestionGetsNothing) {

@@ -9,6 +9,7 @@
 
 #include "plain/TempFolder.h"
 #include "qt/ScriptedPrompter.h"
+#include "qt/ShownTitle.h"
 #include "ui/app/Startup.h"
 #include "ui/keymap/KeyMapTab.h"
 
@@ -62,7 +63,7 @@ TEST(KeyMapStartup, RemembersTheKeyFileWhateverTheCaseOfItsExtension) {
 
     designer.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
     EXPECT_EQ(designer.form->Tabs()->tabText(MainForm::KeyTabIndex), KeyTabCaption);
-    EXPECT_EQ(designer.form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  keys.Key2");
+    EXPECT_EQ(ShownTitle(*designer.form), "RoamplotCE Screen Designer v2.16  -  keys.Key2");
 }
 
 TEST(KeyMapStartup, AKeyFileThatStopsWithAnErrorDoesNotStopTheStart) {
@@ -73,7 +74,7 @@ TEST(KeyMapStartup, AKeyFileThatStopsWithAnErrorDoesNotStopTheStart) {
     EXPECT_EQ(designer.form->Keys().HardwareKeys[0], designer.form->Commands().FindCommandIndex(2));
     EXPECT_EQ(designer.form->pos(), QPoint(300, 40));
     EXPECT_FALSE(designer.form->PanelLoading);
-    EXPECT_EQ(designer.form->windowTitle(), "RoamplotCE Screen Designer v2.16  -  ");
+    EXPECT_EQ(ShownTitle(*designer.form), "RoamplotCE Screen Designer v2.16  -  ");
 }
 
 TEST(KeyMapStartup, CancelOnUnsavedKeyMapChangesKeepsTheProgramOpenAndWritesNothing) {

@@ -305,13 +305,3 @@ TEST_F(KeyMapTabTest, DeviceButtonsWaitForTheTransferToListen) {
     QTest::mouseClick(tab->bSend, Qt::LeftButton);
     EXPECT_EQ(sends.count(), 1);
 }
-
-TEST_F(KeyMapTabTest, ControlOAndControlSReachLoadAndSave) {
-    QApplication::setActiveWindow(tab.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(tab.get()));
-    // Sent to the window, so the keys travel the way typed ones do, through the shortcut map.
-    QTest::keyClick(tab->windowHandle(), Qt::Key_O, Qt::ControlModifier);
-    QTest::keyClick(tab->windowHandle(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(prompter.Shown,
-              (QStringList{"open: Load RoamplotCE Key File", "save: Save RoamplotCE Key File"}));
-}

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "core/io/FileIo.h"
+#include "qt/DesignerFixture.h"
+#include "qt/ShownTitle.h"
+#include "render/PathText.h"
+#include "ui/app/MainMenu.h"
+
+using namespace roamplot;
+using namespace roamplot::test;
+
+namespace {
+QAction* Action(DesignerFixture& d, const char* name) {
+    QAction* action = d.form->Menu()->Action(name);
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+}
+void Trigger(DesignerFixture& d, const char* name) {
+    if (QAction* action = Action(d, name)) action->trigger();
+}
+QStringList RecentEntries(DesignerFixture& d) {
+    QStringList texts;
+    for (QAction* action : d.form->Menu()->Bar()->findChild<QMenu*>("mRecentFiles")->actions())
+        if (action->objectName().startsWith("aRecent")) texts << action->text();
+    return texts;
+}
+} // namespace
+
+TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
+    DesignerFixture d;
+    d.AddBox({0, 0, 40, 20});
+    EXPECT_TRUE(ShownTitle(*d.form).endsWith("*"));
+    const QString trip = QString::fromStdString(d.folder.File("trip.par1"));
+    d.prompter.FileAnswers = {trip};
+    Trigger(d, "aSave");
+    EXPECT_EQ(d.prompter.FileRequests.size(), 1);
+    EXPECT_TRUE(ShownTitle(*d.form).endsWith("  -  trip.par1"));
+    const std::string first = d.folder.Read("trip.par1");
+
+    d.Tab().cPageName->setText("Harbour");
+    d.Designer().cPageNameChange();
+    EXPECT_TRUE(ShownTitle(*d.form).endsWith("  -  trip.par1*"));
+    Trigger(d, "aSave");
+    EXPECT_EQ(d.prompter.FileRequests.size(), 1) << "a layout with a name is saved at once";
+    EXPECT_FALSE(d.Layout().Modified);
+    EXPECT_NE(d.folder.Read("trip.par1"), first);
+    EXPECT_NE(d.folder.Read("trip.par1").find("Harbour"), std::string::npos);
+
+    const QString other = QString::fromStdString(d.folder.File("other.par1"));
+    d.prompter.FileAnswers = {other};
+    Trigger(d, "aSaveAs");
+    EXPECT_EQ(d.prompter.FileRequests.size(), 2);
+    EXPECT_EQ(d.form->ParameterFileName(), PathFromQString(other));
+    EXPECT_EQ(RecentEntries(d), (QStringList{"&1 " + other, "&2 " + trip}));
+
+    // A recent file that has gone is dropped with a word; the others open.
+    std::filesystem::remove(PathFromQString(trip));
+    Trigger(d, "aRecent2");
+    EXPECT_EQ(d.prompter.Of("message").value(0),
+              "\"" + trip + "\" no longer exists; it is removed from the recent files.");
+    EXPECT_EQ(RecentEntries(d), QStringList{"&1 " + other});
+
+    // The list outlives the session; "Clear Recent Files" empties it.
+    ASSERT_TRUE(d.form->close());
+    d.form = StartDesigner(QString::fromStdString(d.folder.Path()), d.prompter);
+    EXPECT_EQ(RecentEntries(d), QStringList{"&1 " + other});
+    EXPECT_EQ(d.form->ParameterFileName(), PathFromQString(other));
+    Trigger(d, "aClearRecentFiles");
+    EXPECT_TRUE(RecentEntries(d).isEmpty());
+    EXPECT_FALSE(Action(d, "aClearRecentFiles")->isEnabled());
+}
+
+TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
+    DesignerFixture d;
+    d.form->show();
+    QApplication::setActiveWindow(d.form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
+    EXPECT_TRUE(Action(d, "aNewBox")->isEnabled());
+    EXPECT_FALSE(Action(d, "aLoadKeyFile")->isEnabled());
+    d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
+    EXPECT_FALSE(Action(d, "aNewBox")->isEnabled());
+    EXPECT_FALSE(Action(d, "aNextPage")->isEnabled());
+    EXPECT_TRUE(Action(d, "aSaveKeyFile")->isEnabled());
+    d.form->Tabs()->setCurrentIndex(MainForm::PageDesignerTabIndex);
+
+    // Insert in a text field and PgDn in the box list are the field's own keys.
+    d.Tab().cPageName->setFocus();
+    QTest::keyClick(d.Tab().cPageName, Qt::Key_Insert);
+    EXPECT_EQ(d.Layout().BoxCount(1), 0);
+    d.AddBox({0, 0, 40, 20});
+    d.Tab().cParameterList->setFocus();
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_PageDown);
+    EXPECT_EQ(d.Layout().CurrentPage, 1);
+    // Elsewhere they run the commands.
+    d.Tab().bNew->setFocus();
+    QTest::keyClick(d.Tab().bNew, Qt::Key_Insert);
+    EXPECT_EQ(d.Layout().BoxCount(1), 2);
+    QTest::keyClick(d.Tab().bNew, Qt::Key_PageDown);
+    EXPECT_EQ(d.Layout().CurrentPage, 2);
+}
