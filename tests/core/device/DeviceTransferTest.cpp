@@ -88,12 +88,13 @@ TEST_F(FolderDeviceTest, ListsTenThousandFiles) {
 }
 
 TEST(DeviceNames, UnusableNamesAndLongPathsAreRefused) {
-    EXPECT_EQ(DeviceNameProblem("my.par1", "\\Roamplot 2\\my.par1"), "");
     for (const char* bad :
          {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb"})
         EXPECT_EQ(DeviceNameProblem(bad, "\\x"),
                   "The name \"" + std::string(bad) + "\" cannot be used on the PDA.");
-    EXPECT_EQ(DeviceNameProblem("a", std::string(399, 'a')), "");
+    EXPECT_EQ(DeviceNameProblem("a", std::string(399, 'a')) +
+                  DeviceNameProblem("my.par1", "\\Roamplot 2\\my.par1"),
+              "");
     EXPECT_EQ(DeviceNameProblem("a", std::string(400, 'a')),
               "The path on the PDA is too long (at most 399 characters).");
 }
@@ -118,9 +119,8 @@ TEST_F(FolderDeviceTest, SendCopiesOnlyLargeSymbolsBesideTheFile) {
         SendParameterFile(link, layout, DeviceScreen{}, test::PlainThumbnail(),
                           TempFileIn(pc.Path()), "\\Roamplot 2\\", "my.par1", hooks);
     link.Disconnect();
-    EXPECT_TRUE(outcome.Sent);
-    EXPECT_EQ(copying, std::vector<std::string>{"big.bmp"});
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(std::tuple(outcome.Sent, copying, closed),
+              std::tuple(true, std::vector<std::string>{"big.bmp"}, 1));
     EXPECT_EQ(mount.Read("Roamplot 2/Symbols/big.bmp"), "large picture");
     EXPECT_FALSE(fs::exists(fs::path(mount.Path()) / "Roamplot 2" / "Symbols" / "small.bmp"));
     EXPECT_EQ(mount.Read("Roamplot 2/my.par1"), pc.Read("temp.$$$"));
