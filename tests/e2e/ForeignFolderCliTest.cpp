@@ -2,16 +2,14 @@
 // named in three scripts.
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <filesystem>
 
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 #include "core/model/DibFile.h"
-#include "plain/TempFolder.h"
-#include "render/PathText.h"
+#include "qt/CliRunner.h"
 
-namespace roamplot {
+namespace roamplot::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -25,7 +23,7 @@ struct CliResult {
 class ForeignFolderCli : public ::testing::TestWithParam<fs::path> {
   protected:
     ForeignFolderCli() {
-        test::CopyShippedCatalogues(program);
+        CopyShippedCatalogues(program);
         fs::create_directories(mount / "Roamplot 2" / "Symbols");
         // The handheld's folder comes from the settings, stored as UTF-8.
         EXPECT_EQ(WriteFileAtomically(program / "RoamCE_Screen_Designer.ini",
@@ -35,12 +33,8 @@ class ForeignFolderCli : public ::testing::TestWithParam<fs::path> {
     }
 
     CliResult Cli(const QStringList& arguments) {
-        QProcess process;
-        process.start(QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
-                      QStringList{"--program-folder", QStringFromPath(program)} + arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
+        const CliRun run = RunCli(program, arguments);
+        return {run.ExitCode, run.Out.toStdString(), run.Err.toStdString()};
     }
     // A document named after the folder.
     fs::path Document(const char* extension) const {
@@ -50,7 +44,7 @@ class ForeignFolderCli : public ::testing::TestWithParam<fs::path> {
     }
     static QString Q(const fs::path& path) { return QStringFromPath(path); }
 
-    test::TempFolder temp;
+    TempFolder temp;
     const fs::path program = temp.MakeFolder(fs::path("program") / GetParam());
     const fs::path documents = temp.MakeFolder(fs::path("documents") / GetParam());
     const fs::path mount = temp.MakeFolder(fs::path("card") / GetParam());
@@ -58,7 +52,7 @@ class ForeignFolderCli : public ::testing::TestWithParam<fs::path> {
 
 TEST_P(ForeignFolderCli, KeyFilesAreReadAndWritten) {
     const CliResult keys =
-        Cli({"keys", QString(TEST_DATA_DIR) + "/known-map.key2", Q(Document(".key2"))});
+        Cli({"keys", QString::fromStdString(TestData("known-map.key2")), Q(Document(".key2"))});
     ASSERT_EQ(keys.ExitCode, 0) << keys.Err;
     EXPECT_NE(ReadFileBytes(Document(".key2")).value_or("").find("b1,1,77,"), std::string::npos);
     const CliResult dump = Cli({"dump", Q(Document(".key2"))});
@@ -75,7 +69,7 @@ TEST_P(ForeignFolderCli, KeyFilesAreReadAndWritten) {
 
 TEST_P(ForeignFolderCli, ParameterFilesAreResavedDumpedRenderedAndChecked) {
     const fs::path sample = documents / "Coast Loop.par1";
-    fs::copy_file(fs::path(SHIPPED_DATA_DIR) / "Samples" / "Coast Loop.par1", sample);
+    fs::copy_file(SampleLayout(), sample);
     const CliResult resave = Cli({"resave", Q(sample), Q(Document(".par1"))});
     ASSERT_EQ(resave.ExitCode, 0) << resave.Err;
     const CliResult dump = Cli({"dump", Q(Document(".par1"))});
@@ -107,7 +101,7 @@ TEST_P(ForeignFolderCli, ParameterFilesAreResavedDumpedRenderedAndChecked) {
 }
 
 TEST_P(ForeignFolderCli, TheHandheldFolderTakesAndGivesFiles) {
-    fs::copy_file(fs::path(SHIPPED_DATA_DIR) / "Samples" / "Coast Loop.par1", Document(".par1"));
+    fs::copy_file(SampleLayout(), Document(".par1"));
     const CliResult sent = Cli({"send", Q(Document(".par1")), "Loop.par1"});
     ASSERT_EQ(sent.ExitCode, 0) << sent.Err;
     EXPECT_TRUE(FileExists(mount / "Roamplot 2" / "Loop.par1"));
@@ -133,14 +127,7 @@ TEST_P(ForeignFolderCli, TheHandheldFolderTakesAndGivesFiles) {
               ReadFileBytes(mount / "Roamplot 2" / "Loop.par1"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, ForeignFolderCli,
-                         ::testing::Values(test::Latin1FolderName(), test::CyrillicFolderName(),
-                                           test::JapaneseFolderName()),
-                         [](const ::testing::TestParamInfo<fs::path>& info) {
-                             return std::string(info.index == 0   ? "Latin"
-                                                : info.index == 1 ? "Cyrillic"
-                                                                  : "Japanese");
-                         });
+INSTANTIATE_TEST_SUITE_P(Scripts, ForeignFolderCli, ScriptFolders(), ScriptName);
 
 } // namespace
-} // namespace roamplot
+} // namespace roamplot::test
