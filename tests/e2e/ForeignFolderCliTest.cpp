@@ -2,6 +2,9 @@
 // named in three scripts.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <filesystem>
 
 #include "core/io/FileIo.h"
@@ -70,11 +73,19 @@ TEST_P(ForeignFolderCli, KeyFilesAreReadAndWritten) {
 TEST_P(ForeignFolderCli, ParameterFilesAreResavedDumpedRenderedAndChecked) {
     const fs::path sample = documents / "Coast Loop.par1";
     fs::copy_file(SampleLayout(), sample);
+    // The shipped sample loads cleanly and resaves unchanged. Thumbnails hold rendered text,
+    // so the layouts are compared rather than the bytes.
+    const CliResult clean = Cli({"check", Q(sample)});
+    EXPECT_EQ(clean.ExitCode, 0) << clean.Out;
+    EXPECT_EQ(QString::fromStdString(clean.Out).trimmed(), "") << clean.Out;
     const CliResult resave = Cli({"resave", Q(sample), Q(Document(".par1"))});
     ASSERT_EQ(resave.ExitCode, 0) << resave.Err;
-    const CliResult dump = Cli({"dump", Q(Document(".par1"))});
-    EXPECT_EQ(dump.ExitCode, 0) << dump.Err;
+    const CliResult dump = Cli({"dump", Q(Document(".par1"))}), original = Cli({"dump", Q(sample)});
+    EXPECT_EQ(std::tuple(dump.ExitCode, original.ExitCode), std::tuple(0, 0)) << dump.Err;
+    EXPECT_EQ(dump.Out, original.Out);
     EXPECT_NE(dump.Out.find("\"PageName\""), std::string::npos);
+    const QJsonDocument resaved = QJsonDocument::fromJson(QByteArray::fromStdString(dump.Out));
+    EXPECT_GT(resaved["Pages"].toArray()[2].toObject()["Boxes"].toArray().size(), 4);
     const CliResult render = Cli({"render", Q(Document(".par1")), Q(Document(".png"))});
     EXPECT_EQ(render.ExitCode, 0) << render.Err;
     EXPECT_TRUE(FileExists(Document(".png")));
@@ -104,8 +115,14 @@ TEST_P(ForeignFolderCli, TheHandheldFolderTakesAndGivesFiles) {
     fs::copy_file(SampleLayout(), Document(".par1"));
     const CliResult sent = Cli({"send", Q(Document(".par1")), "Loop.par1"});
     ASSERT_EQ(sent.ExitCode, 0) << sent.Err;
-    EXPECT_TRUE(FileExists(mount / "Roamplot 2" / "Loop.par1"));
-    EXPECT_TRUE(FileExists(program / "temp.$$$"));
+    EXPECT_EQ(sent.Out, "Save to PDA Successful\n");
+    // What goes to the handheld is the file saved for it beside the program.
+    EXPECT_EQ(ReadFileBytes(mount / "Roamplot 2" / "Loop.par1").value_or("none"),
+              ReadFileBytes(program / "temp.$$$"));
+    const CliResult keys = Cli({"send", Q(TestData("known-map.key2")), "Known.key2"});
+    ASSERT_EQ(keys.ExitCode, 0) << keys.Err;
+    EXPECT_NE(ReadFileBytes(mount / "Roamplot 2" / "Known.key2").value_or("").find("\r\n"),
+              std::string::npos);
     // A name for the handheld is Windows-1252 text: one it cannot hold is refused.
     const CliResult named = Cli({"send", Q(Document(".par1")), Q(Document(".par1").filename())});
     if (PathFitsText(GetParam())) {
@@ -115,13 +132,16 @@ TEST_P(ForeignFolderCli, TheHandheldFolderTakesAndGivesFiles) {
         EXPECT_EQ(named.ExitCode, 2);
     }
 
+    // Hidden files and files of other kinds are not listed; names are lower-cased and sorted.
+    for (const char* other : {".hidden.par1", "notes.txt"})
+        ASSERT_EQ(WriteFileAtomically(mount / "Roamplot 2" / other, "x"), "");
     const CliResult listed = Cli({"device-list"});
     EXPECT_EQ(listed.ExitCode, 0) << listed.Err;
     EXPECT_EQ(QString::fromStdString(listed.Out),
-              PathFitsText(GetParam()) ? Q(Document(".par1").filename()).toLower() + "\nloop.par1\n"
-                                       : QString("loop.par1\n"));
+              (PathFitsText(GetParam()) ? Q(Document(".par1").filename()).toLower() + "\n" : "") +
+                  "known.key2\nloop.par1\n");
 
-    const CliResult got = Cli({"get", "loop.par1", Q(Document("-back.par1"))});
+    const CliResult got = Cli({"get", "LOOP.PAR1", Q(Document("-back.par1"))});
     ASSERT_EQ(got.ExitCode, 0) << got.Err;
     EXPECT_EQ(ReadFileBytes(Document("-back.par1")),
               ReadFileBytes(mount / "Roamplot 2" / "Loop.par1"));

@@ -15,31 +15,9 @@ class DeviceCommandsTest : public CliTest {
     CliRun Run(const QStringList& arguments) {
         return CliTest::Run(QStringList{"--device-mount", Q(mount.Path())} + arguments);
     }
-    std::string OnDevice(const std::string& name) { return mount.Read("Roamplot 2/" + name); }
 
     TempFolder mount;
 };
-
-TEST_F(DeviceCommandsTest, SendsListsAndGetsBack) {
-    CliRun sent = Run({"send", Q(SampleLayout()), "My Loop.par1"});
-    ASSERT_EQ(sent.ExitCode, 0) << sent.Err.toStdString();
-    EXPECT_EQ(sent.Out.toStdString(), "Save to PDA Successful\n");
-    EXPECT_EQ(OnDevice("My Loop.par1"), program.Read("temp.$$$"));
-
-    CliRun keys = Run({"send", Data("known-map.key2"), "Known.key2"});
-    ASSERT_EQ(keys.ExitCode, 0) << keys.Err.toStdString();
-    EXPECT_NE(OnDevice("Known.key2").find("\r\n"), std::string::npos);
-
-    mount.Write("Roamplot 2/.hidden.par1", "x");
-    mount.Write("Roamplot 2/notes.txt", "x");
-    CliRun listed = Run({"device-list"});
-    EXPECT_EQ(listed.ExitCode, 0);
-    EXPECT_EQ(listed.Out.toStdString(), "known.key2\nmy loop.par1\n");
-
-    CliRun got = Run({"get", "MY LOOP.PAR1", Work("back.par1")});
-    ASSERT_EQ(got.ExitCode, 0) << got.Err.toStdString();
-    EXPECT_EQ(work.Read("back.par1"), OnDevice("My Loop.par1"));
-}
 
 TEST_F(DeviceCommandsTest, FailuresKeepFilesAndSayWhy) {
     const std::string kept = work.Write("kept.par1", "old");

@@ -108,22 +108,6 @@ TEST_F(ParameterCommandsTest, CheckListsWhatTheLoadCouldNotKeep) {
     EXPECT_EQ(Run({"dump", Work("absent.par1")}).ExitCode, 2);
 }
 
-TEST_F(ParameterCommandsTest, TheShippedSampleLayoutLoadsCleanlyAndResavesUnchanged) {
-    const QString sample = Q(SampleLayout());
-    CliRun check = Run({"check", sample});
-    EXPECT_EQ(check.ExitCode, 0) << check.Out.toStdString();
-    EXPECT_TRUE(check.Out.trimmed().isEmpty()) << check.Out.toStdString();
-    // Thumbnails hold rendered text, so the layouts are compared rather than the bytes.
-    CliRun resave = Run({"resave", sample, Work("again.par1")});
-    ASSERT_EQ(resave.ExitCode, 0) << resave.Err.toStdString();
-    CliRun original = Run({"dump", sample});
-    CliRun again = Run({"dump", Work("again.par1")});
-    EXPECT_EQ(original.ExitCode, 0);
-    EXPECT_EQ(again.Out, original.Out);
-    const QJsonArray pages = QJsonDocument::fromJson(original.Out)["Pages"].toArray();
-    EXPECT_GT(pages[2].toObject()["Boxes"].toArray().size(), 4);
-}
-
 TEST_F(ParameterCommandsTest, AnUnreadableCatalogueOrAFileThatIsNoFileFails) {
     std::filesystem::create_directory(work.File("folder.par1"));
     CliRun folder = Run({"dump", Work("folder.par1")});
