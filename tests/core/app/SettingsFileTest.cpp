@@ -197,22 +197,20 @@ TEST(SettingsFile, FileNamesAreUtf8AndOlderWindows1252ValuesStillRead) {
 
 TEST(DeviceScreen, RowsGiveSizesAndCodes) {
     DeviceScreen screen;
-    screen.Row = 1;
-    EXPECT_EQ(screen.Size(), (ScreenSize{320, 240}));
-    EXPECT_EQ(screen.DeviceTypeCode(), "PPC");
-    screen.Row = 3;
-    EXPECT_EQ(screen.Size(), (ScreenSize{320, 240}));
-    EXPECT_EQ(screen.DeviceTypeCode(), "HPC");
-    screen.Row = 0;
-    EXPECT_EQ(screen.DrawArea(), (ScreenSize{240, 281}));
-    screen.Row = CustomDeviceRow;
     screen.CustomWidth = 800;
     screen.CustomHeight = 480;
-    EXPECT_EQ(screen.Size(), (ScreenSize{800, 480}));
-    EXPECT_EQ(screen.DeviceTypeCode(), "Custom");
-    screen.Row = 8;
-    EXPECT_EQ(screen.Size(), (ScreenSize{0, 0}));
-    EXPECT_EQ(screen.DeviceTypeCode(), "");
+    const std::tuple<int, ScreenSize, const char*> rows[] = {
+        {1, {320, 240}, "PPC"},
+        {3, {320, 240}, "HPC"},
+        {CustomDeviceRow, {800, 480}, "Custom"},
+        {8, {0, 0}, ""}};
+    for (auto [row, size, code] : rows) {
+        screen.Row = row;
+        EXPECT_EQ(std::tuple(screen.Size(), screen.DeviceTypeCode()), std::tuple(size, code))
+            << row;
+    }
+    screen.Row = 0;
+    EXPECT_EQ(screen.DrawArea(), (ScreenSize{240, 281}));
 }
 
 TEST(DeviceScreen, LockedPreviewSitsLeftOrBelow) {
