@@ -152,7 +152,7 @@ rapi::HRESULT ROAMPLOT_RAPI_CALL CountUninit() {
     return ++uninits, rapi::Ok;
 }
 
-TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWait) {
+TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWaitAndAnEventOnTheLastStepsIsTooLate) {
     rapi::RemoteApiTable table = FolderDeviceTable();
     table.CeRapiInitEx = NeverAnswers;
     table.CeRapiUninit = CountUninit;
@@ -166,18 +166,12 @@ TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWait) {
     EXPECT_EQ(waited, std::vector<int>(51, 100));
     EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
     EXPECT_EQ(uninits, 1);
-}
 
-TEST(DeviceLinkTest, EventOnTheLastStepsIsTooLate) {
-    rapi::RemoteApiTable table = FolderDeviceTable();
-    table.CeRapiInitEx = NeverAnswers;
-    table.CeRapiUninit = CountUninit;
     for (int answerAt : {49, 50}) {
         int waits = 0;
-        DeviceLinkHooks hooks;
         hooks.WaitForEvent = [&](rapi::HANDLE, int) { return waits++ == answerAt; };
-        DeviceLink link([table] { return table; }, hooks);
-        EXPECT_EQ(link.Connect(), answerAt < 50) << answerAt;
+        EXPECT_EQ(DeviceLink([table] { return table; }, hooks).Connect(), answerAt < 50)
+            << answerAt;
     }
 }
 
