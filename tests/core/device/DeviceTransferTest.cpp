@@ -2,9 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include "../parameterfile/ParameterFileFixtures.h"
 #include "core/device/DeviceLink.h"
@@ -13,6 +10,7 @@
 #include "core/device/FolderDevice.h"
 #include "core/device/RemoteApiLibrary.h"
 #include "plain/TempFolder.h"
+#include "plain/TestFiles.h"
 
 namespace roamplot {
 namespace {
@@ -153,14 +151,20 @@ TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
 // A read-only folder still takes new files on Windows.
 #ifndef _WIN32
 TEST_F(FolderDeviceTest, ReadOnlyDeviceFolderFailsTheSend) {
-    const fs::path folder = fs::path(mount.Path()) / "Roamplot 2";
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    // Only the folder's own mode may refuse: anyone could write to it before.
+    const fs::path folder = mount.Folder() / "Roamplot 2";
+    const fs::perms writes =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(folder, fs::perms::all);
+    fs::permissions(folder, writes, fs::perm_options::remove);
+    const std::string source = pc.Write("a.par1", "a");
     DeviceLink link = MakeLink();
     ASSERT_TRUE(link.Connect());
-    const bool sent = link.CopyToDevice(pc.Write("a.par1", "a"), "\\Roamplot 2\\a.par1");
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes anywhere";
-    EXPECT_FALSE(sent);
+    EXPECT_TRUE(test::TrueAsOrdinaryUser([&] {
+        return !link.CopyToDevice(source, "\\Roamplot 2\\a.par1");
+    })) << "the send was not refused";
+    fs::permissions(folder, writes, fs::perm_options::add);
+    EXPECT_FALSE(fs::exists(folder / "a.par1"));
 }
 #endif
 
