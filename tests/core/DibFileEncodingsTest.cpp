@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "core/io/FileIo.h"
 #include "core/model/DibFile.h"
+#include "plain/TestFiles.h"
 
 using namespace roamplot;
+using namespace roamplot::test;
 
 namespace {
 
@@ -17,34 +18,23 @@ constexpr uint32_t Rle8 = 1;
 constexpr uint32_t Rle4 = 2;
 constexpr uint32_t Bitfields = 3;
 
-void PutU32(std::string& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 255));
-}
-void PutU16(std::string& out, uint16_t v) {
-    out.push_back(static_cast<char>(v & 255));
-    out.push_back(static_cast<char>(v >> 8));
-}
-
 // A file with a 40-byte header, the masks after it, a grey palette for the
 // indexed depths, and `data` as its pixel bytes.
 std::string MakeFile(int bits, int32_t width, int32_t height, uint32_t compression,
                      const std::string& data, const std::vector<uint32_t>& masks = {}) {
     std::string header;
-    PutU32(header, 40);
-    PutU32(header, static_cast<uint32_t>(width));
-    PutU32(header, static_cast<uint32_t>(height));
+    for (uint32_t v : {40u, static_cast<uint32_t>(width), static_cast<uint32_t>(height)})
+        PutU32(header, v);
     PutU16(header, 1);
     PutU16(header, static_cast<uint16_t>(bits));
-    PutU32(header, compression);
-    PutU32(header, static_cast<uint32_t>(data.size()));
-    for (int i = 0; i < 4; ++i) PutU32(header, 0);
+    for (uint32_t v : {compression, static_cast<uint32_t>(data.size()), 0u, 0u, 0u, 0u})
+        PutU32(header, v);
     for (uint32_t m : masks) PutU32(header, m);
     if (bits <= 8)
         for (uint32_t i = 0; i < (1u << bits); ++i) PutU32(header, i * 0x010101u);
     std::string file = "BM";
-    PutU32(file, static_cast<uint32_t>(14 + header.size() + data.size()));
-    PutU32(file, 0);
-    PutU32(file, static_cast<uint32_t>(14 + header.size()));
+    for (std::size_t v : {14 + header.size() + data.size(), std::size_t{0}, 14 + header.size()})
+        PutU32(file, static_cast<uint32_t>(v));
     return file + header + data;
 }
 
@@ -52,22 +42,6 @@ std::string Bytes(std::initializer_list<int> values) {
     std::string out;
     for (int v : values) out.push_back(static_cast<char>(v));
     return out;
-}
-
-Dib MustRead(const std::string& bytes) {
-    DibReadResult result = ReadDibFromBmp(bytes);
-    EXPECT_TRUE(result.Picture) << result.Error;
-    return result.Picture ? *result.Picture : Dib{};
-}
-
-std::string ErrorOf(const std::string& bytes) {
-    DibReadResult result = ReadDibFromBmp(bytes);
-    EXPECT_FALSE(result.Picture);
-    return result.Error;
-}
-
-std::string Fixture(const std::string& name) {
-    return ReadFileBytes(std::string(TEST_DATA_DIR) + "/" + name).value_or("<missing fixture>");
 }
 
 void ExpectUncompressedForm(const Dib& dib, int bits) {
@@ -92,14 +66,14 @@ TEST(BitmapEncodings, ImageMagickFilesGiveThePixelsOfItsUncompressedFile) {
                           Case{"im-primaries-rgb565.bmp", "im-primaries.bmp", 16, Bitfields, 24},
                           Case{"im-primaries-rgb555.bmp", "im-primaries.bmp", 16, Bitfields, 24}}) {
         SCOPED_TRACE(c.File);
-        const std::string bytes = Fixture(c.File);
+        const std::string bytes = TestDataBytes(c.File);
         // The fixture really is what it claims to be.
         ASSERT_GE(bytes.size(), 54u);
         ASSERT_EQ(static_cast<uint8_t>(bytes[28]), c.StoredBits);
         ASSERT_EQ(static_cast<uint8_t>(bytes[30]), c.StoredCompression);
 
-        const Dib dib = MustRead(bytes);
-        const Dib reference = MustRead(Fixture(c.Uncompressed));
+        const Dib dib = MustReadBmp(bytes);
+        const Dib reference = MustReadBmp(TestDataBytes(c.Uncompressed));
         ExpectUncompressedForm(dib, c.Bits);
         ASSERT_EQ(dib.Width(), reference.Width());
         ASSERT_EQ(dib.Height(), reference.Height());
@@ -109,7 +83,7 @@ TEST(BitmapEncodings, ImageMagickFilesGiveThePixelsOfItsUncompressedFile) {
         if (c.Bits == 24) {
             EXPECT_EQ(dib.Pixels, reference.Pixels); // padding included
         }
-        EXPECT_EQ(MustRead(DibToBmp(dib)), dib);
+        EXPECT_EQ(MustReadBmp(DibToBmp(dib)), dib);
     }
 }
 
@@ -117,7 +91,7 @@ TEST(BitmapEncodings, EveryRunLengthCodeOfEightBits) {
     // 5 x 3, bottom row first: a run and an absolute group of odd length (with
     // its pad byte), an end of line, a delta over the middle row, a run, the end.
     const std::string data = Bytes({2, 1, 0, 3, 2, 3, 4, 0xEE, 0, 0, 0, 2, 2, 1, 3, 5, 0, 1, 9, 9});
-    const Dib dib = MustRead(MakeFile(8, 5, 3, Rle8, data));
+    const Dib dib = MustReadBmp(MakeFile(8, 5, 3, Rle8, data));
     ExpectUncompressedForm(dib, 8);
     ASSERT_EQ(dib.ColorTable.size(), 256u * 4);
     EXPECT_EQ(dib.Pixels, (std::vector<uint8_t>{1, 1, 2, 3, 4, 0, 0, 0, //
@@ -130,7 +104,7 @@ TEST(BitmapEncodings, EveryRunLengthCodeOfFourBits) {
     // 3 bytes and a pad; a delta moves right.
     const std::string data =
         Bytes({5, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0xEE, 0, 0, 0, 2, 1, 0, 2, 0xAB, 0, 1});
-    const Dib dib = MustRead(MakeFile(4, 5, 3, Rle4, data));
+    const Dib dib = MustReadBmp(MakeFile(4, 5, 3, Rle4, data));
     ExpectUncompressedForm(dib, 4);
     EXPECT_EQ(dib.Pixels, (std::vector<uint8_t>{0x12, 0x12, 0x10, 0, //
                                                 0x34, 0x56, 0x70, 0, //
@@ -140,25 +114,23 @@ TEST(BitmapEncodings, EveryRunLengthCodeOfFourBits) {
 
 TEST(BitmapEncodings, RunsMayFillARowsPaddingButNotPassIt) {
     // ImageMagick codes the padding of each row; what lands there is dropped.
-    EXPECT_EQ(MustRead(MakeFile(8, 5, 1, Rle8, Bytes({8, 7, 0, 1}))).Pixels,
+    EXPECT_EQ(MustReadBmp(MakeFile(8, 5, 1, Rle8, Bytes({8, 7, 0, 1}))).Pixels,
               (std::vector<uint8_t>{7, 7, 7, 7, 7, 0, 0, 0}));
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, 3, Rle8, Bytes({6, 7, 3, 7, 0, 1}))),
+    EXPECT_EQ(BmpError(MakeFile(8, 5, 3, Rle8, Bytes({6, 7, 3, 7, 0, 1}))),
               "a run passes the end of row 3 (counted from the top)");
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, 3, Rle8, Bytes({0, 0, 0, 9, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0}))),
+    EXPECT_EQ(BmpError(MakeFile(8, 5, 3, Rle8, Bytes({0, 0, 0, 9, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0}))),
               "a run passes the end of row 2 (counted from the top)");
-    EXPECT_EQ(ErrorOf(MakeFile(4, 5, 1, Rle4, Bytes({9, 0x11, 0, 1}))),
+    EXPECT_EQ(BmpError(MakeFile(4, 5, 1, Rle4, Bytes({9, 0x11, 0, 1}))),
               "a run passes the end of row 1 (counted from the top)");
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, 2, Rle8, Bytes({0, 0, 0, 0, 1, 7, 0, 1}))),
+    EXPECT_EQ(BmpError(MakeFile(8, 5, 2, Rle8, Bytes({0, 0, 0, 0, 1, 7, 0, 1}))),
               "a run lies above the top row of the picture");
 }
 
 TEST(BitmapEncodings, ADeltaMayNotLeaveThePicture) {
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, 3, Rle8, Bytes({0, 2, 0, 3, 0, 1}))),
-              "a delta code moves outside the picture");
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, 3, Rle8, Bytes({0, 2, 9, 0, 0, 1}))),
-              "a delta code moves outside the picture");
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, 3, Rle8, Bytes({0, 2, 255, 255, 1, 1, 0, 1}))),
-              "a delta code moves outside the picture");
+    for (const std::string& codes : {Bytes({0, 2, 0, 3, 0, 1}), Bytes({0, 2, 9, 0, 0, 1}),
+                                     Bytes({0, 2, 255, 255, 1, 1, 0, 1})})
+        EXPECT_EQ(BmpError(MakeFile(8, 5, 3, Rle8, codes)),
+                  "a delta code moves outside the picture");
     // To the top row's far end is inside.
     EXPECT_TRUE(ReadDibFromBmp(MakeFile(8, 5, 3, Rle8, Bytes({0, 2, 8, 2, 0, 1}))).Picture);
 }
@@ -170,7 +142,7 @@ TEST(BitmapEncodings, AStreamCutShortIsRefusedAtEveryLength) {
     const std::string whole = MakeFile(8, 5, 3, Rle8, data);
     ASSERT_TRUE(ReadDibFromBmp(whole).Picture);
     for (std::size_t cut = 1; cut <= data.size(); ++cut)
-        EXPECT_EQ(ErrorOf(whole.substr(0, whole.size() - cut)),
+        EXPECT_EQ(BmpError(whole.substr(0, whole.size() - cut)),
                   "the run-length data ends before its end-of-bitmap code")
             << cut;
     // A stream that stops after the last row's end of line is whole.
@@ -179,22 +151,22 @@ TEST(BitmapEncodings, AStreamCutShortIsRefusedAtEveryLength) {
 
 TEST(BitmapEncodings, RunLengthHeadersThatLieAreRefused) {
     const std::string end = Bytes({0, 1});
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5000, 1, Rle8, end)),
+    EXPECT_EQ(BmpError(MakeFile(8, 5000, 1, Rle8, end)),
               "the bitmap is too large (5000 x 1, at most 4096 x 4096)");
-    EXPECT_EQ(ErrorOf(MakeFile(4, 1, 4097, Rle4, end)),
+    EXPECT_EQ(BmpError(MakeFile(4, 1, 4097, Rle4, end)),
               "the bitmap is too large (1 x 4097, at most 4096 x 4096)");
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, -3, Rle8, end)),
+    EXPECT_EQ(BmpError(MakeFile(8, 5, -3, Rle8, end)),
               "a run-length compressed bitmap cannot be stored top-down");
-    EXPECT_EQ(ErrorOf(MakeFile(4, 5, 3, Rle8, end)),
+    EXPECT_EQ(BmpError(MakeFile(4, 5, 3, Rle8, end)),
               "run-length compression 1 does not fit 4 bits per pixel");
-    EXPECT_EQ(ErrorOf(MakeFile(8, 5, 3, Rle4, end)),
+    EXPECT_EQ(BmpError(MakeFile(8, 5, 3, Rle4, end)),
               "run-length compression 2 does not fit 8 bits per pixel");
     std::string longHeader = MakeFile(8, 5, 3, Rle8, end);
     longHeader[14 + 2] = 1; // a header of 65576 bytes
-    EXPECT_EQ(ErrorOf(longHeader), "the file ends inside the bitmap header");
+    EXPECT_EQ(BmpError(longHeader), "the file ends inside the bitmap header");
 
     // The largest picture from a few bytes takes its own rows and nothing more.
-    const Dib largest = MustRead(MakeFile(8, 4096, 4096, Rle8, end));
+    const Dib largest = MustReadBmp(MakeFile(8, 4096, 4096, Rle8, end));
     EXPECT_EQ(largest.Pixels.size(), 4096u * 4096u);
     EXPECT_EQ(largest.Pixels.capacity(), 4096u * 4096u);
 }
@@ -208,9 +180,11 @@ TEST(BitmapEncodings, SixteenAndThirtyTwoBitFieldsBecomeTwentyFourBits) {
     for (uint16_t p : {rgb555, uint16_t{0}}) PutU16(rows555, p);
     for (uint32_t p : {0xAA123456u, 0x00FFFFFFu}) PutU32(rows888, p);
 
-    const Dib d565 = MustRead(MakeFile(16, 2, 1, Bitfields, rows565, {0xF800u, 0x07E0u, 0x001Fu}));
-    const Dib d555 = MustRead(MakeFile(16, 2, 1, 0, rows555)); // uncompressed 16 bits
-    const Dib d888 = MustRead(MakeFile(32, 2, 1, Bitfields, rows888, {0xFF0000u, 0xFF00u, 0xFFu}));
+    const Dib d565 =
+        MustReadBmp(MakeFile(16, 2, 1, Bitfields, rows565, {0xF800u, 0x07E0u, 0x001Fu}));
+    const Dib d555 = MustReadBmp(MakeFile(16, 2, 1, 0, rows555)); // uncompressed 16 bits
+    const Dib d888 =
+        MustReadBmp(MakeFile(32, 2, 1, Bitfields, rows888, {0xFF0000u, 0xFF00u, 0xFFu}));
     for (const Dib* dib : {&d565, &d555, &d888}) {
         ExpectUncompressedForm(*dib, 24);
         EXPECT_EQ(dib->Header.Size, 40u);
@@ -229,22 +203,22 @@ TEST(BitmapEncodings, SixteenAndThirtyTwoBitFieldsBecomeTwentyFourBits) {
         PutU16(twoRows, p);
         PutU16(twoRows, 0);
     }
-    const Dib topDown = MustRead(MakeFile(16, 1, -2, 0, twoRows));
+    const Dib topDown = MustReadBmp(MakeFile(16, 1, -2, 0, twoRows));
     EXPECT_EQ(DibPixel(topDown, 0, 0), MakeColour(255, 0, 0));
     EXPECT_EQ(DibPixel(topDown, 0, 1), MakeColour(0, 0, 255));
 }
 
 TEST(BitmapEncodings, OtherMasksAndShortFilesAreRefused) {
-    EXPECT_EQ(ErrorOf(MakeFile(16, 2, 1, Bitfields, std::string(4, '\0'), {0xF00, 0xF0, 0xF})),
+    EXPECT_EQ(BmpError(MakeFile(16, 2, 1, Bitfields, std::string(4, '\0'), {0xF00, 0xF0, 0xF})),
               "the colour masks 0xF00/0xF0/0xF at 16 bits per pixel are not supported");
     EXPECT_EQ(
-        ErrorOf(MakeFile(32, 2, 1, Bitfields, std::string(8, '\0'), {0xFF, 0xFF00, 0xFF0000})),
+        BmpError(MakeFile(32, 2, 1, Bitfields, std::string(8, '\0'), {0xFF, 0xFF00, 0xFF0000})),
         "the colour masks 0xFF/0xFF00/0xFF0000 at 32 bits per pixel are not supported");
     EXPECT_EQ(
-        ErrorOf(MakeFile(24, 2, 1, Bitfields, std::string(8, '\0'), {0xFF0000, 0xFF00, 0xFF})),
+        BmpError(MakeFile(24, 2, 1, Bitfields, std::string(8, '\0'), {0xFF0000, 0xFF00, 0xFF})),
         "the colour masks 0xFF0000/0xFF00/0xFF at 24 bits per pixel are not supported");
-    EXPECT_EQ(ErrorOf(MakeFile(16, 2, 1, Bitfields, "", {0xF800})),
+    EXPECT_EQ(BmpError(MakeFile(16, 2, 1, Bitfields, "", {0xF800})),
               "the file ends inside the colour masks");
-    EXPECT_EQ(ErrorOf(MakeFile(16, 3, 2, 0, std::string(12 - 1, '\0'))),
+    EXPECT_EQ(BmpError(MakeFile(16, 3, 2, 0, std::string(12 - 1, '\0'))),
               "the file ends inside the pixel rows");
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/model/Colour.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/FileLines.h"
@@ -7,33 +9,23 @@
 using namespace roamplot;
 
 TEST(GetField, NumbersFieldsFromOneAndTrimsOnlySpaces) {
-    EXPECT_EQ(GetField("a,b,c", 1, "d"), "a");
-    EXPECT_EQ(GetField("a,b,c", 3, "d"), "c");
-    EXPECT_EQ(GetField("a,b,c", 4, "d"), "d");
-    EXPECT_EQ(GetField("a,,c", 2, "d"), "d");
-    EXPECT_EQ(GetField("a,   ,c", 2, "d"), "");
-    EXPECT_EQ(GetField("a,  x y  ,c", 2, "d"), "x y");
-    EXPECT_EQ(GetField("a,\tx\t,c", 2, "d"), "\tx\t");
-    EXPECT_EQ(GetField("a,b,", 3, "d"), "d");
-    EXPECT_EQ(GetField("", 1, "d"), "d");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"a,b,c", 1, "a"},         {"a,b,c", 3, "c"},  {"a,b,c", 4, "d"},
+        {"a,,c", 2, "d"},          {"a,   ,c", 2, ""}, {"a,  x y  ,c", 2, "x y"},
+        {"a,\tx\t,c", 2, "\tx\t"}, {"a,b,", 3, "d"},   {"", 1, "d"}};
+    for (auto [line, field, value] : cases)
+        EXPECT_EQ(GetField(line, field, "d"), value) << line << " " << field;
 }
 
 TEST(GetIntField, ReadsDecimalHexadecimalAndStripsLetters) {
-    EXPECT_EQ(GetIntField("x,12 km", 2, -1), 12);
+    const std::pair<const char*, int> cases[] = {
+        {"x,12 km", 12},      {"x,0x1F", 31}, {"x,0X1f", 31},       {"x,$1F", 31},
+        {"x, $0000FF ", 255}, {"x,-42", -42}, {"x,   ", 7},         {"x", 7},
+        {"x,abc", 7},         {"x,$xyz", 7},  {"x,99999999999", 7}, {"x,2147483647", 2147483647},
+        {"x,$FFFFFFFF", -1}};
+    for (auto [text, value] : cases) EXPECT_EQ(GetIntField(text, 2, 7), value) << text;
+    EXPECT_EQ(GetIntField("x,-2147483648", 2, 7), INT32_MIN);
     EXPECT_EQ(GetIntField("x,1 2", 2, -1), -1);
-    EXPECT_EQ(GetIntField("x,0x1F", 2, -1), 31);
-    EXPECT_EQ(GetIntField("x,0X1f", 2, -1), 31);
-    EXPECT_EQ(GetIntField("x,$1F", 2, -1), 31);
-    EXPECT_EQ(GetIntField("x, $0000FF ", 2, -1), 255);
-    EXPECT_EQ(GetIntField("x,-42", 2, 0), -42);
-    EXPECT_EQ(GetIntField("x,   ", 2, 7), 7);
-    EXPECT_EQ(GetIntField("x", 2, 7), 7);
-    EXPECT_EQ(GetIntField("x,abc", 2, 7), 7);
-    EXPECT_EQ(GetIntField("x,$xyz", 2, 7), 7);
-    EXPECT_EQ(GetIntField("x,99999999999", 2, 7), 7);
-    EXPECT_EQ(GetIntField("x,2147483647", 2, 7), 2147483647);
-    EXPECT_EQ(GetIntField("x,-2147483648", 2, 7), -2147483647 - 1);
-    EXPECT_EQ(GetIntField("x,$FFFFFFFF", 2, 7), -1);
 }
 
 TEST(StrToInt, IsStrictAndNamesTheTextWhenItFails) {
@@ -45,16 +37,13 @@ TEST(StrToInt, IsStrictAndNamesTheTextWhenItFails) {
     } catch (const ConversionError& error) {
         EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
     }
-    EXPECT_FALSE(TryStrToInt("12 km"));
-    EXPECT_FALSE(TryStrToInt(""));
-    EXPECT_FALSE(TryStrToInt("-"));
+    for (const char* text : {"12 km", "", "-"}) EXPECT_FALSE(TryStrToInt(text)) << text;
 }
 
 TEST(PadZeros, PadsOnlyShortTexts) {
-    EXPECT_EQ(PadZeros("164", 3), "164");
-    EXPECT_EQ(PadZeros("7", 2), "07");
-    EXPECT_EQ(PadZeros("1234", 3), "1234");
-    EXPECT_EQ(PadZeros("", 2), "00");
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"164", 3, "164"}, {"7", 2, "07"}, {"1234", 3, "1234"}, {"", 2, "00"}};
+    for (auto [text, width, padded] : cases) EXPECT_EQ(PadZeros(text, width), padded);
 }
 
 TEST(RgbText, RoundTripsAndReadsFixedPositions) {

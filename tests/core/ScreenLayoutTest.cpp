@@ -24,31 +24,24 @@ Dib SmallDib(int width) {
 }
 } // namespace
 
-TEST(RemoveBox, SlotThirtyTwoOnlyFreesItself) {
+TEST(RemoveBox, SlotThirtyTwoOnlyFreesItselfAndSlotOneMovesEveryBoxDownInOrder) {
     ScreenLayout layout;
     FillPage(layout, 2);
+    const ParameterBox& last = layout.Box(2, 32);
     layout.Box(2, 32).Symbol = SmallDib(3);
     layout.Box(2, 32).SymbolFile = "c:\\a.bmp";
     RemoveBox(layout, 2, 32);
-    EXPECT_FALSE(layout.Box(2, 32).InUse());
-    EXPECT_EQ(layout.Box(2, 32).ParameterId, "0");
-    EXPECT_FALSE(layout.Box(2, 32).Symbol);
-    EXPECT_TRUE(layout.Box(2, 32).Units.empty());
-    EXPECT_TRUE(layout.Box(2, 32).SymbolFile.empty());
-    EXPECT_EQ(layout.Box(2, 31).ParameterId, "31");
-    EXPECT_EQ(layout.BoxCount(2), 31);
-}
+    EXPECT_EQ(std::tuple(last.InUse(), last.ParameterId, last.Symbol.has_value(), last.Units,
+                         last.SymbolFile, layout.Box(2, 31).ParameterId, layout.BoxCount(2)),
+              std::tuple(false, "0", false, "", "", "31", 31));
 
-TEST(RemoveBox, SlotOneOfAFullPageMovesEveryBoxDownInOrder) {
-    ScreenLayout layout;
     FillPage(layout, 1);
     layout.Box(1, 1).Symbol = SmallDib(1);
     layout.Box(1, 5).Symbol = SmallDib(5);
     RemoveBox(layout, 1, 1);
-    for (int s = 1; s <= 31; ++s) {
-        EXPECT_EQ(layout.Box(1, s).ParameterId, std::to_string(s + 1));
-        EXPECT_EQ(layout.Box(1, s).Left, s + 1);
-    }
+    for (int s = 1; s <= 31; ++s)
+        EXPECT_EQ(std::tuple(layout.Box(1, s).ParameterId, layout.Box(1, s).Left),
+                  std::tuple(std::to_string(s + 1), s + 1));
     ASSERT_TRUE(layout.Box(1, 4).Symbol);
     EXPECT_EQ(layout.Box(1, 4).Symbol->Width(), 5);
     EXPECT_FALSE(layout.Box(1, 5).Symbol);
@@ -63,10 +56,9 @@ TEST(ResetLayout, NamesPagesFreesSlotsAndClearsModified) {
     layout.CurrentPage = 9;
     layout.Modified = true;
     ResetLayout(layout);
-    EXPECT_EQ(layout.PageAt(7).PageName, "Page 7");
-    EXPECT_EQ(layout.PageAt(20).PageName, "Page 20");
-    EXPECT_EQ(layout.CurrentPage, 1);
-    EXPECT_FALSE(layout.Modified);
+    EXPECT_EQ(std::tuple(layout.PageAt(7).PageName, layout.PageAt(20).PageName, layout.CurrentPage,
+                         layout.Modified),
+              std::tuple("Page 7", "Page 20", 1, false));
     for (int p = 1; p <= MaxPages; ++p) EXPECT_EQ(layout.BoxCount(p), 0);
 }
 
@@ -82,12 +74,7 @@ TEST(ClearSlot, KeepsRectangleAndSymbolReference) {
     box.TitleText = "Speed";
     box.Symbol = SmallDib(2);
     ClearSlot(layout, 3, 4);
-    EXPECT_EQ(box.Left, 11);
-    EXPECT_EQ(box.Height, 14);
-    EXPECT_EQ(box.SymbolRef, "0304");
-    EXPECT_TRUE(box.TitleText.empty());
-    EXPECT_FALSE(box.Symbol);
-    EXPECT_EQ(box.Decimals, "Auto");
-    EXPECT_EQ(box.TitleBackColor, Navy);
-    EXPECT_EQ(box.PageNo, 0);
+    EXPECT_EQ(std::tuple(box.Left, box.Height, box.SymbolRef, box.TitleText, box.Symbol.has_value(),
+                         box.Decimals, box.TitleBackColor, box.PageNo),
+              std::tuple(11, 14, "0304", "", false, "Auto", Navy, 0));
 }

@@ -4,34 +4,27 @@
 
 #include <set>
 
-#include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/ParameterCatalogue.h"
 
 using namespace roamplot;
 
 namespace {
-ParameterCatalogue Shipped(std::string* report = nullptr) {
+struct ShippedCatalogue : ::testing::Test {
     ParameterCatalogue catalogue;
-    std::string problems = catalogue.LoadFile(std::string(SHIPPED_DATA_DIR) + "/Parameters.dat");
-    if (report) *report = problems;
-    return catalogue;
-}
+    std::string report = catalogue.LoadFile(std::string(SHIPPED_DATA_DIR) + "/Parameters.dat");
 
-int CountKind(const ParameterCatalogue& catalogue, const std::string& kind) {
-    int count = 0;
-    for (const auto& entry : catalogue.Entries())
-        if (entry.Kind == kind) ++count;
-    return count;
-}
+    int CountKind(const std::string& kind) const {
+        int count = 0;
+        for (const auto& entry : catalogue.Entries()) count += entry.Kind == kind;
+        return count;
+    }
+};
 } // namespace
 
-TEST(ShippedCatalogue, LoadsWithoutProblemsAndIsRealistic) {
-    std::string report;
-    ParameterCatalogue catalogue = Shipped(&report);
+TEST_F(ShippedCatalogue, LoadsWithoutProblemsAndIsRealistic) {
     EXPECT_EQ(report, "");
-    int groups = 0;
-    int parameters = 0;
+    int groups = 0, parameters = 0, buttons = 0;
     std::set<int> ids;
     for (const auto& entry : catalogue.Entries()) {
         if (entry.IsGroupTitle())
@@ -41,16 +34,22 @@ TEST(ShippedCatalogue, LoadsWithoutProblemsAndIsRealistic) {
             EXPECT_TRUE(ids.insert(entry.Id).second) << "identifier twice: " << entry.Id;
             EXPECT_NE(entry.Name, "???") << entry.Id;
         }
+        // Buttons are read without a kind field.
+        if (entry.Id > 999 && entry.Id < 1999) {
+            ++buttons;
+            EXPECT_EQ(entry.Kind, "bb") << entry.Id;
+            EXPECT_NE(entry.SampleValue, "???") << entry.Id;
+        }
     }
     EXPECT_GE(parameters, 120);
     EXPECT_GE(groups, 8);
-    EXPECT_EQ(CountKind(catalogue, "map"), 1);
-    EXPECT_GE(CountKind(catalogue, "txt"), 1);
-    EXPECT_GE(CountKind(catalogue, "bg"), 1);
+    EXPECT_GE(buttons, 10);
+    EXPECT_EQ(CountKind("map"), 1);
+    EXPECT_GE(CountKind("txt"), 1);
+    EXPECT_GE(CountKind("bg"), 1);
 }
 
-TEST(ShippedCatalogue, HoldsEveryIdentifierWithBehaviourInItsKind) {
-    ParameterCatalogue catalogue = Shipped();
+TEST_F(ShippedCatalogue, HoldsEveryIdentifierWithBehaviourInItsKind) {
     auto expectKind = [&](int id, const std::string& kind) {
         int position = catalogue.PositionOf(id);
         ASSERT_GE(position, 0) << "missing " << id;
@@ -68,35 +67,18 @@ TEST(ShippedCatalogue, HoldsEveryIdentifierWithBehaviourInItsKind) {
     }
     EXPECT_EQ(catalogue.UnitsOf("150"), "meters|feet");
     EXPECT_EQ(catalogue.UnitsOf("151"), "kph|mph|knots");
-}
 
-TEST(ShippedCatalogue, ButtonsAreReadWithoutAKindField) {
-    ParameterCatalogue catalogue = Shipped();
-    int buttons = 0;
-    for (const auto& entry : catalogue.Entries()) {
-        if (entry.Id > 999 && entry.Id < 1999) {
-            ++buttons;
-            EXPECT_EQ(entry.Kind, "bb") << entry.Id;
-            EXPECT_NE(entry.SampleValue, "???") << entry.Id;
-        }
-    }
-    EXPECT_GE(buttons, 10);
-}
-
-TEST(ShippedCatalogue, UnitsLinesNameRoamceParametersOfEachQuantity) {
-    ParameterCatalogue catalogue = Shipped();
+    // The units lines name parameters of each quantity whose units the handheld chooses.
     for (Quantity q :
          {Quantity::Speed, Quantity::Altitude, Quantity::Distance, Quantity::Heading}) {
         const std::string& line = catalogue.UnitsLine(q);
         ASSERT_FALSE(line.empty());
         bool someRoamce = false;
-        for (const auto& entry : catalogue.Entries()) {
-            if (entry.Id <= 0) continue;
-            std::string code = "#" + PadZeros(std::to_string(entry.Id), 3);
-            if (line.find(code) != std::string::npos &&
-                entry.UnitsList.find("ROAMCE") != std::string::npos)
-                someRoamce = true;
-        }
+        for (const auto& entry : catalogue.Entries())
+            someRoamce |=
+                entry.Id > 0 &&
+                line.find("#" + PadZeros(std::to_string(entry.Id), 3)) != std::string::npos &&
+                entry.UnitsList.find("ROAMCE") != std::string::npos;
         EXPECT_TRUE(someRoamce) << line;
     }
 }

@@ -17,13 +17,6 @@ const Colour Red = MakeColour(255, 0, 0);
 const Colour Green = MakeColour(0, 160, 0);
 const Colour Blue = MakeColour(0, 0, 200);
 
-QImage DrawOver(const ParameterBox& box, Colour below, int width = 120, int height = 100) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(ToQColor(below));
-    DrawBox(image, box, 1, RenderContext{});
-    return image;
-}
-
 // Every pixel outside the rectangle keeps the colour below.
 bool UntouchedOutside(const QImage& image, const QRect& box, Colour below) {
     for (int y = 0; y < image.height(); ++y)
@@ -36,10 +29,10 @@ bool UntouchedOutside(const QImage& image, const QRect& box, Colour below) {
 TEST(DrawBox, FreeSlotsAndBoxesOfOtherPagesDrawNothing) {
     ParameterBox box = MakeBox(BoxKind::SingleParameter, 10, 10, 50, 40);
     box.TextBackColor = Red;
-    box.PageNo = 0;
-    EXPECT_EQ(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), White), 120 * 100);
-    box.PageNo = 2;
-    EXPECT_EQ(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), White), 120 * 100);
+    for (int page : {0, 2}) {
+        box.PageNo = page;
+        EXPECT_EQ(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), White), 120 * 100) << page;
+    }
     box.PageNo = 1;
     EXPECT_GT(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), Red), 0);
 }
@@ -73,8 +66,7 @@ TEST(DrawBox, BorderWidthZeroPutsTheDashedOutlineOnTheEdgeAndTheMarkOnTheSameRec
 
     box.Selected = 1;
     image = DrawOver(box, White);
-    EXPECT_EQ(CountColour(image, QRect(10, 10, 60, 2), Red),
-              120); // the 3-pixel pen centred on row 0
+    EXPECT_EQ(CountColour(image, QRect(10, 10, 60, 2), Red), 120); // a 3-pixel pen centred on row 0
     EXPECT_EQ(PixelAt(image, 40, 12), Green);
     EXPECT_TRUE(UntouchedOutside(image, QRect(10, 10, 60, 30), White));
 }
@@ -120,8 +112,7 @@ TEST(DrawBox, ProfileCodesGetAWhiteBaseFill) {
     box.TextBackStyle = 1; // Gradient, in the base fill colour
     box.TextBackColor = Red;
     box.ParameterId = "149";
-    const Colour top =
-        PixelAt(DrawOver(box, White, 100, 80), 96, 1); // the first rows of a red gradient
+    const Colour top = PixelAt(DrawOver(box, White, 100, 80), 96, 1); // a red gradient's first row
     EXPECT_EQ(RedOf(top), 255);
     EXPECT_LT(GreenOf(top), 5);
     for (const char* code : {"150", "151"}) {
@@ -135,17 +126,14 @@ TEST(DrawBox, ProfileCodesGetAWhiteBaseFill) {
     EXPECT_EQ(BaseFillColour(box), box.TitleBackColor);
 }
 
-TEST(DrawBox, FillsInTheKeyColourAreSkippedButNotOnTranslucentButtons) {
+TEST(DrawBox, FillsInTheKeyColourAreSkippedButNotOnTranslucentButtonsAndOthersBlend) {
     ParameterBox value = MakeBox(BoxKind::SingleParameter, 0, 0, 60, 40);
     value.TextBackColor = TransparentKey;
-    for (int style : {0, 3}) {
-        value.TextBackStyle = style;
-        EXPECT_EQ(PixelAt(DrawOver(value, Green, 60, 40), 30, 30), Green) << style;
-    }
     ParameterBox text = MakeBox(BoxKind::Text, 0, 0, 60, 40);
     text.TitleBackColor = TransparentKey;
     for (int style : {0, 3}) {
-        text.TitleBackStyle = style;
+        value.TextBackStyle = text.TitleBackStyle = style;
+        EXPECT_EQ(PixelAt(DrawOver(value, Green, 60, 40), 30, 30), Green) << style;
         EXPECT_EQ(PixelAt(DrawOver(text, Green, 60, 40), 30, 30), Green) << style;
     }
     ParameterBox button = MakeBox(BoxKind::Button, 0, 0, 60, 40);
@@ -155,9 +143,8 @@ TEST(DrawBox, FillsInTheKeyColourAreSkippedButNotOnTranslucentButtons) {
         MakeColour(TranslucentBlend(TranslucentSourceChannel(255), 0), TranslucentBlend(0, 160),
                    TranslucentBlend(TranslucentSourceChannel(255), 0));
     EXPECT_EQ(PixelAt(DrawOver(button, Green, 60, 40), 30, 20), blended);
-}
 
-TEST(DrawBox, TranslucentTextBackgroundBlendsWithWhatLiesBelow) {
+    // Any other translucent background blends with what lies below.
     ParameterBox box = MakeBox(BoxKind::Background, 0, 0, 60, 40);
     box.TextBackStyle = 3;
     box.TextBackColor = MakeColour(90, 150, 30);
@@ -174,11 +161,9 @@ TEST(DrawBox, GradientTitleOverGradientTextInTheSameColourIsOneGradient) {
     box.TitleBackColor = box.TextBackColor = MakeColour(0, 0, 160);
     const QImage drawn = DrawOver(box, White, 80, 60);
 
-    QImage whole(80, 60, QImage::Format_RGB32);
-    {
-        BoxCanvas canvas(whole, whole.rect());
+    const QImage whole = Painted(80, 60, White, [&box](BoxCanvas& canvas) {
         GradientFill(canvas, 0, 0, 80, 60, box.TextBackColor);
-    }
+    });
     const int tH = QFontMetrics(BoxFont(12, true)).height();
     for (int y = 1; y < 59; ++y) EXPECT_EQ(PixelAt(drawn, 3, y), PixelAt(whole, 3, y)) << y;
 
@@ -195,10 +180,9 @@ TEST(DrawBox, RoundGradientButtonIsAPlainEllipse) {
     button.TitleBackStyle = 1;
     button.TitleBackColor = Blue;
     const QImage image = DrawOver(button, White, 60, 40);
-    EXPECT_EQ(PixelAt(image, 30, 2), Blue);
-    EXPECT_EQ(PixelAt(image, 30, 37), Blue);
-    EXPECT_EQ(PixelAt(image, 1, 1), White);
-    EXPECT_EQ(PixelAt(image, 58, 38), White);
+    EXPECT_EQ(std::tuple(PixelAt(image, 30, 2), PixelAt(image, 30, 37), PixelAt(image, 1, 1),
+                         PixelAt(image, 58, 38)),
+              std::tuple(Blue, Blue, White, White));
 
     button.ButtonStyle = 1; // any other style shows the gradient
     EXPECT_NE(PixelAt(DrawOver(button, White, 60, 40), 30, 37), Blue);

@@ -16,10 +16,22 @@ ParameterBox MakeBox(const std::string& kind, int left, int top, int width, int 
     return box;
 }
 
-QImage DrawAlone(const ParameterBox& box, int width, int height, const RenderContext& context) {
+QImage DrawOver(const ParameterBox& box, Colour below, int width, int height,
+                const RenderContext& context) {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(ToQColor(below));
     DrawBox(image, box, 1, context);
+    return image;
+}
+
+QImage Painted(int width, int height, Colour below, const std::function<void(BoxCanvas&)>& paint,
+               QRect area) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(ToQColor(below));
+    {
+        BoxCanvas canvas(image, area.isEmpty() ? image.rect() : area);
+        paint(canvas);
+    }
     return image;
 }
 

@@ -35,25 +35,23 @@ bool HasInkIn(const QImage& image, const QRect& area, Colour background) {
 } // namespace
 
 TEST(HasSpecialDrawing, ChosenByKindAndCode) {
-    ParameterBox box;
-    box.Kind = BoxKind::MultiParameter;
-    for (const char* code : {"150", "151", "163", "168", "169", "170", "172", "173", "174"}) {
+    auto special = [](const char* kind, const char* code) {
+        ParameterBox box;
+        box.Kind = kind;
         box.ParameterId = code;
-        EXPECT_TRUE(HasSpecialDrawing(box)) << code;
-    }
-    box.ParameterId = "360";
-    EXPECT_FALSE(HasSpecialDrawing(box));
-    box.Kind = BoxKind::NavParameter;
-    EXPECT_TRUE(HasSpecialDrawing(box));
-    box.ParameterId = "168";
-    EXPECT_FALSE(HasSpecialDrawing(box));
-    box.Kind = BoxKind::SingleParameter;
-    EXPECT_FALSE(HasSpecialDrawing(box));
+        return HasSpecialDrawing(box);
+    };
+    for (const char* code : {"150", "151", "163", "168", "169", "170", "172", "173", "174"})
+        EXPECT_TRUE(special(BoxKind::MultiParameter, code)) << code;
+    EXPECT_EQ(
+        std::tuple(special(BoxKind::MultiParameter, "360"), special(BoxKind::NavParameter, "360"),
+                   special(BoxKind::NavParameter, "168"), special(BoxKind::SingleParameter, "168")),
+        std::tuple(false, true, false, false));
 }
 
 TEST(SampleData, TablesAsStoredWithThePlausibleTrack) {
-    EXPECT_EQ(SampleSatellites()[6].Number, 13);
-    EXPECT_EQ(SampleSatellites()[6].Signal, 51);
+    EXPECT_EQ(std::tuple(SampleSatellites()[6].Number, SampleSatellites()[6].Signal),
+              std::tuple(13, 51));
     EXPECT_EQ(std::string(SampleLogLines()[19]),
               "$GPGGA,012104,2723.6164,S,15301.9270,E,1,08,1.6,42.5,M,39.7,M,,*63");
     EXPECT_EQ(std::string(SampleWaypoints()[11]), "2.83,281,WP14");
@@ -73,9 +71,10 @@ TEST(SampleData, TablesAsStoredWithThePlausibleTrack) {
 TEST(GpsStatus, SizeZeroUsesTheToolkitsDefaultSize) {
     ParameterBox box = Special("172", 100, 50);
     box.TextFontSize = 0;
-    EXPECT_EQ(GpsStatusFont(box).pixelSize(), DefaultSizeFont(false).pixelSize());
-    EXPECT_GT(GpsStatusFont(box).pixelSize(), 0);
-    EXPECT_FALSE(GpsStatusFont(box).bold());
+    const QFont font = GpsStatusFont(box);
+    EXPECT_EQ(std::tuple(font.pixelSize(), font.bold()),
+              std::tuple(DefaultSizeFont(false).pixelSize(), false));
+    EXPECT_GT(font.pixelSize(), 0);
     EXPECT_TRUE(HasInkIn(DrawAlone(box, 100, 50), QRect(5, 5, 90, 40), Pale));
     box.TextFontSize = 20;
     EXPECT_EQ(GpsStatusFont(box).pixelSize(), PointsToPixels(20));
@@ -91,9 +90,10 @@ TEST(DataLog, DrawsExactlyTheLinesThatFit) {
     ASSERT_GT(tH, h); // so that a fifth line would still start inside the box
     // Four lines fit when the fourth starts at H0 - tH.
     box.Height = 2 * tH + 1 + 3 + 3 * h;
-    EXPECT_EQ(DataLogLinesShown(box.Height, tH, 1, h), 4);
-    EXPECT_EQ(DataLogLinesShown(box.Height - 1, tH, 1, h), 3);
-    EXPECT_EQ(DataLogLinesShown(2000, tH, 1, h), 20);
+    EXPECT_EQ(std::tuple(DataLogLinesShown(box.Height, tH, 1, h),
+                         DataLogLinesShown(box.Height - 1, tH, 1, h),
+                         DataLogLinesShown(2000, tH, 1, h)),
+              std::tuple(4, 3, 20));
 
     box.TextBackStyle = 2;                     // no fill of the value area
     box.TextBackColor = MakeColour(0, 200, 0); // but the opaque text background marks each line
@@ -133,9 +133,9 @@ TEST(SignalLines, GreyRowsWithBlueAtTheComputedLengths) {
     ParameterBox box = Special("174", 124, 40);
     const QImage image = DrawAlone(box, 124, 40);
     const int L = 122 - 4, x = 3;
-    EXPECT_EQ(SignalLineLength(46, L), 91); // 46 * 118 / 60 + 0.5 = 90.97
-    EXPECT_EQ(SignalLineLength(0, L), 0);
-    EXPECT_EQ(SignalLineLength(75, L), L); // above 60 counts as 60
+    // 46 * 118 / 60 + 0.5 = 90.97; above 60 counts as 60.
+    EXPECT_EQ(std::tuple(SignalLineLength(46, L), SignalLineLength(0, L), SignalLineLength(75, L)),
+              std::tuple(91, 0, L));
     // Row 1: satellite 1, signal 46; row 2: satellite 2, signal 0; row 12: none.
     EXPECT_EQ(CountColour(image, QRect(x, 3, L, 1), Blue225), 91);
     EXPECT_EQ(PixelAt(image, x + 91, 3), LightGrey);
@@ -167,19 +167,18 @@ TEST(WaypointList, StopsAfterTwentyRows) {
     EXPECT_EQ(CountColour(image, QRect(3, first + 2 * h, 120, h), MakeColour(255, 0, 0)), 0);
 }
 
-TEST(ProfileUnits, FactorsAndFallbacks) {
-    EXPECT_DOUBLE_EQ(AltitudeUnits("meters").Factor, 3.28 * 0.3048);
-    EXPECT_DOUBLE_EQ(AltitudeUnits("Feet").Factor, 3.28);
-    EXPECT_DOUBLE_EQ(AltitudeUnits("furlongs").Factor, 3.28 * 0.3048);
-    EXPECT_EQ(AltitudeUnits("feet").Shown, "ft");
-    EXPECT_DOUBLE_EQ(SpeedUnits("kph").Factor, 3.6);
-    EXPECT_DOUBLE_EQ(SpeedUnits("mph").Factor, 2.236936292);
-    EXPECT_DOUBLE_EQ(SpeedUnits("knots").Factor, 1.943844492);
-    EXPECT_DOUBLE_EQ(SpeedUnits("").Factor, 3.6);
-    EXPECT_EQ(SpeedUnits("").Shown, "kph");
-}
+TEST(ProfileUnits, FactorsFallbacksAndTickSteps) {
+    const std::pair<const char*, double> altitudes[] = {
+        {"meters", 3.28 * 0.3048}, {"Feet", 3.28}, {"furlongs", 3.28 * 0.3048}};
+    for (auto [units, factor] : altitudes)
+        EXPECT_DOUBLE_EQ(AltitudeUnits(units).Factor, factor) << units;
+    const std::pair<const char*, double> speeds[] = {
+        {"kph", 3.6}, {"mph", 2.236936292}, {"knots", 1.943844492}, {"", 3.6}};
+    for (auto [units, factor] : speeds) EXPECT_DOUBLE_EQ(SpeedUnits(units).Factor, factor) << units;
+    EXPECT_EQ(std::tuple(AltitudeUnits("feet").Shown, SpeedUnits("").Shown),
+              std::tuple("ft", "kph"));
 
-TEST(ProfileUnits, TickStepIsTheFirstOfTheSeriesFarEnoughApart) {
+    // The tick step is the first of the series far enough apart.
     EXPECT_DOUBLE_EQ(TickStep(0.1, 15), 2); // 1 would give 10 pixels
     EXPECT_DOUBLE_EQ(TickStep(0.001, 15), 0.02);
     EXPECT_DOUBLE_EQ(TickStep(1e9, 20), 200000); // nothing is far enough: the largest

@@ -56,16 +56,15 @@ TEST(AutoValueFontSize, UnitsReserveAndTitleNarrowTheRoom) {
 }
 
 TEST(UnitsFontSize, TenOrTheValueSizeBelowTenOrTwelveInLargeBoxes) {
-    ParameterBox box;
-    box.TextFontSize = 0;
-    EXPECT_EQ(UnitsFontSize(box, Inner(100, 50)), 10);
-    box.TextFontSize = 7;
-    EXPECT_EQ(UnitsFontSize(box, Inner(100, 50)), 7);
-    box.TextFontSize = 14;
-    EXPECT_EQ(UnitsFontSize(box, Inner(100, 50)), 10);
-    box.TextFontSize = 7;
-    EXPECT_EQ(UnitsFontSize(box, Inner(121, 101)), 12);
-    EXPECT_EQ(UnitsFontSize(box, Inner(120, 101)), 7);
+    // The value's size, the inner width and height, and the units' size.
+    const std::tuple<int, int, int, int> sizes[] = {
+        {0, 100, 50, 10}, {7, 100, 50, 7}, {14, 100, 50, 10}, {7, 121, 101, 12}, {7, 120, 101, 7}};
+    for (auto [value, width, height, units] : sizes) {
+        ParameterBox box;
+        box.TextFontSize = value;
+        EXPECT_EQ(UnitsFontSize(box, Inner(width, height)), units)
+            << value << " " << width << "x" << height;
+    }
 }
 
 TEST(WorkingValueOf, RoamceUnitsFollowTheDefaultUnitsLastMatchingLineWinning) {
@@ -82,13 +81,11 @@ TEST(WorkingValueOf, RoamceUnitsFollowTheDefaultUnitsLastMatchingLineWinning) {
         box.ParameterId = id;
         return WorkingValueOf(box, context).Units;
     };
-    EXPECT_EQ(unitsFor("1"), "mph");
-    EXPECT_EQ(unitsFor("001"), "mph");
-    EXPECT_EQ(unitsFor("30"), "ft"); // "feet", shortened
-    EXPECT_EQ(unitsFor("11"), "nm");
-    EXPECT_EQ(unitsFor("7"), "nm"); // the distance line comes after the speed line
-    EXPECT_EQ(unitsFor("40"), "mag");
-    EXPECT_EQ(unitsFor("99"), "roamce");
+    // "feet" is shortened; 7's distance line comes after its speed line.
+    const std::pair<const char*, const char*> units[] = {
+        {"1", "mph"}, {"001", "mph"}, {"30", "ft"},    {"11", "nm"},
+        {"7", "nm"},  {"40", "mag"},  {"99", "roamce"}};
+    for (auto [id, shown] : units) EXPECT_EQ(unitsFor(id), shown) << id;
     context.Catalogue = nullptr;
     EXPECT_EQ(unitsFor("1"), "roamce");
     box.ShowUnits = 0;
@@ -97,15 +94,11 @@ TEST(WorkingValueOf, RoamceUnitsFollowTheDefaultUnitsLastMatchingLineWinning) {
 }
 
 TEST(WorkingValueOf, ShortensUnitWordsAndSplitsSamplesThatCarryTheirUnits) {
-    EXPECT_EQ(ShortUnitWord("Kilometers"), "km");
-    EXPECT_EQ(ShortUnitWord("meters"), "m");
-    EXPECT_EQ(ShortUnitWord("MILES"), "mi");
-    EXPECT_EQ(ShortUnitWord("feet"), "ft");
-    EXPECT_EQ(ShortUnitWord("nm - meters"), "nm");
-    EXPECT_EQ(ShortUnitWord("NM - Feet"), "nm");
-    EXPECT_EQ(ShortUnitWord("True"), "tr");
-    EXPECT_EQ(ShortUnitWord("magnetic"), "mag");
-    EXPECT_EQ(ShortUnitWord("kph"), "kph");
+    const std::pair<const char*, const char*> words[] = {
+        {"Kilometers", "km"}, {"meters", "m"},       {"MILES", "mi"},
+        {"feet", "ft"},       {"nm - meters", "nm"}, {"NM - Feet", "nm"},
+        {"True", "tr"},       {"magnetic", "mag"},   {"kph", "kph"}};
+    for (auto [word, shortened] : words) EXPECT_EQ(ShortUnitWord(word), shortened) << word;
 
     ParameterBox box;
     box.Units = "kph";

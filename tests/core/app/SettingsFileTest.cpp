@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/app/DesignerSettings.h"
+#include "core/app/DeviceScreen.h"
 #include "core/app/HelpDocument.h"
 #include "core/app/SettingsFile.h"
 #include "plain/TempFolder.h"
@@ -28,27 +29,22 @@ TEST(SettingsFile, ValuesThatAreNotNumbersReadAsDefaults) {
     TempFolder folder;
     SettingsFile file(
         folder.Write("s.ini", "[Settings]\nNo of Pages=many\nUse Snap=2\nLock Windows=x\n"));
-    EXPECT_EQ(file.ReadInt("Settings", "No of Pages", 5), 5);
-    EXPECT_TRUE(file.ReadBool("Settings", "Use Snap", false));
-    EXPECT_TRUE(file.ReadBool("Settings", "Lock Windows", true));
-    EXPECT_FALSE(file.ReadBool("Settings", "Lock Windows", false));
-    EXPECT_EQ(file.ReadString("Nowhere", "Key", "fallback"), "fallback");
+    EXPECT_EQ(std::tuple(file.ReadInt("Settings", "No of Pages", 5),
+                         file.ReadBool("Settings", "Use Snap", false),
+                         file.ReadBool("Settings", "Lock Windows", true),
+                         file.ReadBool("Settings", "Lock Windows", false),
+                         file.ReadString("Nowhere", "Key", "fallback")),
+              std::tuple(5, true, true, false, "fallback"));
 }
 
 TEST(SettingsFile, AMissingFileGivesDefaultsAndIsCreatedAtTheFirstWrite) {
     TempFolder folder;
     SettingsFile file(folder.File("new.ini"));
     DesignerSettings s = ReadDesignerSettings(file);
-    EXPECT_EQ(s.NumberOfPages, 5);
-    EXPECT_EQ(s.AdjustStep, "1");
-    EXPECT_EQ(s.SnapInterval, "10");
-    EXPECT_FALSE(s.UseSnap);
-    EXPECT_FALSE(s.LockWindows);
-    EXPECT_EQ(s.DeviceFolder, "\\Roamplot 2");
+    EXPECT_EQ(std::tuple(s.NumberOfPages, s.AdjustStep, s.SnapInterval, s.UseSnap, s.LockWindows,
+                         s.DeviceFolder, s.Screen.Row, s.Screen.CustomWidth, s.Screen.CustomHeight),
+              std::tuple(5, "1", "10", false, false, "\\Roamplot 2", 0, 480, 240));
     for (int b = 1; b <= 10; ++b) EXPECT_EQ(s.ButtonKeyCodes[b - 1], std::to_string(192 + b));
-    EXPECT_EQ(s.Screen.Row, 0);
-    EXPECT_EQ(s.Screen.CustomWidth, 480);
-    EXPECT_EQ(s.Screen.CustomHeight, 240);
     EXPECT_EQ(file.WriteInt("Settings", "Device Type", 3), "");
 #ifdef _WIN32
     const std::string eol = "\r\n"; // a profile file as Windows writes them
@@ -65,9 +61,10 @@ TEST(DesignerSettings, CloseWritesTheCustomSizeOnlyForTheCustomRow) {
     s.Screen.Row = 3;
     s.Screen.CustomWidth = 111;
     ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
-    EXPECT_EQ(file.ReadInt("Settings", "Custom Device Width", 0), 800);
-    EXPECT_EQ(file.ReadInt("Settings", "Device Type", 0), 3);
-    EXPECT_EQ(file.ReadString("Settings", "Custom Device Height", "none"), "none");
+    EXPECT_EQ(std::tuple(file.ReadInt("Settings", "Custom Device Width", 0),
+                         file.ReadInt("Settings", "Device Type", 0),
+                         file.ReadString("Settings", "Custom Device Height", "none")),
+              std::tuple(800, 3, "none"));
     s.Screen.Row = CustomDeviceRow;
     ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
     EXPECT_EQ(file.ReadInt("Settings", "Custom Device Width", 0), 111);
@@ -88,14 +85,11 @@ TEST(DesignerSettings, ReadsBackWhatTheCloseWrote) {
     s.KeyFileName = "keys.key2";
     ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
     DesignerSettings back = ReadDesignerSettings(file);
-    EXPECT_EQ(back.NumberOfPages, 12);
-    EXPECT_EQ(back.SnapInterval, "X5");
-    EXPECT_TRUE(back.UseSnap);
-    EXPECT_EQ(back.DeviceFolder, "\\Storage Card\\Nav");
-    EXPECT_EQ(back.DefaultUnits, s.DefaultUnits);
-    EXPECT_EQ(back.ButtonKeyCodes[9], "250");
-    EXPECT_EQ(back.ParameterFileName, "/home/u/trip.par1");
-    EXPECT_EQ(back.KeyFileName, "keys.key2");
+    EXPECT_EQ(std::tuple(back.NumberOfPages, back.AdjustStep, back.SnapInterval, back.UseSnap,
+                         back.DeviceFolder, back.DefaultUnits, back.ButtonKeyCodes[9],
+                         back.ParameterFileName, back.KeyFileName),
+              std::tuple(12, "3", "X5", true, "\\Storage Card\\Nav", s.DefaultUnits, "250",
+                         "/home/u/trip.par1", "keys.key2"));
     std::string text = folder.Read("s.ini");
     for (const char* line : {"[Parameters]", "[Buttons]", "Filename=keys.key2", "[Default Units]",
                              "Speed=2", "[Button Defaults]", "Button 10=250", "RoamplotCE Folder="})
@@ -108,8 +102,8 @@ TEST(DesignerSettings, AStoredDeviceTypeOutsideTheScreensReadsAsTheFirstOnceSaid
         SettingsFile file(folder.Write("s.ini", std::string("[Settings]\nDevice Type=") + stored));
         std::vector<std::string> notices;
         DesignerSettings s = ReadDesignerSettings(file, &notices);
-        EXPECT_EQ(s.Screen.Row, 0);
-        EXPECT_EQ(s.Screen.DrawArea(), (ScreenSize{240, 281}));
+        EXPECT_EQ(std::tuple(s.Screen.Row, s.Screen.DrawArea()),
+                  std::tuple(0, ScreenSize{240, 281}));
         EXPECT_EQ(notices,
                   std::vector<std::string>{std::string("The stored device type ") + stored +
                                            " is not one of the screens; the first "
@@ -122,9 +116,10 @@ TEST(DesignerSettings, AStoredDeviceTypeOutsideTheScreensReadsAsTheFirstOnceSaid
 }
 
 TEST(WindowPosition, ClampsToTheScreen) {
-    EXPECT_EQ(ClampWindowPosition(5000, 20, 1024, 768), (WindowPosition{100, 20}));
-    EXPECT_EQ(ClampWindowPosition(256, -30, 1024, 768), (WindowPosition{256, 0}));
-    EXPECT_EQ(ClampWindowPosition(10, 900, 1024, 768), (WindowPosition{10, 100}));
+    EXPECT_EQ(std::tuple(ClampWindowPosition(5000, 20, 1024, 768),
+                         ClampWindowPosition(256, -30, 1024, 768),
+                         ClampWindowPosition(10, 900, 1024, 768)),
+              std::tuple(WindowPosition{100, 20}, WindowPosition{256, 0}, WindowPosition{10, 100}));
     TempFolder folder;
     SettingsFile file(folder.Write("s.ini", "[Device]\nLeft=abc\nTop=44\n"));
     EXPECT_EQ(RestoreWindowPosition(file, "device", 256, 20, 1024, 768), (WindowPosition{256, 44}));
@@ -198,4 +193,33 @@ TEST(SettingsFile, FileNamesAreUtf8AndOlderWindows1252ValuesStillRead) {
     // A key file name that was Windows-1252 is written back as UTF-8.
     EXPECT_NE(text.find("Filename=C:\\Karten\\\xC3\x84rger.key2"), std::string::npos) << text;
     EXPECT_EQ(ReadDesignerSettings(SettingsFile(path)).ParameterFileName, s.ParameterFileName);
+}
+
+TEST(DeviceScreen, RowsGiveSizesAndCodes) {
+    DeviceScreen screen;
+    screen.CustomWidth = 800;
+    screen.CustomHeight = 480;
+    const std::tuple<int, ScreenSize, const char*> rows[] = {
+        {1, {320, 240}, "PPC"},
+        {3, {320, 240}, "HPC"},
+        {CustomDeviceRow, {800, 480}, "Custom"},
+        {8, {0, 0}, ""}};
+    for (auto [row, size, code] : rows) {
+        screen.Row = row;
+        EXPECT_EQ(std::tuple(screen.Size(), screen.DeviceTypeCode()), std::tuple(size, code))
+            << row;
+    }
+    screen.Row = 0;
+    EXPECT_EQ(screen.DrawArea(), (ScreenSize{240, 281}));
+}
+
+TEST(DeviceScreen, LockedPreviewSitsLeftOrBelow) {
+    DeviceScreen screen;
+    screen.Row = 0;
+    EXPECT_EQ(PlacePreviewBeside(screen, 100, 50, 600, 250), (WindowPlace{0, 50}));
+    EXPECT_EQ(PlacePreviewBeside(screen, 400, 50, 600, 250), (WindowPlace{150, 50}));
+    screen.Row = 4;
+    EXPECT_EQ(PlacePreviewBeside(screen, 100, 50, 600, 490), (WindowPlace{100, 650}));
+    screen.Row = CustomDeviceRow;
+    EXPECT_EQ(PlacePreviewBeside(screen, 700, 10, 600, 490), (WindowPlace{210, 10}));
 }

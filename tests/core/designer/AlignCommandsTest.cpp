@@ -22,9 +22,7 @@ struct Group : test::BoxesOnPage {
 TEST(Align, EdgesFollowTheReferenceBox) {
     Group g{{20, 30, 100, 40}, {5, 80, 30, 10}, {60, 120, 50, 25}};
     EXPECT_TRUE(g.Run(AlignCommand::AlignRight));
-    EXPECT_EQ(g.Left(1), 20);
-    EXPECT_EQ(g.Left(2), 90);
-    EXPECT_EQ(g.Left(3), 70);
+    EXPECT_EQ(std::tuple(g.Left(1), g.Left(2), g.Left(3)), std::tuple(20, 90, 70));
     EXPECT_TRUE(g.layout.Modified);
 
     g.Run(AlignCommand::AlignBottom);
@@ -69,27 +67,20 @@ TEST(SameSize, TakesTheReferenceSizeAndMovesRatherThanShrinks) {
 TEST(Space, BoxesBetweenTheOuterOnesTakeEvenSteps) {
     Group g{{0, 0, 10, 10}, {0, 40, 10, 10}, {0, 100, 10, 10}};
     EXPECT_TRUE(g.Run(AlignCommand::SpaceVertical, 0));
-    EXPECT_EQ(g.Top(1), 0);
-    EXPECT_EQ(g.Top(2), 50);
-    EXPECT_EQ(g.Top(3), 100);
+    EXPECT_EQ(std::tuple(g.Top(1), g.Top(2), g.Top(3)), std::tuple(0, 50, 100));
 
     // The slot order does not matter, only the positions.
     Group h{{100, 0, 10, 10}, {10, 0, 10, 10}, {70, 0, 10, 10}, {20, 0, 10, 10}, {40, 5, 10, 10}};
     h.Run(AlignCommand::SpaceHorizontal, 0);
     EXPECT_EQ(h.Left(2), 10);
     EXPECT_EQ(h.Left(4), 32) << "10 + 22.5 rounds to the even 32";
-    EXPECT_EQ(h.Left(5), 54);
-    EXPECT_EQ(h.Left(3), 76);
-    EXPECT_EQ(h.Left(1), 100);
+    EXPECT_EQ(std::tuple(h.Left(5), h.Left(3), h.Left(1)), std::tuple(54, 76, 100));
 }
 
 TEST(Space, ABoxLeftBehindTheRunningPositionStays) {
     Group g{{0, 10, 10, 10}, {0, 20, 10, 10}, {0, 30, 10, 10}, {0, 100, 10, 10}};
     g.Run(AlignCommand::SpaceVertical, 0);
-    EXPECT_EQ(g.Top(1), 10);
-    EXPECT_EQ(g.Top(2), 40);
-    EXPECT_EQ(g.Top(3), 30);
-    EXPECT_EQ(g.Top(4), 100);
+    EXPECT_EQ(std::tuple(g.Top(1), g.Top(2), g.Top(3), g.Top(4)), std::tuple(10, 40, 30, 100));
 }
 
 TEST(Space, FewerThanTwoBoxesOrOneRowChangeNothing) {

@@ -8,23 +8,14 @@ namespace {
 constexpr ScreenSize Area{240, 281};
 }
 
-TEST(Snapping, RoundsToTheNearestMultipleHalvesUp) {
-    EXPECT_EQ(SnapCoordinate(12, 5), 10);
-    EXPECT_EQ(SnapCoordinate(13, 5), 15);
-    EXPECT_EQ(SnapCoordinate(15, 10), 20);
-    EXPECT_EQ(SnapCoordinate(14, 10), 10);
-    EXPECT_EQ(SnapCoordinate(-2, 5), 0);
-    EXPECT_EQ(SnapCoordinate(-8, 5), -5);
-    EXPECT_EQ(SnapCoordinate(7, 0), 7);
-}
-
-TEST(Snapping, IntervalsThatCannotDivideTurnSnappingOff) {
-    EXPECT_EQ(ParseSnapInterval("10"), 10);
-    EXPECT_EQ(ParseSnapInterval(" 5 "), 5);
-    EXPECT_FALSE(ParseSnapInterval("0"));
-    EXPECT_FALSE(ParseSnapInterval(""));
-    EXPECT_FALSE(ParseSnapInterval("ABC"));
-    EXPECT_FALSE(ParseSnapInterval("-5"));
+TEST(Snapping, RoundsToTheNearestMultipleHalvesUpAndIntervalsThatCannotDivideTurnItOff) {
+    const std::tuple<int, int, int> snaps[] = {{12, 5, 10}, {13, 5, 15}, {15, 10, 20}, {14, 10, 10},
+                                               {-2, 5, 0},  {-8, 5, -5}, {7, 0, 7}};
+    for (auto [coordinate, interval, snapped] : snaps)
+        EXPECT_EQ(SnapCoordinate(coordinate, interval), snapped)
+            << coordinate << " by " << interval;
+    EXPECT_EQ(std::tuple(ParseSnapInterval("10"), ParseSnapInterval(" 5 ")), std::tuple(10, 5));
+    for (const char* off : {"0", "", "ABC", "-5"}) EXPECT_FALSE(ParseSnapInterval(off)) << off;
 }
 
 TEST(EndOfMove, SnapsThenKeepsTheBoxInsideTheArea) {

@@ -57,17 +57,14 @@ TEST_F(LibraryDeviceTest, CopiesInBlocksBothWays) {
     DeviceLink link = MakeLink();
     ASSERT_TRUE(link.Connect());
     ASSERT_TRUE(link.CopyToDevice(source, "\\Roamplot 2\\big.par1"));
-    EXPECT_EQ(Calls("CeWriteFile"), 2);
-    EXPECT_EQ(mount.Read("Roamplot 2/big.par1"), bytes);
-
     ASSERT_TRUE(link.CopyFromDevice("\\ROAMPLOT 2\\BIG.PAR1", pc.File("back.par1")));
-    EXPECT_EQ(Calls("CeReadFile"), 3) << "two blocks and a closing empty read";
-    EXPECT_EQ(pc.Read("back.par1"), bytes);
-    EXPECT_EQ(betweenBlocks, 4);
-    EXPECT_EQ(Calls("CeCloseHandle"), 2);
     link.Disconnect();
-    EXPECT_EQ(Calls("CeRapiUninit"), 1);
-    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(mount.Read("Roamplot 2/big.par1"), bytes);
+    EXPECT_EQ(pc.Read("back.par1"), bytes);
+    // Two blocks each way, the reading closed by an empty read.
+    EXPECT_EQ(std::tuple(Calls("CeWriteFile"), Calls("CeReadFile"), betweenBlocks,
+                         Calls("CeCloseHandle"), Calls("CeRapiUninit"), shown.size()),
+              std::tuple(2, 3, 4, 2, 1, 0u));
 }
 
 TEST_F(LibraryDeviceTest, ConnectionsNestAndEndOnce) {
@@ -75,16 +72,13 @@ TEST_F(LibraryDeviceTest, ConnectionsNestAndEndOnce) {
     ASSERT_TRUE(link.Connect());
     ASSERT_TRUE(link.Connect());
     link.Disconnect();
-    EXPECT_TRUE(link.Connected());
-    EXPECT_EQ(Calls("CeRapiInitEx"), 1);
+    EXPECT_EQ(std::tuple(link.Connected(), Calls("CeRapiInitEx")), std::tuple(true, 1));
     link.Disconnect();
-    EXPECT_FALSE(link.Connected());
-    EXPECT_EQ(Calls("CeRapiUninit"), 1);
+    EXPECT_EQ(std::tuple(link.Connected(), Calls("CeRapiUninit")), std::tuple(false, 1));
     link.Connect();
     link.Connect();
     link.DisconnectAll();
-    EXPECT_FALSE(link.Connected());
-    EXPECT_EQ(Calls("CeRapiUninit"), 2);
+    EXPECT_EQ(std::tuple(link.Connected(), Calls("CeRapiUninit")), std::tuple(false, 2));
 }
 
 TEST_F(LibraryDeviceTest, RefusedDeviceWriteIsToldAndFails) {
@@ -116,9 +110,10 @@ TEST_F(LibraryDeviceTest, MissingFilesFailWithoutMessage) {
     ASSERT_TRUE(link.Connect());
     EXPECT_FALSE(link.CopyFromDevice("\\Roamplot 2\\none.par1", pc.File("back.par1")));
     EXPECT_EQ(link.LastFailure(), "the file is not on the PDA");
-    EXPECT_FALSE(link.CopyToDevice(pc.File("none.par1"), "\\Roamplot 2\\x.par1"));
-    EXPECT_FALSE(link.CopyToDevice(pc.Write("a.par1", "a"), "\\No Folder\\x.par1"));
-    EXPECT_FALSE(link.CopyToDevice(pc.File("a.par1"), "\\..\\escaped.par1"));
+    for (auto [from, to] : {std::pair{pc.File("none.par1"), "\\Roamplot 2\\x.par1"},
+                            {pc.Write("a.par1", "a"), "\\No Folder\\x.par1"},
+                            {pc.File("a.par1"), "\\..\\escaped.par1"}})
+        EXPECT_FALSE(link.CopyToDevice(from, to)) << to;
     EXPECT_FALSE(fs::exists(fs::path(mount.Path()).parent_path() / "escaped.par1"));
     EXPECT_TRUE(shown.empty());
     EXPECT_FALSE(fs::exists(pc.File("back.par1")));
@@ -140,10 +135,10 @@ TEST(DeviceLinkTest, MissingLibraryFailsAtOnce) {
     hooks.WaitForEvent = [&](rapi::HANDLE, int) { return ++waits, false; };
     hooks.ShowMessage = [&](const std::string& text) { shown.push_back(text); };
     DeviceLink link(ChooseRemoteApi(""), hooks);
-    EXPECT_FALSE(link.Connect());
-    EXPECT_FALSE(link.CopyToDevice("x", "\\x"));
-    EXPECT_FALSE(link.ListDeviceFiles("\\", "*.par1"));
-    EXPECT_EQ(waits, 0);
+    // Braces make the calls in order, before `waits` is read.
+    EXPECT_EQ((std::tuple{link.Connect(), link.CopyToDevice("x", "\\x"),
+                          link.ListDeviceFiles("\\", "*.par1").has_value(), waits}),
+              std::tuple(false, false, false, 0));
     EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
     test::UnsetEnvironment("ROAMPLOT_RAPI_LIBRARY");
 }
@@ -157,7 +152,7 @@ rapi::HRESULT ROAMPLOT_RAPI_CALL CountUninit() {
     return ++uninits, rapi::Ok;
 }
 
-TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWait) {
+TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWaitAndAnEventOnTheLastStepsIsTooLate) {
     rapi::RemoteApiTable table = FolderDeviceTable();
     table.CeRapiInitEx = NeverAnswers;
     table.CeRapiUninit = CountUninit;
@@ -171,18 +166,12 @@ TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWait) {
     EXPECT_EQ(waited, std::vector<int>(51, 100));
     EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
     EXPECT_EQ(uninits, 1);
-}
 
-TEST(DeviceLinkTest, EventOnTheLastStepsIsTooLate) {
-    rapi::RemoteApiTable table = FolderDeviceTable();
-    table.CeRapiInitEx = NeverAnswers;
-    table.CeRapiUninit = CountUninit;
     for (int answerAt : {49, 50}) {
         int waits = 0;
-        DeviceLinkHooks hooks;
         hooks.WaitForEvent = [&](rapi::HANDLE, int) { return waits++ == answerAt; };
-        DeviceLink link([table] { return table; }, hooks);
-        EXPECT_EQ(link.Connect(), answerAt < 50) << answerAt;
+        EXPECT_EQ(DeviceLink([table] { return table; }, hooks).Connect(), answerAt < 50)
+            << answerAt;
     }
 }
 

@@ -2,9 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include "../parameterfile/ParameterFileFixtures.h"
 #include "core/device/DeviceLink.h"
@@ -13,6 +10,7 @@
 #include "core/device/FolderDevice.h"
 #include "core/device/RemoteApiLibrary.h"
 #include "plain/TempFolder.h"
+#include "plain/TestFiles.h"
 
 namespace roamplot {
 namespace {
@@ -88,12 +86,13 @@ TEST_F(FolderDeviceTest, ListsTenThousandFiles) {
 }
 
 TEST(DeviceNames, UnusableNamesAndLongPathsAreRefused) {
-    EXPECT_EQ(DeviceNameProblem("my.par1", "\\Roamplot 2\\my.par1"), "");
     for (const char* bad :
          {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb"})
         EXPECT_EQ(DeviceNameProblem(bad, "\\x"),
                   "The name \"" + std::string(bad) + "\" cannot be used on the PDA.");
-    EXPECT_EQ(DeviceNameProblem("a", std::string(399, 'a')), "");
+    EXPECT_EQ(DeviceNameProblem("a", std::string(399, 'a')) +
+                  DeviceNameProblem("my.par1", "\\Roamplot 2\\my.par1"),
+              "");
     EXPECT_EQ(DeviceNameProblem("a", std::string(400, 'a')),
               "The path on the PDA is too long (at most 399 characters).");
 }
@@ -118,9 +117,8 @@ TEST_F(FolderDeviceTest, SendCopiesOnlyLargeSymbolsBesideTheFile) {
         SendParameterFile(link, layout, DeviceScreen{}, test::PlainThumbnail(),
                           TempFileIn(pc.Path()), "\\Roamplot 2\\", "my.par1", hooks);
     link.Disconnect();
-    EXPECT_TRUE(outcome.Sent);
-    EXPECT_EQ(copying, std::vector<std::string>{"big.bmp"});
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(std::tuple(outcome.Sent, copying, closed),
+              std::tuple(true, std::vector<std::string>{"big.bmp"}, 1));
     EXPECT_EQ(mount.Read("Roamplot 2/Symbols/big.bmp"), "large picture");
     EXPECT_FALSE(fs::exists(fs::path(mount.Path()) / "Roamplot 2" / "Symbols" / "small.bmp"));
     EXPECT_EQ(mount.Read("Roamplot 2/my.par1"), pc.Read("temp.$$$"));
@@ -153,14 +151,20 @@ TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
 // A read-only folder still takes new files on Windows.
 #ifndef _WIN32
 TEST_F(FolderDeviceTest, ReadOnlyDeviceFolderFailsTheSend) {
-    const fs::path folder = fs::path(mount.Path()) / "Roamplot 2";
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::remove);
+    // Only the folder's own mode may refuse: anyone could write to it before.
+    const fs::path folder = mount.Folder() / "Roamplot 2";
+    const fs::perms writes =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(folder, fs::perms::all);
+    fs::permissions(folder, writes, fs::perm_options::remove);
+    const std::string source = pc.Write("a.par1", "a");
     DeviceLink link = MakeLink();
     ASSERT_TRUE(link.Connect());
-    const bool sent = link.CopyToDevice(pc.Write("a.par1", "a"), "\\Roamplot 2\\a.par1");
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes anywhere";
-    EXPECT_FALSE(sent);
+    EXPECT_TRUE(test::TrueAsOrdinaryUser([&] {
+        return !link.CopyToDevice(source, "\\Roamplot 2\\a.par1");
+    })) << "the send was not refused";
+    fs::permissions(folder, writes, fs::perm_options::add);
+    EXPECT_FALSE(fs::exists(folder / "a.par1"));
 }
 #endif
 

@@ -12,9 +12,10 @@
 #include "core/keymap/KeyFileReader.h"
 #include "core/model/DibFile.h"
 #include "plain/TempFolder.h"
+#include "plain/TestFiles.h"
 
 using namespace roamplot;
-using roamplot::test::TempFolder;
+using namespace roamplot::test;
 
 namespace {
 
@@ -76,18 +77,10 @@ TEST(ReadDibFromBmpFile, ChecksTheHeadersBeforeReadingTheFile) {
     EXPECT_EQ(ReadDibFromBmpFile(text).Error,
               "\"notes.bmp\" cannot be used as a picture: it is not a Windows bitmap file.");
 
-    std::string header(54, '\0');
-    header[0] = 'B';
-    header[1] = 'M';
-    auto put = [&header](std::size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) header[at + i] = static_cast<char>(value >> (8 * i));
-    };
-    put(10, 54);
-    put(14, 40);
-    put(18, 32768);
-    put(22, 32768);
-    header[26] = 1;
-    header[28] = 24;
+    std::string header = "BM" + std::string(52, '\0');
+    const std::pair<std::size_t, uint32_t> fields[] = {{10, 54},    {14, 40}, {18, 32768},
+                                                       {22, 32768}, {26, 1},  {28, 24}};
+    for (auto [at, value] : fields) SetU32(header, at, value);
     const std::string huge = SparseFile(folder, "huge.bmp", MostFileBytes + 1, header);
     EXPECT_EQ(ReadDibFromBmpFile(huge).Error,
               "\"huge.bmp\" cannot be used as a picture: the bitmap is too large (32768 x 32768, "

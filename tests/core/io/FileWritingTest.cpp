@@ -3,17 +3,14 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "core/io/FileIo.h"
 #include "plain/TempFolder.h"
+#include "plain/TestFiles.h"
 
 using namespace roamplot;
-using roamplot::test::TempFolder;
+using namespace roamplot::test;
 namespace fs = std::filesystem;
 
 TEST(WriteFileAtomically, WritesThroughSymbolicLinksAndKeepsThem) {
@@ -27,8 +24,7 @@ TEST(WriteFileAtomically, WritesThroughSymbolicLinksAndKeepsThem) {
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder.File("second.par1"))));
     EXPECT_EQ(folder.Read("real/layout.par1"), "new");
     // The temporary file lay beside the target, and is gone.
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("real")), fs::directory_iterator()),
-              1);
+    EXPECT_EQ(EntriesIn(folder.File("real")), 1);
 
     // A link to a file not yet there creates the file it names.
     fs::create_symlink("real/fresh.key2", folder.File("fresh.key2"));
@@ -58,21 +54,14 @@ TEST(WriteFileAtomically, RefusesAFileTheUserMayNotWriteAndLeavesItAsItWas) {
     fs::permissions(folder.Path(), fs::perms::all);
     const std::string path = folder.Write("locked.par1", "old");
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    // The super-user writes anything; the save runs as an ordinary user then.
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
-        const std::string error = WriteFileAtomically(path, "new");
-        _exit(error == "Cannot write file \"" + path + "\". Permission denied" ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write was not refused";
+    EXPECT_TRUE(TrueAsOrdinaryUser([&path] {
+        return WriteFileAtomically(path, "new") ==
+               "Cannot write file \"" + path + "\". Permission denied";
+    })) << "the write was not refused";
     EXPECT_EQ(folder.Read("locked.par1"), "old");
     EXPECT_EQ(fs::status(path).permissions(),
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(EntriesIn(folder.Path()), 1);
 }
 
 #endif

@@ -14,6 +14,7 @@
 #include "core/model/DibFile.h"
 #include "core/model/ParameterFileReader.h"
 #include "plain/TempFolder.h"
+#include "plain/TestFiles.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -68,17 +69,14 @@ TEST_P(ForeignFolderNames, AParameterFileAndAKeyFileComeBackWhole) {
     const ParameterFileLoadReport report =
         LoadParameterFile(back, settings, SmallCatalogue(), file, ReadSymbolBitmapFile);
     ASSERT_TRUE(report.Readable) << report.ReadError;
-    EXPECT_EQ(report.Version, 2);
-    EXPECT_EQ(back.BoxCount(1), 3);
+    EXPECT_EQ(std::tuple(report.Version, back.BoxCount(1)), std::tuple(2, 3));
     ASSERT_TRUE(back.Box(1, 2).Symbol);
     EXPECT_EQ(*back.Box(1, 2).Symbol, *small.Symbol);
     EXPECT_EQ(back.Box(1, 3).Symbol.has_value(), fits);
+    EXPECT_EQ(report.MissingSymbolFiles.size(), fits ? 0u : 1u);
     if (fits) {
-        EXPECT_EQ(*back.Box(1, 3).Symbol, *large.Symbol);
-        EXPECT_EQ(back.Box(1, 3).SymbolFile, large.SymbolFile);
-        EXPECT_TRUE(report.MissingSymbolFiles.empty());
-    } else {
-        EXPECT_EQ(report.MissingSymbolFiles.size(), 1u);
+        EXPECT_EQ(std::tie(*back.Box(1, 3).Symbol, back.Box(1, 3).SymbolFile),
+                  std::tie(*large.Symbol, large.SymbolFile));
     }
 
     CommandCatalogue commands;
@@ -90,10 +88,9 @@ TEST_P(ForeignFolderNames, AParameterFileAndAKeyFileComeBackWhole) {
     ASSERT_EQ(WriteKeyFile(keys, map, commands, ButtonKeyCodeTexts{}), "");
     KeyMap read;
     const KeyFileReadResult result = ReadKeyFile(keys, commands, read);
-    EXPECT_EQ(result.Error, "");
-    EXPECT_EQ(result.KeyFileName, keys);
-    EXPECT_EQ(read.HardwareKeys, map.HardwareKeys);
-    EXPECT_EQ(read.ScreenButtons, map.ScreenButtons);
+    EXPECT_EQ(std::tie(result.Error, result.KeyFileName), std::tuple("", keys));
+    EXPECT_EQ(std::tie(read.HardwareKeys, read.ScreenButtons),
+              std::tie(map.HardwareKeys, map.ScreenButtons));
 }
 
 TEST_P(ForeignFolderNames, AProgramFolderReadsItsCataloguesAndKeepsItsSettings) {
@@ -115,9 +112,9 @@ TEST_P(ForeignFolderNames, AProgramFolderReadsItsCataloguesAndKeepsItsSettings) 
         EXPECT_EQ(WriteDesignerSettingsAtClose(file, settings), "");
     }
     const DesignerSettings back = ReadDesignerSettings(SettingsFile(settingsPath));
-    EXPECT_EQ(back.ParameterFileName, settings.ParameterFileName);
-    EXPECT_EQ(back.KeyFileName, settings.KeyFileName);
-    EXPECT_EQ(back.DeviceMountFolder, settings.DeviceMountFolder);
+    EXPECT_EQ(
+        std::tie(back.ParameterFileName, back.KeyFileName, back.DeviceMountFolder),
+        std::tie(settings.ParameterFileName, settings.KeyFileName, settings.DeviceMountFolder));
     // Stored as UTF-8, whatever the system.
     const std::string text = ReadFileBytes(settingsPath).value_or("");
     EXPECT_NE(text.find("Filename=" + PathToUtf8(settings.ParameterFileName)), std::string::npos)
@@ -136,11 +133,6 @@ TEST_P(ForeignFolderNames, ASymbolBitmapIsReadAndAMissingOneIsNamed) {
         << missing.Error;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scripts, ForeignFolderNames,
-    ::testing::Values(Latin1FolderName(), CyrillicFolderName(), JapaneseFolderName()),
-    [](const ::testing::TestParamInfo<fs::path>& info) {
-        return std::string(info.index == 0 ? "Latin" : info.index == 1 ? "Cyrillic" : "Japanese");
-    });
+INSTANTIATE_TEST_SUITE_P(Scripts, ForeignFolderNames, ScriptFolders(), ScriptName);
 
 } // namespace

@@ -5,45 +5,39 @@
 
 using namespace roamplot;
 
-TEST(CommandCatalogueTest, FieldsTakeTheirDefaultsAndAreTrimmed) {
+TEST(CommandCatalogueTest, FieldsTakeTheirDefaultsAndAreTrimmedAndCommentsAreSkipped) {
     CommandCatalogue catalogue;
     EXPECT_EQ(catalogue.Load("12\r\n 7 , Zoom In , Zoom+ \r\n0x1F,Mark,Mark here\r\nabc,Odd,\r\n"),
               "");
     ASSERT_EQ(catalogue.Count(), 4);
-    EXPECT_EQ(catalogue.At(0).Number, 12);
-    EXPECT_EQ(catalogue.At(0).Name, "???");
-    EXPECT_EQ(catalogue.At(0).DefaultCaption, "");
-    EXPECT_EQ(catalogue.At(1).Number, 7);
-    EXPECT_EQ(catalogue.At(1).Name, "Zoom In");
-    EXPECT_EQ(catalogue.At(1).DefaultCaption, "Zoom+");
-    EXPECT_EQ(catalogue.At(2).Number, 31);
-    EXPECT_EQ(catalogue.At(3).Number, 0);
-    EXPECT_EQ(catalogue.At(3).Name, "Odd");
-}
+    auto entry = [&](int i) {
+        const CommandEntry& e = catalogue.At(i);
+        return std::tuple(e.Number, e.Name, e.DefaultCaption);
+    };
+    EXPECT_EQ(entry(0), std::tuple(12, "???", ""));
+    EXPECT_EQ(entry(1), std::tuple(7, "Zoom In", "Zoom+"));
+    EXPECT_EQ(std::get<0>(entry(2)), 31);
+    EXPECT_EQ(entry(3), std::tuple(0, "Odd", ""));
 
-TEST(CommandCatalogueTest, SkipsBlankAndCommentLinesButNotIndentedSemicolons) {
-    CommandCatalogue catalogue;
+    // Blank and comment lines are skipped, but not indented semicolons: the ";"
+    // counts as a space in a number field.
     catalogue.Load(";comment\n\n     \n  ;5,Indented,\n6,Six,\n");
     ASSERT_EQ(catalogue.Count(), 2);
-    EXPECT_EQ(catalogue.At(0).Number, 5); // the ";" counts as a space in a number field
-    EXPECT_EQ(catalogue.At(0).Name, "Indented");
-    EXPECT_EQ(catalogue.At(1).Name, "Six");
+    EXPECT_EQ(entry(0), std::tuple(5, "Indented", ""));
+    EXPECT_EQ(std::get<1>(entry(1)), "Six");
 }
 
 TEST(CommandCatalogueTest, LookupFindsFirstMatchAndFallsBackToIndexZero) {
     CommandCatalogue catalogue;
     catalogue.Load("1,One,\n2,Two,\n2,Second two,\n");
-    EXPECT_EQ(catalogue.FindCommandIndex(2), 1);
-    EXPECT_EQ(catalogue.FindCommandIndex(1), 0);
-    EXPECT_EQ(catalogue.FindCommandIndex(99), 0);
-    EXPECT_EQ(catalogue.NameOf(5), "");
-    EXPECT_EQ(catalogue.NameOf(-1), "");
+    EXPECT_EQ(std::tuple(catalogue.FindCommandIndex(2), catalogue.FindCommandIndex(1),
+                         catalogue.FindCommandIndex(99), catalogue.NameOf(5), catalogue.NameOf(-1)),
+              std::tuple(1, 0, 0, "", ""));
 
     CommandCatalogue empty;
     EXPECT_EQ(empty.Load(""), "");
-    EXPECT_EQ(empty.Count(), 0);
-    EXPECT_EQ(empty.FindCommandIndex(1), 0);
-    EXPECT_EQ(empty.FindCommandIndex(0), 0);
+    EXPECT_EQ(std::tuple(empty.Count(), empty.FindCommandIndex(1), empty.FindCommandIndex(0)),
+              std::tuple(0, 0, 0));
 }
 
 TEST(CommandCatalogueTest, KeepsAtMost101EntriesAndReportsTheRest) {

@@ -6,20 +6,22 @@
 #include "core/io/FileIo.h"
 #include "core/keymap/KeyFileReader.h"
 #include "core/keymap/KeyFileWriter.h"
+#include "core/keymap/KeyMap.h"
 #include "core/model/FieldFunctions.h"
 #include "plain/TempFolder.h"
+#include "plain/TestFiles.h"
 
 using namespace roamplot;
 
 namespace {
 
 std::string Fixture(const std::string& name) {
-    return std::string(TEST_DATA_DIR) + "/" + name;
+    return test::TestData(name);
 }
 
 CommandCatalogue FixtureCatalogue() {
     CommandCatalogue catalogue;
-    catalogue.Load(ReadFileBytes(Fixture("keymap-commands.dat")).value());
+    catalogue.Load(test::TestDataBytes("keymap-commands.dat"));
     return catalogue;
 }
 
@@ -36,13 +38,6 @@ KeyMap KnownMap() {
     return map;
 }
 
-ButtonKeyCodeTexts KnownCodes() {
-    ButtonKeyCodeTexts codes = DefaultCodes;
-    codes[3] = "-7";
-    codes[9] = "0202";
-    return codes;
-}
-
 // Every entry set to a marker so that a test sees exactly what a read changed.
 KeyMap MarkedMap() {
     KeyMap map;
@@ -51,31 +46,32 @@ KeyMap MarkedMap() {
     return map;
 }
 
-} // namespace
-
-TEST(KeyFileWriterTest, WritesTheWholeFileByteForByte) {
-    std::string expected = ReadFileBytes(Fixture("known-map.key2")).value();
-    EXPECT_EQ(KeyFileText(KnownMap(), FixtureCatalogue(), KnownCodes()), expected);
-
-    test::TempFolder folder;
-    std::string path = folder.File("out.key2");
-    EXPECT_EQ(WriteKeyFile(path, KnownMap(), FixtureCatalogue(), KnownCodes()), "");
-    EXPECT_EQ(folder.Read("out.key2"), expected);
+void ExpectSameMap(const KeyMap& map, const KeyMap& expected) {
+    EXPECT_EQ(map.HardwareKeys, expected.HardwareKeys);
+    EXPECT_EQ(map.ScreenButtons, expected.ScreenButtons);
 }
 
-TEST(KeyFileWriterTest, ReadingTheWrittenFileGivesTheMapBackWithCaptionsCut) {
-    CommandCatalogue catalogue = FixtureCatalogue();
+} // namespace
+
+TEST(KeyFileWriterTest, WritesTheWholeFileByteForByteAndReadsItBackWithCaptionsCut) {
+    ButtonKeyCodeTexts codes = DefaultCodes;
+    codes[3] = "-7";
+    codes[9] = "0202";
+    const std::string expected = test::TestDataBytes("known-map.key2");
+    EXPECT_EQ(KeyFileText(KnownMap(), FixtureCatalogue(), codes), expected);
+    test::TempFolder folder;
+    EXPECT_EQ(WriteKeyFile(folder.File("out.key2"), KnownMap(), FixtureCatalogue(), codes), "");
+    EXPECT_EQ(folder.Read("out.key2"), expected);
+
     KeyMap read = MarkedMap();
     read.Changed = true;
-    KeyFileReadResult result = ReadKeyFile2(Fixture("known-map.key2"), catalogue, read);
+    KeyFileReadResult result = ReadKeyFile2(Fixture("known-map.key2"), FixtureCatalogue(), read);
     EXPECT_EQ(result.Error, "");
     EXPECT_EQ(result.KeyFileName, std::filesystem::absolute(Fixture("known-map.key2")));
     EXPECT_FALSE(read.Changed);
-
-    KeyMap expected = KnownMap();
-    expected.FindScreenButton(2, 5)->Caption = "A caption far too long fo";
-    EXPECT_EQ(read.HardwareKeys, expected.HardwareKeys);
-    EXPECT_EQ(read.ScreenButtons, expected.ScreenButtons);
+    KeyMap cut = KnownMap();
+    cut.FindScreenButton(2, 5)->Caption = "A caption far too long fo";
+    ExpectSameMap(read, cut);
 }
 
 TEST(KeyFileWriterTest, WithEmptyCatalogueEveryCommandIsZeroAndNothingIsListed) {
@@ -89,42 +85,30 @@ TEST(KeyFileWriterTest, WithEmptyCatalogueEveryCommandIsZeroAndNothingIsListed) 
 TEST(KeyFileWriterTest, FailedWriteIsReportedAndLeavesWhatStoodThere) {
     test::TempFolder folder;
     // A folder in the file's place cannot be replaced by the file.
-    std::filesystem::create_directory(folder.File("keys.key2"));
     folder.Write("keys.key2/inside", "kept");
     EXPECT_NE(WriteKeyFile(folder.File("keys.key2"), KnownMap(), FixtureCatalogue(), DefaultCodes),
               "");
     EXPECT_EQ(folder.Read("keys.key2/inside"), "kept");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1)
-        << "the temporary file was left behind";
+    EXPECT_EQ(test::EntriesIn(folder.Path()), 1) << "the temporary file was left behind";
 }
 
 TEST(KeyFileReaderTest, TaggedLinesChangeOnlyWhatTheyName) {
-    CommandCatalogue catalogue = FixtureCatalogue();
-
-    KeyMap left = MarkedMap();
-    EXPECT_EQ(ReadKeyFile2(Fixture("left-only.key2"), catalogue, left).Error, "");
-    KeyMap expected = MarkedMap();
-    expected.HardwareKeys[2] = 2;
-    EXPECT_EQ(left.HardwareKeys, expected.HardwareKeys);
-    EXPECT_EQ(left.ScreenButtons, expected.ScreenButtons);
-
-    KeyMap buttons = MarkedMap();
-    EXPECT_EQ(ReadKeyFile2(Fixture("button-lines.key2"), catalogue, buttons).Error, "");
-    expected = MarkedMap();
-    expected.HardwareKeys[CursorKeyCount + 2] = 1; // Button 3: command 5, not the key code 999
-    EXPECT_EQ(buttons.HardwareKeys, expected.HardwareKeys);
-}
-
-TEST(KeyFileReaderTest, ScreenButtonLinesOutsideTheMapOrWithoutCommandAreSkipped) {
-    KeyMap map = MarkedMap();
-    EXPECT_EQ(ReadKeyFile2(Fixture("screen-lines.key2"), FixtureCatalogue(), map).Error, "");
-    KeyMap expected = MarkedMap();
-    *expected.FindScreenButton(1, 1) = {1, ""};
-    *expected.FindScreenButton(3, 2) = {2, "Go"};
+    KeyMap left = MarkedMap(), buttons = MarkedMap(), screen = MarkedMap();
+    KeyMap expectedLeft = MarkedMap(), expectedButtons = MarkedMap(), expectedScreen = MarkedMap();
+    expectedLeft.HardwareKeys[2] = 2;
+    expectedButtons.HardwareKeys[CursorKeyCount + 2] = 1; // Button 3: command 5, not code 999
+    // Screen buttons outside the map or without a command are skipped.
+    *expectedScreen.FindScreenButton(1, 1) = {1, ""};
+    *expectedScreen.FindScreenButton(3, 2) = {2, "Go"};
     // Tags are trimmed like any field but compared case-sensitively.
-    *expected.FindScreenButton(3, 3) = {3, "Tag after a space"};
-    EXPECT_EQ(map.ScreenButtons, expected.ScreenButtons);
-    EXPECT_EQ(map.HardwareKeys, expected.HardwareKeys);
+    *expectedScreen.FindScreenButton(3, 3) = {3, "Tag after a space"};
+    for (auto [file, map, expected] : {std::tuple{"left-only.key2", &left, &expectedLeft},
+                                       {"button-lines.key2", &buttons, &expectedButtons},
+                                       {"screen-lines.key2", &screen, &expectedScreen}}) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(ReadKeyFile2(Fixture(file), FixtureCatalogue(), *map).Error, "");
+        ExpectSameMap(*map, *expected);
+    }
 }
 
 TEST(KeyFileReaderTest, BadCommandFieldStopsTheReadAndKeepsEarlierLines) {
@@ -133,10 +117,9 @@ TEST(KeyFileReaderTest, BadCommandFieldStopsTheReadAndKeepsEarlierLines) {
     KeyFileReadResult result = ReadKeyFile2(Fixture("bad-command.key2"), FixtureCatalogue(), map);
     EXPECT_EQ(result.Error, "'abc' is not a valid integer value");
     EXPECT_EQ(result.KeyFileName, std::nullopt);
-    EXPECT_EQ(map.HardwareKeys[0], 1);
-    EXPECT_EQ(map.HardwareKeys[1], 3);
-    EXPECT_EQ(*map.FindScreenButton(1, 1), (ScreenButton{3, "old"}));
-    EXPECT_TRUE(map.Changed);
+    EXPECT_EQ(std::tuple(map.HardwareKeys[0], map.HardwareKeys[1], *map.FindScreenButton(1, 1),
+                         map.Changed),
+              std::tuple(1, 3, ScreenButton{3, "old"}, true));
 }
 
 TEST(KeyFileReaderTest, PositionalFileStartsScreenButtonsAtItsSixteenthDataLine) {
@@ -154,16 +137,15 @@ TEST(KeyFileReaderTest, PositionalFileStartsScreenButtonsAtItsSixteenthDataLine)
     // Fewer than fifteen data lines assign only that many keys.
     KeyMap partial = MarkedMap();
     MergeKeyFile1("Up,5\r\nDown,31\r\n", FixtureCatalogue(), partial);
-    EXPECT_EQ(partial.HardwareKeys[0], 1);
-    EXPECT_EQ(partial.HardwareKeys[1], 3);
-    EXPECT_EQ(partial.HardwareKeys[2], 3);
+    EXPECT_EQ(std::tuple(partial.HardwareKeys[0], partial.HardwareKeys[1], partial.HardwareKeys[2]),
+              std::tuple(1, 3, 3));
 }
 
 TEST(KeyFileReaderTest, ReaderIsChosenByUpperCasedExtension) {
-    EXPECT_EQ(KeyFileGrammarOf("/a/b/Keys.Key2"), KeyFileGrammar::Key2);
-    EXPECT_EQ(KeyFileGrammarOf("keys.KEY1"), KeyFileGrammar::Key1);
-    EXPECT_EQ(KeyFileGrammarOf("keys.key2.bak"), KeyFileGrammar::None);
-    EXPECT_EQ(KeyFileGrammarOf("keys"), KeyFileGrammar::None);
+    EXPECT_EQ(std::tuple(KeyFileGrammarOf("/a/b/Keys.Key2"), KeyFileGrammarOf("keys.KEY1"),
+                         KeyFileGrammarOf("keys.key2.bak"), KeyFileGrammarOf("keys")),
+              std::tuple(KeyFileGrammar::Key2, KeyFileGrammar::Key1, KeyFileGrammar::None,
+                         KeyFileGrammar::None));
 
     test::TempFolder folder;
     std::string mixed = folder.Write("Mixed.Key2", "a1,Up,31\r\n");
@@ -225,4 +207,22 @@ TEST(KeyFileReaderTest, DamagedInputNeverLeavesTheMapOrTheCatalogue) {
             for (const ScreenButton& button : page)
                 ASSERT_TRUE(catalogue.Contains(button.Command)) << text;
     }
+}
+
+TEST(KeyMap, OnlyAssignmentsThatChangeTheMapMarkItChanged) {
+    KeyMap map;
+    map.OfferDefaultCaption(3, 1, "A default caption longer than that");
+    EXPECT_EQ(*map.FindScreenButton(3, 1), (ScreenButton{0, "A default caption longer "}));
+    EXPECT_FALSE(map.Changed);
+    map.OfferDefaultCaption(5, 1, "outside");                              // no such page: nothing
+    map.AssignScreenButton(3, 1, 0, "A default caption longer than this"); // the same, cut
+    EXPECT_FALSE(map.Changed);
+    map.AssignHardwareKey(4, 0);
+    EXPECT_FALSE(map.Changed);
+
+    map.AssignScreenButton(3, 1, 0, "Typed");
+    EXPECT_TRUE(map.Changed);
+    map.Changed = false;
+    map.AssignHardwareKey(4, 2);
+    EXPECT_TRUE(map.Changed);
 }

@@ -4,6 +4,7 @@
 
 #include "ParameterFileFixtures.h"
 #include "core/model/DibHex.h"
+#include "core/model/FileLines.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -29,11 +30,8 @@ std::string FullLayoutNaming0101() {
 DibHexResult Decode(const DibHeader& header) {
     const std::string text = HexLines(DibHeaderToBytes(header));
     std::vector<std::string_view> lines;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
-        lines.push_back(std::string_view(text).substr(at, end - at));
-        at = end + 2;
-    }
+    for (FileLines all(text); const std::optional<FileLine> line = all.Next();)
+        lines.push_back(line->Text);
     return DibFromHexLines(lines);
 }
 

@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 #include <string>
 
+#include "plain/TempFolder.h"
+#include "plain/TestFiles.h"
+#include "render/PathText.h"
+
 namespace roamplot::test {
 
 struct CliRun {
@@ -15,13 +19,28 @@ struct CliRun {
     QByteArray Err;
 };
 
-inline CliRun RunCli(const std::string& programFolder, const QStringList& arguments) {
+inline CliRun RunCli(const std::filesystem::path& programFolder, const QStringList& arguments) {
     QProcess process;
     process.start(QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
-                  QStringList{"--program-folder", QString::fromStdString(programFolder)} +
-                      arguments);
+                  QStringList{"--program-folder", QStringFromPath(programFolder)} + arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
+
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The CLI on a program folder with the shipped catalogues, and a folder for documents.
+class CliTest : public ::testing::Test {
+  protected:
+    CliTest() { CopyShippedCatalogues(program); }
+    CliRun Run(const QStringList& arguments) { return RunCli(program.Path(), arguments); }
+    QString Work(const std::string& name) const { return Q(work.File(name)); }
+    static QString Data(const std::string& name) { return Q(TestData(name)); }
+
+    TempFolder program;
+    TempFolder work;
+};
 
 } // namespace roamplot::test

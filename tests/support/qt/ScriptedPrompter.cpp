@@ -5,9 +5,10 @@
 namespace roamplot::test {
 
 namespace {
-bool NextAnswer(std::deque<bool>& answers) {
-    if (answers.empty()) return true;
-    bool answer = answers.front();
+// The first queued answer, or what an empty queue answers.
+template <class Answer> Answer NextAnswer(std::deque<Answer>& answers, Answer whenEmpty) {
+    if (answers.empty()) return whenEmpty;
+    Answer answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -15,38 +16,29 @@ bool NextAnswer(std::deque<bool>& answers) {
 
 bool ScriptedPrompter::Confirm(const QString& text) {
     Shown << "confirm: " + text;
-    return NextAnswer(ConfirmAnswers);
+    return NextAnswer(ConfirmAnswers, true);
 }
 
 bool ScriptedPrompter::AskYesNo(const QString& text) {
     Shown << "yesno: " + text;
-    return NextAnswer(ConfirmAnswers);
+    return NextAnswer(ConfirmAnswers, true);
 }
-
-namespace {
-QString NextAnswer(std::deque<QString>& answers) {
-    if (answers.empty()) return {};
-    QString answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-} // namespace
 
 QString ScriptedPrompter::AskOpenFileName(const FileDialogRequest& request) {
     Shown << "open: " + request.Title;
     FileRequests << request;
-    return NextAnswer(FileAnswers);
+    return NextAnswer(FileAnswers, QString());
 }
 
 QString ScriptedPrompter::AskSaveFileName(const FileDialogRequest& request) {
     Shown << "save: " + request.Title;
     FileRequests << request;
-    return NextAnswer(FileAnswers);
+    return NextAnswer(FileAnswers, QString());
 }
 
 QString ScriptedPrompter::AskFolder(const QString& title, const QString& /*initialFolder*/) {
     Shown << "folder: " + title;
-    return NextAnswer(FileAnswers);
+    return NextAnswer(FileAnswers, QString());
 }
 
 void ScriptedPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs,
