@@ -154,14 +154,14 @@ TEST_F(History, ANewEditAfterAnUndoDropsTheRedoStepsAndALostSavedState) {
 
 TEST_F(History, KeepsTheLast200StepsAndAnEmptyHistoryAfterNewOrAFailedLoad) {
     int slot = NewBox();
-    for (int i = 1; i <= 205; ++i) {
+    for (int i = 1; i <= 250; ++i) {
         Retitle(slot, std::to_string(i));
         editor.EndBurst();
     }
     EXPECT_EQ(editor.History().Size(), MaxUndoSteps);
     while (editor.Undo()) {
     }
-    EXPECT_EQ(Title(slot), "5");
+    EXPECT_EQ(Title(slot), "50");
     EXPECT_TRUE(layout.Modified);
 
     editor.NewLayout();
