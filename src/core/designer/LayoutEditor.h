@@ -2,6 +2,7 @@
 // The editing operations of the designer. Every change of the layout goes
 // through this class, which marks the layout modified and keeps the undo
 // history in one place.
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
@@ -10,6 +11,7 @@
 
 #include "core/app/DeviceScreen.h"
 #include "core/designer/BoxGeometry.h"
+#include "core/designer/BoxProperty.h"
 #include "core/designer/EditHistory.h"
 #include "core/model/ParameterCatalogue.h"
 #include "core/model/ScreenLayout.h"
@@ -37,8 +39,10 @@ class LayoutEditor {
   public:
     explicit LayoutEditor(ScreenLayout& layout) : layout_(layout) { history_.Reset(layout_); }
 
-    ScreenLayout& Layout() { return layout_; }
+    // Read-only: every change goes through the edits below.
     const ScreenLayout& Layout() const { return layout_; }
+    // The page shown is view state, not an edit.
+    void ShowPage(int page) { layout_.CurrentPage = std::clamp(page, 1, MaxPages); }
 
     // The one place that marks the layout changed. The first touch of an edit
     // names its undo step and tells the edit-started listener, which calls
@@ -75,6 +79,12 @@ class LayoutEditor {
     ParameterChoice ChooseParameter(int slot, const CatalogueEntry& entry,
                                     const DeviceScreen& screen);
 
+    // The property panel's edits.
+    void SetBoxText(int slot, BoxText field, const std::string& value);
+    void SetBoxNumber(int slot, BoxNumber field, int value);
+    void SetBoxColour(int slot, BoxColour field, Colour value);
+    void SetBoxSymbol(int slot, SharedDib picture, std::filesystem::path file, int placement);
+
     void SetBoxRect(int slot, BoxRect rect);
     BoxRect BoxRectOf(int slot) const;
     // Fit by shrinking into the drawing area; returns the rectangle now stored.
@@ -101,6 +111,8 @@ class LayoutEditor {
     void MarkSelected(int slot);
 
   private:
+    // Marks the edit and gives the box, or null when no box is selected.
+    ParameterBox* EditedBox(int slot, const char* step);
     ParameterBox& Box(int slot) { return layout_.Box(layout_.CurrentPage, slot); }
     EditView View() const;
     std::optional<EditView> Follow(std::optional<EditView> view);

@@ -520,6 +520,8 @@ ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSetting
         ReadVersion2Layout(load);
         ReadVersion2Symbols(load, loadSymbolFile);
     }
+    // A load stopped part-way leaves a layout that matches no file.
+    if (!report.StopError.empty()) layout.Modified = true;
     return report;
 }
 

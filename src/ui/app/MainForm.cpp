@@ -91,7 +91,6 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     });
 
     PanelLoading = false;
-    layout_.Modified = false;
 }
 
 MainForm::~MainForm() = default;

@@ -215,9 +215,7 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem
         designer_->ShowLoadedLayout();
     }
 
-    // A load stopped part-way leaves a layout that matches no file.
     outcome.Loaded = report.StopError.empty();
-    layout_.Modified = !outcome.Loaded;
     if (designer_) designer_->Editor().ResetHistory(outcome.Loaded);
     outcome.Error = ToQString(report.StopError);
     if (!report.MissingSymbolFiles.empty())

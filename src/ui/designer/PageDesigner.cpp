@@ -121,7 +121,7 @@ void PageDesigner::ChooseListRow(int row) {
 }
 
 void PageDesigner::RefreshPage() {
-    ScreenLayout& layout = editor_.Layout();
+    const ScreenLayout& layout = editor_.Layout();
     preview_.ShowPage(layout, layout.CurrentPage,
                       MakeRenderContext(form_.Catalogue(), form_.CurrentSettings()));
     QListWidget* list = tab_.cParameterList;
@@ -286,11 +286,7 @@ void PageDesigner::Redo() {
 
 void PageDesigner::ShowUndoneStep(std::optional<EditView> view) {
     if (view) {
-        ShowPage(view->Page);
-        if (view->Slot > 0) {
-            ChooseListRow(view->Slot - 1);
-            SelectBox(view->Slot);
-        }
+        ShowPage(view->Page, view->Slot);
         form_.UpdateCaption();
     }
     emit HistoryChanged();
@@ -301,13 +297,14 @@ void PageDesigner::ShowLoadedLayout() {
     ShowPage(editor_.Layout().CurrentPage);
 }
 
-void PageDesigner::ShowPage(int page) {
+void PageDesigner::ShowPage(int page, int selectedSlot) {
     form_.PanelLoading = true;
-    ScreenLayout& layout = editor_.Layout();
-    layout.CurrentPage = page;
+    editor_.ShowPage(page);
+    const ScreenLayout& layout = editor_.Layout();
     tab_.lCurrentPage->setText(QString::number(page));
     tab_.cPageName->setText(ToQString(layout.PageAt(page).PageName));
     RefillBoxList();
+    if (selectedSlot > 0) ChooseListRow(selectedSlot - 1);
     preview_.AttachSlot(0, 0);
     RefreshPage();
     form_.PanelLoading = false;

@@ -91,8 +91,9 @@ class PageDesigner : public QObject, public PreviewOwner {
     void bDeletePageClick();
     void cPageNameChange();
     void bNewFileClick();
-    // Shows a page: its number, its name, its list of boxes, its drawing.
-    void ShowPage(int page);
+    // Shows a page: its number, its name, its list of boxes, its drawing, and
+    // the given box (else the first) selected.
+    void ShowPage(int page, int selectedSlot = 0);
 
     // PreviewOwner
     void PreviewBoxPressed(int slot, bool ctrlHeld) override;
@@ -110,9 +111,14 @@ class PageDesigner : public QObject, public PreviewOwner {
     void ConnectPropertyPanel();
     // Selects a row of the box list without taking it for the user's choice.
     void ChooseListRow(int row);
-    // The common frame of a property handler: nothing while the panel loads,
-    // otherwise Modified, and with a box selected the edit and a redraw.
-    void EditSelectedBox(const char* step, const std::function<void(ParameterBox&)>& edit);
+    // The common frame of a property handler: nothing while the panel loads;
+    // otherwise the edit of the selected box (slot 0 when none, which only
+    // marks the layout changed) and, with a box, a redraw.
+    void EditSelectedBox(const std::function<void(int slot)>& edit);
+    void EditText(BoxText field, const QString& value);
+    void EditNumber(BoxNumber field, int value);
+    void EditColour(BoxColour field, Colour value);
+    int CurrentPage() const { return editor_.Layout().CurrentPage; }
     QString ListText(const ParameterBox& box) const;
     std::optional<int> SnapInterval() const;
     ScreenSize DrawArea() const;

@@ -267,42 +267,40 @@ void PageDesigner::FillSymbolPlacements(const std::string& kind, int placement) 
     choice->setCurrentIndex(placement < choice->count() ? placement : -1);
 }
 
-void PageDesigner::EditSelectedBox(const char* step,
-                                   const std::function<void(ParameterBox&)>& edit) {
+void PageDesigner::EditSelectedBox(const std::function<void(int slot)>& edit) {
     if (form_.PanelLoading) return;
-    editor_.Touch(step);
     int slot = GetControl();
-    if (slot < 1) return;
-    edit(editor_.Layout().Box(editor_.Layout().CurrentPage, slot));
-    RefreshPage();
+    edit(std::max(slot, 0));
+    if (slot >= 1) RefreshPage();
 }
 
 void PageDesigner::cTitleTextChange() {
-    EditSelectedBox("Change Title", [this](ParameterBox& box) {
-        box.TitleText = FromQString(tab_.cTitleText->text());
+    EditSelectedBox([this](int slot) {
+        editor_.SetBoxText(slot, BoxText::Title, FromQString(tab_.cTitleText->text()));
         // A text box's list entry names its text.
-        if (QListWidgetItem* item = tab_.cParameterList->currentItem())
-            item->setText(ListText(box));
+        QListWidgetItem* item = tab_.cParameterList->currentItem();
+        if (item && slot >= 1) item->setText(ListText(editor_.Layout().Box(CurrentPage(), slot)));
     });
 }
 
 void PageDesigner::cParTestTextChange() {
-    EditSelectedBox("Change Test Text", [this](ParameterBox& box) {
-        box.TestText = FromQString(tab_.cParTestText->text());
+    EditSelectedBox([this](int slot) {
+        editor_.SetBoxText(slot, BoxText::TestText, FromQString(tab_.cParTestText->text()));
     });
 }
 
 void PageDesigner::cTitleFontSizeChange() {
-    EditSelectedBox("Change Title Font Size", [this](ParameterBox& box) {
-        box.TitleFontSize = tab_.cTitleFontSize->value();
+    EditSelectedBox([this](int slot) {
+        editor_.SetBoxNumber(slot, BoxNumber::TitleFontSize, tab_.cTitleFontSize->value());
     });
 }
 
 void PageDesigner::cParFontSizeChange() {
-    EditSelectedBox("Change Font Size", [this](ParameterBox& box) {
-        box.TextFontSize = tab_.cParFontSize->value();
+    EditSelectedBox([this](int slot) {
+        const int size = tab_.cParFontSize->value();
+        editor_.SetBoxNumber(slot, BoxNumber::TextFontSize, size);
         // Changing the check box's state runs its click rule, which may set the size again.
-        tab_.cAutoFontSize->setChecked(box.TextFontSize <= 0);
+        if (slot >= 1) tab_.cAutoFontSize->setChecked(size <= 0);
     });
 }
 
@@ -319,99 +317,74 @@ void PageDesigner::cAutoFontSizeClick() {
     tab_.cParFontSize->setValue(id == 150 || id == 151 ? 6 : 8);
 }
 
-void PageDesigner::cBorderWidthChange() {
-    EditSelectedBox("Change Border Width",
-                    [this](ParameterBox& box) { box.BorderWidth = tab_.cBorderWidth->value(); });
-}
-
-void PageDesigner::cBorderRadiusChange() {
-    EditSelectedBox("Change Border Radius",
-                    [this](ParameterBox& box) { box.BorderRadius = tab_.cBorderRadius->value(); });
-}
-
-void PageDesigner::cUnitsChange() {
-    EditSelectedBox("Change Units", [this](ParameterBox& box) {
-        box.Units = FromQString(tab_.cUnits->currentText());
-    });
-}
-
-void PageDesigner::cDisplayUnitsClick() {
-    EditSelectedBox("Change Units Display", [this](ParameterBox& box) {
-        box.ShowUnits = tab_.cDisplayUnits->isChecked() ? 1 : 0;
-    });
-}
-
 void PageDesigner::cDecimalsChange() {
-    EditSelectedBox("Change Decimals", [this](ParameterBox& box) {
-        box.Decimals = FromQString(tab_.cDecimals->currentText());
-        box.TestText = SampleWithDecimals(FromQString(tab_.cParTestText->text()), box.Decimals);
-        tab_.cParTestText->setText(ToQString(box.TestText));
+    EditSelectedBox([this](int slot) {
+        editor_.SetBoxText(slot, BoxText::Decimals, FromQString(tab_.cDecimals->currentText()));
+        if (slot >= 1)
+            tab_.cParTestText->setText(
+                ToQString(editor_.Layout().Box(CurrentPage(), slot).TestText));
     });
 }
 
+void PageDesigner::EditText(BoxText field, const QString& value) {
+    EditSelectedBox([&](int slot) { editor_.SetBoxText(slot, field, FromQString(value)); });
+}
+
+void PageDesigner::EditNumber(BoxNumber field, int value) {
+    EditSelectedBox([&](int slot) { editor_.SetBoxNumber(slot, field, value); });
+}
+
+void PageDesigner::EditColour(BoxColour field, Colour value) {
+    EditSelectedBox([&](int slot) { editor_.SetBoxColour(slot, field, value); });
+}
+
+void PageDesigner::cBorderWidthChange() {
+    EditNumber(BoxNumber::BorderWidth, tab_.cBorderWidth->value());
+}
+void PageDesigner::cBorderRadiusChange() {
+    EditNumber(BoxNumber::BorderRadius, tab_.cBorderRadius->value());
+}
+void PageDesigner::cUnitsChange() {
+    EditText(BoxText::Units, tab_.cUnits->currentText());
+}
+void PageDesigner::cDisplayUnitsClick() {
+    EditNumber(BoxNumber::ShowUnits, tab_.cDisplayUnits->isChecked() ? 1 : 0);
+}
 void PageDesigner::cJustificationChange() {
-    EditSelectedBox("Change Justification", [this](ParameterBox& box) {
-        static const char* const codes[] = {"C", "L", "R"};
-        int item = tab_.cJustification->currentIndex();
-        if (item >= 0 && item < 3) box.Justification = codes[item];
-    });
+    EditNumber(BoxNumber::Justification, tab_.cJustification->currentIndex());
 }
-
 void PageDesigner::cTitleBackStyleChange() {
-    EditSelectedBox("Change Title Back Style", [this](ParameterBox& box) {
-        box.TitleBackStyle = tab_.cTitleBackStyle->currentIndex();
-    });
+    EditNumber(BoxNumber::TitleBackStyle, tab_.cTitleBackStyle->currentIndex());
 }
-
 void PageDesigner::cParBackStyleChange() {
-    EditSelectedBox("Change Back Style", [this](ParameterBox& box) {
-        box.TextBackStyle = tab_.cParBackStyle->currentIndex();
-    });
+    EditNumber(BoxNumber::TextBackStyle, tab_.cParBackStyle->currentIndex());
 }
-
 void PageDesigner::cButtonStyleChange() {
-    EditSelectedBox("Change Button Style", [this](ParameterBox& box) {
-        box.ButtonStyle = tab_.cButtonStyle->currentIndex();
-        box.BorderRadius = 6;
-        box.BorderColor = Grey;
-    });
+    EditNumber(BoxNumber::ButtonStyle, tab_.cButtonStyle->currentIndex());
 }
-
 void PageDesigner::cButtonSymbolStyleChange() {
-    EditSelectedBox("Change Symbol Placement", [this](ParameterBox& box) {
-        box.SymbolPlacement = tab_.cButtonSymbolStyle->currentIndex();
-    });
+    EditNumber(BoxNumber::SymbolPlacement, tab_.cButtonSymbolStyle->currentIndex());
 }
-
 void PageDesigner::cTitleForeColorColorSelected(Colour colour) {
-    EditSelectedBox("Change Title Colour",
-                    [colour](ParameterBox& box) { box.TitleForeColor = colour; });
+    EditColour(BoxColour::TitleFore, colour);
 }
-
 void PageDesigner::cTitleBackColorColorSelected(Colour colour) {
-    EditSelectedBox("Change Title Back Colour",
-                    [colour](ParameterBox& box) { box.TitleBackColor = colour; });
+    EditColour(BoxColour::TitleBack, colour);
 }
-
 void PageDesigner::cParForeColorColorSelected(Colour colour) {
-    EditSelectedBox("Change Text Colour",
-                    [colour](ParameterBox& box) { box.TextForeColor = colour; });
+    EditColour(BoxColour::TextFore, colour);
 }
-
 void PageDesigner::cParBackColorColorSelected(Colour colour) {
-    EditSelectedBox("Change Back Colour",
-                    [colour](ParameterBox& box) { box.TextBackColor = colour; });
+    EditColour(BoxColour::TextBack, colour);
 }
-
 void PageDesigner::cBorderColorColorSelected(Colour colour) {
-    EditSelectedBox("Change Border Colour",
-                    [colour](ParameterBox& box) { box.BorderColor = colour; });
+    EditColour(BoxColour::Border, colour);
 }
 
 void PageDesigner::cAddButtonSymbolClick() {
     int slot = GetControl();
     if (form_.PanelLoading || slot < 1) return;
-    ParameterBox& box = editor_.Layout().Box(editor_.Layout().CurrentPage, slot);
+    const ParameterBox& box = editor_.Layout().Box(CurrentPage(), slot);
     if (!CarriesPicture(box.Kind)) return;
     FileDialogRequest request;
     request.Title = tr("Open");
@@ -425,14 +398,13 @@ void PageDesigner::cAddButtonSymbolClick() {
         if (!read.Picture) {
             form_.Prompts().ShowError(MessageNaming(read.Error, PathFromQString(chosen)));
         } else {
-            editor_.Touch("Change Symbol");
-            box.Symbol = std::move(read.Picture);
-            box.SymbolFile = PathFromQString(QDir::toNativeSeparators(chosen));
             symbolFolder_ = QFileInfo(chosen).absolutePath();
-            tab_.cSymbolFilename->setText(QStringFromPath(FileNameOf(box.SymbolFile)));
             if (tab_.cButtonSymbolStyle->currentIndex() <= 0)
                 tab_.cButtonSymbolStyle->setCurrentIndex(1);
-            box.SymbolPlacement = tab_.cButtonSymbolStyle->currentIndex();
+            const std::filesystem::path file = PathFromQString(QDir::toNativeSeparators(chosen));
+            editor_.SetBoxSymbol(slot, std::move(read.Picture), file,
+                                 tab_.cButtonSymbolStyle->currentIndex());
+            tab_.cSymbolFilename->setText(QStringFromPath(FileNameOf(file)));
         }
     }
     RefreshPage();

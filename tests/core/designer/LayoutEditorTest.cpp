@@ -25,8 +25,7 @@ CatalogueEntry Entry(int id, const std::string& kind, const std::string& units =
 void AddBoxes(LayoutEditor& editor, int count) {
     for (int i = 0; i < count; ++i) {
         int slot = editor.NewBox(Row(0));
-        editor.Layout().Box(editor.Layout().CurrentPage, slot).TitleText =
-            "B" + std::to_string(slot);
+        editor.SetBoxText(slot, BoxText::Title, "B" + std::to_string(slot));
     }
 }
 // Each test edits a fresh layout.
@@ -182,7 +181,7 @@ void NamePages(ScreenLayout& layout, std::initializer_list<const char*> names) {
     for (const char* name : names) layout.PageAt(p++).PageName = name;
 }
 void FillPage(LayoutEditor& editor, int page, int boxes) {
-    editor.Layout().CurrentPage = page;
+    editor.ShowPage(page);
     for (int i = 0; i < boxes; ++i) editor.NewBox(Row(0));
 }
 } // namespace
