@@ -241,13 +241,15 @@ bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
     const bool pageKey = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
     const bool insertKey = key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier;
+    // Delete and Ctrl+Delete delete text in a field, not the selected box.
+    const bool textKey = insertKey || key->key() == Qt::Key_Delete;
     bool fieldsKey = false;
     if (qobject_cast<QAbstractItemView*>(watched) || qobject_cast<QComboBox*>(watched))
         fieldsKey = pageKey;
     else if (qobject_cast<QAbstractSpinBox*>(watched))
-        fieldsKey = pageKey || insertKey;
+        fieldsKey = pageKey || textKey;
     else if (qobject_cast<QLineEdit*>(watched))
-        fieldsKey = insertKey;
+        fieldsKey = textKey;
     if (!fieldsKey) return false;
     event->accept();
     return true;

@@ -14,6 +14,7 @@
 #include "qt/ShownTitle.h"
 #include "render/PathText.h"
 #include "ui/app/MainMenu.h"
+#include "ui/preview/AlignPalette.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -92,11 +93,15 @@ TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     EXPECT_TRUE(Action(d, "aSaveKeyFile")->isEnabled());
     d.form->Tabs()->setCurrentIndex(MainForm::PageDesignerTabIndex);
 
-    // Insert in a text field and PgDn in the box list are the field's own keys.
+    // Insert and Delete in a text field and PgDn in the box list are the field's own keys.
     d.Tab().cPageName->setFocus();
     QTest::keyClick(d.Tab().cPageName, Qt::Key_Insert);
     EXPECT_EQ(d.Layout().BoxCount(1), 0);
     d.AddBox({0, 0, 40, 20});
+    d.Tab().cPageName->setFocus();
+    QTest::keyClick(d.Tab().cPageName, Qt::Key_Delete);
+    QTest::keyClick(d.Tab().cPageName, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(d.Layout().BoxCount(1), 1) << "Delete and Ctrl+Delete edit the text";
     d.Tab().cParameterList->setFocus();
     QTest::keyClick(d.Tab().cParameterList, Qt::Key_PageDown);
     EXPECT_EQ(d.Layout().CurrentPage, 1);
@@ -106,4 +111,64 @@ TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     EXPECT_EQ(d.Layout().BoxCount(1), 2);
     QTest::keyClick(d.Tab().bNew, Qt::Key_PageDown);
     EXPECT_EQ(d.Layout().CurrentPage, 2);
+}
+
+TEST(MenuBar, EveryEntryRunsItsCommand) {
+    struct Case {
+        const char* action;
+        int tab;
+        QString shown; // a part of what the command shows
+        std::function<bool(DesignerFixture&)> done;
+    };
+    const QString title = "RoamplotCE Screen Designer v2.16";
+    const Case cases[] = {
+        {"aNew", MainForm::PageDesignerTabIndex,
+         "confirm: Changes have been made which have not been saved. Continue to create a new "
+         "(blank) parameter file?",
+         [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 0; }},
+        {"aLoad", MainForm::PageDesignerTabIndex, "open: Load RoamplotCE Parameter File", {}},
+        {"aSendParameterFile",
+         MainForm::PageDesignerTabIndex,
+         "message: Cannot connect to PDA",
+         {}},
+        {"aGetParameterFile",
+         MainForm::PageDesignerTabIndex,
+         "confirm: Changes have been made which have not been saved. Load a new file?",
+         {}},
+        {"aNewBox", MainForm::PageDesignerTabIndex, "",
+         [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 2; }},
+        {"aShowPreview", MainForm::PageDesignerTabIndex, "",
+         [](DesignerFixture& d) { return d.Preview().isVisible(); }},
+        {"aZoom3", MainForm::PageDesignerTabIndex, "",
+         [](DesignerFixture& d) { return d.Preview().Zoom() == 3; }},
+        {"aShowAlignPalette", MainForm::PageDesignerTabIndex, "",
+         [](DesignerFixture& d) { return d.form->Palette()->isVisible(); }},
+        {"aMovePageDown",
+         MainForm::PageDesignerTabIndex,
+         "message: Cannot move the page, already on Page 1.",
+         {}},
+        {"aLoadKeyFile", MainForm::KeyTabIndex, "open: Load RoamplotCE Key File", {}},
+        {"aSaveKeyFile", MainForm::KeyTabIndex, "save: Save RoamplotCE Key File", {}},
+        {"aSaveKeyFileAs", MainForm::KeyTabIndex, "save: Save RoamplotCE Key File", {}},
+        {"aSendKeyFile", MainForm::KeyTabIndex, "message: Could not Save to PDA", {}},
+        {"aGetKeyFile", MainForm::KeyTabIndex, "message: Key2 file not found on the PDA", {}},
+        {"aHelp", MainForm::PageDesignerTabIndex, "help: ", {}},
+        {"aAbout", MainForm::PageDesignerTabIndex, "message: " + title, {}},
+        {"aExit", MainForm::PageDesignerTabIndex, "confirm: Changes have been made",
+         [](DesignerFixture& d) { return !d.form->isVisible(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        DesignerFixture d;
+        d.form->show();
+        d.AddBox({0, 0, 40, 20});
+        d.form->Tabs()->setCurrentIndex(c.tab);
+        d.prompter.Shown.clear();
+        Trigger(d, c.action);
+        const QString shown = d.prompter.Shown.join("\n");
+        EXPECT_TRUE(shown.contains(c.shown)) << shown.toStdString();
+        if (c.done) {
+            EXPECT_TRUE(c.done(d));
+        }
+    }
 }
