@@ -33,7 +33,7 @@ class SilentPrompter : public Prompter {
     QString AskSaveFileName(const FileDialogRequest&) override { return {}; }
     QString AskFolder(const QString&, const QString&) override { return {}; }
     void ShowTimedMessage(TimedMessageKind, int, const QString&) override {}
-    void OpenHelp(const QString&) override {}
+    bool OpenHelp(const QString&) override { return true; }
     void ShowError(const QString&) override {}
     void RunDialog(QDialog&) override {}
 };

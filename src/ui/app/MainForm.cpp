@@ -195,8 +195,12 @@ void MainForm::ShowHelp() {
 #else
     constexpr bool compiledHelpViewer = false;
 #endif
-    prompter_.OpenHelp(
-        QStringFromPath(HelpDocumentPath(PathFromQString(programFolder_), compiledHelpViewer)));
+    const QString guide =
+        QStringFromPath(HelpDocumentPath(PathFromQString(programFolder_), compiledHelpViewer));
+    if (!prompter_.OpenHelp(guide))
+        prompter_.ShowMessage(
+            tr("No program on this computer could open the guide. It is the file \"%1\".")
+                .arg(guide));
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

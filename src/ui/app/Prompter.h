@@ -34,8 +34,9 @@ class Prompter {
     virtual QString AskFolder(const QString& title, const QString& initialFolder) = 0;
     // A message that closes itself after the duration (0 means 2000 ms).
     virtual void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) = 0;
-    // Opens a help document (a file path, with an optional "#topic" or "::/topic" part).
-    virtual void OpenHelp(const QString& document) = 0;
+    // Opens a help document (a file path, with an optional "#topic" or "::/topic"
+    // part); false when no viewer took it.
+    virtual bool OpenHelp(const QString& document) = 0;
     // The general error handler's report of a failure the program did not expect.
     virtual void ShowError(const QString& text) = 0;
     // Shows one of the program's own dialogs (the device file list) modally until it is done.

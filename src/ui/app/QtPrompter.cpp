@@ -69,13 +69,11 @@ void QtPrompter::ShowTimedMessage(TimedMessageKind kind, int durationMs, const Q
     message.exec();
 }
 
-void QtPrompter::OpenHelp(const QString& document) {
+bool QtPrompter::OpenHelp(const QString& document) {
     // A compiled help file goes to the system's help viewer, anything else to the browser.
-    if (document.contains(".chm", Qt::CaseInsensitive)) {
-        QProcess::startDetached("hh.exe", {document});
-        return;
-    }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(document));
+    if (document.contains(".chm", Qt::CaseInsensitive))
+        return QProcess::startDetached("hh.exe", {document});
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(document));
 }
 
 void QtPrompter::ShowError(const QString& text) {

@@ -17,7 +17,7 @@ class QtPrompter : public Prompter {
     QString AskSaveFileName(const FileDialogRequest& request) override;
     QString AskFolder(const QString& title, const QString& initialFolder) override;
     void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) override;
-    void OpenHelp(const QString& document) override;
+    bool OpenHelp(const QString& document) override;
     void ShowError(const QString& text) override;
     void RunDialog(QDialog& dialog) override;
 

@@ -30,7 +30,11 @@ class ScriptedPrompter : public Prompter {
     // Answers from FileAnswers too.
     QString AskFolder(const QString& title, const QString& initialFolder) override;
     void ShowTimedMessage(TimedMessageKind kind, int durationMs, const QString& text) override;
-    void OpenHelp(const QString& document) override { Shown << "help: " + document; }
+    bool HelpOpens = true; // whether a viewer takes the guide
+    bool OpenHelp(const QString& document) override {
+        Shown << "help: " + document;
+        return HelpOpens;
+    }
     void ShowError(const QString& text) override { Shown << "error: " + text; }
     void RunDialog(QDialog& dialog) override;
 

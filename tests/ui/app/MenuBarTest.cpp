@@ -119,6 +119,7 @@ TEST(MenuBar, EveryEntryRunsItsCommand) {
         int tab;
         QString shown; // a part of what the command shows
         std::function<bool(DesignerFixture&)> done;
+        bool helpOpens = true;
     };
     const QString title = "RoamplotCE Screen Designer v2.16";
     const Case cases[] = {
@@ -153,6 +154,11 @@ TEST(MenuBar, EveryEntryRunsItsCommand) {
         {"aSendKeyFile", MainForm::KeyTabIndex, "message: Could not Save to PDA", {}},
         {"aGetKeyFile", MainForm::KeyTabIndex, "message: Key2 file not found on the PDA", {}},
         {"aHelp", MainForm::PageDesignerTabIndex, "help: ", {}},
+        {"aHelp",
+         MainForm::PageDesignerTabIndex,
+         "message: No program on this computer could open the guide. It is the file \"",
+         {},
+         false},
         {"aAbout", MainForm::PageDesignerTabIndex, "message: " + title, {}},
         {"aExit", MainForm::PageDesignerTabIndex, "confirm: Changes have been made",
          [](DesignerFixture& d) { return !d.form->isVisible(); }},
@@ -162,6 +168,7 @@ TEST(MenuBar, EveryEntryRunsItsCommand) {
         DesignerFixture d;
         d.form->show();
         d.AddBox({0, 0, 40, 20});
+        d.prompter.HelpOpens = c.helpOpens;
         d.form->Tabs()->setCurrentIndex(c.tab);
         d.prompter.Shown.clear();
         Trigger(d, c.action);
