@@ -24,6 +24,7 @@
 #include "ui/keymap/KeyMapTab.h"
 #include "ui/preview/AlignPalette.h"
 #include "ui/preview/PreviewWindow.h"
+#include "ui/widgets/ScreenPlacement.h"
 
 namespace roamplot {
 
@@ -69,7 +70,8 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     WindowPosition place = RestoreWindowPosition(settingsFile_, MainFormSection, DefaultWindowLeft,
                                                  DefaultWindowTop, screen.width(), screen.height());
-    move(place.Left, place.Top);
+    // Its height follows the box shown: only its title bar is kept on the screen.
+    MoveInsideArea(*this, {place.Left, place.Top}, TitleBarOnly);
 
     connect(configuration_, &ConfigurationTab::DeviceRowChosen, this,
             [this](int row) { Guarded([&] { cDeviceScreenClick(row); }); });
@@ -108,6 +110,16 @@ void MainForm::CreatePreview() {
     device_ = new DeviceCommands(*this);
     menu_ = new MainMenu(*this, *static_cast<QVBoxLayout*>(layout()));
     designer_->ShowLoadedLayout();
+    // A first start puts the preview beside the main window, not over it.
+    if (settingsFile_.ReadString(DeviceSection, "Left", "").empty()) {
+        const WindowRect area = AvailableAreaAt(pos());
+        const WindowRect main = FrameOf(*this, pos());
+        const WindowRect preview = FrameOf(*preview_, preview_->pos());
+        const FirstStartPlaces places =
+            PlaceAtFirstStart(main, preview.Width, preview.Height, area);
+        move(places.Main.Left, places.Main.Top);
+        preview_->move(places.Preview.Left, places.Preview.Top);
+    }
     PlacePreview();
 }
 
@@ -186,7 +198,7 @@ void MainForm::PlacePreview() {
     QRect frame = frameGeometry();
     WindowPlace place = PlacePreviewBeside(screen_, frame.left(), frame.top(), frame.height(),
                                            preview_->frameGeometry().width());
-    preview_->move(place.Left, place.Top);
+    MoveInsideArea(*preview_, {place.Left, place.Top});
 }
 
 void MainForm::ShowHelp() {

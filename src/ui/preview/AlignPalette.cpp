@@ -7,6 +7,7 @@
 
 #include "core/app/DesignerSettings.h"
 #include "render/AlignIcons.h"
+#include "ui/widgets/ScreenPlacement.h"
 
 namespace roamplot {
 
@@ -63,7 +64,7 @@ AlignPalette::AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QW
     QPoint fallback = mainWindowPosition + DefaultOffset;
     WindowPosition place = RestoreWindowPosition(settings_, AlignPaletteSection, fallback.x(),
                                                  fallback.y(), screen.width(), screen.height());
-    move(place.Left, place.Top);
+    MoveInsideArea(*this, {place.Left, place.Top});
 }
 
 AlignPalette::~AlignPalette() {

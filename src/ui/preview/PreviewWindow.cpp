@@ -15,6 +15,7 @@
 #include "ui/preview/GrabHandle.h"
 #include "ui/preview/PreviewControl.h"
 #include "ui/preview/PreviewOwner.h"
+#include "ui/widgets/ScreenPlacement.h"
 
 namespace roamplot {
 
@@ -95,8 +96,8 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     WindowPosition place = RestoreWindowPosition(settings_, DeviceSection, DefaultWindowLeft,
                                                  DefaultWindowTop, screen.width(), screen.height());
-    move(place.Left, place.Top);
     LayOut();
+    MoveInsideArea(*this, {place.Left, place.Top});
 }
 
 PreviewWindow::~PreviewWindow() {

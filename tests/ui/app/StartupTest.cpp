@@ -61,7 +61,9 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     EXPECT_FALSE(config->cLockWindows->isChecked());
     EXPECT_EQ(config->eDeviceFolder->text(), "\\Roamplot 2");
     EXPECT_EQ(form->pos(), QPoint(256, 20));
-    EXPECT_EQ(form->Preview()->pos(), QPoint(256, 20));
+    // The preview stands beside the main window, not over it.
+    EXPECT_GT(form->Preview()->x(), form->frameGeometry().right());
+    EXPECT_EQ(form->Preview()->y(), 20);
     DesignerSettings settings = form->CurrentSettings();
     EXPECT_EQ(settings.ButtonKeyCodes[0], "193");
     EXPECT_EQ(settings.ButtonKeyCodes[9], "202");

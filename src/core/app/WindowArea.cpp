@@ -1,0 +1,38 @@
+#include "core/app/WindowArea.h"
+
+#include <algorithm>
+
+namespace roamplot {
+
+namespace {
+int KeepSpan(int start, int length, int areaStart, int areaLength) {
+    if (length >= areaLength) return areaStart;
+    return std::clamp(start, areaStart, areaStart + areaLength - length);
+}
+} // namespace
+
+WindowPosition KeepInsideArea(WindowRect frame, WindowRect area) {
+    return {KeepSpan(frame.Left, frame.Width, area.Left, area.Width),
+            KeepSpan(frame.Top, frame.Height, area.Top, area.Height)};
+}
+
+FirstStartPlaces PlaceAtFirstStart(WindowRect mainFrame, int previewWidth, int previewHeight,
+                                   WindowRect area) {
+    WindowPosition main{mainFrame.Left, mainFrame.Top};
+    const int mainWidth = mainFrame.Width;
+    const int mainHeight = mainFrame.Height;
+    WindowPosition preview;
+    if (main.Left + mainWidth + previewWidth <= area.Right()) {
+        preview = {main.Left + mainWidth, main.Top};
+    } else if (main.Left - previewWidth >= area.Left) {
+        preview = {main.Left - previewWidth, main.Top};
+    } else if (previewWidth + mainWidth <= area.Width) {
+        preview = {area.Left, main.Top};
+        main.Left = area.Left + previewWidth;
+    } else {
+        preview = {main.Left, main.Top + mainHeight};
+    }
+    return {main, KeepInsideArea({preview.Left, preview.Top, previewWidth, previewHeight}, area)};
+}
+
+} // namespace roamplot

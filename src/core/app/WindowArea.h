@@ -1,0 +1,31 @@
+#pragma once
+// Keeping the windows on the screen's available area (the screen less its
+// task bars), so that at least every title bar can be reached.
+#include "core/app/DesignerSettings.h"
+
+namespace roamplot {
+
+struct WindowRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int Right() const { return Left + Width; }
+    int Bottom() const { return Top + Height; }
+};
+
+// The nearest position at which the frame lies inside the area; a frame larger
+// than the area keeps its top left corner, and so its title bar, inside.
+WindowPosition KeepInsideArea(WindowRect frame, WindowRect area);
+
+struct FirstStartPlaces {
+    WindowPosition Main;
+    WindowPosition Preview;
+};
+// A preview without a place of its own: to the right of the main window, else
+// to its left, else the two side by side from the area's left edge, else
+// below; overlapping only where the area has no room.
+FirstStartPlaces PlaceAtFirstStart(WindowRect main, int previewWidth, int previewHeight,
+                                   WindowRect area);
+
+} // namespace roamplot

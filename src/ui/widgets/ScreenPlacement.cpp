@@ -1,0 +1,40 @@
+#include "ui/widgets/ScreenPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace roamplot {
+
+namespace {
+// What a window manager's title bar and borders add before the window is shown.
+constexpr int TitleBarAllowance = 32;
+constexpr int BorderAllowance = 8;
+} // namespace
+
+WindowRect AvailableAreaAt(QPoint point) {
+    QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
+WindowRect FrameOf(const QWidget& window, QPoint at) {
+    if (window.isVisible()) {
+        const QRect frame = window.frameGeometry();
+        return {at.x(), at.y(), frame.width(), frame.height()};
+    }
+    // A window never resized has the default size of a new window until it is shown.
+    const QSize size = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    return {at.x(), at.y(), size.width() + BorderAllowance,
+            size.height() + TitleBarAllowance + BorderAllowance};
+}
+
+void MoveInsideArea(QWidget& window, QPoint at, KeptPart kept) {
+    WindowRect frame = FrameOf(window, at);
+    if (kept == TitleBarOnly) frame.Height = TitleBarAllowance;
+    const WindowPosition place = KeepInsideArea(frame, AvailableAreaAt(at));
+    window.move(place.Left, place.Top);
+}
+
+} // namespace roamplot

@@ -1,0 +1,20 @@
+#pragma once
+// Moves top-level windows so that they stay on the available area of the
+// screen they fall on.
+#include <QPoint>
+
+#include "core/app/WindowArea.h"
+
+class QWidget;
+
+namespace roamplot {
+
+// The available area of the screen under the point (the primary one when none is).
+WindowRect AvailableAreaAt(QPoint point);
+// The window's frame as it is, or as it will be once shown with a title bar.
+WindowRect FrameOf(const QWidget& window, QPoint at);
+enum KeptPart { WholeFrame, TitleBarOnly };
+// Moves the window to `at`, or the nearest place where the part lies inside the area.
+void MoveInsideArea(QWidget& window, QPoint at, KeptPart kept = WholeFrame);
+
+} // namespace roamplot

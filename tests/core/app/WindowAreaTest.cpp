@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "core/app/WindowArea.h"
+
+using namespace roamplot;
+
+namespace {
+bool Overlap(WindowPosition a, int aw, int ah, WindowPosition b, int bw, int bh) {
+    return a.Left < b.Left + bw && b.Left < a.Left + aw && a.Top < b.Top + bh && b.Top < a.Top + ah;
+}
+} // namespace
+
+TEST(WindowArea, AWindowIsMovedTheLeastIntoTheAreaAndABigOneKeepsItsTitleBar) {
+    const WindowRect area{0, 0, 1366, 728}; // a 1366 x 768 screen less its task bar
+    EXPECT_EQ(KeepInsideArea({100, 50, 300, 200}, area), (WindowPosition{100, 50}));
+    EXPECT_EQ(KeepInsideArea({1200, 600, 300, 200}, area), (WindowPosition{1066, 528}));
+    EXPECT_EQ(KeepInsideArea({-40, -10, 300, 200}, area), (WindowPosition{0, 0}));
+    EXPECT_EQ(KeepInsideArea({500, 300, 1600, 900}, area), (WindowPosition{0, 0}));
+    // A second screen to the left, its task bar on top.
+    EXPECT_EQ(KeepInsideArea({-2000, 0, 300, 200}, {-1280, 40, 1280, 984}),
+              (WindowPosition{-1280, 40}));
+}
+
+TEST(WindowArea, TheFirstStartPutsThePreviewBesideTheMainWindow) {
+    struct Case {
+        WindowRect Area;
+        WindowRect Main;
+        int PreviewWidth, PreviewHeight;
+        WindowPosition Main2, Preview;
+    };
+    const Case cases[] = {
+        // Room on the right.
+        {{0, 0, 1600, 960}, {256, 20, 990, 700}, 260, 340, {256, 20}, {1246, 20}},
+        // Room on the left only.
+        {{0, 0, 1366, 728}, {600, 20, 700, 600}, 260, 340, {600, 20}, {340, 20}},
+        // Room for both side by side once the main window moves over.
+        {{0, 0, 1366, 728}, {256, 20, 990, 700}, 260, 340, {260, 20}, {0, 20}},
+        // No room beside: below, kept on the screen.
+        {{0, 0, 1024, 728}, {256, 20, 990, 500}, 490, 300, {256, 20}, {256, 428}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Area.Width);
+        const FirstStartPlaces places =
+            PlaceAtFirstStart(c.Main, c.PreviewWidth, c.PreviewHeight, c.Area);
+        EXPECT_EQ(places.Main, c.Main2);
+        EXPECT_EQ(places.Preview, c.Preview);
+        if (c.Area.Width >= c.Main.Width + c.PreviewWidth) {
+            EXPECT_FALSE(Overlap(places.Main, c.Main.Width, c.Main.Height, places.Preview,
+                                 c.PreviewWidth, c.PreviewHeight));
+        }
+    }
+}
