@@ -4,60 +4,27 @@
 
 namespace roamplot {
 
+// In the order of the enumerations.
 const char* StepName(BoxText field) {
-    switch (field) {
-    case BoxText::Title:
-        return "Change Title";
-    case BoxText::TestText:
-        return "Change Test Text";
-    case BoxText::Units:
-        return "Change Units";
-    case BoxText::Decimals:
-        return "Change Decimals";
-    }
-    return "";
+    static constexpr const char* names[] = {"Change Title", "Change Test Text", "Change Units",
+                                            "Change Decimals"};
+    return names[static_cast<int>(field)];
 }
 
 const char* StepName(BoxNumber field) {
-    switch (field) {
-    case BoxNumber::TitleFontSize:
-        return "Change Title Font Size";
-    case BoxNumber::TextFontSize:
-        return "Change Font Size";
-    case BoxNumber::BorderWidth:
-        return "Change Border Width";
-    case BoxNumber::BorderRadius:
-        return "Change Border Radius";
-    case BoxNumber::ShowUnits:
-        return "Change Units Display";
-    case BoxNumber::Justification:
-        return "Change Justification";
-    case BoxNumber::TitleBackStyle:
-        return "Change Title Back Style";
-    case BoxNumber::TextBackStyle:
-        return "Change Back Style";
-    case BoxNumber::ButtonStyle:
-        return "Change Button Style";
-    case BoxNumber::SymbolPlacement:
-        return "Change Symbol Placement";
-    }
-    return "";
+    static constexpr const char* names[] = {"Change Title Font Size",  "Change Font Size",
+                                            "Change Border Width",     "Change Border Radius",
+                                            "Change Units Display",    "Change Justification",
+                                            "Change Title Back Style", "Change Back Style",
+                                            "Change Button Style",     "Change Symbol Placement"};
+    return names[static_cast<int>(field)];
 }
 
 const char* StepName(BoxColour field) {
-    switch (field) {
-    case BoxColour::TitleFore:
-        return "Change Title Colour";
-    case BoxColour::TitleBack:
-        return "Change Title Back Colour";
-    case BoxColour::TextFore:
-        return "Change Text Colour";
-    case BoxColour::TextBack:
-        return "Change Back Colour";
-    case BoxColour::Border:
-        return "Change Border Colour";
-    }
-    return "";
+    static constexpr const char* names[] = {"Change Title Colour", "Change Title Back Colour",
+                                            "Change Text Colour", "Change Back Colour",
+                                            "Change Border Colour"};
+    return names[static_cast<int>(field)];
 }
 
 ParameterBox* LayoutEditor::EditedBox(int slot, const char* step) {
