@@ -48,9 +48,10 @@ bool LayoutEditor::FinishEdit() {
     return history_.Record(layout_, step, pendingBefore_, View());
 }
 
-void LayoutEditor::EndBurst() {
-    FinishEdit();
+bool LayoutEditor::EndBurst() {
+    const bool recorded = FinishEdit();
     history_.EndBurst();
+    return recorded;
 }
 
 std::optional<EditView> LayoutEditor::Follow(std::optional<EditView> view) {

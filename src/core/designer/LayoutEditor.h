@@ -54,7 +54,8 @@ class LayoutEditor {
     // Records the edit begun by the first Touch as one undo step (or as part
     // of the burst it continues). Returns whether the layout changed.
     bool FinishEdit();
-    void EndBurst();
+    // Returns whether it recorded a pending edit.
+    bool EndBurst();
     const EditHistory& History() const { return history_; }
     // Each returns the view to show, or nothing when there was no step.
     std::optional<EditView> Undo();

@@ -272,8 +272,8 @@ void PageDesigner::FinishEdit() {
 }
 
 void PageDesigner::EndBurst() {
-    editor_.EndBurst();
-    emit HistoryChanged();
+    // Every click ends a burst: the menu is told only when a step was recorded.
+    if (editor_.EndBurst()) emit HistoryChanged();
 }
 
 void PageDesigner::Undo() {

@@ -8,11 +8,13 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "plain/TempFolder.h"
 #include "qt/ScriptedPrompter.h"
 #include "ui/app/ConfigurationTab.h"
+#include "ui/app/MainMenu.h"
 #include "ui/app/Startup.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
@@ -21,6 +23,11 @@
 #include "ui/preview/PreviewWindow.h"
 
 namespace roamplot::test {
+
+// Fires a timer's timeout now: tests drive the timers rather than wait for them.
+inline void Tick(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout");
+}
 
 struct DesignerFixture {
     TempFolder folder;
@@ -73,6 +80,8 @@ struct DesignerFixture {
         QTest::mouseRelease(handle, Qt::LeftButton, {}, start + by);
     }
     BoxRect RectOf(int slot) { return Designer().Editor().BoxRectOf(slot); }
+    // The menu entry of that object name ("aUndo", "aSave", ...).
+    QAction* MenuAction(const char* name) { return form->Menu()->Action(name); }
 };
 
 } // namespace roamplot::test

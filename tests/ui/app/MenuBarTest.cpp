@@ -20,13 +20,10 @@ using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
-QAction* Action(DesignerFixture& d, const char* name) {
-    QAction* action = d.form->Menu()->Action(name);
-    EXPECT_NE(action, nullptr) << name;
-    return action;
-}
 void Trigger(DesignerFixture& d, const char* name) {
-    if (QAction* action = Action(d, name)) action->trigger();
+    QAction* action = d.MenuAction(name);
+    ASSERT_NE(action, nullptr) << name;
+    action->trigger();
 }
 QStringList RecentEntries(DesignerFixture& d) {
     QStringList texts;
@@ -77,7 +74,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     EXPECT_EQ(d.form->ParameterFileName(), PathFromQString(other));
     Trigger(d, "aClearRecentFiles");
     EXPECT_TRUE(RecentEntries(d).isEmpty());
-    EXPECT_FALSE(Action(d, "aClearRecentFiles")->isEnabled());
+    EXPECT_FALSE(d.MenuAction("aClearRecentFiles")->isEnabled());
 }
 
 TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
@@ -85,12 +82,12 @@ TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     d.form->show();
     QApplication::setActiveWindow(d.form.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
-    EXPECT_TRUE(Action(d, "aNewBox")->isEnabled());
-    EXPECT_FALSE(Action(d, "aLoadKeyFile")->isEnabled());
+    EXPECT_TRUE(d.MenuAction("aNewBox")->isEnabled());
+    EXPECT_FALSE(d.MenuAction("aLoadKeyFile")->isEnabled());
     d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
-    EXPECT_FALSE(Action(d, "aNewBox")->isEnabled());
-    EXPECT_FALSE(Action(d, "aNextPage")->isEnabled());
-    EXPECT_TRUE(Action(d, "aSaveKeyFile")->isEnabled());
+    EXPECT_FALSE(d.MenuAction("aNewBox")->isEnabled());
+    EXPECT_FALSE(d.MenuAction("aNextPage")->isEnabled());
+    EXPECT_TRUE(d.MenuAction("aSaveKeyFile")->isEnabled());
     d.form->Tabs()->setCurrentIndex(MainForm::PageDesignerTabIndex);
 
     // Insert and Delete in a text field and PgDn in the box list are the field's own keys.

@@ -16,9 +16,6 @@ AdjustPanel& Panel(DesignerFixture& d) {
 BoxAdjuster& Adjuster(DesignerFixture& d) {
     return *d.form->Adjuster();
 }
-void Tick(QTimer& timer) {
-    QMetaObject::invokeMethod(&timer, "timeout");
-}
 void SetStep(DesignerFixture& d, const QString& step) {
     d.form->Configuration()->eAdjust->setText(step);
 }

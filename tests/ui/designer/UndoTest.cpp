@@ -23,15 +23,9 @@ using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
-QAction* Action(DesignerFixture& d, const char* name) {
-    return d.form->Menu()->Action(name);
-}
 // The event loop's turn after a command, where its undo step is recorded.
 void Settle() {
     QCoreApplication::processEvents();
-}
-void Tick(QTimer& timer) {
-    QMetaObject::invokeMethod(&timer, "timeout");
 }
 void Choose(DesignerFixture& d, const char* kind) {
     for (std::size_t k = 0; k < d.form->Catalogue().Size(); ++k)
@@ -105,35 +99,35 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         adjuster.AlignCommandClick(AlignCommand::AlignLeft);
     });
     run([&] {
-        Action(d, "aCopy")->trigger();
-        Action(d, "aPaste")->trigger();
+        d.MenuAction("aCopy")->trigger();
+        d.MenuAction("aPaste")->trigger();
     });
     run([&] { QTest::mouseClick(d.Tab().bUP, Qt::LeftButton); });
     run([&] { QTest::keyClicks(d.Tab().cPageName, "Harbour"); });
-    run([&] { Action(d, "aMovePageUp")->trigger(); });
+    run([&] { d.MenuAction("aMovePageUp")->trigger(); });
     run([&] {
-        Action(d, "aPreviousPage")->trigger();
+        d.MenuAction("aPreviousPage")->trigger();
         QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
     });
-    run([&] { Action(d, "aDeleteBox")->trigger(); });
+    run([&] { d.MenuAction("aDeleteBox")->trigger(); });
     run([&] { QTest::mouseClick(d.Tab().bNew, Qt::LeftButton); });
-    run([&] { Action(d, "aClearPage")->trigger(); });
+    run([&] { d.MenuAction("aClearPage")->trigger(); });
     run([&] {
-        Action(d, "aNextPage")->trigger();
-        Action(d, "aNextPage")->trigger();
+        d.MenuAction("aNextPage")->trigger();
+        d.MenuAction("aNextPage")->trigger();
         QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
     });
-    run([&] { Action(d, "aDeletePage")->trigger(); });
+    run([&] { d.MenuAction("aDeletePage")->trigger(); });
     ASSERT_TRUE(d.prompter.Of("error").isEmpty()) << d.prompter.Shown.join("\n").toStdString();
     const std::array<Page, MaxPages> end = d.Layout().Pages;
     ASSERT_EQ(d.Layout().BoxCount(2), 4) << "the moved page with its pasted boxes";
 
     std::set<std::string> steps;
     int count = 0;
-    while (Action(d, "aUndo")->isEnabled()) {
+    while (d.MenuAction("aUndo")->isEnabled()) {
         steps.insert(d.Designer().Editor().History().UndoName());
         EXPECT_TRUE(d.Layout().Modified) << "before undoing " << *steps.rbegin();
-        Action(d, "aUndo")->trigger();
+        d.MenuAction("aUndo")->trigger();
         ++count;
     }
     EXPECT_FALSE(d.Layout().Modified);
@@ -145,8 +139,8 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
                          "Delete Box", "Clear Page", "Delete Page"}));
     EXPECT_EQ(count, 24) << "one step per command";
 
-    while (Action(d, "aRedo")->isEnabled()) {
-        Action(d, "aRedo")->trigger();
+    while (d.MenuAction("aRedo")->isEnabled()) {
+        d.MenuAction("aRedo")->trigger();
         EXPECT_TRUE(d.Layout().Modified);
     }
     ExpectSameContent(d.Layout().Pages, end, "redone");
@@ -163,7 +157,7 @@ TEST(Undo, APropertyEditAndItsUndoEachComposeThePageOnce) {
     EXPECT_EQ(d.Preview().CompositionCount(), before + 1);
     QTest::mouseClick(d.Control(1), Qt::LeftButton, {}, {2, 2});
     before = d.Preview().CompositionCount();
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.Preview().CompositionCount(), before + 1);
     EXPECT_EQ(d.Box(slot).BorderWidth, 1);
     EXPECT_EQ(d.Designer().GetControl(), slot) << "the box the undo changed is selected";
@@ -191,9 +185,9 @@ TEST(Undo, AHeldNudgeButtonOrArrowKeyIsOneStep) {
     QTest::keyRelease(d.Preview().windowHandle(), Qt::Key_Down);
     EXPECT_EQ(d.RectOf(slot), (BoxRect{55, 64, 20, 10}));
     EXPECT_EQ(d.Designer().Editor().History().Size(), 3u);
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.RectOf(slot), (BoxRect{55, 60, 20, 10}));
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.RectOf(slot), (BoxRect{50, 60, 20, 10}));
 }
 
@@ -207,37 +201,37 @@ TEST(Undo, EachCommandIsOneStepAndTheViewFollowsWhatChanged) {
         QTest::keyClick(d.Tab().cTitleText, typed);
         Settle();
     }
-    EXPECT_EQ(Action(d, "aUndo")->text(), "&Undo Change Title");
+    EXPECT_EQ(d.MenuAction("aUndo")->text(), "&Undo Change Title");
     d.DragBox(slot, {6, 0});
     Settle();
     const BoxRect once = d.RectOf(slot);
     d.DragBox(slot, {6, 0});
     Settle();
-    Action(d, "aDeleteBox")->trigger();
-    Action(d, "aNextPage")->trigger();
+    d.MenuAction("aDeleteBox")->trigger();
+    d.MenuAction("aNextPage")->trigger();
     ASSERT_EQ(d.Layout().CurrentPage, 2);
 
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.Layout().CurrentPage, 1) << "the undone step's page is shown";
     ASSERT_EQ(d.Layout().BoxCount(1), 1);
     EXPECT_EQ(d.Designer().GetControl(), slot);
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.RectOf(slot), once) << "each drag is a step";
-    Action(d, "aUndo")->trigger();
-    EXPECT_EQ(Action(d, "aUndo")->text(), "&Undo Change Title");
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
+    EXPECT_EQ(d.MenuAction("aUndo")->text(), "&Undo Change Title");
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.Box(slot).TitleText, untitled) << "the typing was one step";
     EXPECT_EQ(d.Tab().cTitleText->text().toStdString(), untitled);
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.Layout().BoxCount(1), 0);
     EXPECT_FALSE(d.Layout().Modified) << "back where the session started";
     EXPECT_FALSE(ShownTitle(*d.form).endsWith("*"));
-    EXPECT_FALSE(Action(d, "aUndo")->isEnabled());
+    EXPECT_FALSE(d.MenuAction("aUndo")->isEnabled());
 
-    for (int i = 0; i < 4; ++i) Action(d, "aRedo")->trigger();
+    for (int i = 0; i < 4; ++i) d.MenuAction("aRedo")->trigger();
     EXPECT_EQ(d.Box(slot).TitleText, "Spd");
-    EXPECT_EQ(Action(d, "aRedo")->text(), "&Redo Delete Box");
-    Action(d, "aRedo")->trigger();
+    EXPECT_EQ(d.MenuAction("aRedo")->text(), "&Redo Delete Box");
+    d.MenuAction("aRedo")->trigger();
     EXPECT_EQ(d.Layout().BoxCount(1), 0);
     EXPECT_TRUE(d.Layout().Modified);
 }
@@ -250,16 +244,16 @@ TEST(Undo, TheKeyTabUndoesItsOwnEditsOnly) {
     KeyMapTab& keys = *d.form->KeyMapPage();
     keys.lHardware->setCurrentItem(keys.lHardware->topLevelItem(0));
     keys.cHardwareCommand->setCurrentIndex(3);
-    EXPECT_EQ(Action(d, "aUndo")->text(), "&Undo Assign Key");
+    EXPECT_EQ(d.MenuAction("aUndo")->text(), "&Undo Assign Key");
     EXPECT_TRUE(ShownTitle(*d.form).endsWith("*"));
 
-    Action(d, "aUndo")->trigger();
+    d.MenuAction("aUndo")->trigger();
     EXPECT_EQ(d.form->Keys().HardwareKeys[0], 0);
     EXPECT_FALSE(d.form->Keys().Changed);
     EXPECT_FALSE(ShownTitle(*d.form).endsWith("*"));
     EXPECT_EQ(d.Layout().BoxCount(1), 1);
-    EXPECT_FALSE(Action(d, "aUndo")->isEnabled());
+    EXPECT_FALSE(d.MenuAction("aUndo")->isEnabled());
 
     d.form->Tabs()->setCurrentIndex(MainForm::PageDesignerTabIndex);
-    EXPECT_EQ(Action(d, "aUndo")->text(), "&Undo New Box");
+    EXPECT_EQ(d.MenuAction("aUndo")->text(), "&Undo New Box");
 }
