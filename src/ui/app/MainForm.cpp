@@ -24,6 +24,7 @@
 #include "ui/keymap/KeyMapTab.h"
 #include "ui/preview/AlignPalette.h"
 #include "ui/preview/PreviewWindow.h"
+#include "ui/widgets/FittedContent.h"
 #include "ui/widgets/ScreenPlacement.h"
 
 namespace roamplot {
@@ -45,8 +46,9 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     tabs_->addTab(pageDesigner_, tr("Page Designer"));
     tabs_->addTab(keyMapTab_, KeyTabCaption);
     tabs_->addTab(configuration_, tr("Configuration"));
+    content_ = new FittedContent(tabs_, this);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(tabs_);
+    column->addWidget(content_);
     // The window keeps the size its contents need: the user cannot resize it.
     column->setSizeConstraint(QLayout::SetFixedSize);
     new EnterMovesFocus(this);
@@ -70,8 +72,7 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     WindowPosition place = RestoreWindowPosition(settingsFile_, MainFormSection, DefaultWindowLeft,
                                                  DefaultWindowTop, screen.width(), screen.height());
-    // Its height follows the box shown: only its title bar is kept on the screen.
-    MoveInsideArea(*this, {place.Left, place.Top}, TitleBarOnly);
+    move(place.Left, place.Top);
 
     connect(configuration_, &ConfigurationTab::DeviceRowChosen, this,
             [this](int row) { Guarded([&] { cDeviceScreenClick(row); }); });
@@ -105,10 +106,11 @@ void MainForm::CreatePreview() {
     preview_->ApplyDeviceScreen(screen_.Size());
     preview_->SetZoom(heldSettings_.PreviewZoom);
     designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
-    alignPalette_ = std::make_unique<AlignPalette>(settingsFile_, pos());
+    alignPalette_ = std::make_unique<AlignPalette>(settingsFile_);
     adjuster_ = new BoxAdjuster(*this, *designer_, *pageDesigner_->Adjust, *alignPalette_);
     device_ = new DeviceCommands(*this);
     menu_ = new MainMenu(*this, *static_cast<QVBoxLayout*>(layout()));
+    FitIntoArea(AvailableAreaAt(pos()));
     designer_->ShowLoadedLayout();
     // A first start puts the preview beside the main window, not over it.
     if (settingsFile_.ReadString(DeviceSection, "Left", "").empty()) {
@@ -120,7 +122,13 @@ void MainForm::CreatePreview() {
         move(places.Main.Left, places.Main.Top);
         preview_->move(places.Preview.Left, places.Preview.Top);
     }
+    alignPalette_->RestorePosition(pos());
     PlacePreview();
+}
+
+void MainForm::FitIntoArea(const WindowRect& area) {
+    content_->FitWindowInto(area);
+    MoveInsideArea(*this, pos(), area);
 }
 
 void MainForm::SetParameterFileName(const std::filesystem::path& name) {

@@ -8,6 +8,7 @@
 #include "core/app/DesignerSettings.h"
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
+#include "core/app/WindowArea.h"
 #include "core/keymap/CommandCatalogue.h"
 #include "core/keymap/KeyMap.h"
 #include "core/model/ParameterCatalogue.h"
@@ -22,6 +23,7 @@ class AlignPalette;
 class BoxAdjuster;
 class ConfigurationTab;
 class DeviceCommands;
+class FittedContent;
 class KeyMapTab;
 class MainMenu;
 class PageDesigner;
@@ -45,6 +47,9 @@ class MainForm : public QWidget {
 
     // Creates the preview window, sized for the stored device screen.
     void CreatePreview();
+    // Keeps the whole window inside the area, its content scrolling where the
+    // area is too small to show it whole.
+    void FitIntoArea(const WindowRect& area);
 
     ScreenLayout& Layout() { return layout_; }
     const ParameterCatalogue& Catalogue() const { return catalogue_; }
@@ -147,6 +152,7 @@ class MainForm : public QWidget {
     DeviceScreen screen_;
     QStringList startupProblems_;
 
+    FittedContent* content_;
     QTabWidget* tabs_;
     PageDesignerTab* pageDesigner_;
     ConfigurationTab* configuration_;

@@ -26,7 +26,7 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
 PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPanel(this) {
     auto* boxGroup = new QGroupBox(" Parameter Box  ", this);
     boxGroup->setObjectName("gParameterBox");
-    auto* boxButtons = new QVBoxLayout(boxGroup);
+    auto* boxButtons = new QGridLayout(boxGroup);
     bNew = Button(tr("New Box"), "bNew", boxGroup);
     bNew->setToolTip(tr("Add a box to the current page (Insert)"));
     Delete1 = Button(tr("Delete Box"), "Delete1", boxGroup);
@@ -35,7 +35,10 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     bCopy->setToolTip(tr("Copy the selected boxes (Ctrl+C)"));
     bPaste = Button(tr("Paste"), "bPaste", boxGroup);
     bPaste->setToolTip(tr("Paste the copied boxes onto this page (Ctrl+V)"));
-    for (QPushButton* b : {bNew, Delete1, bCopy, bPaste}) boxButtons->addWidget(b);
+    boxButtons->addWidget(bNew, 0, 0);
+    boxButtons->addWidget(Delete1, 0, 1);
+    boxButtons->addWidget(bCopy, 1, 0);
+    boxButtons->addWidget(bPaste, 1, 1);
 
     cParameterList = new QListWidget(this);
     cParameterList->setObjectName("cParameterList");
@@ -63,7 +66,6 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
 
     auto* pageGroup = new QGroupBox(" Page Options ", this);
     pageGroup->setObjectName("gPageOptions");
-    auto* pageGrid = new QGridLayout(pageGroup);
     lCurrentPage = new QLabel("1", pageGroup);
     lCurrentPage->setObjectName("lCurrentPage");
     QFont big = lCurrentPage->font();
@@ -71,36 +73,45 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     big.setBold(true);
     lCurrentPage->setFont(big);
     lCurrentPage->setStyleSheet("color: blue");
-    pageGrid->addWidget(new QLabel(tr("Current Page"), pageGroup), 0, 0);
-    pageGrid->addWidget(lCurrentPage, 0, 1);
     cPageName = new QLineEdit(pageGroup);
     cPageName->setObjectName("cPageName");
     LimitTyping(*cPageName, 50);
-    pageGrid->addWidget(new QLabel(tr("Page Name"), pageGroup), 1, 0);
-    pageGrid->addWidget(cPageName, 1, 1, 1, 3);
+    bPageUp = Button(QString::fromUtf8("\u25B2"), "bPageUp", pageGroup);
+    bPageUp->setToolTip(tr("Move current page up to a higher page"));
+    bPageDown = Button(QString::fromUtf8("\u25BC"), "bPageDown", pageGroup);
+    bPageDown->setToolTip(tr("Move current page down to a lower page"));
+    for (QPushButton* b : {bPageUp, bPageDown}) b->setFixedSize(24, 22);
     bPrevious = Button(tr("Previous"), "bPrevious", pageGroup);
     bPrevious->setToolTip(tr("Show the previous page"));
     bNext = Button(tr("Next"), "bNext", pageGroup);
     bNext->setToolTip(tr("Show the next page"));
     bClearPage = Button(tr("Clear"), "bClearPage", pageGroup);
     bDeletePage = Button(tr("Delete"), "bDeletePage", pageGroup);
-    pageGrid->addWidget(bPrevious, 2, 0);
-    pageGrid->addWidget(bNext, 2, 1);
-    pageGrid->addWidget(bClearPage, 2, 2);
-    pageGrid->addWidget(bDeletePage, 2, 3);
-    bPageUp = Button(QString::fromUtf8("\u25B2"), "bPageUp", pageGroup);
-    bPageUp->setToolTip(tr("Move current page up to a higher page"));
-    bPageDown = Button(QString::fromUtf8("\u25BC"), "bPageDown", pageGroup);
-    bPageDown->setToolTip(tr("Move current page down to a lower page"));
-    for (QPushButton* b : {bPageUp, bPageDown}) b->setFixedSize(24, 22);
-    pageGrid->addWidget(new QLabel(tr("Move Page"), pageGroup), 0, 2);
-    auto* moveButtons = new QHBoxLayout;
-    moveButtons->addWidget(bPageUp);
-    moveButtons->addWidget(bPageDown);
-    pageGrid->addLayout(moveButtons, 0, 3);
+    // Two rows: what the page is, then what can be done with it.
+    auto* pageRow = new QHBoxLayout;
+    pageRow->addWidget(new QLabel(tr("Current Page"), pageGroup));
+    pageRow->addWidget(lCurrentPage);
+    pageRow->addSpacing(16);
+    pageRow->addWidget(new QLabel(tr("Page Name"), pageGroup));
+    pageRow->addWidget(cPageName, 1);
+    pageRow->addSpacing(16);
+    pageRow->addWidget(new QLabel(tr("Move Page"), pageGroup));
+    pageRow->addWidget(bPageUp);
+    pageRow->addWidget(bPageDown);
+    auto* pageButtons = new QHBoxLayout;
+    for (QPushButton* b : {bPrevious, bNext, bClearPage, bDeletePage}) pageButtons->addWidget(b);
+    auto* pageColumn = new QVBoxLayout(pageGroup);
+    pageColumn->addLayout(pageRow);
+    pageColumn->addLayout(pageButtons);
+
+    Adjust = new AdjustPanel(this);
+    auto* boxColumn = new QVBoxLayout;
+    boxColumn->addWidget(boxGroup);
+    boxColumn->addWidget(Adjust);
+    boxColumn->addStretch();
 
     auto* top = new QHBoxLayout;
-    top->addWidget(boxGroup, 0, Qt::AlignTop);
+    top->addLayout(boxColumn);
     top->addLayout(listColumn);
     top->addLayout(properties);
 
@@ -129,8 +140,6 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     auto* column = new QVBoxLayout(this);
     column->addWidget(pageGroup);
     column->addLayout(top);
-    Adjust = new AdjustPanel(this);
-    column->addWidget(Adjust, 0, Qt::AlignLeft);
     column->addLayout(bottom);
 }
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "ui/widgets/ColourButton.h"
 #include "ui/widgets/TypingLimit.h"
@@ -15,8 +16,9 @@
 namespace roamplot {
 
 namespace {
-// Rows of the left half. The rows right under the title take the background
-// box's controls; the rows further down hold them for every other box.
+// The left half holds the title and the text groups; a background box has no
+// text, so its colour and style take the first text rows, right under its
+// title, and the font controls they displace go to the rows those left.
 enum LeftRow {
     TitleTextRow,
     TitleFontSizeRow,
@@ -24,24 +26,14 @@ enum LeftRow {
     TitleBackColorRow,
     TitleBackStyleRow,
     SeparatorRow,
-    BackgroundColorRow,
-    BackgroundStyleRow,
-    BackgroundSymbolRow,
-    BackgroundAddSymbolRow,
-    BackgroundFileRow,
     ParFontSizeRow,
     AutoFontSizeRow,
     TestTextRow,
     ParForeColorRow,
     ParBackColorRow,
-    ParBackStyleRow,
-    ButtonStyleRow,
-    SymbolRow,
-    AddSymbolRow,
-    SymbolFileRow,
-    LastLeftRow
+    ParBackStyleRow
 };
-// Rows of the right half.
+// The right half holds the border, the value format and the symbol groups.
 enum RightRow {
     BorderWidthRow,
     BorderRadiusRow,
@@ -49,8 +41,13 @@ enum RightRow {
     UnitsRow,
     ShowUnitsRow,
     DecimalsRow,
-    JustifyRow
+    JustifyRow,
+    ButtonStyleRow,
+    SymbolRow,
+    AddSymbolRow,
+    SymbolFileRow
 };
+constexpr int RowCount = std::max<int>(ParBackStyleRow, SymbolFileRow) + 1;
 constexpr int LeftColumn = 0;
 constexpr int RightColumn = 2;
 
@@ -137,13 +134,9 @@ PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     Put(cTitleBackColor, TitleBackColorRow, LeftColumn);
     Put(cTitleBackStyle, TitleBackStyleRow, LeftColumn);
     grid_->addWidget(TitleSeparator, SeparatorRow, LeftColumn, 1, 2);
-    Put(cParFontSize, ParFontSizeRow, LeftColumn);
-    Put(cAutoFontSize, AutoFontSizeRow, LeftColumn);
     Put(cParTestText, TestTextRow, LeftColumn);
     Put(cParForeColor, ParForeColorRow, LeftColumn);
-    Put(cButtonStyle, ButtonStyleRow, LeftColumn);
     PlaceBackgroundControls(false);
-    grid_->setRowStretch(LastLeftRow, 1);
 
     Put(cBorderWidth, BorderWidthRow, RightColumn);
     Put(cBorderRadius, BorderRadiusRow, RightColumn);
@@ -152,6 +145,25 @@ PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     Put(cDisplayUnits, ShowUnitsRow, RightColumn);
     Put(cDecimals, DecimalsRow, RightColumn);
     Put(cJustification, JustifyRow, RightColumn);
+    Put(cButtonStyle, ButtonStyleRow, RightColumn);
+    Put(cButtonSymbolStyle, SymbolRow, RightColumn);
+    Put(cAddButtonSymbol, AddSymbolRow, RightColumn);
+    Put(cSymbolFilename, SymbolFileRow, RightColumn);
+    grid_->setRowStretch(RowCount, 1);
+    // A hidden control keeps its place, so the panel, and with it the main
+    // window, has one size whatever kind of box is shown.
+    // The rows share one height too, as the background box swaps controls of
+    // different heights between them.
+    int rowHeight = 0;
+    for (int i = 0; i < grid_->count(); ++i) {
+        QWidget* widget = grid_->itemAt(i)->widget();
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        if (widget != TitleSeparator) rowHeight = std::max(rowHeight, widget->sizeHint().height());
+    }
+    for (int row = 0; row < RowCount; ++row)
+        if (row != SeparatorRow) grid_->setRowMinimumHeight(row, rowHeight);
     // The panel keeps its width whatever a box shows, so the window never has
     // to grow and no label is cut when another kind of box is selected.
     // "Background Style" is the longest label any control takes.
@@ -174,11 +186,10 @@ void PropertyPanel::Put(QWidget* control, int row, int column) {
 }
 
 void PropertyPanel::PlaceBackgroundControls(bool underTitle) {
-    Put(cParBackColor, underTitle ? BackgroundColorRow : ParBackColorRow, LeftColumn);
-    Put(cParBackStyle, underTitle ? BackgroundStyleRow : ParBackStyleRow, LeftColumn);
-    Put(cButtonSymbolStyle, underTitle ? BackgroundSymbolRow : SymbolRow, LeftColumn);
-    Put(cAddButtonSymbol, underTitle ? BackgroundAddSymbolRow : AddSymbolRow, LeftColumn);
-    Put(cSymbolFilename, underTitle ? BackgroundFileRow : SymbolFileRow, LeftColumn);
+    Put(cParFontSize, underTitle ? ParBackColorRow : ParFontSizeRow, LeftColumn);
+    Put(cAutoFontSize, underTitle ? ParBackStyleRow : AutoFontSizeRow, LeftColumn);
+    Put(cParBackColor, underTitle ? ParFontSizeRow : ParBackColorRow, LeftColumn);
+    Put(cParBackStyle, underTitle ? AutoFontSizeRow : ParBackStyleRow, LeftColumn);
 }
 
 int PropertyPanel::RowOf(QWidget* control) const {

@@ -1,7 +1,8 @@
 #pragma once
 // The controls that edit the properties of the selected box, laid out in a
-// grid of a label column and a control column, twice side by side. Widgets
-// only: the page designer decides what is shown and handles the edits.
+// grid of a label column and a control column, twice side by side, group by
+// group. Widgets only: the page designer decides what is shown and handles
+// the edits.
 #include <QHash>
 #include <QString>
 #include <initializer_list>
@@ -32,8 +33,8 @@ class PropertyPanel {
     void ShowControls(std::initializer_list<QWidget*> controls, bool shown);
     void SetLabel(QWidget* control, const QString& text);
     QLabel* LabelOf(QWidget* control) const { return labels_.value(control); }
-    // A background box keeps its colour, style and picture controls right
-    // under its title controls; every other box has them in their own rows.
+    // A background box has its colour and style right under its title
+    // controls; every other box has them at the end of the text group.
     void PlaceBackgroundControls(bool underTitle);
     // The grid row a control stands in.
     int RowOf(QWidget* control) const;

@@ -36,7 +36,7 @@ constexpr PaletteButton Buttons[] = {
 };
 } // namespace
 
-AlignPalette::AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QWidget* parent)
+AlignPalette::AlignPalette(SettingsFile& settings, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(settings) {
@@ -59,7 +59,9 @@ AlignPalette::AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QW
         grid->addWidget(button, index / 2, index % 2);
         ++index;
     }
+}
 
+void AlignPalette::RestorePosition(QPoint mainWindowPosition) {
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     QPoint fallback = mainWindowPosition + DefaultOffset;
     WindowPosition place = RestoreWindowPosition(settings_, AlignPaletteSection, fallback.x(),

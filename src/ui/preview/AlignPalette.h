@@ -13,9 +13,10 @@ namespace roamplot {
 class AlignPalette : public QWidget {
     Q_OBJECT
   public:
+    explicit AlignPalette(SettingsFile& settings, QWidget* parent = nullptr);
     // Restores its position from section "Align Palette"; without one it sits
-    // at an offset from the main window's position.
-    AlignPalette(SettingsFile& settings, QPoint mainWindowPosition, QWidget* parent = nullptr);
+    // at an offset from the main window's position, once that is settled.
+    void RestorePosition(QPoint mainWindowPosition);
     // Stores its position in section "Align Palette".
     ~AlignPalette() override;
     // Puts the position into the settings for the next write.

@@ -8,7 +8,6 @@ namespace roamplot {
 
 namespace {
 // What a window manager's title bar and borders add before the window is shown.
-constexpr int TitleBarAllowance = 32;
 constexpr int BorderAllowance = 8;
 } // namespace
 
@@ -30,11 +29,16 @@ WindowRect FrameOf(const QWidget& window, QPoint at) {
             size.height() + TitleBarAllowance + BorderAllowance};
 }
 
-void MoveInsideArea(QWidget& window, QPoint at, KeptPart kept) {
-    WindowRect frame = FrameOf(window, at);
-    if (kept == TitleBarOnly) frame.Height = TitleBarAllowance;
-    const WindowPosition place = KeepInsideArea(frame, AvailableAreaAt(at));
+void MoveInsideArea(QWidget& window, QPoint at, const WindowRect& area) {
+    const WindowPosition place = KeepInsideArea(FrameOf(window, at), area);
+    // Moving a window not yet shown to where it stands would shift it by its
+    // frame, which is not known before it is shown.
+    if (QPoint(place.Left, place.Top) == at && window.pos() == at) return;
     window.move(place.Left, place.Top);
+}
+
+void MoveInsideArea(QWidget& window, QPoint at) {
+    MoveInsideArea(window, at, AvailableAreaAt(at));
 }
 
 } // namespace roamplot

@@ -60,10 +60,13 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     EXPECT_FALSE(config->cUseSnap->isChecked());
     EXPECT_FALSE(config->cLockWindows->isChecked());
     EXPECT_EQ(config->eDeviceFolder->text(), "\\Roamplot 2");
-    EXPECT_EQ(form->pos(), QPoint(256, 20));
-    // The preview stands beside the main window, not over it.
-    EXPECT_GT(form->Preview()->x(), form->frameGeometry().right());
+    // The preview stands beside the main window, not over it, both on the desk.
+    const QRect mainFrame = form->frameGeometry();
+    EXPECT_FALSE(mainFrame.intersects(form->Preview()->frameGeometry()));
+    EXPECT_TRUE(QRect(0, 0, 1600, 1000).contains(mainFrame));
+    EXPECT_EQ(form->pos().y(), 20);
     EXPECT_EQ(form->Preview()->y(), 20);
+    const std::string mainLeft = "Left=" + std::to_string(form->x());
     DesignerSettings settings = form->CurrentSettings();
     EXPECT_EQ(settings.ButtonKeyCodes[0], "193");
     EXPECT_EQ(settings.ButtonKeyCodes[9], "202");
@@ -93,7 +96,7 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
                              "Filename=",
                              "[Buttons]",
                              "[Mainform]",
-                             "Left=256",
+                             mainLeft.c_str(),
                              "Top=20",
                              "[Device]"})
         EXPECT_NE(ini.find(line), std::string::npos) << line << "\n" << ini;

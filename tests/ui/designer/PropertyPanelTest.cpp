@@ -182,15 +182,11 @@ TEST(PropertyPanel, BackgroundTextAndButtonPanelsRelabelAndMoveTheirControls) {
     EXPECT_FALSE(Shown(d, t.TitleSeparator));
     EXPECT_FALSE(Shown(d, t.cParForeColor));
     EXPECT_FALSE(Shown(d, t.cButtonStyle));
-    // Right under the title controls, in the order colour, style, placement, button, file.
-    int row = t.RowOf(t.cTitleBackStyle);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{t.cParBackColor, t.cParBackStyle, t.cButtonSymbolStyle,
-                                         t.cAddButtonSymbol, t.cSymbolFilename}) {
-        EXPECT_GT(t.RowOf(w), row) << w->objectName().toStdString();
-        EXPECT_LT(t.RowOf(w), t.RowOf(t.cParFontSize)) << w->objectName().toStdString();
-        row = t.RowOf(w);
-    }
+    // Colour and style right under the title controls, past the hidden separator.
+    EXPECT_EQ(t.RowOf(t.cParBackColor), t.RowOf(t.cTitleBackStyle) + 2);
+    EXPECT_EQ(t.RowOf(t.cParBackStyle), t.RowOf(t.cParBackColor) + 1);
+    EXPECT_TRUE(Shown(d, t.cButtonSymbolStyle));
+    EXPECT_TRUE(Shown(d, t.cSymbolFilename));
     QStringList items;
     for (int i = 0; i < t.cButtonSymbolStyle->count(); ++i)
         items << t.cButtonSymbolStyle->itemText(i);
