@@ -42,7 +42,7 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
 
     cParameterList = new QListWidget(this);
     cParameterList->setObjectName("cParameterList");
-    cParameterList->setMinimumWidth(220);
+    cParameterList->setFixedWidth(200);
     bUP = Button(QString::fromUtf8("\u25B2"), "bUP", this);
     bDown = Button(QString::fromUtf8("\u25BC"), "bDown", this);
     for (QPushButton* b : {bUP, bDown}) b->setFixedSize(24, 22);

@@ -170,7 +170,7 @@ PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     int labelWidth = owner->fontMetrics().horizontalAdvance(QObject::tr("Background Style")) + 12;
     for (int column : {LeftColumn, RightColumn}) {
         grid_->setColumnMinimumWidth(column, labelWidth);
-        grid_->setColumnMinimumWidth(column + 1, 150);
+        grid_->setColumnMinimumWidth(column + 1, 130);
     }
 }
 
