@@ -87,6 +87,7 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
     AddParameterFileButtons();
+    pageDesigner_->SetReadingTabOrder();
     connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         UpdateCaption();

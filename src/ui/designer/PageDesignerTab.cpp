@@ -143,4 +143,18 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     column->addLayout(bottom);
 }
 
+void PageDesignerTab::SetReadingTabOrder() {
+    std::vector<QWidget*> order = {cPageName,   bPageUp, bPageDown, bPrevious, bNext, bClearPage,
+                                   bDeletePage, bNew,    Delete1,   bCopy,     bPaste};
+    for (QLineEdit* field : Adjust->BoundsFields()) order.push_back(field);
+    order.push_back(Adjust->LbButton3);
+    order.insert(order.end(), {cParameterList, bUP, bDown, cParameter});
+    const std::vector<QWidget*> properties = ReadingOrder();
+    order.insert(order.end(), properties.begin(), properties.end());
+    for (int i = 0; i < fileGroup_->layout()->count(); ++i)
+        if (QWidget* button = fileGroup_->layout()->itemAt(i)->widget()) order.push_back(button);
+    order.insert(order.end(), {bSend, bGet, bHelp});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
 } // namespace roamplot

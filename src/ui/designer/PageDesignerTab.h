@@ -23,6 +23,9 @@ class PageDesignerTab : public QWidget, public PropertyPanel {
 
     // The "File" group: file commands add their buttons to its layout.
     QGroupBox* FileGroup() const { return fileGroup_; }
+    // Tab goes top to bottom, left to right, group by group; called once the
+    // File group has all its buttons.
+    void SetReadingTabOrder();
 
     QPushButton* bNew;
     QPushButton* Delete1;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
+#include <tuple>
 
 #include "ui/widgets/ColourButton.h"
 #include "ui/widgets/TypingLimit.h"
@@ -198,6 +199,27 @@ int PropertyPanel::RowOf(QWidget* control) const {
     int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
     grid_->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
     return row;
+}
+
+std::vector<QWidget*> PropertyPanel::ReadingOrder() const {
+    struct Placed {
+        int Column, Row;
+        QWidget* Control;
+    };
+    std::vector<Placed> placed;
+    for (int i = 0; i < grid_->count(); ++i) {
+        QWidget* control = grid_->itemAt(i)->widget();
+        if (!control || !(control->focusPolicy() & Qt::TabFocus)) continue;
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid_->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        placed.push_back({column, row, control});
+    }
+    std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        return std::tie(a.Column, a.Row) < std::tie(b.Column, b.Row);
+    });
+    std::vector<QWidget*> order;
+    for (const Placed& p : placed) order.push_back(p.Control);
+    return order;
 }
 
 void PropertyPanel::ShowControl(QWidget* control, bool shown) {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <initializer_list>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -38,6 +39,9 @@ class PropertyPanel {
     void PlaceBackgroundControls(bool underTitle);
     // The grid row a control stands in.
     int RowOf(QWidget* control) const;
+    // The controls that take the focus, group by group: down the left half,
+    // then down the right.
+    std::vector<QWidget*> ReadingOrder() const;
 
     QLineEdit* cTitleText;
     QSpinBox* cTitleFontSize;
