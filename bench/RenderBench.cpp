@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/app/DeviceScreen.h"
+#include "core/designer/BoxFindings.h"
 #include "render/DibImage.h"
 #include "render/DrawBox.h"
 #include "render/PageCompositor.h"
@@ -59,9 +60,15 @@ ScreenLayout FullPage() {
 }
 
 // The page on a screen of the benchmark's width and height, to show how the
-// cost grows with the screen.
-void ComposeFullPage(benchmark::State& state) {
-    const ScreenLayout layout = FullPage();
+// cost grows with the screen. With findings the composition also collects
+// the texts too wide for their box and the boxes outside, as the preview does.
+void ComposeFullPage(benchmark::State& state, bool withFindings) {
+    ScreenLayout layout = FullPage();
+    // Some texts too wide for their box, so the findings are not all empty.
+    for (int slot = 21; slot <= 24; ++slot) {
+        layout.Box(1, slot).TextFontSize = 16;
+        layout.Box(1, slot).TitleText = "A title far too wide";
+    }
     RenderContext context;
     DeviceScreen screen;
     screen.Row = CustomDeviceRow;
@@ -70,11 +77,27 @@ void ComposeFullPage(benchmark::State& state) {
     context.DrawArea = screen.DrawArea();
     GeneratedPictures(); // drawn once per process, not per page
     for (auto _ : state) {
-        QImage page = ComposePage(layout, 1, context);
-        benchmark::DoNotOptimize(page.constBits());
+        if (withFindings) {
+            std::vector<BoxFinding> findings = OutsideFindings(layout, 1, context.DrawArea);
+            QImage page = ComposePage(layout, 1, context, &findings);
+            SortFindings(findings);
+            benchmark::DoNotOptimize(page.constBits());
+            benchmark::DoNotOptimize(findings.data());
+        } else {
+            QImage page = ComposePage(layout, 1, context);
+            benchmark::DoNotOptimize(page.constBits());
+        }
     }
 }
-BENCHMARK(ComposeFullPage)
+BENCHMARK_CAPTURE(ComposeFullPage, plain, false)
+    ->Args({240, 320})
+    ->Args({480, 272})
+    ->Args({800, 480})
+    ->Args({1024, 768})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(ComposeFullPage, with_findings, true)
     ->Args({240, 320})
     ->Args({480, 272})
     ->Args({800, 480})

@@ -9,6 +9,7 @@
 #include "JsonText.h"
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
+#include "core/designer/BoxFindings.h"
 #include "core/device/DeviceTransfer.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
@@ -168,6 +169,20 @@ void PrintLayout(std::ostream& out, const Loaded& loaded) {
     out << "\n]}\n";
 }
 
+// Every page that holds a box is composed once: its texts tell what does not fit.
+std::vector<BoxFinding> LayoutFindings(const Loaded& loaded) {
+    const RenderContext render = MakeRenderContext(loaded.Catalogue, loaded.Settings);
+    std::vector<BoxFinding> findings;
+    for (int page = 1; page <= MaxPages; ++page) {
+        const std::vector<BoxFinding> outside =
+            OutsideFindings(loaded.Layout, page, render.DrawArea);
+        findings.insert(findings.end(), outside.begin(), outside.end());
+        if (loaded.Layout.Box(page, 1).InUse()) ComposePage(loaded.Layout, page, render, &findings);
+    }
+    SortFindings(findings);
+    return findings;
+}
+
 bool ReadPositive(const std::string& text, int most, int& value) {
     std::optional<int32_t> number = TryStrToInt(text);
     if (!number || *number < 1 || *number > most) return false;
@@ -260,11 +275,14 @@ int RunCheck(CliContext& context) {
         context.Err << "usage: roamplot-cli check FILE.par1\n";
         return 2;
     }
+    GuiSession gui;
     std::unique_ptr<Loaded> loaded = Load(context, context.Arguments[0]);
     if (!loaded) return ReadFailed;
     std::vector<std::string> findings = loaded->Report.Findings();
     if (loaded->Report.Version == 0)
         findings.insert(findings.begin(), "no box records: nothing was loaded");
+    for (const BoxFinding& finding : LayoutFindings(*loaded))
+        findings.push_back(FindingLine(finding, loaded->Settings.Screen.Size()));
     for (const std::string& finding : findings) context.Out << Printable(finding) << "\n";
     return findings.empty() ? 0 : 1;
 }

@@ -11,7 +11,8 @@ int DumpParameterFile(CliContext& context);
 int RunResave(CliContext& context);
 // render IN.par1 OUT.png [--page N] [--zoom K]
 int RunRender(CliContext& context);
-// check FILE.par1: what the load dropped, clamped or could not find.
+// check FILE.par1: what the load dropped, clamped or could not find, the
+// boxes partly outside the drawing area and the texts too wide for their box.
 int RunCheck(CliContext& context);
 
 // Loads FILE as "Load" does and sends it as NAME into the settings' device

@@ -154,13 +154,15 @@ void DrawBorder(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g
     canvas.OutlineRoundRect(half, half, g.W0 - half, g.H0 - half, g.r, g.b, box.BorderColor);
 }
 
-void DrawTitleText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g) {
+void DrawTitleText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g,
+                   const TextFindingSink* findings) {
     QPainter& p = canvas.Painter();
     p.setFont(BoxFont(box.TitleFontSize, true));
     p.setPen(ToQColor(box.TitleForeColor));
     const QString title = ToQString(box.TitleText);
     const int tw = TextWidth(p.fontMetrics(), title);
     const int th = p.fontMetrics().height();
+    ReportTextWidth(findings, FindingKind::TitleTooWide, tw, g.Wi);
     if (box.Kind == BoxKind::Text)
         canvas.DrawText(g.Wi / 2 + g.b - tw / 2, g.Hi / 2 + g.b - th / 2, title);
     else
@@ -192,7 +194,8 @@ BoxGeometry GeometryOf(const ParameterBox& box) {
     return g;
 }
 
-void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const RenderContext& context) {
+void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const RenderContext& context,
+             const TextFindingSink* findings) {
     if (box.PageNo == 0 || box.PageNo != currentPage) return;
     if (box.Width <= 0 || box.Height <= 0) return;
     BoxCanvas canvas(page, QRect(box.Left, box.Top, box.Width, box.Height));
@@ -214,7 +217,7 @@ void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const Rende
         }
         tH = 0;
         if (TitleShown(box) && (kind == BoxKind::Text || HasValueArea(kind))) {
-            DrawTitleText(canvas, box, g);
+            DrawTitleText(canvas, box, g, findings);
             tH = canvas.Painter().fontMetrics().height();
         }
         if (kind == BoxKind::Button) DrawButtonContent(canvas, box, g);
@@ -223,7 +226,7 @@ void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const Rende
             if (HasSpecialDrawing(box))
                 DrawSpecial(canvas, box, g, tH, context);
             else
-                DrawValueText(canvas, box, g, tH, context);
+                DrawValueText(canvas, box, g, tH, context, findings);
         }
     }
 

@@ -4,12 +4,15 @@
 
 #include "core/model/ScreenLayout.h"
 #include "render/RenderContext.h"
+#include "render/TextFindings.h"
 
 namespace roamplot {
 
 // Draws the box at its place on the page image when it is in use on currentPage;
 // the box clips everything it draws. The image must be RGB32 or ARGB32_Premultiplied.
-void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const RenderContext& context);
+// Titles and values wider than their area go to the sink.
+void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const RenderContext& context,
+             const TextFindingSink* findings = nullptr);
 
 // The colour of the box's Normal and Gradient fills.
 Colour BaseFillColour(const ParameterBox& box);

@@ -10,14 +10,23 @@ namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
 }
 
-QImage ComposePage(const ScreenLayout& layout, int page, const RenderContext& context) {
+QImage ComposePage(const ScreenLayout& layout, int page, const RenderContext& context,
+                   std::vector<BoxFinding>* findings) {
     QImage image(std::max(1, context.DrawArea.Width), std::max(1, context.DrawArea.Height),
                  QImage::Format_RGB32);
     image.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(DotsPerMeterAt96Dpi);
     image.fill(Qt::white);
     if (page < 1 || page > MaxPages) return image;
-    for (const ParameterBox& box : layout.PageAt(page).Boxes) DrawBox(image, box, page, context);
+    for (int slot = 1; slot <= SlotsPerPage; ++slot) {
+        const ParameterBox& box = layout.Box(page, slot);
+        if (!findings) {
+            DrawBox(image, box, page, context);
+            continue;
+        }
+        const TextFindingSink sink{*findings, page, slot};
+        DrawBox(image, box, page, context, &sink);
+    }
     return image;
 }
 

@@ -4,12 +4,15 @@
 
 #include "core/model/ScreenLayout.h"
 #include "render/RenderContext.h"
+#include "render/TextFindings.h"
 
 namespace roamplot {
 
 // The boxes of the page drawn in slot order onto a white image of the drawing
 // area's size, 1 image pixel per device pixel, 96 dots per inch; a later slot
 // covers an earlier one and translucent fills show what lies below.
-QImage ComposePage(const ScreenLayout& layout, int page, const RenderContext& context);
+// Titles and values wider than their area are added to `findings` when given.
+QImage ComposePage(const ScreenLayout& layout, int page, const RenderContext& context,
+                   std::vector<BoxFinding>* findings = nullptr);
 
 } // namespace roamplot

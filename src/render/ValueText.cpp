@@ -124,7 +124,7 @@ int AutoValueFontSize(const QString& value, const BoxGeometry& g, int titleHeigh
 }
 
 void DrawValueText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g,
-                   int titleHeight, const RenderContext& context) {
+                   int titleHeight, const RenderContext& context, const TextFindingSink* findings) {
     const WorkingValue working = WorkingValueOf(box, context);
     if (working.Value.empty()) return;
     const QString value = ToQString(working.Value);
@@ -151,6 +151,7 @@ void DrawValueText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry
     const int a1 = valueMetrics.ascent();
     const int tw = TextWidth(valueMetrics, value);
     const int th = valueMetrics.height();
+    ReportTextWidth(findings, FindingKind::ValueTooWide, tw, g.Wi - reserve);
 
     const int y = g.b + tH + area / 2 - th / 2 + 1;
     int x = 0;

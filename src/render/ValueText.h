@@ -5,6 +5,7 @@
 
 #include "core/model/ScreenLayout.h"
 #include "render/RenderContext.h"
+#include "render/TextFindings.h"
 
 namespace roamplot {
 
@@ -28,7 +29,9 @@ int UnitsFontSize(const ParameterBox& box, const BoxGeometry& g);
 int AutoValueFontSize(const QString& value, const BoxGeometry& g, int titleHeight,
                       int unitsReserve);
 
+// The value is measured against the inner width less the units reserve.
 void DrawValueText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g,
-                   int titleHeight, const RenderContext& context);
+                   int titleHeight, const RenderContext& context,
+                   const TextFindingSink* findings = nullptr);
 
 } // namespace roamplot

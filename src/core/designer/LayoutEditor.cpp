@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/designer/BoxFindings.h"
 #include "core/model/FieldFunctions.h"
 
 namespace roamplot {
@@ -232,6 +233,24 @@ BoxRect LayoutEditor::ApplyBoxGeometry(int slot, ScreenSize drawArea) {
 BoxRect LayoutEditor::ApplyBoxPosition(int slot, ScreenSize drawArea) {
     BoxRect fitted = FitByMoving(BoxRectOf(slot), drawArea);
     SetBoxRect(slot, fitted);
+    return fitted;
+}
+
+int LayoutEditor::FitBoxesIntoScreen(ScreenSize drawArea) {
+    int fitted = 0;
+    for (Page& page : layout_.Pages) {
+        for (ParameterBox& box : page.Boxes) {
+            if (!LiesPartlyOutside(box, drawArea)) continue;
+            const BoxRect rect = FitByShrinking(
+                FitByMoving({box.Left, box.Top, box.Width, box.Height}, drawArea), drawArea);
+            Touch("Fit Boxes Into Screen");
+            box.Left = rect.Left;
+            box.Top = rect.Top;
+            box.Width = rect.Width;
+            box.Height = rect.Height;
+            ++fitted;
+        }
+    }
     return fitted;
 }
 

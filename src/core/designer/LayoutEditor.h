@@ -91,6 +91,10 @@ class LayoutEditor {
     // Fit by shrinking into the drawing area; returns the rectangle now stored.
     BoxRect ApplyBoxGeometry(int slot, ScreenSize drawArea);
     BoxRect ApplyBoxPosition(int slot, ScreenSize drawArea);
+    // Over every page: each box partly outside the area is moved inside,
+    // keeping its size where it fits, then shrunk where it still does not.
+    // Returns how many boxes changed; none, and nothing is recorded.
+    int FitBoxesIntoScreen(ScreenSize drawArea);
 
     // Page browsing among the pages in use: after page n comes page 1.
     static int NextPage(int current, int pagesInUse);

@@ -176,11 +176,13 @@ void MainForm::ApplyDeviceType() {
 }
 
 void MainForm::cDeviceScreenClick(int row) {
+    const ScreenSize before = screen_.Size();
     screen_.Row = row;
     ApplyDeviceType();
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
     if (designer_) designer_->RefreshPage();
     PlacePreview();
+    if (designer_ && screen_.Size() != before) designer_->TellBoxesOutsideScreen();
 }
 
 void MainForm::bRefreshClick() {
@@ -194,12 +196,14 @@ void MainForm::bRefreshClick() {
         prompter_.ShowMessage(tr(UnusableCustomSizeMessage));
         return;
     }
+    const ScreenSize before{oldWidth, screen_.CustomHeight};
     screen_.CustomHeight = height;
     std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
     if (!error.empty()) prompter_.ShowError(MessageNaming(error, settingsFile_.Path()));
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
     if (designer_) designer_->RefreshPage();
     PlacePreview();
+    if (designer_ && screen_.Size() != before) designer_->TellBoxesOutsideScreen();
 }
 
 void MainForm::PlacePreview() {

@@ -157,6 +157,9 @@ void MainMenu::MakePageMenu() {
         [&designer] { designer.bClearPageClick(); });
     Add(pageMenu_, tr("De&lete Page"), "aDeletePage", {},
         [&designer] { designer.bDeletePageClick(); });
+    pageMenu_->addSeparator();
+    Add(pageMenu_, tr("&Fit Boxes Into Screen"), "aFitBoxesIntoScreen", {},
+        [&designer] { designer.FitBoxesIntoScreenClick(); });
 }
 
 void MainMenu::MakeKeysMenu() {

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "core/app/SaveTarget.h"
+#include "core/designer/BoxFindings.h"
 #include "core/model/FieldFunctions.h"
 #include "render/PathText.h"
 #include "render/TextCodec.h"
@@ -358,6 +359,16 @@ void PageDesigner::bNewFileClick() {
     form_.SetParameterFileName(PathFromQString(
         QDir::toNativeSeparators(form_.ProgramFolder() + "/" + UntitledParameterFileName)));
     ShowLoadedLayout();
+}
+
+void PageDesigner::FitBoxesIntoScreenClick() {
+    if (editor_.FitBoxesIntoScreen(DrawArea()) == 0) return;
+    ShowPage(CurrentPage(), std::max(0, GetControl()));
+}
+
+void PageDesigner::TellBoxesOutsideScreen() {
+    const OutsideCount outside = CountOutside(editor_.Layout(), DrawArea());
+    if (outside.Boxes > 0) form_.Prompts().ShowMessage(ToQString(OutsideMessage(outside)));
 }
 
 void PageDesigner::PreviewShown() {

@@ -91,6 +91,10 @@ class PageDesigner : public QObject, public PreviewOwner {
     void bDeletePageClick();
     void cPageNameChange();
     void bNewFileClick();
+    // Page menu: every box of every page moved, then shrunk, into the drawing area.
+    void FitBoxesIntoScreenClick();
+    // After the device screen changed: one message when boxes lie partly outside.
+    void TellBoxesOutsideScreen();
     // Shows a page: its number, its name, its list of boxes, its drawing, and
     // the given box (else the first) selected.
     void ShowPage(int page, int selectedSlot = 0);

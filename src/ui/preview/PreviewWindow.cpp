@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QStringList>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "core/app/DesignerSettings.h"
 #include "render/PageCompositor.h"
@@ -26,11 +28,13 @@ constexpr QPoint DevicePicturePlace{37, 27};
 } // namespace
 
 // The white area above the toolbar: the page image, scaled by the zoom with
-// nearest-neighbour sampling so that every device pixel stays sharp.
+// nearest-neighbour sampling so that every device pixel stays sharp, and a red
+// corner on every box with a finding.
 class DrawAreaWidget : public QWidget {
   public:
-    DrawAreaWidget(QWidget* parent, const QImage& image, const int& zoom)
-        : QWidget(parent), image_(image), zoom_(zoom) {
+    DrawAreaWidget(QWidget* parent, const QImage& image, const int& zoom,
+                   const std::vector<QRect>& marked)
+        : QWidget(parent), image_(image), zoom_(zoom), marked_(marked) {
         setObjectName("DrawArea");
     }
 
@@ -41,11 +45,31 @@ class DrawAreaWidget : public QWidget {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         if (!image_.isNull())
             painter.drawImage(QRect(0, 0, image_.width() * zoom_, image_.height() * zoom_), image_);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 0, 0));
+        for (const QRect& box : marked_) DrawMark(painter, box);
     }
 
   private:
+    // A triangle in the top right corner of the box, drawn over the page, so
+    // marking costs no composition. A corner beyond the page is brought to
+    // its edge: a box wholly outside is marked where it left.
+    void DrawMark(QPainter& painter, const QRect& box) const {
+        const int side = std::min({MarkSide, box.width(), box.height()});
+        if (side <= 0) return;
+        const int right = std::clamp(box.x() + box.width(), side, image_.width());
+        const int top = std::clamp(box.y(), 0, std::max(0, image_.height() - side));
+        const QPoint corner[3] = {{(right - side) * zoom_, top * zoom_},
+                                  {right * zoom_, top * zoom_},
+                                  {right * zoom_, (top + side) * zoom_}};
+        painter.drawPolygon(corner, 3);
+    }
+
+    // Big enough to show beside the grab handle on the corner of the picked box.
+    static constexpr int MarkSide = 8;
     const QImage& image_;
     const int& zoom_;
+    const std::vector<QRect>& marked_;
 };
 
 PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
@@ -60,7 +84,7 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
     QPalette white = deviceScreen_->palette();
     white.setColor(QPalette::Window, Qt::white);
     deviceScreen_->setPalette(white);
-    drawArea_ = new DrawAreaWidget(deviceScreen_, image_, zoom_);
+    drawArea_ = new DrawAreaWidget(deviceScreen_, image_, zoom_, marked_);
     toolbar_ = new QLabel(deviceScreen_);
     toolbar_->setObjectName("ToolbarStrip");
     devicePanel_ = new QWidget(this);
@@ -145,8 +169,11 @@ void PreviewWindow::LayOut() {
 void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderContext& context) {
     RenderContext sized = context;
     sized.DrawArea = DrawAreaSize();
-    image_ = ComposePage(layout, page, sized);
+    findings_ = OutsideFindings(layout, page, sized.DrawArea);
+    image_ = ComposePage(layout, page, sized, &findings_);
     ++compositions_;
+    SortFindings(findings_);
+    marked_.clear();
     if (page != shownPage_)
         for (int slot = 1; slot <= SlotsPerPage; ++slot) Control(shownPage_, slot)->hide();
     shownPage_ = page;
@@ -160,8 +187,16 @@ void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderC
         }
         control->setGeometry(box.Left * zoom_, box.Top * zoom_, box.Width * zoom_,
                              box.Height * zoom_);
-        if (context.Catalogue)
-            control->setToolTip(ToQString(context.Catalogue->NameOf(box.ParameterId)));
+        QStringList hint;
+        if (context.Catalogue) hint << ToQString(context.Catalogue->NameOf(box.ParameterId));
+        bool found = false;
+        for (const BoxFinding& finding : findings_) {
+            if (finding.Slot != slot) continue;
+            hint << ToQString(FindingHint(finding, size_));
+            found = true;
+        }
+        if (found) marked_.push_back(QRect(box.Left, box.Top, box.Width, box.Height));
+        control->setToolTip(hint.join('\n'));
         control->show();
     }
     RestackControls(page);

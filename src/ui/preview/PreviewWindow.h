@@ -7,6 +7,7 @@
 
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
+#include "core/designer/BoxFindings.h"
 #include "core/designer/BoxGeometry.h"
 #include "core/model/ScreenLayout.h"
 #include "render/RenderContext.h"
@@ -51,6 +52,9 @@ class PreviewWindow : public QWidget {
     // How many times a page image was composed (a drag composes nothing).
     int CompositionCount() const { return compositions_; }
     const QImage& PageImage() const { return image_; }
+    // What the composition of the shown page found, by slot: marked on the
+    // boxes and told in their hints.
+    const std::vector<BoxFinding>& Findings() const { return findings_; }
 
     PreviewControl* Control(int page, int slot) const;
     ControlSizer& Sizer() { return sizer_; }
@@ -97,6 +101,8 @@ class PreviewWindow : public QWidget {
     ControlSizer sizer_;
     BoxRect savedBounds_;
     QImage image_;
+    std::vector<BoxFinding> findings_;
+    std::vector<QRect> marked_; // device pixels
     int compositions_ = 0;
     int shownPage_ = 1;
 };

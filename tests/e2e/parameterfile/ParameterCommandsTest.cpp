@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,11 +8,17 @@
 #include <filesystem>
 
 #include "qt/CliRunner.h"
+#include "render/BoxFonts.h"
 
 namespace roamplot::test {
 namespace {
 
 using ParameterCommandsTest = CliTest;
+
+// A box text's width as the drawing measures it.
+int BoldWidth(const char* text, int points) {
+    return TextWidth(QFontMetrics(BoxFont(points, true)), QString(text));
+}
 
 // The file's lines up to the first thumbnail record.
 std::string WithoutThumbnails(const std::string& bytes) {
@@ -92,8 +99,9 @@ TEST_F(ParameterCommandsTest, RenderDrawsTheChosenPageAtTheChosenZoom) {
 }
 
 TEST_F(ParameterCommandsTest, CheckListsWhatTheLoadCouldNotKeep) {
-    CliRun clean = Run({"check", Data("writer_pages.par1")});
-    EXPECT_EQ(clean.ExitCode, 0);
+    // The shipped sample layout checks clean.
+    CliRun clean = Run({"check", Q(SampleLayout())});
+    EXPECT_EQ(clean.ExitCode, 0) << clean.Out.toStdString();
     EXPECT_EQ(clean.Out, "");
 
     CliRun findings = Run({"check", Data("check_findings.par1")});
@@ -106,6 +114,30 @@ TEST_F(ParameterCommandsTest, CheckListsWhatTheLoadCouldNotKeep) {
 
     EXPECT_EQ(Run({"check", Work("absent.par1")}).ExitCode, 2);
     EXPECT_EQ(Run({"dump", Work("absent.par1")}).ExitCode, 2);
+}
+
+TEST_F(ParameterCommandsTest, CheckListsWhatThePreviewMarksPageByPage) {
+    // A value at size 16 in a 40-pixel box, a title at size 9 in a 60-pixel
+    // box, a box in the toolbar rows, a box that fits, a text box's text at
+    // size 10 in a 40-pixel box: each with a border of 1.
+    CliRun run = Run({"check", Data("check_text_findings.par1")});
+    EXPECT_EQ(run.ExitCode, 1) << run.Err.toStdString();
+    const QString expected =
+        QString("page 1, box 1: value text %1 px wide in a 38 px area\n"
+                "page 1, box 2: title text %2 px wide in a 58 px area\n"
+                "page 1, box 3: lies partly outside the 240 x 281 drawing area of the 240 x 320 "
+                "screen\n"
+                "page 2, box 1: title text %3 px wide in a 38 px area\n")
+            .arg(BoldWidth("1245", 16)) // the sample with no decimals
+            .arg(BoldWidth("Speed Over Ground", 9))
+            .arg(BoldWidth("Waypoint Name", 10));
+    EXPECT_EQ(QString(run.Out), expected);
+
+    // A 1 x 1 box has no room at all, even for its sample at the smallest size.
+    CliRun tiny = Run({"check", Data("writer_pages.par1")});
+    EXPECT_EQ(tiny.ExitCode, 1);
+    EXPECT_EQ(QString(tiny.Out), QString("page 1, box 7: value text %1 px wide in a 0 px area\n")
+                                     .arg(BoldWidth("Bridge.North", 3)));
 }
 
 TEST_F(ParameterCommandsTest, AnUnreadableCatalogueOrAFileThatIsNoFileFails) {
