@@ -30,6 +30,13 @@ WindowRect FrameOf(const QWidget& window, QPoint at) {
             size.height() + TitleBarAllowance + BorderAllowance};
 }
 
+QSize ClientRoomIn(const QWidget& window, WindowRect area) {
+    const QSize frame = window.isVisible()
+                            ? window.frameGeometry().size() - window.size()
+                            : QSize(BorderAllowance, TitleBarAllowance + BorderAllowance);
+    return QSize(area.Width, area.Height) - frame;
+}
+
 void MoveInsideArea(QWidget& window, QPoint at, KeptPart kept) {
     WindowRect frame = FrameOf(window, at);
     if (kept == TitleBarOnly) frame.Height = TitleBarAllowance;

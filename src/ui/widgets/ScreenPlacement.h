@@ -2,6 +2,7 @@
 // Moves top-level windows so that they stay on the available area of the
 // screen they fall on.
 #include <QPoint>
+#include <QSize>
 
 #include "core/app/WindowArea.h"
 
@@ -13,6 +14,8 @@ namespace roamplot {
 WindowRect AvailableAreaAt(QPoint point);
 // The window's frame as it is, or as it will be once shown with a title bar.
 WindowRect FrameOf(const QWidget& window, QPoint at);
+// The largest client size whose frame fits inside the area.
+QSize ClientRoomIn(const QWidget& window, WindowRect area);
 enum KeptPart { WholeFrame, TitleBarOnly };
 // Moves the window to `at`, or the nearest place where the part lies inside the area.
 void MoveInsideArea(QWidget& window, QPoint at, KeptPart kept = WholeFrame);
