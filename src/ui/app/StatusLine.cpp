@@ -20,8 +20,10 @@ QLabel* StatusLine::AddLabel(const char* name, const QString& widest, int stretc
     auto* label = new QLabel(this);
     label->setObjectName(name);
     // The texts change all the time; the window's width must not follow them.
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest));
+    if (widest.isEmpty())
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    else
+        label->setFixedWidth(label->fontMetrics().horizontalAdvance(widest));
     addPermanentWidget(label, stretch);
     return label;
 }

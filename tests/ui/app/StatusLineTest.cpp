@@ -36,6 +36,18 @@ TEST(StatusLine, ShowsThePointerInDevicePixelsTheBoxTheZoomAndTheFile) {
     d.MenuAction("aZoom3")->trigger();
     EXPECT_EQ(status.Zoom()->text(), "zoom 3x");
 
+    // Side by side inside the bar, whatever the texts.
+    d.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d.form.get()));
+    QRect taken;
+    for (QLabel* label : {status.Pointer(), status.SelectedBox(), status.Zoom(), status.File()}) {
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+            << label->objectName().toStdString();
+        EXPECT_FALSE(taken.intersects(label->geometry())) << label->objectName().toStdString();
+        EXPECT_TRUE(status.rect().contains(label->geometry()));
+        taken |= label->geometry();
+    }
+
     d.prompter.FileAnswers.push_back(QString::fromStdString(d.folder.Path() + "/Pages.par1"));
     d.MenuAction("aSaveAs")->trigger();
     EXPECT_EQ(status.File()->text(), "Pages.par1");

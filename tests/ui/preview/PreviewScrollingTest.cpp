@@ -141,3 +141,9 @@ TEST(PreviewScrolling, FitPicksTheLargestZoomThatNeedsNoScrolling) {
         EXPECT_FALSE(d.Layout().Modified);
     }
 }
+
+TEST(PreviewScrolling, CtrlZeroInThePreviewFitsToo) {
+    ShownPreview d(CustomScreen(400, 300, 1));
+    QTest::keyClick(&d.Preview(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(d.Preview().Zoom(), 3);
+}
