@@ -35,4 +35,12 @@ FirstStartPlaces PlaceAtFirstStart(WindowRect mainFrame, int previewWidth, int p
     return {main, KeepInsideArea({preview.Left, preview.Top, previewWidth, previewHeight}, area)};
 }
 
+int FitZoom(ScreenSize screen, int border, ScreenSize room, int maxZoom) {
+    for (int zoom = maxZoom; zoom > 1; --zoom)
+        if (screen.Width * zoom + 2 * border <= room.Width &&
+            screen.Height * zoom + 2 * border <= room.Height)
+            return zoom;
+    return 1;
+}
+
 } // namespace roamplot

@@ -28,4 +28,8 @@ struct FirstStartPlaces {
 FirstStartPlaces PlaceAtFirstStart(WindowRect main, int previewWidth, int previewHeight,
                                    WindowRect area);
 
+// The largest whole zoom from 1 to maxZoom at which a screen, magnified and with
+// `border` pixels on every side, fits the room; 1 when not even that fits.
+int FitZoom(ScreenSize screen, int border, ScreenSize room, int maxZoom);
+
 } // namespace roamplot

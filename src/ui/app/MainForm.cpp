@@ -17,6 +17,7 @@
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/EntryFields.h"
 #include "ui/app/MainMenu.h"
+#include "ui/app/StatusLine.h"
 #include "ui/designer/BoxAdjuster.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
@@ -49,6 +50,8 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     content_ = new FittedContent(tabs_, this);
     auto* column = new QVBoxLayout(this);
     column->addWidget(content_);
+    status_ = new StatusLine(this);
+    column->addWidget(status_);
     // The window keeps the size its contents need: the user cannot resize it.
     column->setSizeConstraint(QLayout::SetFixedSize);
     new EnterMovesFocus(this);
@@ -106,6 +109,14 @@ void MainForm::CreatePreview() {
     ApplyDeviceType();
     preview_->ApplyDeviceScreen(screen_.Size());
     preview_->SetZoom(heldSettings_.PreviewZoom);
+    connect(preview_.get(), &PreviewWindow::PointerMoved, this, [this](QPoint device) {
+        pointer_ = DevicePoint{device.x(), device.y()};
+        UpdateStatus();
+    });
+    connect(preview_.get(), &PreviewWindow::PointerLeft, this, [this] {
+        pointer_.reset();
+        UpdateStatus();
+    });
     designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
     alignPalette_ = std::make_unique<AlignPalette>(settingsFile_);
     adjuster_ = new BoxAdjuster(*this, *designer_, *pageDesigner_->Adjust, *alignPalette_);
@@ -132,6 +143,23 @@ void MainForm::FitIntoArea(const WindowRect& area) {
     MoveInsideArea(*this, pos(), area);
 }
 
+void MainForm::SetPreviewZoom(int zoom) {
+    heldSettings_.PreviewZoom = zoom;
+    UpdateStatus();
+}
+
+void MainForm::UpdateStatus() {
+    StatusFacts facts;
+    facts.Pointer = pointer_;
+    if (designer_)
+        if (int slot = designer_->GetControl(); slot > 0)
+            facts.SelectedBox = designer_->Editor().BoxRectOf(slot);
+    facts.Zoom = preview_ ? preview_->Zoom() : heldSettings_.PreviewZoom;
+    facts.FileName = PathToText(FileNameOf(heldSettings_.ParameterFileName));
+    facts.Unsaved = layout_.Modified;
+    status_->Show(facts);
+}
+
 void MainForm::SetParameterFileName(const std::filesystem::path& name) {
     heldSettings_.ParameterFileName = name;
     UpdateCaption();
@@ -148,6 +176,7 @@ void MainForm::UpdateCaption() {
                                              : heldSettings_.ParameterFileName;
     setWindowTitle(QString(ProgramTitle) + "  -  " + QStringFromPath(FileNameOf(shown)) + "[*]");
     setWindowModified(tabs_->currentIndex() == KeyTabIndex ? keyMap_.Changed : layout_.Modified);
+    UpdateStatus();
 }
 
 DesignerSettings MainForm::CurrentSettings() const {

@@ -4,11 +4,13 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "core/app/DesignerSettings.h"
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
 #include "core/app/WindowArea.h"
+#include "core/designer/StatusTexts.h"
 #include "core/keymap/CommandCatalogue.h"
 #include "core/keymap/KeyMap.h"
 #include "core/model/ParameterCatalogue.h"
@@ -29,6 +31,7 @@ class MainMenu;
 class PageDesigner;
 class PageDesignerTab;
 class PreviewWindow;
+class StatusLine;
 
 inline constexpr const char* ProgramTitle = "RoamplotCE Screen Designer v2.16";
 inline constexpr const char* SettingsFileName = "RoamCE_Screen_Designer.ini";
@@ -64,7 +67,7 @@ class MainForm : public QWidget {
     PageDesigner* Designer() const { return designer_; }
     BoxAdjuster* Adjuster() const { return adjuster_; }
     AlignPalette* Palette() const { return alignPalette_.get(); }
-    void SetPreviewZoom(int zoom) { heldSettings_.PreviewZoom = zoom; }
+    void SetPreviewZoom(int zoom);
     KeyMapTab* KeyMapPage() const { return keyMapTab_; }
     KeyMap& Keys() { return keyMap_; }
     const CommandCatalogue& Commands() const { return commands_; }
@@ -80,6 +83,9 @@ class MainForm : public QWidget {
     void SetParameterFileName(const std::filesystem::path& name);
     void SetKeyFileName(const std::filesystem::path& name);
     void UpdateCaption();
+    // Shows the pointer, the selected box, the zoom and the file state.
+    void UpdateStatus();
+    StatusLine* Status() const { return status_; }
 
     // Problems found while starting (for example in the catalogues), told once.
     void AddStartupProblem(const QString& text) { startupProblems_ << text; }
@@ -163,6 +169,8 @@ class MainForm : public QWidget {
     BoxAdjuster* adjuster_ = nullptr;
     DeviceCommands* device_ = nullptr;
     MainMenu* menu_ = nullptr;
+    StatusLine* status_ = nullptr;
+    std::optional<DevicePoint> pointer_;
 };
 
 } // namespace roamplot

@@ -131,6 +131,8 @@ void MainMenu::MakeViewMenu() {
         action->setCheckable(true);
         zoomGroup_->addAction(action);
     }
+    // Not a mode of its own: it picks the zoom, which the entries above then show.
+    Add(menu, tr("Fit"), "aZoomFit", {}, [&preview] { preview.SetZoom(preview.FitZoom()); });
     // The preview's own keys and wheel change the zoom too.
     connect(menu, &QMenu::aboutToShow, this, [this, &preview] {
         Action("aZoom" + QString::number(preview.Zoom()))->setChecked(true);

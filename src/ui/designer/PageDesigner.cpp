@@ -135,6 +135,7 @@ void PageDesigner::RefreshPage() {
         ShowBoxProperties(0);
     }
     if (int slot = GetControl(); slot != -1) ShowBoxBounds(editor_.BoxRectOf(slot));
+    form_.UpdateStatus();
 }
 
 void PageDesigner::ShowBoxBounds(BoxRect bounds) {
@@ -393,12 +394,31 @@ void PageDesigner::PreviewBoxPressed(int slot, bool ctrlHeld) {
     SelectBox(slot);
 }
 
-void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
-    editor_.Touch("Move Box");
+BoxRect PageDesigner::MoveOutcome(int slot, BoxRect dropped) const {
     BoxRect current = editor_.BoxRectOf(slot);
     dropped.Width = current.Width;
     dropped.Height = current.Height;
-    editor_.SetBoxRect(slot, EndOfMove(dropped, SnapInterval(), DrawArea()));
+    return EndOfMove(dropped, SnapInterval(), DrawArea());
+}
+
+BoxRect PageDesigner::ResizeOutcome(BoxRect saved, BoxRect resized) const {
+    // What the release's ApplyBoxGeometry makes of it.
+    return FitByShrinking(EndOfResize(saved, resized, SnapInterval(), DrawArea()), DrawArea());
+}
+
+std::optional<BoxRect> PageDesigner::SnappedMove(int slot, BoxRect dropped) const {
+    if (!SnapInterval()) return std::nullopt;
+    return MoveOutcome(slot, dropped);
+}
+
+std::optional<BoxRect> PageDesigner::SnappedResize(BoxRect saved, BoxRect resized) const {
+    if (!SnapInterval()) return std::nullopt;
+    return ResizeOutcome(saved, resized);
+}
+
+void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
+    editor_.Touch("Move Box");
+    editor_.SetBoxRect(slot, MoveOutcome(slot, dropped));
     RefreshPage();
 }
 

@@ -103,6 +103,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void PreviewBoxPressed(int slot, bool ctrlHeld) override;
     void PreviewBoxMoved(int slot, BoxRect dropped) override;
     void PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) override;
+    std::optional<BoxRect> SnappedMove(int slot, BoxRect dropped) const override;
+    std::optional<BoxRect> SnappedResize(BoxRect saved, BoxRect resized) const override;
     void PreviewDeleteRequested() override;
     void PreviewZoomChanged(int zoom) override;
     void PreviewShown() override;
@@ -125,6 +127,9 @@ class PageDesigner : public QObject, public PreviewOwner {
     int CurrentPage() const { return editor_.Layout().CurrentPage; }
     QString ListText(const ParameterBox& box) const;
     std::optional<int> SnapInterval() const;
+    // Where a box ends when a move or resize with the mouse is released.
+    BoxRect MoveOutcome(int slot, BoxRect dropped) const;
+    BoxRect ResizeOutcome(BoxRect saved, BoxRect resized) const;
     ScreenSize DrawArea() const;
     int PagesInUse() const;
 

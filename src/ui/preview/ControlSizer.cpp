@@ -71,8 +71,11 @@ void ControlSizer::OpenBand() {
     band_ = new QRubberBand(QRubberBand::Rectangle, control_->parentWidget());
 }
 
-void ControlSizer::ShowBand(const QRect& rect) {
+void ControlSizer::ShowBand(const QRect& bounds, bool sizing) {
     if (!band_) return;
+    QRect rect = bandShaper_ ? bandShaper_(bounds, sizing) : bounds;
+    // A move band reaches to (L + W - 1, T + H - 1) exclusive: one pixel inside the control.
+    if (!sizing) rect.adjust(0, 0, -1, -1);
     band_->setGeometry(rect.normalized());
     band_->show();
     band_->raise();
@@ -98,8 +101,7 @@ QRect ControlSizer::MoveCandidate(QPoint point) const {
         if (top < 0) top = 0;
         if (top + height > parentBottom - 1) top = parentBottom - height - 1;
     }
-    // The band reaches to (L + W - 1, T + H - 1) exclusive: one pixel inside the control.
-    return QRect(left, top, width - 1, height - 1);
+    return QRect(left, top, width, height);
 }
 
 void ControlSizer::BeginMove(QPoint point) {
@@ -123,7 +125,7 @@ void ControlSizer::MoveTo(QPoint point) {
         OpenBand();
         emit OnStartMove();
     }
-    ShowBand(MoveCandidate(point));
+    ShowBand(MoveCandidate(point), false);
 }
 
 void ControlSizer::EndMove(QPoint point) {
@@ -193,11 +195,11 @@ void ControlSizer::StartSizing(GrabHandle* handle, QPoint globalPoint) {
     SetHandlesVisibleWish(false);
     if (control_->parentWidget()) control_->parentWidget()->update();
     OpenBand();
-    ShowBand(SizeCandidate(handle, globalPoint));
+    ShowBand(SizeCandidate(handle, globalPoint), true);
 }
 
 void ControlSizer::SizeTo(GrabHandle* handle, QPoint globalPoint) {
-    if (control_) ShowBand(SizeCandidate(handle, globalPoint));
+    if (control_) ShowBand(SizeCandidate(handle, globalPoint), true);
 }
 
 void ControlSizer::EndSizing(GrabHandle* handle, QPoint globalPoint) {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 #include <array>
+#include <functional>
 
 #include "ui/preview/GrabHandle.h"
 
@@ -30,6 +31,11 @@ class ControlSizer : public QObject {
     void SetLimitToParentRect(bool limit) { limitToParent_ = limit; }
     int MinimumMove() const { return minimumMove_; }
     void SetMinimumMove(int pixels) { minimumMove_ = pixels < 1 ? 1 : pixels; }
+
+    // Turns the rectangle a drag would give now (the control's new bounds)
+    // into the one the owner will make of it on release, for the rubber band.
+    using BandShaper = std::function<QRect(const QRect& bounds, bool sizing)>;
+    void SetBandShaper(BandShaper shaper) { bandShaper_ = std::move(shaper); }
 
     // Re-places every handle on its anchor after the control's bounds changed by program.
     void UpdateHandles();
@@ -59,7 +65,7 @@ class ControlSizer : public QObject {
     QRect MoveCandidate(QPoint point) const;
     QRect SizeCandidate(GrabHandle* handle, QPoint globalPoint) const;
     void OpenBand();
-    void ShowBand(const QRect& rect);
+    void ShowBand(const QRect& bounds, bool sizing);
     void CloseBand();
     void SetHandlesVisibleWish(bool wish);
     void Detach();
@@ -75,6 +81,7 @@ class ControlSizer : public QObject {
     bool moving_ = false;
     QPoint pressPoint_{-1, -1};
     QMetaObject::Connection destroyedConnection_;
+    BandShaper bandShaper_;
 };
 
 } // namespace roamplot

@@ -10,6 +10,8 @@ PreviewControl::PreviewControl(int page, int slot, PreviewWindow& window, QWidge
     : QWidget(drawArea), tag_(page * 100 + slot), window_(window) {
     setObjectName(QString("aw%1").arg(tag_));
     resize(35, 35);
+    // The status bar follows the pointer over the boxes too.
+    setMouseTracking(true);
     hide();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // What the preview window asks of the window that owns the layout. Rectangles
 // are in device pixels, whatever the zoom.
+#include <optional>
+
 #include "core/designer/BoxGeometry.h"
 
 namespace roamplot {
@@ -14,6 +16,10 @@ class PreviewOwner {
     virtual void PreviewBoxMoved(int slot, BoxRect dropped) = 0;
     // A resize with the mouse ended: the bounds before and after.
     virtual void PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) = 0;
+    // With snapping on, where the box would end if the move or resize were
+    // released now; nothing with snapping off.
+    virtual std::optional<BoxRect> SnappedMove(int slot, BoxRect dropped) const = 0;
+    virtual std::optional<BoxRect> SnappedResize(BoxRect saved, BoxRect resized) const = 0;
     // Ctrl+Delete was released in the preview.
     virtual void PreviewDeleteRequested() = 0;
     // The zoom factor changed through the preview's keys or wheel.

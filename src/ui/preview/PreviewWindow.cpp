@@ -4,19 +4,24 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStringList>
+#include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
 
 #include "core/app/DesignerSettings.h"
+#include "core/app/WindowArea.h"
 #include "render/PageCompositor.h"
 #include "render/TextCodec.h"
 #include "render/artwork/PreviewPictures.h"
 #include "ui/preview/GrabHandle.h"
 #include "ui/preview/PreviewControl.h"
 #include "ui/preview/PreviewOwner.h"
+#include "ui/preview/PreviewScrollArea.h"
 #include "ui/widgets/ScreenPlacement.h"
 
 namespace roamplot {
@@ -25,6 +30,7 @@ namespace {
 constexpr int FrameMargin = 5;
 constexpr QSize DevicePanelSize{247, 327};
 constexpr QPoint DevicePicturePlace{37, 27};
+constexpr int ScrollStep = 10; // device pixels per wheel line
 } // namespace
 
 // The white area above the toolbar: the page image, scaled by the zoom with
@@ -39,12 +45,19 @@ class DrawAreaWidget : public QWidget {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
+        const QRect exposed = event->rect();
+        painter.fillRect(exposed, Qt::white);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        if (!image_.isNull())
-            painter.drawImage(QRect(0, 0, image_.width() * zoom_, image_.height() * zoom_), image_);
+        // Only the device pixels under the exposed part, so that scrolling a
+        // large zoomed page costs the strip it uncovers.
+        const QRect source = QRect(QPoint(exposed.left() / zoom_, exposed.top() / zoom_),
+                                   QPoint(exposed.right() / zoom_, exposed.bottom() / zoom_)) &
+                             image_.rect();
+        if (!source.isEmpty())
+            painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), image_,
+                              source);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 0, 0));
         for (const QRect& box : marked_) DrawMark(painter, box);
@@ -77,14 +90,20 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
       settings_(settings) {
     setWindowTitle(tr("Device"));
     setFocusPolicy(Qt::StrongFocus);
-    frame_ = new QFrame(this);
+    scroll_ = new PreviewScrollArea(this);
+    frame_ = new QFrame;
     frame_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // Opaque, so that scrolling moves what is drawn and repaints only what it uncovers.
+    frame_->setAutoFillBackground(true);
+    scroll_->setWidget(frame_);
     deviceScreen_ = new QWidget(frame_);
     deviceScreen_->setAutoFillBackground(true);
     QPalette white = deviceScreen_->palette();
     white.setColor(QPalette::Window, Qt::white);
     deviceScreen_->setPalette(white);
     drawArea_ = new DrawAreaWidget(deviceScreen_, image_, zoom_, marked_);
+    drawArea_->setMouseTracking(true);
+    drawArea_->installEventFilter(this);
     toolbar_ = new QLabel(deviceScreen_);
     toolbar_->setObjectName("ToolbarStrip");
     devicePanel_ = new QWidget(this);
@@ -110,12 +129,15 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
     connect(&sizer_, &ControlSizer::OnStartSize, this, &PreviewWindow::SaveBounds);
     connect(&sizer_, &ControlSizer::OnEndMove, this, [this] {
         if (!owner_ || !sizer_.Control()) return;
-        owner_->PreviewBoxMoved(AttachedSlot(), DeviceRectOf(*sizer_.Control()));
+        owner_->PreviewBoxMoved(AttachedSlot(), DeviceRectOf(sizer_.Control()->geometry()));
     });
     connect(&sizer_, &ControlSizer::OnEndSize, this, [this] {
         if (!owner_ || !sizer_.Control()) return;
-        owner_->PreviewBoxResized(AttachedSlot(), savedBounds_, DeviceRectOf(*sizer_.Control()));
+        owner_->PreviewBoxResized(AttachedSlot(), savedBounds_,
+                                  DeviceRectOf(sizer_.Control()->geometry()));
     });
+    sizer_.SetBandShaper(
+        [this](const QRect& bounds, bool sizing) { return ShapeBand(bounds, sizing); });
 
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     WindowPosition place = RestoreWindowPosition(settings_, DeviceSection, DefaultWindowLeft,
@@ -148,11 +170,20 @@ void PreviewWindow::SetZoom(int zoom) {
     if (owner_) owner_->PreviewZoomChanged(zoom_);
 }
 
+int PreviewWindow::FitZoom() const {
+    const QSize room = ClientRoomIn(*this, AvailableAreaAt(pos()));
+    return roamplot::FitZoom(size_, FrameMargin, {room.width(), room.height()}, MaxZoom);
+}
+
+QScrollArea* PreviewWindow::ScrollArea() const {
+    return scroll_;
+}
+
 void PreviewWindow::LayOut() {
     int w = size_.Width * zoom_;
     int h = size_.Height * zoom_;
     int drawHeight = std::max(0, size_.Height - ToolbarHeight) * zoom_;
-    frame_->setGeometry(0, 0, w + 2 * FrameMargin, h + 2 * FrameMargin);
+    frame_->resize(w + 2 * FrameMargin, h + 2 * FrameMargin);
     deviceScreen_->setGeometry(FrameMargin, FrameMargin, w, h);
     drawArea_->setGeometry(0, 0, w, drawHeight);
     const QImage& strip = GeneratedPictures().Toolbar;
@@ -161,7 +192,21 @@ void PreviewWindow::LayOut() {
         QPixmap::fromImage(shown.scaled(shown.width() * zoom_, ToolbarHeight * zoom_,
                                         Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     toolbar_->setGeometry(zoom_, drawHeight, shown.width() * zoom_, ToolbarHeight * zoom_);
-    setFixedSize(w + 2 * FrameMargin, h + 2 * FrameMargin);
+
+    // At most the available area; a direction that scrolls takes its bar's
+    // room from the other.
+    const QSize content = frame_->size();
+    const QSize room = ClientRoomIn(*this, AvailableAreaAt(pos()));
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    bool across = content.width() > room.width();
+    const bool down = content.height() + (across ? bar : 0) > room.height();
+    across = across || content.width() + (down ? bar : 0) > room.width();
+    setFixedSize(std::min(content.width() + (down ? bar : 0), room.width()),
+                 std::min(content.height() + (across ? bar : 0), room.height()));
+    scroll_->setGeometry(rect());
+    scroll_->horizontalScrollBar()->setSingleStep(ScrollStep * zoom_);
+    scroll_->verticalScrollBar()->setSingleStep(ScrollStep * zoom_);
+    if (isVisible()) MoveInsideArea(*this, pos());
     sizer_.UpdateHandles();
     update();
 }
@@ -185,8 +230,7 @@ void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderC
             control->hide();
             continue;
         }
-        control->setGeometry(box.Left * zoom_, box.Top * zoom_, box.Width * zoom_,
-                             box.Height * zoom_);
+        control->setGeometry(ShownRectOf({box.Left, box.Top, box.Width, box.Height}));
         QStringList hint;
         if (context.Catalogue) hint << ToQString(context.Catalogue->NameOf(box.ParameterId));
         bool found = false;
@@ -242,17 +286,45 @@ QWidget* PreviewWindow::DrawArea() const {
     return drawArea_;
 }
 
-BoxRect PreviewWindow::DeviceRectOf(const QWidget& control) const {
+BoxRect PreviewWindow::DeviceRectOf(const QRect& shown) const {
     // Whole device pixels: a drag at any zoom moves a box by whole pixels.
     auto device = [this](int v) {
         return static_cast<int>(std::lround(static_cast<double>(v) / zoom_));
     };
-    QRect g = control.geometry();
-    return {device(g.x()), device(g.y()), device(g.width()), device(g.height())};
+    return {device(shown.x()), device(shown.y()), device(shown.width()), device(shown.height())};
+}
+
+QRect PreviewWindow::ShownRectOf(BoxRect device) const {
+    return QRect(device.Left * zoom_, device.Top * zoom_, device.Width * zoom_,
+                 device.Height * zoom_);
+}
+
+QRect PreviewWindow::ShapeBand(const QRect& bounds, bool sizing) const {
+    if (!owner_) return bounds;
+    const BoxRect device = DeviceRectOf(bounds);
+    const std::optional<BoxRect> outcome = sizing ? owner_->SnappedResize(savedBounds_, device)
+                                                  : owner_->SnappedMove(AttachedSlot(), device);
+    return outcome ? ShownRectOf(*outcome) : bounds;
+}
+
+void PreviewWindow::ReportPointer(QPoint inDrawArea) {
+    // Rounded down: a drag that leaves the area to the left shows -1, not 0.
+    auto device = [this](int v) { return (v >= 0 ? v : v - zoom_ + 1) / zoom_; };
+    emit PointerMoved(QPoint(device(inDrawArea.x()), device(inDrawArea.y())));
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == drawArea_) {
+        if (event->type() == QEvent::MouseMove)
+            ReportPointer(static_cast<QMouseEvent*>(event)->position().toPoint());
+        else if (event->type() == QEvent::Leave)
+            emit PointerLeft();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PreviewWindow::SaveBounds() {
-    if (sizer_.Control()) savedBounds_ = DeviceRectOf(*sizer_.Control());
+    if (sizer_.Control()) savedBounds_ = DeviceRectOf(sizer_.Control()->geometry());
 }
 
 void PreviewWindow::ControlPressed(PreviewControl& control, QMouseEvent& event) {
@@ -263,6 +335,7 @@ void PreviewWindow::ControlPressed(PreviewControl& control, QMouseEvent& event) 
 }
 
 void PreviewWindow::ControlMoved(PreviewControl& control, QMouseEvent& event) {
+    ReportPointer(control.mapTo(drawArea_, event.position().toPoint()));
     if ((event.buttons() & Qt::LeftButton) && sizer_.Control() == &control)
         sizer_.MoveTo(event.position().toPoint());
 }
@@ -277,6 +350,7 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & Qt::ControlModifier) {
         if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal) return ChangeZoomBy(1);
         if (event->key() == Qt::Key_Minus) return ChangeZoomBy(-1);
+        if (event->key() == Qt::Key_0) return SetZoom(FitZoom());
     }
     QWidget::keyPressEvent(event);
 }

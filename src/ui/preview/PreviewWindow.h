@@ -15,6 +15,7 @@
 
 class QFrame;
 class QLabel;
+class QScrollArea;
 
 namespace roamplot {
 
@@ -38,13 +39,17 @@ class PreviewWindow : public QWidget {
     void SetOwner(PreviewOwner* owner) { owner_ = owner; }
 
     // Sizes the window for a screen of W x H pixels: client (W + 10) x (H + 10)
-    // at zoom 1. A screen without a size keeps the previous size.
+    // at zoom 1, at most the available area of its screen, scrolling what is
+    // larger. A screen without a size keeps the previous size.
     void ApplyDeviceScreen(ScreenSize size);
     ScreenSize DeviceSize() const { return size_; }
     ScreenSize DrawAreaSize() const { return {size_.Width, size_.Height - ToolbarHeight}; }
 
     int Zoom() const { return zoom_; }
     void SetZoom(int zoom);
+    // The largest whole zoom at which the whole preview fits the available area.
+    int FitZoom() const;
+    QScrollArea* ScrollArea() const;
 
     // Recomposes the page image and puts the controls of the page's used slots
     // on their boxes; every other control is hidden.
@@ -76,7 +81,13 @@ class PreviewWindow : public QWidget {
     void ControlMoved(PreviewControl& control, QMouseEvent& event);
     void ControlReleased(PreviewControl& control, QMouseEvent& event);
 
+  signals:
+    // The pointer over the drawing area, in device pixels.
+    void PointerMoved(QPoint device);
+    void PointerLeft();
+
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -84,7 +95,10 @@ class PreviewWindow : public QWidget {
 
   private:
     void LayOut();
-    BoxRect DeviceRectOf(const QWidget& control) const;
+    BoxRect DeviceRectOf(const QRect& shown) const;
+    QRect ShownRectOf(BoxRect device) const;
+    QRect ShapeBand(const QRect& bounds, bool sizing) const;
+    void ReportPointer(QPoint inDrawArea);
     void SaveBounds();
     void ChangeZoomBy(int step);
 
@@ -92,6 +106,7 @@ class PreviewWindow : public QWidget {
     PreviewOwner* owner_ = nullptr;
     ScreenSize size_{240, 320};
     int zoom_ = 1;
+    QScrollArea* scroll_;
     QFrame* frame_;
     QWidget* deviceScreen_;
     DrawAreaWidget* drawArea_;

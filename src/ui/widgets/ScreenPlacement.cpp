@@ -29,6 +29,13 @@ WindowRect FrameOf(const QWidget& window, QPoint at) {
             size.height() + TitleBarAllowance + BorderAllowance};
 }
 
+QSize ClientRoomIn(const QWidget& window, WindowRect area) {
+    const QSize frame = window.isVisible()
+                            ? window.frameGeometry().size() - window.size()
+                            : QSize(BorderAllowance, TitleBarAllowance + BorderAllowance);
+    return QSize(area.Width, area.Height) - frame;
+}
+
 void MoveInsideArea(QWidget& window, QPoint at, const WindowRect& area) {
     const WindowPosition place = KeepInsideArea(FrameOf(window, at), area);
     // Moving a window not yet shown to where it stands would shift it by its

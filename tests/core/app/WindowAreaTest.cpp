@@ -50,3 +50,15 @@ TEST(WindowArea, TheFirstStartPutsThePreviewBesideTheMainWindow) {
         }
     }
 }
+
+TEST(WindowArea, FitTakesTheLargestWholeZoomThatFitsAndNeverLessThanOne) {
+    // 240 x 320 with its 5-pixel frame on a 1366 x 728 area: 490 x 650 fits, 730 x 970 does not.
+    EXPECT_EQ(FitZoom({240, 320}, 5, {1366, 728}, 4), 2);
+    // A zoom that fills the room exactly fits; one pixel less in either direction does not.
+    EXPECT_EQ(FitZoom({400, 300}, 5, {1210, 910}, 4), 3);
+    EXPECT_EQ(FitZoom({400, 300}, 5, {1209, 910}, 4), 2);
+    EXPECT_EQ(FitZoom({400, 300}, 5, {1210, 909}, 4), 2);
+    EXPECT_EQ(FitZoom({100, 50}, 5, {1600, 1000}, 4), 4);
+    EXPECT_EQ(FitZoom({100, 50}, 5, {1600, 1000}, 3), 3);
+    EXPECT_EQ(FitZoom({2000, 1500}, 5, {1600, 1000}, 4), 1);
+}
