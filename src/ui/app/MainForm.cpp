@@ -103,7 +103,8 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
 MainForm::~MainForm() = default;
 
 void MainForm::CreatePreview() {
-    preview_ = std::make_unique<PreviewWindow>(settingsFile_);
+    // Tool windows of this one: the window manager keeps them above it.
+    preview_ = std::make_unique<PreviewWindow>(settingsFile_, this);
     screen_ = heldSettings_.Screen;
     configuration_->SelectDeviceRow(screen_.Row);
     ApplyDeviceType();
@@ -118,7 +119,7 @@ void MainForm::CreatePreview() {
         UpdateStatus();
     });
     designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
-    alignPalette_ = std::make_unique<AlignPalette>(settingsFile_);
+    alignPalette_ = std::make_unique<AlignPalette>(settingsFile_, this);
     adjuster_ = new BoxAdjuster(*this, *designer_, *pageDesigner_->Adjust, *alignPalette_);
     device_ = new DeviceCommands(*this);
     menu_ = new MainMenu(*this, *static_cast<QVBoxLayout*>(layout()));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QWindow>
 
 #include "plain/TempFolder.h"
 #include "qt/ScriptedPrompter.h"
@@ -54,5 +55,20 @@ TEST(WindowPlacement, StoredPlacesOffTheDesktopComeBackOntoIt) {
                              QSize(window->frameGeometry().width(), 30));
         EXPECT_TRUE(desk.contains(titleBar))
             << window->metaObject()->className() << " at " << window->x() << "," << window->y();
+    }
+}
+
+TEST(WindowPlacement, ThePreviewAndThePaletteStayAboveTheMainWindow) {
+    TempFolder folder;
+    CopyShippedCatalogues(folder);
+    ScriptedPrompter prompter;
+    auto form = StartDesigner(QString::fromStdString(folder.Path()), prompter);
+    ASSERT_NE(form, nullptr);
+    form->Palette()->show();
+    for (QWidget* tool :
+         {static_cast<QWidget*>(form->Preview()), static_cast<QWidget*>(form->Palette())}) {
+        ASSERT_NE(tool->windowHandle(), nullptr);
+        EXPECT_EQ(tool->windowHandle()->transientParent(), form->windowHandle())
+            << tool->metaObject()->className();
     }
 }
