@@ -89,22 +89,18 @@ void ComposeFullPage(benchmark::State& state, bool withFindings) {
         }
     }
 }
-BENCHMARK_CAPTURE(ComposeFullPage, plain, false)
-    ->Args({240, 320})
-    ->Args({480, 272})
-    ->Args({800, 480})
-    ->Args({1024, 768})
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(ComposeFullPage, with_findings, true)
-    ->Args({240, 320})
-    ->Args({480, 272})
-    ->Args({800, 480})
-    ->Args({1024, 768})
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+// The screens of the handhelds, each timed ten times.
+void OnEveryScreen(benchmark::internal::Benchmark* bench) {
+    bench->Args({240, 320})
+        ->Args({480, 272})
+        ->Args({800, 480})
+        ->Args({1024, 768})
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(10)
+        ->ReportAggregatesOnly(true);
+}
+BENCHMARK_CAPTURE(ComposeFullPage, plain, false)->Apply(OnEveryScreen);
+BENCHMARK_CAPTURE(ComposeFullPage, with_findings, true)->Apply(OnEveryScreen);
 
 // One box of each kind of the full page, alone on the 480 x 272 screen.
 void DrawOneBox(benchmark::State& state, int slot) {

@@ -270,6 +270,8 @@ void PreviewWindow::RestackControls(int page) {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Its size may have grown with the screen or the zoom while it was hidden.
+    MoveInsideArea(*this, pos());
     if (owner_) owner_->PreviewShown();
 }
 

@@ -74,6 +74,13 @@ TEST(PreviewScrolling, ALargerPreviewScrollsInsideTheAvailableArea) {
     EXPECT_EQ(d.Preview().Zoom(), 2);
 }
 
+TEST(PreviewScrolling, ALargePreviewStoredAwayFromTheCornerIsShownInsideTheArea) {
+    ShownPreview d(CustomScreen(800, 480, 3) + "[Device]\nLeft=300\nTop=100\n");
+    const QRect area = d.Preview().screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(d.Preview().frameGeometry()))
+        << d.Preview().x() << "," << d.Preview().y();
+}
+
 TEST(PreviewScrolling, EveryDevicePixelStaysAnExactSquareWhenScrolled) {
     ShownPreview d(CustomScreen(800, 480, 3));
     d.AddBox({300, 200, 61, 33});
