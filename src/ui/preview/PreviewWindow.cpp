@@ -206,7 +206,9 @@ void PreviewWindow::LayOut() {
     scroll_->setGeometry(rect());
     scroll_->horizontalScrollBar()->setSingleStep(ScrollStep * zoom_);
     scroll_->verticalScrollBar()->setSingleStep(ScrollStep * zoom_);
-    if (isVisible()) MoveInsideArea(*this, pos());
+    // Shown or not: a hidden window grown with the screen or the zoom would
+    // otherwise first appear running off the area.
+    MoveInsideArea(*this, pos());
     sizer_.UpdateHandles();
     update();
 }
@@ -270,8 +272,6 @@ void PreviewWindow::RestackControls(int page) {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Its size may have grown with the screen or the zoom while it was hidden.
-    MoveInsideArea(*this, pos());
     if (owner_) owner_->PreviewShown();
 }
 
