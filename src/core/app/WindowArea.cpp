@@ -43,4 +43,12 @@ int FitZoom(ScreenSize screen, int border, ScreenSize room, int maxZoom) {
     return 1;
 }
 
+ScreenSize ScrolledViewSize(ScreenSize content, ScreenSize room, int scrollBar) {
+    bool across = content.Width > room.Width;
+    const bool down = content.Height + (across ? scrollBar : 0) > room.Height;
+    across = across || content.Width + (down ? scrollBar : 0) > room.Width;
+    return {std::min(content.Width + (down ? scrollBar : 0), room.Width),
+            std::min(content.Height + (across ? scrollBar : 0), room.Height)};
+}
+
 } // namespace roamplot

@@ -32,4 +32,9 @@ FirstStartPlaces PlaceAtFirstStart(WindowRect main, int previewWidth, int previe
 // `border` pixels on every side, fits the room; 1 when not even that fits.
 int FitZoom(ScreenSize screen, int border, ScreenSize room, int maxZoom);
 
+// The size of a view that shows content within the room: the content's own
+// size where it fits, else cut to the room, a direction that scrolls taking
+// the room of its scroll bar from the other.
+ScreenSize ScrolledViewSize(ScreenSize content, ScreenSize room, int scrollBar);
+
 } // namespace roamplot

@@ -193,16 +193,13 @@ void PreviewWindow::LayOut() {
                                         Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     toolbar_->setGeometry(zoom_, drawHeight, shown.width() * zoom_, ToolbarHeight * zoom_);
 
-    // At most the available area; a direction that scrolls takes its bar's
-    // room from the other.
+    // At most the available area.
     const QSize content = frame_->size();
     const QSize room = ClientRoomIn(*this, AvailableAreaAt(pos()));
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    bool across = content.width() > room.width();
-    const bool down = content.height() + (across ? bar : 0) > room.height();
-    across = across || content.width() + (down ? bar : 0) > room.width();
-    setFixedSize(std::min(content.width() + (down ? bar : 0), room.width()),
-                 std::min(content.height() + (across ? bar : 0), room.height()));
+    const ScreenSize view =
+        ScrolledViewSize({content.width(), content.height()}, {room.width(), room.height()},
+                         style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    setFixedSize(view.Width, view.Height);
     scroll_->setGeometry(rect());
     scroll_->horizontalScrollBar()->setSingleStep(ScrollStep * zoom_);
     scroll_->verticalScrollBar()->setSingleStep(ScrollStep * zoom_);

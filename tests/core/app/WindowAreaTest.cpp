@@ -62,3 +62,22 @@ TEST(WindowArea, FitTakesTheLargestWholeZoomThatFitsAndNeverLessThanOne) {
     EXPECT_EQ(FitZoom({100, 50}, 5, {1600, 1000}, 3), 3);
     EXPECT_EQ(FitZoom({2000, 1500}, 5, {1600, 1000}, 4), 1);
 }
+
+TEST(WindowArea, AScrolledViewGivesTheRoomOfItsScrollBarsOnlyWhereTheyAreNeeded) {
+    struct Case {
+        ScreenSize Content, Room, View;
+    };
+    const int bar = 15;
+    const Case cases[] = {
+        {{800, 600}, {800, 600}, {800, 600}},  // fits exactly: no bars
+        {{800, 600}, {1000, 500}, {815, 500}}, // only down: a bar beside, room to spare
+        {{800, 600}, {810, 500}, {810, 500}},  // down, and the bar makes it scroll across too
+        {{800, 600}, {700, 610}, {700, 610}},  // across, and its bar makes it scroll down
+        {{800, 600}, {700, 620}, {700, 615}},  // across only
+        {{800, 600}, {300, 200}, {300, 200}},  // both
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Room.Width) + "x" + std::to_string(c.Room.Height));
+        EXPECT_EQ(ScrolledViewSize(c.Content, c.Room, bar), c.View);
+    }
+}
