@@ -6,6 +6,7 @@
 #include "core/app/DeviceScreen.h"
 #include "core/app/HelpDocument.h"
 #include "core/app/SettingsFile.h"
+#include "core/app/WindowArea.h"
 #include "plain/TempFolder.h"
 
 using namespace roamplot;
@@ -222,4 +223,13 @@ TEST(DeviceScreen, LockedPreviewSitsLeftOrBelow) {
     EXPECT_EQ(PlacePreviewBeside(screen, 100, 50, 600, 490), (WindowPlace{100, 650}));
     screen.Row = CustomDeviceRow;
     EXPECT_EQ(PlacePreviewBeside(screen, 700, 10, 600, 490), (WindowPlace{210, 10}));
+
+    // Kept on a 1366 x 768 screen less its task bar, as the windows are placed.
+    const WindowRect laptop{0, 0, 1366, 728};
+    screen.Row = 4; // 480 x 272, below the main window: pushed up to stay whole
+    WindowPlace below = PlacePreviewBeside(screen, 20, 20, 690, 498);
+    EXPECT_EQ(KeepInsideArea({below.Left, below.Top, 498, 330}, laptop), (WindowPosition{20, 398}));
+    screen.Row = 0; // beside a main window at the left edge: at the edge, not before it
+    WindowPlace left = PlacePreviewBeside(screen, 0, 700, 690, 258);
+    EXPECT_EQ(KeepInsideArea({left.Left, left.Top, 258, 378}, laptop), (WindowPosition{0, 350}));
 }
