@@ -2,11 +2,15 @@
 
 namespace roamplot {
 
+std::string PointerText(const std::optional<DevicePoint>& pointer) {
+    if (!pointer) return {};
+    return std::to_string(pointer->X) + ", " + std::to_string(pointer->Y);
+}
+
 StatusTexts MakeStatusTexts(const StatusFacts& facts) {
     using std::to_string;
     StatusTexts texts;
-    if (facts.Pointer)
-        texts.Pointer = to_string(facts.Pointer->X) + ", " + to_string(facts.Pointer->Y);
+    texts.Pointer = PointerText(facts.Pointer);
     if (const auto& b = facts.SelectedBox)
         texts.SelectedBox = to_string(b->Left) + ", " + to_string(b->Top) + ", " +
                             to_string(b->Width) + " x " + to_string(b->Height);

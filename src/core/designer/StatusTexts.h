@@ -29,5 +29,7 @@ struct StatusTexts {
 
 // Nothing is shown for a pointer outside the preview or when no box is selected.
 StatusTexts MakeStatusTexts(const StatusFacts& facts);
+// The pointer's text alone: the one that changes with every movement.
+std::string PointerText(const std::optional<DevicePoint>& pointer);
 
 } // namespace roamplot

@@ -112,11 +112,11 @@ void MainForm::CreatePreview() {
     preview_->SetZoom(heldSettings_.PreviewZoom);
     connect(preview_.get(), &PreviewWindow::PointerMoved, this, [this](QPoint device) {
         pointer_ = DevicePoint{device.x(), device.y()};
-        UpdateStatus();
+        status_->ShowPointer(pointer_);
     });
     connect(preview_.get(), &PreviewWindow::PointerLeft, this, [this] {
         pointer_.reset();
-        UpdateStatus();
+        status_->ShowPointer(pointer_);
     });
     designer_ = new PageDesigner(*this, *pageDesigner_, *preview_);
     alignPalette_ = std::make_unique<AlignPalette>(settingsFile_, this);

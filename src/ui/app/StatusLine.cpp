@@ -36,4 +36,8 @@ void StatusLine::Show(const StatusFacts& facts) {
     file_->setText(ToQString(texts.File));
 }
 
+void StatusLine::ShowPointer(const std::optional<DevicePoint>& pointer) {
+    pointer_->setText(ToQString(PointerText(pointer)));
+}
+
 } // namespace roamplot

@@ -14,6 +14,8 @@ class StatusLine : public QStatusBar {
     explicit StatusLine(QWidget* parent);
 
     void Show(const StatusFacts& facts);
+    // Only the pointer's label, as the pointer moves over the preview.
+    void ShowPointer(const std::optional<DevicePoint>& pointer);
 
     QLabel* Pointer() const { return pointer_; }
     QLabel* SelectedBox() const { return box_; }

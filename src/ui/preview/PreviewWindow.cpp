@@ -309,15 +309,21 @@ QRect PreviewWindow::ShapeBand(const QRect& bounds, bool sizing) const {
 void PreviewWindow::ReportPointer(QPoint inDrawArea) {
     // Rounded down: a drag that leaves the area to the left shows -1, not 0.
     auto device = [this](int v) { return (v >= 0 ? v : v - zoom_ + 1) / zoom_; };
-    emit PointerMoved(QPoint(device(inDrawArea.x()), device(inDrawArea.y())));
+    const QPoint at(device(inDrawArea.x()), device(inDrawArea.y()));
+    // Zoomed, most movements stay on the same device pixel: nothing to tell.
+    if (at == lastPointer_) return;
+    lastPointer_ = at;
+    emit PointerMoved(at);
 }
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == drawArea_) {
         if (event->type() == QEvent::MouseMove)
             ReportPointer(static_cast<QMouseEvent*>(event)->position().toPoint());
-        else if (event->type() == QEvent::Leave)
+        else if (event->type() == QEvent::Leave) {
+            lastPointer_.reset();
             emit PointerLeft();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 // (times a whole zoom factor) and lets the user pick, move and size its boxes.
 #include <QImage>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "core/app/DeviceScreen.h"
@@ -115,6 +116,7 @@ class PreviewWindow : public QWidget {
     std::vector<PreviewControl*> controls_;
     ControlSizer sizer_;
     BoxRect savedBounds_;
+    std::optional<QPoint> lastPointer_; // the device pixel last reported
     QImage image_;
     std::vector<BoxFinding> findings_;
     std::vector<QRect> marked_; // device pixels
