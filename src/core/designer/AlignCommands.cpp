@@ -90,6 +90,7 @@ bool Space(LayoutEditor& editor, const std::vector<int>& slots, bool vertical) {
 
 bool RunAlignCommand(LayoutEditor& editor, AlignCommand command, int referenceSlot,
                      ScreenSize area) {
+    LayoutEditor::EditScope scope(editor);
     const ScreenLayout& layout = editor.Layout();
     std::vector<int> slots = GroupSlots(layout);
     if (command == AlignCommand::SpaceHorizontal) return Space(editor, slots, false);

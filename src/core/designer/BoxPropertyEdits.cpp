@@ -34,6 +34,7 @@ ParameterBox* LayoutEditor::EditedBox(int slot, const char* step) {
 }
 
 void LayoutEditor::SetBoxText(int slot, BoxText field, const std::string& value) {
+    EditScope scope(*this);
     ParameterBox* box = EditedBox(slot, StepName(field));
     if (!box) return;
     switch (field) {
@@ -55,6 +56,7 @@ void LayoutEditor::SetBoxText(int slot, BoxText field, const std::string& value)
 }
 
 void LayoutEditor::SetBoxNumber(int slot, BoxNumber field, int value) {
+    EditScope scope(*this);
     ParameterBox* box = EditedBox(slot, StepName(field));
     if (!box) return;
     switch (field) {
@@ -97,6 +99,7 @@ void LayoutEditor::SetBoxNumber(int slot, BoxNumber field, int value) {
 }
 
 void LayoutEditor::SetBoxColour(int slot, BoxColour field, Colour value) {
+    EditScope scope(*this);
     ParameterBox* box = EditedBox(slot, StepName(field));
     if (!box) return;
     switch (field) {
@@ -120,6 +123,7 @@ void LayoutEditor::SetBoxColour(int slot, BoxColour field, Colour value) {
 
 void LayoutEditor::SetBoxSymbol(int slot, SharedDib picture, std::filesystem::path file,
                                 int placement) {
+    EditScope scope(*this);
     ParameterBox* box = EditedBox(slot, "Change Symbol");
     if (!box) return;
     box->Symbol = std::move(picture);

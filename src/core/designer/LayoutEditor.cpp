@@ -30,6 +30,48 @@ std::vector<std::string> SplitUnits(const std::string& unitsList) {
     }
 }
 
+LayoutEditor::EditScope::~EditScope() {
+    if (--editor_.depth_ == 0) editor_.FinishScope();
+}
+
+void LayoutEditor::FinishScope() {
+    if (change_.Empty()) return;
+    SelectBox(selectedSlot_);
+    const LayoutChange change = std::exchange(change_, {});
+    if (changed_) changed_(change);
+}
+
+ParameterBox& LayoutEditor::Box(int slot) {
+    change_.MarkBox(layout_.CurrentPage, slot);
+    return layout_.Box(layout_.CurrentPage, slot);
+}
+
+void LayoutEditor::MarkAllPages() {
+    for (int p = 1; p <= MaxPages; ++p) change_.MarkPage(p);
+}
+
+void LayoutEditor::ShowPage(int page) {
+    EditScope scope(*this);
+    layout_.CurrentPage = std::clamp(page, 1, MaxPages);
+    change_.MarkPage(layout_.CurrentPage);
+    selectedSlot_ = 0;
+}
+
+void LayoutEditor::SelectBox(int slot) {
+    const int page = layout_.CurrentPage;
+    auto inUse = [&](int s) { return s >= 1 && s <= SlotsPerPage && layout_.Box(page, s).InUse(); };
+    slot = std::clamp(slot, 0, SlotsPerPage);
+    while (slot > 0 && !inUse(slot)) --slot;
+    if (slot == 0)
+        for (int s = 1; s <= SlotsPerPage && slot == 0; ++s)
+            if (inUse(s)) slot = s;
+    selectedSlot_ = slot;
+}
+
+void LayoutEditor::SetDeviceTypeCode(const std::string& code) {
+    layout_.DeviceTypeCode = code;
+}
+
 void LayoutEditor::Touch(const char* step) {
     layout_.Modified = true;
     if (!pendingStep_.empty()) return;
@@ -39,7 +81,7 @@ void LayoutEditor::Touch(const char* step) {
 }
 
 EditView LayoutEditor::View() const {
-    return {layout_.CurrentPage, selectedSlot_ ? selectedSlot_() : 0};
+    return {layout_.CurrentPage, selectedSlot_};
 }
 
 bool LayoutEditor::FinishEdit() {
@@ -57,20 +99,24 @@ bool LayoutEditor::EndBurst() {
 
 std::optional<EditView> LayoutEditor::Follow(std::optional<EditView> view) {
     if (!view) return view;
+    MarkAllPages();
     layout_.Modified = !history_.AtSaved();
     layout_.CurrentPage = std::clamp(view->Page, 1, MaxPages);
     if (view->Slot < 1 || view->Slot > SlotsPerPage ||
         !layout_.Box(layout_.CurrentPage, view->Slot).InUse())
         view->Slot = 0;
+    selectedSlot_ = view->Slot;
     return view;
 }
 
 std::optional<EditView> LayoutEditor::Undo() {
+    EditScope scope(*this);
     FinishEdit();
     return Follow(history_.Undo(layout_));
 }
 
 std::optional<EditView> LayoutEditor::Redo() {
+    EditScope scope(*this);
     FinishEdit();
     return Follow(history_.Redo(layout_));
 }
@@ -87,6 +133,7 @@ void LayoutEditor::MarkSaved() {
 }
 
 int LayoutEditor::NewBox(const DeviceScreen& screen) {
+    EditScope scope(*this);
     Touch("New Box");
     int page = layout_.CurrentPage;
     int slot = layout_.FirstFreeSlot(page);
@@ -108,11 +155,14 @@ int LayoutEditor::NewBox(const DeviceScreen& screen) {
         box.Top = area.Height - NewBoxHeight;
     }
     Box(slot) = std::move(box);
+    selectedSlot_ = slot;
     return slot;
 }
 
 void LayoutEditor::DeleteBox(int slot) {
+    EditScope scope(*this);
     Touch("Delete Box");
+    change_.MarkPage(layout_.CurrentPage);
     RemoveBox(layout_, layout_.CurrentPage, slot);
 }
 
@@ -136,6 +186,7 @@ BoxClipboard LayoutEditor::Copy(int selectedSlot) const {
 }
 
 PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
+    EditScope scope(*this);
     PasteResult result;
     int page = layout_.CurrentPage;
     bool pageHasMap = layout_.PageHasMap(page);
@@ -156,17 +207,27 @@ PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
         result.PastedSlots.push_back(slot);
     }
     ClearSelection();
-    if (!result.PastedSlots.empty()) Touch("Paste");
+    if (!result.PastedSlots.empty()) {
+        Touch("Paste");
+        selectedSlot_ = result.PastedSlots.back();
+    }
     return result;
 }
 
 void LayoutEditor::SwapBoxes(int slotA, int slotB) {
+    EditScope scope(*this);
     Touch("Reorder Boxes");
     std::swap(Box(slotA), Box(slotB));
+    // The selection goes with its box.
+    if (selectedSlot_ == slotA)
+        selectedSlot_ = slotB;
+    else if (selectedSlot_ == slotB)
+        selectedSlot_ = slotA;
 }
 
 ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& entry,
                                               const DeviceScreen& screen) {
+    EditScope scope(*this);
     Touch("Choose Parameter");
     if (slot < 1) return ParameterChoice::NoBox;
     ParameterBox& box = Box(slot);
@@ -211,6 +272,7 @@ ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& en
 }
 
 void LayoutEditor::SetBoxRect(int slot, BoxRect rect) {
+    EditScope scope(*this);
     Touch("Move Box");
     ParameterBox& box = Box(slot);
     box.Left = rect.Left;
@@ -225,22 +287,26 @@ BoxRect LayoutEditor::BoxRectOf(int slot) const {
 }
 
 BoxRect LayoutEditor::ApplyBoxGeometry(int slot, ScreenSize drawArea) {
+    EditScope scope(*this);
     BoxRect fitted = FitByShrinking(BoxRectOf(slot), drawArea);
     SetBoxRect(slot, fitted);
     return fitted;
 }
 
 BoxRect LayoutEditor::ApplyBoxPosition(int slot, ScreenSize drawArea) {
+    EditScope scope(*this);
     BoxRect fitted = FitByMoving(BoxRectOf(slot), drawArea);
     SetBoxRect(slot, fitted);
     return fitted;
 }
 
 int LayoutEditor::FitBoxesIntoScreen(ScreenSize drawArea) {
+    EditScope scope(*this);
     int fitted = 0;
-    for (Page& page : layout_.Pages) {
-        for (ParameterBox& box : page.Boxes) {
+    for (int p = 1; p <= MaxPages; ++p) {
+        for (ParameterBox& box : layout_.PageAt(p).Boxes) {
             if (!LiesPartlyOutside(box, drawArea)) continue;
+            change_.MarkPage(p);
             const BoxRect rect = FitByShrinking(
                 FitByMoving({box.Left, box.Top, box.Width, box.Height}, drawArea), drawArea);
             Touch("Fit Boxes Into Screen");
@@ -265,7 +331,10 @@ int LayoutEditor::PreviousPage(int current, int pagesInUse) {
 }
 
 void LayoutEditor::SwapPages(int a, int b) {
+    EditScope scope(*this);
     Touch("Move Page");
+    change_.MarkPage(a);
+    change_.MarkPage(b);
     Page& first = layout_.PageAt(a);
     Page& second = layout_.PageAt(b);
     std::swap(first.Boxes, second.Boxes);
@@ -277,6 +346,7 @@ void LayoutEditor::SwapPages(int a, int b) {
 }
 
 PageMove LayoutEditor::MovePageUp(int pagesInUse) {
+    EditScope scope(*this);
     int current = layout_.CurrentPage;
     if (current == pagesInUse) return PageMove::AtLastPage;
     if (current >= MaxPages) return PageMove::AtLastPage;
@@ -286,6 +356,7 @@ PageMove LayoutEditor::MovePageUp(int pagesInUse) {
 }
 
 PageMove LayoutEditor::MovePageDown() {
+    EditScope scope(*this);
     int current = layout_.CurrentPage;
     if (current <= 1) return PageMove::AtFirstPage;
     SwapPages(current, current - 1);
@@ -294,11 +365,14 @@ PageMove LayoutEditor::MovePageDown() {
 }
 
 void LayoutEditor::ClearCurrentPage() {
+    EditScope scope(*this);
     Touch("Clear Page");
+    change_.MarkPage(layout_.CurrentPage);
     ClearPage(layout_, layout_.CurrentPage);
 }
 
 void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
+    EditScope scope(*this);
     Touch("Delete Page");
     int current = layout_.CurrentPage;
     ClearCurrentPage();
@@ -307,24 +381,32 @@ void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
 }
 
 void LayoutEditor::SetPageName(const std::string& name) {
+    EditScope scope(*this);
     Touch("Rename Page");
+    change_.MarkPage(layout_.CurrentPage);
     layout_.PageAt(layout_.CurrentPage).PageName = name;
 }
 
 void LayoutEditor::NewLayout() {
+    EditScope scope(*this);
     for (int p = 1; p <= MaxPages; ++p) ClearPage(layout_, p);
-    layout_.CurrentPage = 1;
+    MarkAllPages();
+    change_.Replaced = true;
+    ShowPage(1);
     layout_.PageAt(1).PageName = "Page 1";
     layout_.Modified = false;
     ResetHistory();
 }
 
 void LayoutEditor::ClearSelection() {
-    for (auto& page : layout_.Pages)
-        for (auto& box : page.Boxes) box.Selected = 0;
+    EditScope scope(*this);
+    for (int p = 1; p <= MaxPages; ++p)
+        for (auto& box : layout_.PageAt(p).Boxes)
+            if (std::exchange(box.Selected, 0) != 0) change_.MarkPage(p);
 }
 
 void LayoutEditor::MarkSelected(int slot) {
+    EditScope scope(*this);
     Box(slot).Selected = 1;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The editing operations of the designer. Every change of the layout goes
-// through this class, which marks the layout modified and keeps the undo
-// history in one place.
+// through this class, which marks the layout modified, keeps the undo
+// history and tells its listener once per finished edit what changed. The
+// page shown and the selected box, view state outside the history, live
+// here too, so the box list, the sizer and the property panel follow one place.
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -13,6 +15,7 @@
 #include "core/designer/BoxGeometry.h"
 #include "core/designer/BoxProperty.h"
 #include "core/designer/EditHistory.h"
+#include "core/designer/LayoutChange.h"
 #include "core/model/ParameterCatalogue.h"
 #include "core/model/ScreenLayout.h"
 
@@ -39,18 +42,36 @@ class LayoutEditor {
   public:
     explicit LayoutEditor(ScreenLayout& layout) : layout_(layout) { history_.Reset(layout_); }
 
+    // Groups the edits of one command: the listener hears of them once, when
+    // the outermost scope closes. Every edit below opens one of its own.
+    class EditScope {
+      public:
+        explicit EditScope(LayoutEditor& editor) : editor_(editor) { ++editor_.depth_; }
+        ~EditScope();
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+      private:
+        LayoutEditor& editor_;
+    };
+    void OnLayoutChanged(std::function<void(const LayoutChange&)> listener) {
+        changed_ = std::move(listener);
+    }
+
     // Read-only: every change goes through the edits below.
     const ScreenLayout& Layout() const { return layout_; }
-    // The page shown is view state, not an edit.
-    void ShowPage(int page) { layout_.CurrentPage = std::clamp(page, 1, MaxPages); }
+    // The page shown is view state, not an edit; its first box is selected.
+    void ShowPage(int page);
+    // The box of the current page the user works on, 0 when the page has none.
+    // A slot without a box selects the nearest box before it, else the first.
+    void SelectBox(int slot);
+    int SelectedSlot() const { return selectedSlot_; }
 
     // The one place that marks the layout changed. The first touch of an edit
     // names its undo step and tells the edit-started listener, which calls
     // FinishEdit once the edit is complete.
     void Touch(const char* step);
     void OnEditStarted(std::function<void()> listener) { editStarted_ = std::move(listener); }
-    // The box the user has selected, for the view an undo returns to.
-    void SelectedSlotFrom(std::function<int()> source) { selectedSlot_ = std::move(source); }
     // Records the edit begun by the first Touch as one undo step (or as part
     // of the burst it continues). Returns whether the layout changed.
     bool FinishEdit();
@@ -68,11 +89,12 @@ class LayoutEditor {
 
     // Adds a 60 x 30 box of kind "new" to the first free slot of the current
     // page: the top right corner on landscape handheld screens, the bottom left
-    // corner elsewhere. Returns the slot, or 0 when the page is full.
+    // corner elsewhere, and selects it. Returns the slot, or 0 when the page is full.
     int NewBox(const DeviceScreen& screen);
     void DeleteBox(int slot);
     // The multi-selected boxes of the current page, or else the given slot (0: none).
     BoxClipboard Copy(int selectedSlot) const;
+    // The last pasted box is selected; a paste of nothing keeps the selection.
     PasteResult Paste(const BoxClipboard& clipboard);
     // Exchanges two slots of the current page.
     void SwapBoxes(int slotA, int slotB);
@@ -110,6 +132,12 @@ class LayoutEditor {
     void SetPageName(const std::string& name);
     // A blank layout: every page empty, page 1 current and named "Page 1".
     void NewLayout();
+    // Replaces the layout with what `read` puts into it (a file's boxes, or
+    // what a failed read left). The caller then starts an empty history.
+    template <class Reader> auto Load(Reader&& read);
+    // The device type code the layout carries for the chosen screen: a
+    // setting, not an undo step.
+    void SetDeviceTypeCode(const std::string& code);
 
     // A plain click on the preview: no box of any page stays multi-selected.
     void ClearSelection();
@@ -118,17 +146,32 @@ class LayoutEditor {
   private:
     // Marks the edit and gives the box, or null when no box is selected.
     ParameterBox* EditedBox(int slot, const char* step);
-    ParameterBox& Box(int slot) { return layout_.Box(layout_.CurrentPage, slot); }
+    // A box of the current page, taken for writing.
+    ParameterBox& Box(int slot);
+    void MarkAllPages();
     EditView View() const;
     std::optional<EditView> Follow(std::optional<EditView> view);
+    void FinishScope();
 
     ScreenLayout& layout_;
     EditHistory history_;
     std::string pendingStep_;
     EditView pendingBefore_;
     std::function<void()> editStarted_;
-    std::function<int()> selectedSlot_;
+    std::function<void(const LayoutChange&)> changed_;
+    LayoutChange change_;
+    int depth_ = 0;
+    int selectedSlot_ = 0;
 };
+
+template <class Reader> auto LayoutEditor::Load(Reader&& read) {
+    EditScope scope(*this);
+    MarkAllPages();
+    change_.Replaced = true;
+    auto result = read(layout_);
+    ShowPage(layout_.CurrentPage);
+    return result;
+}
 
 // The units alternatives of a list: split at every "|", the last piece included.
 std::vector<std::string> SplitUnits(const std::string& unitsList);

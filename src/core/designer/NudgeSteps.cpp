@@ -153,6 +153,7 @@ bool IsMoveStep(NudgeStep step) {
 
 void Nudge(LayoutEditor& editor, int slot, NudgeStep step, int pixels, ScreenSize area,
            bool group) {
+    LayoutEditor::EditScope scope(editor);
     editor.Touch(NudgeStepName(step));
     pixels = std::clamp(pixels, -LargestStep, LargestStep);
     if (IsMoveStep(step) && group) return MoveGroup(editor, step, pixels, area);
@@ -164,6 +165,7 @@ void Nudge(LayoutEditor& editor, int slot, NudgeStep step, int pixels, ScreenSiz
 }
 
 bool ApplyTypedBounds(LayoutEditor& editor, int slot, const TypedBounds& fields, ScreenSize area) {
+    LayoutEditor::EditScope scope(editor);
     if (slot < 1 || slot > SlotsPerPage) return false;
     for (const std::string& field : fields)
         if (field.empty()) return false;

@@ -195,11 +195,11 @@ void MainForm::ApplyDeviceType() {
         if (screen_.Row == CustomDeviceRow) {
             configuration_->EnableCustomOptions(true);
             configuration_->ShowScreenSize(screen_.CustomWidth, screen_.CustomHeight);
-            layout_.DeviceTypeCode = screen_.DeviceTypeCode();
+            editor_.SetDeviceTypeCode(screen_.DeviceTypeCode());
         } else if (DeviceScreen::IsValidRow(screen_.Row)) {
             ScreenSize size = screen_.Size();
             configuration_->ShowScreenSize(size.Width, size.Height);
-            layout_.DeviceTypeCode = screen_.DeviceTypeCode();
+            editor_.SetDeviceTypeCode(screen_.DeviceTypeCode());
         }
     }
     PanelLoading = false;

@@ -10,6 +10,7 @@
 #include "core/app/DeviceScreen.h"
 #include "core/app/SettingsFile.h"
 #include "core/app/WindowArea.h"
+#include "core/designer/LayoutEditor.h"
 #include "core/designer/StatusTexts.h"
 #include "core/keymap/CommandCatalogue.h"
 #include "core/keymap/KeyMap.h"
@@ -54,7 +55,9 @@ class MainForm : public QWidget {
     // area is too small to show it whole.
     void FitIntoArea(const WindowRect& area);
 
-    ScreenLayout& Layout() { return layout_; }
+    // Read-only: the layout changes through the editor's named edits.
+    const ScreenLayout& Layout() const { return layout_; }
+    LayoutEditor& Editor() { return editor_; }
     const ParameterCatalogue& Catalogue() const { return catalogue_; }
     const SettingsFile& Settings() const { return settingsFile_; }
     Prompter& Prompts() { return prompter_; }
@@ -151,6 +154,7 @@ class MainForm : public QWidget {
     Prompter& prompter_;
     SettingsFile settingsFile_;
     ScreenLayout layout_;
+    LayoutEditor editor_{layout_};
     ParameterCatalogue catalogue_;
     CommandCatalogue commands_;
     KeyMap keyMap_;

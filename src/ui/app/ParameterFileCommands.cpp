@@ -109,10 +109,10 @@ void MainForm::WriteLayoutTo(const std::filesystem::path& file) {
         prompter_.ShowError(MessageNaming(result.Error, file));
         return;
     }
-    designer_->Editor().MarkSaved();
+    editor_.MarkSaved();
     SetParameterFileName(file);
     RememberRecentFile(file);
-    designer_->RefreshPage();
+    UpdateStatus();
     const std::vector<std::filesystem::path> unwritable = UnwritableSymbolNames(result.SymbolList);
     if (!unwritable.empty()) prompter_.ShowMessage(UnwritableSymbolNamesText(unwritable));
 }
@@ -155,8 +155,6 @@ void MainForm::OpenParameterFile1Click() {
     if (!chosen.isEmpty()) {
         const std::filesystem::path file = PathFromQString(chosen);
         LoadParameterFileAs(file, file);
-    } else if (designer_) {
-        designer_->RefreshPage();
     }
 }
 
@@ -171,7 +169,6 @@ bool MainForm::LoadParameterFileAs(const std::filesystem::path& file,
     }
     if (!outcome.Error.isEmpty()) prompter_.ShowError(outcome.Error);
     if (!outcome.Message.isEmpty()) prompter_.ShowMessage(outcome.Message);
-    if (designer_) designer_->RefreshPage();
     return outcome.Loaded;
 }
 
@@ -185,11 +182,14 @@ void MainForm::LoadRememberedParameterFile() {
 
 MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem::path& file) {
     WaitCursor wait;
+    // The page is shown once, when the file's screen is in place.
+    LayoutEditor::EditScope scope(editor_);
     ParameterFileOutcome outcome;
     DesignerSettings settings = CurrentSettings();
     PanelLoadingRaised loading(PanelLoading);
-    const ParameterFileLoadReport report =
-        LoadParameterFile(layout_, settings, catalogue_, file, ReadSymbolBitmapFile);
+    const ParameterFileLoadReport report = editor_.Load([&](ScreenLayout& layout) {
+        return LoadParameterFile(layout, settings, catalogue_, file, ReadSymbolBitmapFile);
+    });
     if (!report.Readable || report.Version == 0) {
         if (!report.Readable)
             outcome.Error = MessageNaming(report.ReadError, file);
@@ -206,17 +206,14 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem
         configuration_->SelectDeviceRow(screen_.Row);
         ApplyDeviceType();
         loading.Again();
-        layout_.DeviceTypeCode = deviceTypeCode;
+        editor_.SetDeviceTypeCode(deviceTypeCode);
         if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
         PlacePreview();
     }
-    if (designer_) {
-        designer_->ShowSymbolFileLabel(ToQString(report.SymbolFileLabel));
-        designer_->ShowLoadedLayout();
-    }
+    if (designer_) designer_->ShowSymbolFileLabel(ToQString(report.SymbolFileLabel));
 
     outcome.Loaded = report.StopError.empty();
-    if (designer_) designer_->Editor().ResetHistory(outcome.Loaded);
+    editor_.ResetHistory(outcome.Loaded);
     outcome.Error = ToQString(report.StopError);
     if (!report.MissingSymbolFiles.empty())
         outcome.Message = MissingSymbolsText(report.MissingSymbolFiles);

@@ -95,7 +95,6 @@ bool BoxAdjuster::MakeStep(NudgeStep step) {
     }
     int pixels = StrToInt(FromQString(form_.Configuration()->eAdjust->text()));
     Nudge(editor, slot, step, pixels, DrawArea(), designer_.ReferenceBox() != 0);
-    designer_.RefreshPage();
     return true;
 }
 
@@ -116,7 +115,7 @@ void BoxAdjuster::Timer2Timer() {
     TypedBounds typed;
     auto fields = panel_.BoundsFields();
     for (std::size_t i = 0; i < typed.size(); ++i) typed[i] = FromQString(fields[i]->text());
-    if (ApplyTypedBounds(designer_.Editor(), slot, typed, DrawArea())) designer_.RefreshPage();
+    ApplyTypedBounds(designer_.Editor(), slot, typed, DrawArea());
     form_.Preview()->Sizer().UpdateHandles();
 }
 
@@ -126,8 +125,7 @@ void BoxAdjuster::LbButton3Click() {
 }
 
 void BoxAdjuster::AlignCommandClick(AlignCommand command) {
-    if (RunAlignCommand(designer_.Editor(), command, designer_.ReferenceBox(), DrawArea()))
-        designer_.RefreshPage();
+    RunAlignCommand(designer_.Editor(), command, designer_.ReferenceBox(), DrawArea());
     form_.Preview()->Sizer().UpdateHandles();
 }
 

@@ -35,9 +35,9 @@ constexpr const char* PageFilledUp = "The maximum parameters for this page has b
 } // namespace
 
 PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& preview)
-    : QObject(&form), form_(form), tab_(tab), preview_(preview), editor_(form.Layout()) {
+    : QObject(&form), form_(form), tab_(tab), preview_(preview), editor_(form.Editor()) {
     preview_.SetOwner(this);
-    editor_.SelectedSlotFrom([this] { return std::max(0, GetControl()); });
+    editor_.OnLayoutChanged([this](const LayoutChange& change) { ShowChange(change); });
     editor_.OnEditStarted([this] {
         form_.UpdateCaption();
         // The command runs to its end first, so its undo step holds all of it.
@@ -82,7 +82,8 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
 }
 
 int PageDesigner::GetControl() const {
-    return preview_.AttachedSlot();
+    const int slot = editor_.SelectedSlot();
+    return slot >= 1 ? slot : -1;
 }
 
 ScreenSize PageDesigner::DrawArea() const {
@@ -116,26 +117,43 @@ void PageDesigner::RefillBoxList() {
     }
 }
 
-void PageDesigner::ChooseListRow(int row) {
-    QSignalBlocker quiet(tab_.cParameterList);
-    tab_.cParameterList->setCurrentRow(row);
+void PageDesigner::ShowSelection() {
+    const int slot = editor_.SelectedSlot();
+    {
+        QSignalBlocker quiet(tab_.cParameterList);
+        int row = -1;
+        for (int r = 0; r < tab_.cParameterList->count(); ++r)
+            if (tab_.cParameterList->item(r)->data(Qt::UserRole).toInt() == slot) row = r;
+        tab_.cParameterList->setCurrentRow(row);
+    }
+    preview_.AttachSlot(0, 0);
+    preview_.AttachSlot(CurrentPage(), slot);
+    ShowBoxProperties(slot);
+    if (slot >= 1) ShowBoxBounds(editor_.BoxRectOf(slot));
+    form_.UpdateStatus();
 }
 
 void PageDesigner::RefreshPage() {
     const ScreenLayout& layout = editor_.Layout();
     preview_.ShowPage(layout, layout.CurrentPage,
                       MakeRenderContext(form_.Catalogue(), form_.CurrentSettings()));
-    QListWidget* list = tab_.cParameterList;
-    if (list->count() > 0) {
-        if (list->currentRow() < 0) ChooseListRow(0);
-        int slot = list->currentRow() + 1;
-        preview_.AttachSlot(layout.CurrentPage, slot);
-        ShowBoxProperties(slot);
-    } else {
-        ShowBoxProperties(0);
-    }
-    if (int slot = GetControl(); slot != -1) ShowBoxBounds(editor_.BoxRectOf(slot));
-    form_.UpdateStatus();
+    ShowSelection();
+}
+
+void PageDesigner::ShowChange(const LayoutChange& change) {
+    if (change.Replaced) referenceBox_ = 0;
+    if (change.Touches(CurrentPage())) ShowView();
+}
+
+void PageDesigner::ShowView() {
+    const bool loading = std::exchange(form_.PanelLoading, true);
+    const int page = CurrentPage();
+    tab_.lCurrentPage->setText(QString::number(page));
+    const QString name = ToQString(editor_.Layout().PageAt(page).PageName);
+    if (tab_.cPageName->text() != name) tab_.cPageName->setText(name);
+    RefillBoxList();
+    RefreshPage();
+    form_.PanelLoading = loading;
 }
 
 void PageDesigner::ShowBoxBounds(BoxRect bounds) {
@@ -145,47 +163,21 @@ void PageDesigner::ShowBoxBounds(BoxRect bounds) {
 }
 
 void PageDesigner::SelectBox(int slot) {
-    preview_.AttachSlot(0, 0);
-    preview_.AttachSlot(editor_.Layout().CurrentPage, slot);
-    ShowBoxProperties(slot);
-    RefreshPage();
+    editor_.SelectBox(slot);
+    ShowSelection();
 }
 
 void PageDesigner::bNewClick() {
-    int slot = editor_.NewBox(form_.Screen());
-    if (slot == 0) {
-        form_.Prompts().ShowMessage(NoMoreFields);
-        RefreshPage();
-        return;
-    }
-    tab_.cParameter->setCurrentIndex(0);
-    auto* item = new QListWidgetItem(tab_.cParameter->itemText(0), tab_.cParameterList);
-    item->setData(Qt::UserRole, slot);
-    ChooseListRow(tab_.cParameterList->row(item));
-    SelectBox(slot);
+    if (editor_.NewBox(form_.Screen()) == 0) form_.Prompts().ShowMessage(NoMoreFields);
 }
 
 void PageDesigner::Delete1Click() {
     if (form_.PanelLoading) return;
     editor_.Touch("Delete Box");
-    int slot = GetControl();
-    if (slot == -1) {
+    if (int slot = GetControl(); slot != -1)
+        editor_.DeleteBox(slot);
+    else
         form_.Prompts().ShowMessage(NothingToDelete);
-        return;
-    }
-    preview_.AttachSlot(0, 0);
-    editor_.DeleteBox(slot);
-    int index = tab_.cParameterList->currentRow();
-    if (index == tab_.cParameterList->count() - 1) --index;
-    RefillBoxList();
-    if (tab_.cParameterList->count() > 0) {
-        index = std::clamp(index, 0, tab_.cParameterList->count() - 1);
-        ChooseListRow(index);
-        SelectBox(index + 1);
-    } else {
-        RefreshPage();
-        ShowBoxProperties(0);
-    }
 }
 
 void PageDesigner::bCopyClick() {
@@ -194,47 +186,32 @@ void PageDesigner::bCopyClick() {
 }
 
 void PageDesigner::bPasteClick() {
-    // The last pasted box is selected; a paste of nothing keeps the selection.
-    int selected = GetControl();
-    PasteResult result = editor_.Paste(clipboard_);
+    const PasteResult result = editor_.Paste(clipboard_);
     referenceBox_ = 0;
-    RefillBoxList();
-    if (!result.PastedSlots.empty()) selected = result.PastedSlots.back();
     if (result.PageFull) form_.Prompts().ShowMessage(PageFilledUp);
-    if (selected >= 1) {
-        ChooseListRow(selected - 1);
-        SelectBox(selected);
-    } else {
-        RefreshPage();
-    }
 }
 
 void PageDesigner::bUPClick() {
     editor_.Touch("Reorder Boxes");
-    int i = tab_.cParameterList->currentRow();
-    if (i < 1) return;
-    editor_.SwapBoxes(i + 1, i);
-    RefillBoxList();
-    ChooseListRow(i - 1);
-    preview_.RestackControls(editor_.Layout().CurrentPage);
-    SelectBox(i);
+    const int slot = GetControl();
+    if (slot < 2) return;
+    editor_.SwapBoxes(slot, slot - 1);
+    preview_.RestackControls(CurrentPage());
 }
 
 void PageDesigner::bDownClick() {
     editor_.Touch("Reorder Boxes");
-    int i = tab_.cParameterList->currentRow();
-    if (i < 0 || i >= tab_.cParameterList->count() - 1) return;
-    editor_.SwapBoxes(i + 1, i + 2);
-    RefillBoxList();
-    ChooseListRow(i + 1);
-    preview_.RestackControls(editor_.Layout().CurrentPage);
-    SelectBox(i + 2);
+    const int slot = GetControl();
+    if (slot < 1 || slot >= SlotsPerPage || !editor_.Layout().Box(CurrentPage(), slot + 1).InUse())
+        return;
+    editor_.SwapBoxes(slot, slot + 1);
+    preview_.RestackControls(CurrentPage());
 }
 
 void PageDesigner::cParameterListClick() {
     if (form_.PanelLoading) return;
-    int row = tab_.cParameterList->currentRow();
-    if (row >= 0) SelectBox(row + 1);
+    if (QListWidgetItem* item = tab_.cParameterList->currentItem())
+        SelectBox(item->data(Qt::UserRole).toInt());
 }
 
 void PageDesigner::cParameterChange() {
@@ -243,19 +220,11 @@ void PageDesigner::cParameterChange() {
     if (k < 0 || static_cast<std::size_t>(k) >= form_.Catalogue().Size()) return;
     const CatalogueEntry& entry = form_.Catalogue().At(static_cast<std::size_t>(k));
     int slot = GetControl();
-    ParameterChoice choice = editor_.ChooseParameter(slot, entry, form_.Screen());
-    if (choice == ParameterChoice::NoBox) return;
-    if (choice == ParameterChoice::AlreadyTheMap) return ShowBoxProperties(slot);
-    if (choice == ParameterChoice::SecondMapRefused) {
+    // A refused choice shows the box's own parameter again, with the redraw of the edit.
+    if (editor_.ChooseParameter(slot, entry, form_.Screen()) == ParameterChoice::SecondMapRefused)
         form_.Prompts().ShowMessage(
             QString("Page %1 already has a map, cannot add a second map to the same page.")
-                .arg(editor_.Layout().CurrentPage));
-        return ShowBoxProperties(slot);
-    }
-    SelectBox(slot);
-    RefillBoxList();
-    if (tab_.cParameterList->count() >= slot) ChooseListRow(slot - 1);
-    RefreshPage();
+                .arg(CurrentPage()));
 }
 
 void PageDesigner::cParameterClick() {
@@ -287,10 +256,7 @@ void PageDesigner::Redo() {
 }
 
 void PageDesigner::ShowUndoneStep(std::optional<EditView> view) {
-    if (view) {
-        ShowPage(view->Page, view->Slot);
-        form_.UpdateCaption();
-    }
+    if (view) form_.UpdateCaption();
     emit HistoryChanged();
 }
 
@@ -300,16 +266,9 @@ void PageDesigner::ShowLoadedLayout() {
 }
 
 void PageDesigner::ShowPage(int page, int selectedSlot) {
-    form_.PanelLoading = true;
+    LayoutEditor::EditScope scope(editor_);
     editor_.ShowPage(page);
-    const ScreenLayout& layout = editor_.Layout();
-    tab_.lCurrentPage->setText(QString::number(page));
-    tab_.cPageName->setText(ToQString(layout.PageAt(page).PageName));
-    RefillBoxList();
-    if (selectedSlot > 0) ChooseListRow(selectedSlot - 1);
-    preview_.AttachSlot(0, 0);
-    RefreshPage();
-    form_.PanelLoading = false;
+    editor_.SelectBox(selectedSlot);
 }
 
 void PageDesigner::bNextClick() {
@@ -322,28 +281,24 @@ void PageDesigner::bPreviousClick() {
 
 void PageDesigner::bPageUpClick() {
     if (editor_.MovePageUp(PagesInUse()) == PageMove::AtLastPage)
-        return form_.Prompts().ShowMessage("Cannot move the page, maximum pages reached.");
-    ShowPage(editor_.Layout().CurrentPage);
+        form_.Prompts().ShowMessage("Cannot move the page, maximum pages reached.");
 }
 
 void PageDesigner::bPageDownClick() {
     if (editor_.MovePageDown() == PageMove::AtFirstPage)
-        return form_.Prompts().ShowMessage("Cannot move the page, already on Page 1.");
-    ShowPage(editor_.Layout().CurrentPage);
+        form_.Prompts().ShowMessage("Cannot move the page, already on Page 1.");
 }
 
 void PageDesigner::bClearPageClick() {
     editor_.Touch("Clear Page");
     if (!form_.Prompts().AskYesNo("Clear the current page?")) return;
     editor_.ClearCurrentPage();
-    ShowPage(editor_.Layout().CurrentPage);
 }
 
 void PageDesigner::bDeletePageClick() {
     editor_.Touch("Delete Page");
     if (!form_.Prompts().AskYesNo("Delete the current page?")) return;
     editor_.DeleteCurrentPage(PagesInUse());
-    ShowPage(editor_.Layout().CurrentPage);
 }
 
 void PageDesigner::cPageNameChange() {
@@ -359,12 +314,10 @@ void PageDesigner::bNewFileClick() {
     editor_.NewLayout();
     form_.SetParameterFileName(PathFromQString(
         QDir::toNativeSeparators(form_.ProgramFolder() + "/" + UntitledParameterFileName)));
-    ShowLoadedLayout();
 }
 
 void PageDesigner::FitBoxesIntoScreenClick() {
-    if (editor_.FitBoxesIntoScreen(DrawArea()) == 0) return;
-    ShowPage(CurrentPage(), std::max(0, GetControl()));
+    editor_.FitBoxesIntoScreen(DrawArea());
 }
 
 void PageDesigner::TellBoxesOutsideScreen() {
@@ -383,15 +336,19 @@ void PageDesigner::TabChanged(int index) {
 }
 
 void PageDesigner::PreviewBoxPressed(int slot, bool ctrlHeld) {
-    if (tab_.cParameterList->count() >= slot) ChooseListRow(slot - 1);
-    if (ctrlHeld) {
-        editor_.MarkSelected(slot);
-        if (referenceBox_ == 0) referenceBox_ = slot;
-    } else {
-        referenceBox_ = 0;
-        editor_.ClearSelection();
+    {
+        // The marks of the multi-selection, when they change, redraw the page once.
+        LayoutEditor::EditScope scope(editor_);
+        if (ctrlHeld) {
+            editor_.MarkSelected(slot);
+            if (referenceBox_ == 0) referenceBox_ = slot;
+        } else {
+            referenceBox_ = 0;
+            editor_.ClearSelection();
+        }
+        editor_.SelectBox(slot);
     }
-    SelectBox(slot);
+    ShowSelection();
 }
 
 BoxRect PageDesigner::MoveOutcome(int slot, BoxRect dropped) const {
@@ -419,14 +376,13 @@ std::optional<BoxRect> PageDesigner::SnappedResize(BoxRect saved, BoxRect resize
 void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
     editor_.Touch("Move Box");
     editor_.SetBoxRect(slot, MoveOutcome(slot, dropped));
-    RefreshPage();
 }
 
 void PageDesigner::PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) {
+    LayoutEditor::EditScope scope(editor_);
     editor_.Touch("Resize Box");
     editor_.SetBoxRect(slot, EndOfResize(saved, resized, SnapInterval(), DrawArea()));
     editor_.ApplyBoxGeometry(slot, DrawArea());
-    RefreshPage();
 }
 
 void PageDesigner::PreviewDeleteRequested() {

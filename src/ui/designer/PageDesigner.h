@@ -25,8 +25,10 @@ class PageDesigner : public QObject, public PreviewOwner {
 
     // The slot of the box attached to the sizer, or -1.
     int GetControl() const;
+    // The selected box in the box list, the sizer and the property panel.
     void SelectBox(int slot);
     void RefillBoxList();
+    // Draws the current page again (a new screen or zoom) and shows the selection.
     void RefreshPage();
     // The selected box's rectangle in the position fields, not taken as an edit.
     void ShowBoxBounds(BoxRect bounds);
@@ -115,11 +117,14 @@ class PageDesigner : public QObject, public PreviewOwner {
   private:
     void ShowUndoneStep(std::optional<EditView> view);
     void ConnectPropertyPanel();
-    // Selects a row of the box list without taking it for the user's choice.
-    void ChooseListRow(int row);
+    // The one redraw of a finished edit, when it touched the page shown.
+    void ShowChange(const LayoutChange& change);
+    // The page number, its name, its box list, its drawing and the selection.
+    void ShowView();
+    void ShowSelection();
     // The common frame of a property handler: nothing while the panel loads;
     // otherwise the edit of the selected box (slot 0 when none, which only
-    // marks the layout changed) and, with a box, a redraw.
+    // marks the layout changed).
     void EditSelectedBox(const std::function<void(int slot)>& edit);
     void EditText(BoxText field, const QString& value);
     void EditNumber(BoxNumber field, int value);
@@ -136,7 +141,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     MainForm& form_;
     PageDesignerTab& tab_;
     PreviewWindow& preview_;
-    LayoutEditor editor_;
+    LayoutEditor& editor_;
     BoxClipboard clipboard_;
     int referenceBox_ = 0;
     QString symbolFolder_; // where the symbol dialog opens next

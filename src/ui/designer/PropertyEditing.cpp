@@ -269,17 +269,14 @@ void PageDesigner::FillSymbolPlacements(const std::string& kind, int placement) 
 
 void PageDesigner::EditSelectedBox(const std::function<void(int slot)>& edit) {
     if (form_.PanelLoading) return;
-    int slot = GetControl();
-    edit(std::max(slot, 0));
-    if (slot >= 1) RefreshPage();
+    // The rules a handler sets off (the automatic font size) redraw with it, once.
+    LayoutEditor::EditScope scope(editor_);
+    edit(std::max(GetControl(), 0));
 }
 
 void PageDesigner::cTitleTextChange() {
     EditSelectedBox([this](int slot) {
         editor_.SetBoxText(slot, BoxText::Title, FromQString(tab_.cTitleText->text()));
-        // A text box's list entry names its text.
-        QListWidgetItem* item = tab_.cParameterList->currentItem();
-        if (item && slot >= 1) item->setText(ListText(editor_.Layout().Box(CurrentPage(), slot)));
     });
 }
 
@@ -297,10 +294,9 @@ void PageDesigner::cTitleFontSizeChange() {
 
 void PageDesigner::cParFontSizeChange() {
     EditSelectedBox([this](int slot) {
-        const int size = tab_.cParFontSize->value();
-        editor_.SetBoxNumber(slot, BoxNumber::TextFontSize, size);
         // Changing the check box's state runs its click rule, which may set the size again.
-        if (slot >= 1) tab_.cAutoFontSize->setChecked(size <= 0);
+        if (slot >= 1) tab_.cAutoFontSize->setChecked(tab_.cParFontSize->value() <= 0);
+        editor_.SetBoxNumber(slot, BoxNumber::TextFontSize, tab_.cParFontSize->value());
     });
 }
 
@@ -320,9 +316,6 @@ void PageDesigner::cAutoFontSizeClick() {
 void PageDesigner::cDecimalsChange() {
     EditSelectedBox([this](int slot) {
         editor_.SetBoxText(slot, BoxText::Decimals, FromQString(tab_.cDecimals->currentText()));
-        if (slot >= 1)
-            tab_.cParTestText->setText(
-                ToQString(editor_.Layout().Box(CurrentPage(), slot).TestText));
     });
 }
 
@@ -404,10 +397,8 @@ void PageDesigner::cAddButtonSymbolClick() {
             const std::filesystem::path file = PathFromQString(QDir::toNativeSeparators(chosen));
             editor_.SetBoxSymbol(slot, std::move(read.Picture), file,
                                  tab_.cButtonSymbolStyle->currentIndex());
-            tab_.cSymbolFilename->setText(QStringFromPath(FileNameOf(file)));
         }
     }
-    RefreshPage();
 }
 
 } // namespace roamplot

@@ -15,15 +15,10 @@ class History : public ::testing::Test {
   protected:
     ScreenLayout layout;
     LayoutEditor editor{layout};
-    int selected = 0;
 
-    void SetUp() override {
-        editor.SelectedSlotFrom([this] { return selected; });
-    }
     // One finished command, as the designer runs it.
     int NewBox() {
         int slot = editor.NewBox(Landscape());
-        selected = slot;
         editor.FinishEdit();
         return slot;
     }
@@ -91,7 +86,7 @@ TEST_F(History, ABurstOfOneEditIsOneStepUntilItEnds) {
     editor.Undo();
     editor.Undo();
     editor.Undo();
-    selected = slot;
+    editor.SelectBox(slot);
     editor.Undo();
     EXPECT_EQ(Title(slot), "Spe");
     editor.Undo();

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "plain/TempFolder.h"
+#include "qt/LayoutSetUp.h"
 #include "qt/ScriptedPrompter.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/MainMenu.h"
@@ -42,7 +43,7 @@ struct DesignerFixture {
     PageDesigner& Designer() { return *form->Designer(); }
     PageDesignerTab& Tab() { return *form->PageDesignerPage(); }
     PreviewWindow& Preview() { return *form->Preview(); }
-    ScreenLayout& Layout() { return form->Layout(); }
+    ScreenLayout& Layout() { return SetUpLayout(*form); }
     ParameterBox& Box(int slot) { return Layout().Box(Layout().CurrentPage, slot); }
     PreviewControl* Control(int slot) { return Preview().Control(Layout().CurrentPage, slot); }
 
@@ -51,7 +52,6 @@ struct DesignerFixture {
         QTest::mouseClick(Tab().bNew, Qt::LeftButton);
         int slot = Designer().GetControl();
         Designer().Editor().SetBoxRect(slot, rect);
-        Designer().RefreshPage();
         return slot;
     }
     void UseSnap(const QString& interval) {

@@ -12,6 +12,7 @@
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 #include "plain/TempFolder.h"
+#include "qt/LayoutSetUp.h"
 #include "qt/ScriptedPrompter.h"
 #include "qt/ShownTitle.h"
 #include "render/PathText.h"
@@ -146,7 +147,7 @@ TEST(ForeignProgramFolder, SavingTellsOnceOfSymbolNamesTheParameterFileCannotHol
     ASSERT_NE(form, nullptr);
     const fs::path symbol = temp.Folder() / CyrillicFolderName() / "arrow.bmp";
     for (int slot : {1, 2}) {
-        ParameterBox& box = form->Layout().Box(1, slot);
+        ParameterBox& box = SetUpLayout(*form).Box(1, slot);
         box.PageNo = 1;
         box.Kind = "bb";
         box.ParameterId = "1005";
@@ -166,7 +167,7 @@ TEST(ForeignProgramFolder, SavingTellsOnceOfSymbolNamesTheParameterFileCannotHol
               std::string::npos);
 
     prompter.Shown.clear();
-    form->Layout().Box(1, 1).SymbolFile = form->Layout().Box(1, 2).SymbolFile =
+    SetUpLayout(*form).Box(1, 1).SymbolFile = SetUpLayout(*form).Box(1, 2).SymbolFile =
         temp.Folder() / Latin1FolderName() / "arrow.bmp";
     prompter.FileAnswers = {QStringFromPath(temp.Folder() / "two buttons.par1")};
     form->SaveParameterFile1Click();

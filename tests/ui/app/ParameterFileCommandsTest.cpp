@@ -12,6 +12,7 @@
 #include "core/io/FileIo.h"
 #include "plain/FileSizeLimit.h"
 #include "plain/TempFolder.h"
+#include "qt/LayoutSetUp.h"
 #include "qt/ScriptedPrompter.h"
 #include "qt/ShownTitle.h"
 #include "ui/app/ConfigurationTab.h"
@@ -53,13 +54,13 @@ class ParameterFileCommands : public ::testing::Test {
         QTest::mouseClick(button, Qt::LeftButton);
     }
     void AddMap() {
-        ParameterBox& box = form->Layout().Box(1, 1);
+        ParameterBox& box = SetUpLayout(*form).Box(1, 1);
         box.PageNo = 1;
         box.Kind = BoxKind::Map;
         box.ParameterId = "900";
         box.Width = 100;
         box.Height = 100;
-        form->Layout().Modified = true;
+        SetUpLayout(*form).Modified = true;
     }
 
     TempFolder folder;

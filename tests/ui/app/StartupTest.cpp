@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "plain/TempFolder.h"
+#include "qt/LayoutSetUp.h"
 #include "qt/ScriptedPrompter.h"
 #include "qt/ShownTitle.h"
 #include "ui/app/ConfigurationTab.h"
@@ -130,7 +131,7 @@ TEST(Startup, CancelledCloseKeepsTheProgramAndTheSettingsFile) {
     ScriptedPrompter prompter;
     auto form = StartDesigner(Q(folder.Path()), prompter);
     ASSERT_NE(form, nullptr);
-    form->Layout().Modified = true;
+    SetUpLayout(*form).Modified = true;
     prompter.ConfirmAnswers = {false};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());

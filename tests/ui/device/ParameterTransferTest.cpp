@@ -3,6 +3,7 @@
 
 #include "DeviceFixture.h"
 #include "core/io/FileIo.h"
+#include "qt/LayoutSetUp.h"
 #include "qt/ShownTitle.h"
 #include "ui/device/CopyingWindow.h"
 
@@ -81,7 +82,7 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
         box.Symbol = Picture(50, height);
         box.SymbolFile = designer->folder.Write(name, std::string("picture ") + name);
     }
-    Form().Layout().Modified = true;
+    SetUpLayout(Form()).Modified = true;
 
     struct During {
         bool Checked = false, CopyingShown = false, TabsEnabled = true, PreviewEnabled = true,
@@ -187,7 +188,7 @@ TEST_F(DeviceTransferTest, AFailedGetChangesNothingAndSaysWhy) {
     Start();
     const int slot = designer->AddBox({10, 10, 60, 30});
     Form().SetParameterFileName(designer->folder.File("mine.par1"));
-    Form().Layout().Modified = false;
+    SetUpLayout(Form()).Modified = false;
     const QString caption = ShownTitle(Form());
     PutOnDevice("notes.par1", "shopping list\r\n");
     // Version 1: the first box loads, the second stops the load.

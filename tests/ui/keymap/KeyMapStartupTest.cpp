@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "plain/TempFolder.h"
+#include "qt/LayoutSetUp.h"
 #include "qt/ScriptedPrompter.h"
 #include "qt/ShownTitle.h"
 #include "ui/app/Startup.h"
@@ -90,7 +91,7 @@ TEST(KeyMapStartup, CancelOnUnsavedKeyMapChangesKeepsTheProgramOpenAndWritesNoth
               "[Settings]\r\nNo of Pages=7\r\n");
 
     // With the layout changed as well, both questions come in turn.
-    designer.form->Layout().Modified = true;
+    SetUpLayout(*designer.form).Modified = true;
     designer.prompter.ConfirmAnswers = {true, true};
     EXPECT_TRUE(designer.form->close());
     EXPECT_EQ(designer.prompter.Of("confirm"),
@@ -103,7 +104,7 @@ TEST(KeyMapStartup, CancelOnTheLayoutQuestionDoesNotAskAboutTheKeys) {
     Designer designer;
     designer.Start("");
     designer.EditKeyMap();
-    designer.form->Layout().Modified = true;
+    SetUpLayout(*designer.form).Modified = true;
     designer.prompter.ConfirmAnswers = {false};
     EXPECT_FALSE(designer.form->close());
     EXPECT_EQ(designer.prompter.Of("confirm"), QStringList{CloseQuestion});
