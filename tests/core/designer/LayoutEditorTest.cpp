@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "core/designer/LayoutEditor.h"
 
 using namespace roamplot;
@@ -252,4 +255,95 @@ TEST_F(Pages, NewLayoutEmptiesEveryPageAndKeepsLaterNames) {
     EXPECT_EQ(layout.PageAt(1).PageName, "Page 1");
     EXPECT_EQ(layout.PageAt(2).PageName, "B");
     EXPECT_EQ(layout.BoxCount(2), 0);
+}
+
+namespace {
+// Hears every finished edit, as the page designer does.
+class Notified : public Editing {
+  protected:
+    std::vector<LayoutChange> heard;
+    void SetUp() override {
+        editor.OnLayoutChanged([this](const LayoutChange& change) { heard.push_back(change); });
+    }
+    LayoutChange Only() {
+        EXPECT_EQ(heard.size(), 1u);
+        LayoutChange change = heard.empty() ? LayoutChange{} : heard.back();
+        heard.clear();
+        return change;
+    }
+};
+using Selection = Editing;
+using Pairs = std::set<std::pair<int, int>>;
+} // namespace
+
+TEST_F(Notified, OncePerFinishedEditWithThePagesAndBoxesItTouched) {
+    AddBoxes(editor, 2);
+    heard.clear();
+    editor.SetBoxNumber(2, BoxNumber::BorderWidth, 3);
+    EXPECT_EQ(Only().Boxes, (Pairs{{1, 2}}));
+
+    {
+        // One command of several edits (a resize, then the fit) is heard when it ends.
+        LayoutEditor::EditScope scope(editor);
+        editor.SetBoxRect(1, {300, 0, 60, 30});
+        editor.ApplyBoxGeometry(1, {320, 240});
+        EXPECT_TRUE(heard.empty());
+    }
+    EXPECT_EQ(Only().Boxes, (Pairs{{1, 1}}));
+
+    editor.MovePageUp(3);
+    EXPECT_EQ(Only().Pages, (std::set<int>{1, 2}));
+    EXPECT_EQ(layout.CurrentPage, 2);
+
+    // Reading is no edit, and neither is a refused one.
+    editor.Copy(1);
+    EXPECT_TRUE(heard.empty());
+    editor.ShowPage(3);
+    heard.clear();
+    for (int i = 0; i < SlotsPerPage; ++i) editor.NewBox(Row(0));
+    heard.clear();
+    EXPECT_EQ(editor.NewBox(Row(0)), 0);
+    EXPECT_TRUE(heard.empty()) << "a full page refuses the box and draws nothing new";
+
+    editor.Undo();
+    EXPECT_FALSE(Only().Empty());
+    const LayoutChange load = [&] {
+        editor.Load([](ScreenLayout& l) { return l.PageAt(4).PageName = "Read"; });
+        return Only();
+    }();
+    EXPECT_TRUE(load.Replaced);
+    EXPECT_EQ(load.Pages.size(), static_cast<std::size_t>(MaxPages));
+}
+
+TEST_F(Selection, FollowsTheEditsAndAlwaysNamesABoxWhenThePageHasOne) {
+    AddBoxes(editor, 3);
+    EXPECT_EQ(editor.SelectedSlot(), 3) << "a new box is selected";
+    editor.SelectBox(2);
+    editor.DeleteBox(2);
+    EXPECT_EQ(editor.SelectedSlot(), 2) << "the next box moved up into the slot";
+    EXPECT_EQ(layout.Box(1, 2).TitleText, "B3");
+    editor.DeleteBox(2);
+    EXPECT_EQ(editor.SelectedSlot(), 1) << "the last box gone: the one before it";
+
+    AddBoxes(editor, 1);
+    editor.SwapBoxes(2, 1);
+    EXPECT_EQ(editor.SelectedSlot(), 1) << "the selection goes with its box";
+    editor.SelectBox(9);
+    EXPECT_EQ(editor.SelectedSlot(), 2) << "no box in slot 9: the nearest before it";
+
+    BoxClipboard clipboard = editor.Copy(2);
+    editor.ShowPage(2);
+    EXPECT_EQ(editor.SelectedSlot(), 0) << "an empty page";
+    editor.Paste(clipboard);
+    EXPECT_EQ(editor.SelectedSlot(), 1) << "the pasted box";
+    editor.ShowPage(1);
+    EXPECT_EQ(editor.SelectedSlot(), 1) << "a page shown selects its first box";
+    editor.FinishEdit();
+    editor.ClearCurrentPage();
+    EXPECT_EQ(editor.SelectedSlot(), 0);
+
+    const std::optional<EditView> view = editor.Undo();
+    ASSERT_TRUE(view);
+    EXPECT_EQ(editor.SelectedSlot(), view->Slot) << "an undo shows the box it changed";
+    EXPECT_GE(editor.SelectedSlot(), 1);
 }
