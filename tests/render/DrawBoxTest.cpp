@@ -26,17 +26,6 @@ bool UntouchedOutside(const QImage& image, const QRect& box, Colour below) {
 }
 } // namespace
 
-TEST(DrawBox, FreeSlotsAndBoxesOfOtherPagesDrawNothing) {
-    ParameterBox box = MakeBox(BoxKind::SingleParameter, 10, 10, 50, 40);
-    box.TextBackColor = Red;
-    for (int page : {0, 2}) {
-        box.PageNo = page;
-        EXPECT_EQ(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), White), 120 * 100) << page;
-    }
-    box.PageNo = 1;
-    EXPECT_GT(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), Red), 0);
-}
-
 TEST(DrawBox, NewBoxShowsOnlyTheDashedOutline) {
     ParameterBox box = MakeBox(BoxKind::New, 10, 10, 60, 30);
     box.TitleText = "123";
