@@ -26,6 +26,16 @@ bool UntouchedOutside(const QImage& image, const QRect& box, Colour below) {
 }
 } // namespace
 
+// A free slot is left out in ComposePage.DrawsOnlyTheBoxesOfThePageInSlotOrder.
+TEST(DrawBox, ABoxOfAnotherPageDrawsNothing) {
+    ParameterBox box = MakeBox(BoxKind::SingleParameter, 10, 10, 50, 40);
+    box.TextBackColor = Red;
+    box.PageNo = 2;
+    EXPECT_EQ(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), White), 120 * 100);
+    box.PageNo = 1;
+    EXPECT_GT(CountColour(DrawAlone(box), QRect(0, 0, 120, 100), Red), 0);
+}
+
 TEST(DrawBox, NewBoxShowsOnlyTheDashedOutline) {
     ParameterBox box = MakeBox(BoxKind::New, 10, 10, 60, 30);
     box.TitleText = "123";
