@@ -87,29 +87,27 @@ TEST(BitmapEncodings, ImageMagickFilesGiveThePixelsOfItsUncompressedFile) {
     }
 }
 
-TEST(BitmapEncodings, EveryRunLengthCodeOfEightBits) {
+TEST(BitmapEncodings, EveryRunLengthCodeOfEightAndOfFourBits) {
     // 5 x 3, bottom row first: a run and an absolute group of odd length (with
     // its pad byte), an end of line, a delta over the middle row, a run, the end.
-    const std::string data = Bytes({2, 1, 0, 3, 2, 3, 4, 0xEE, 0, 0, 0, 2, 2, 1, 3, 5, 0, 1, 9, 9});
-    const Dib dib = MustReadBmp(MakeFile(8, 5, 3, Rle8, data));
-    ExpectUncompressedForm(dib, 8);
-    ASSERT_EQ(dib.ColorTable.size(), 256u * 4);
-    EXPECT_EQ(dib.Pixels, (std::vector<uint8_t>{1, 1, 2, 3, 4, 0, 0, 0, //
-                                                0, 0, 0, 0, 0, 0, 0, 0, //
-                                                0, 0, 5, 5, 5, 0, 0, 0}));
-}
+    const Dib eight = MustReadBmp(MakeFile(
+        8, 5, 3, Rle8, Bytes({2, 1, 0, 3, 2, 3, 4, 0xEE, 0, 0, 0, 2, 2, 1, 3, 5, 0, 1, 9, 9})));
+    ExpectUncompressedForm(eight, 8);
+    ASSERT_EQ(eight.ColorTable.size(), 256u * 4);
+    EXPECT_EQ(eight.Pixels, (std::vector<uint8_t>{1, 1, 2, 3, 4, 0, 0, 0, //
+                                                  0, 0, 0, 0, 0, 0, 0, 0, //
+                                                  0, 0, 5, 5, 5, 0, 0, 0}));
 
-TEST(BitmapEncodings, EveryRunLengthCodeOfFourBits) {
-    // 5 x 3: a run alternates its two indexes; an absolute group of 5 takes
-    // 3 bytes and a pad; a delta moves right.
-    const std::string data =
-        Bytes({5, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0xEE, 0, 0, 0, 2, 1, 0, 2, 0xAB, 0, 1});
-    const Dib dib = MustReadBmp(MakeFile(4, 5, 3, Rle4, data));
-    ExpectUncompressedForm(dib, 4);
-    EXPECT_EQ(dib.Pixels, (std::vector<uint8_t>{0x12, 0x12, 0x10, 0, //
-                                                0x34, 0x56, 0x70, 0, //
-                                                0x0A, 0xB0, 0x00, 0}));
-    EXPECT_EQ(DibPixel(dib, 2, 0), MakeColour(0x0B, 0x0B, 0x0B)); // the top row, third pixel
+    // A run alternates its two indexes; an absolute group of 5 takes 3 bytes
+    // and a pad; a delta moves right.
+    const Dib four =
+        MustReadBmp(MakeFile(4, 5, 3, Rle4, Bytes({5, 0x12, 0, 0, 0, 5, 0x34, 0x56, 0x70, 0xEE,
+                                                   0, 0,    0, 2, 1, 0, 2,    0xAB, 0,    1})));
+    ExpectUncompressedForm(four, 4);
+    EXPECT_EQ(four.Pixels, (std::vector<uint8_t>{0x12, 0x12, 0x10, 0, //
+                                                 0x34, 0x56, 0x70, 0, //
+                                                 0x0A, 0xB0, 0x00, 0}));
+    EXPECT_EQ(DibPixel(four, 2, 0), MakeColour(0x0B, 0x0B, 0x0B)); // the top row, third pixel
 }
 
 TEST(BitmapEncodings, RunsMayFillARowsPaddingButNotPassIt) {

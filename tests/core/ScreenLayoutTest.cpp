@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/model/ScreenLayout.h"
+#include "parameterfile/ParameterFileFixtures.h"
 
 using namespace roamplot;
 
@@ -15,20 +16,13 @@ void FillPage(ScreenLayout& layout, int page) {
         box.Units = "kph";
     }
 }
-Dib SmallDib(int width) {
-    Dib dib;
-    dib.Header.Width = width;
-    dib.Header.Height = 1;
-    dib.Pixels.assign(dib.RowStride(), 0);
-    return dib;
-}
 } // namespace
 
 TEST(RemoveBox, SlotThirtyTwoOnlyFreesItselfAndSlotOneMovesEveryBoxDownInOrder) {
     ScreenLayout layout;
     FillPage(layout, 2);
     const ParameterBox& last = layout.Box(2, 32);
-    layout.Box(2, 32).Symbol = SmallDib(3);
+    layout.Box(2, 32).Symbol = test::PatternDib(3, 1, 24, 0);
     layout.Box(2, 32).SymbolFile = "c:\\a.bmp";
     RemoveBox(layout, 2, 32);
     EXPECT_EQ(std::tuple(last.InUse(), last.ParameterId, last.Symbol.has_value(), last.Units,
@@ -36,8 +30,8 @@ TEST(RemoveBox, SlotThirtyTwoOnlyFreesItselfAndSlotOneMovesEveryBoxDownInOrder) 
               std::tuple(false, "0", false, "", "", "31", 31));
 
     FillPage(layout, 1);
-    layout.Box(1, 1).Symbol = SmallDib(1);
-    layout.Box(1, 5).Symbol = SmallDib(5);
+    layout.Box(1, 1).Symbol = test::PatternDib(1, 1, 24, 0);
+    layout.Box(1, 5).Symbol = test::PatternDib(5, 1, 24, 0);
     RemoveBox(layout, 1, 1);
     for (int s = 1; s <= 31; ++s)
         EXPECT_EQ(std::tuple(layout.Box(1, s).ParameterId, layout.Box(1, s).Left),
@@ -72,7 +66,7 @@ TEST(ClearSlot, KeepsRectangleAndSymbolReference) {
     box.Height = 14;
     box.SymbolRef = "0304";
     box.TitleText = "Speed";
-    box.Symbol = SmallDib(2);
+    box.Symbol = test::PatternDib(2, 1, 24, 0);
     ClearSlot(layout, 3, 4);
     EXPECT_EQ(std::tuple(box.Left, box.Height, box.SymbolRef, box.TitleText, box.Symbol.has_value(),
                          box.Decimals, box.TitleBackColor, box.PageNo),

@@ -9,7 +9,6 @@
 
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
-#include "core/model/DibFile.h"
 #include "qt/CliRunner.h"
 
 namespace roamplot::test {
@@ -76,8 +75,7 @@ TEST_P(ForeignFolderCli, ParameterFilesAreResavedDumpedRenderedAndChecked) {
     // The shipped sample loads cleanly and resaves unchanged. Thumbnails hold rendered text,
     // so the layouts are compared rather than the bytes.
     const CliResult clean = Cli({"check", Q(sample)});
-    EXPECT_EQ(clean.ExitCode, 0) << clean.Out;
-    EXPECT_EQ(QString::fromStdString(clean.Out).trimmed(), "") << clean.Out;
+    EXPECT_EQ(std::tuple(clean.ExitCode, clean.Out), std::tuple(0, "")) << clean.Out;
     const CliResult resave = Cli({"resave", Q(sample), Q(Document(".par1"))});
     ASSERT_EQ(resave.ExitCode, 0) << resave.Err;
     const CliResult dump = Cli({"dump", Q(Document(".par1"))}), original = Cli({"dump", Q(sample)});
@@ -89,26 +87,6 @@ TEST_P(ForeignFolderCli, ParameterFilesAreResavedDumpedRenderedAndChecked) {
     const CliResult render = Cli({"render", Q(Document(".par1")), Q(Document(".png"))});
     EXPECT_EQ(render.ExitCode, 0) << render.Err;
     EXPECT_TRUE(FileExists(Document(".png")));
-
-    // A symbol kept beside the layout is named in the file as Windows-1252
-    // text: found when that can hold the folder's name.
-    const fs::path symbol = documents / "Symbols" / "large.bmp";
-    fs::create_directories(symbol.parent_path());
-    Dib picture;
-    picture.Header.Width = 50;
-    picture.Header.Height = 61;
-    picture.Header.SizeImage = static_cast<uint32_t>(picture.RowStride() * 61);
-    picture.Pixels.assign(picture.Header.SizeImage, 0x80);
-    ASSERT_EQ(WriteFileAtomically(symbol, DibToBmp(picture)), "");
-    const std::string layout = "RoamplotCE Parameter File\r\n;\r\nDevice Type,PPC\r\n"
-                               "s1,240,320,240,281\r\nb1,1,Main\r\n"
-                               "a1,1,401,bg,0,0,100,100,,11,(255/255/255),(000/000/160),0,1,0,"
-                               "(128/128/128),(255/255/255),0,3,0101\r\n"
-                               "g1,0101,0,9190," +
-                               PathToText(symbol) + "\r\n";
-    ASSERT_EQ(WriteFileAtomically(Document("-symbol.par1"), layout), "");
-    const CliResult check = Cli({"check", Q(Document("-symbol.par1"))});
-    EXPECT_EQ(check.ExitCode, PathFitsText(symbol) ? 0 : 1) << check.Out;
 }
 
 TEST_P(ForeignFolderCli, TheHandheldFolderTakesAndGivesFiles) {

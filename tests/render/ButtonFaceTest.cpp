@@ -40,33 +40,23 @@ ParameterBox SymbolButton(int placement, const std::string& caption) {
 
 TEST(LayOutButton, PlacesCaptionAndSymbolByTheTable) {
     // Inner 100 x 60, caption 30 x 12, symbol 16 x 10, gap 5.
-    ButtonLayout none = LayOutButton(0, 100, 60, 30, 12, 16, 10, 5);
-    EXPECT_EQ((std::array{none.Left, none.Top, none.Right, none.Bottom}),
-              (std::array{35, 24, 66, 37}));
-    EXPECT_FALSE(none.ShowsSymbol);
-
-    ButtonLayout top = LayOutButton(1, 100, 60, 30, 12, 16, 10, 5);
-    EXPECT_EQ(top.Top, 32); // 30 - 6 + 5 + 2.5 = 31.5, to the even 32
-    EXPECT_EQ(top.Bottom, 32 + 12 + 10 + 1);
-    EXPECT_EQ(top.SymbolAt, QPoint(43, 17)); // (42 + 1, nearest(16.5) + 1)
-
-    ButtonLayout bottom = LayOutButton(2, 100, 60, 30, 12, 16, 10, 5);
-    EXPECT_EQ(bottom.Top, 16); // 30 - 6 - 5 - 2.5 = 16.5, to the even 16
-    EXPECT_EQ(bottom.SymbolAt, QPoint(43, bottom.Bottom + 5));
-
-    ButtonLayout left = LayOutButton(3, 100, 60, 30, 12, 16, 10, 5);
-    EXPECT_EQ(left.SymbolAt, QPoint(24, 25)); // 50 - 25.5 = 24.5, to the even 24
-    EXPECT_EQ(left.Left, 24 + 16 + 5);
-    EXPECT_EQ(left.Right, left.Left + 31);
-
-    ButtonLayout right = LayOutButton(4, 100, 60, 30, 12, 16, 10, 5);
-    EXPECT_EQ(right.Left, 24);
-    EXPECT_EQ(right.SymbolAt, QPoint(24 + 31 + 5, 25));
-
-    ButtonLayout other = LayOutButton(7, 100, 60, 30, 12, 16, 10, 5);
-    EXPECT_EQ((std::array{other.Left, other.Top, other.Right, other.Bottom}),
-              (std::array{0, 0, 30, 12}));
-    EXPECT_FALSE(other.ShowsSymbol);
+    auto place = [](int placement) { return LayOutButton(placement, 100, 60, 30, 12, 16, 10, 5); };
+    const ButtonLayout none = place(0), top = place(1), bottom = place(2), left = place(3),
+                       right = place(4), other = place(7);
+    EXPECT_EQ(std::tuple(none.Left, none.Top, none.Right, none.Bottom, none.ShowsSymbol),
+              std::tuple(35, 24, 66, 37, false));
+    // 30 - 6 + 5 + 2.5 = 31.5, to the even 32; the symbol at (42 + 1, nearest(16.5) + 1).
+    EXPECT_EQ(std::tuple(top.Top, top.Bottom, top.SymbolAt),
+              std::tuple(32, 32 + 12 + 10 + 1, QPoint(43, 17)));
+    // 30 - 6 - 5 - 2.5 = 16.5, to the even 16.
+    EXPECT_EQ(std::tuple(bottom.Top, bottom.SymbolAt),
+              std::tuple(16, QPoint(43, bottom.Bottom + 5)));
+    // 50 - 25.5 = 24.5, to the even 24.
+    EXPECT_EQ(std::tuple(left.SymbolAt, left.Left, left.Right),
+              std::tuple(QPoint(24, 25), 24 + 16 + 5, 24 + 16 + 5 + 31));
+    EXPECT_EQ(std::tuple(right.Left, right.SymbolAt), std::tuple(24, QPoint(24 + 31 + 5, 25)));
+    EXPECT_EQ(std::tuple(other.Left, other.Top, other.Right, other.Bottom, other.ShowsSymbol),
+              std::tuple(0, 0, 30, 12, false));
 }
 
 TEST(DrawButtonContent, SymbolWithoutCaptionIsCentredOnePixelRightAndDownWithKeyPixelsClear) {

@@ -12,21 +12,17 @@ TEST(DibToQImage, ReadsIndexedRowsBottomUp) {
     dib.Header.Width = 3;
     dib.Header.Height = 2;
     dib.Header.BitCount = 4;
-    dib.ColorTable.assign(16 * 4, 0);
-    const uint8_t entries[3][3] = {{10, 20, 30}, {200, 100, 0}, {1, 2, 3}}; // red, green, blue
-    for (int i = 0; i < 3; ++i) {
-        dib.ColorTable[static_cast<std::size_t>(i * 4)] = entries[i][2];
-        dib.ColorTable[static_cast<std::size_t>(i * 4 + 1)] = entries[i][1];
-        dib.ColorTable[static_cast<std::size_t>(i * 4 + 2)] = entries[i][0];
-    }
+    // Blue, green, red and a zero byte for entries 0, 1 and 2.
+    dib.ColorTable = {30, 20, 10, 0, 0, 100, 200, 0, 3, 2, 1, 0};
+    dib.ColorTable.resize(16 * 4);
     // Stored bottom row first: indexes 2 2 2, then the top row 0 1 2.
     dib.Pixels = {0x22, 0x20, 0, 0, 0x01, 0x20, 0, 0};
     const QImage image = DibToQImage(dib);
     ASSERT_EQ(image.size(), QSize(3, 2));
-    EXPECT_EQ(PixelAt(image, 0, 0), MakeColour(10, 20, 30));
-    EXPECT_EQ(PixelAt(image, 1, 0), MakeColour(200, 100, 0));
-    EXPECT_EQ(PixelAt(image, 2, 0), MakeColour(1, 2, 3));
-    EXPECT_EQ(PixelAt(image, 0, 1), MakeColour(1, 2, 3));
+    EXPECT_EQ(std::tuple(PixelAt(image, 0, 0), PixelAt(image, 1, 0), PixelAt(image, 2, 0),
+                         PixelAt(image, 0, 1)),
+              std::tuple(MakeColour(10, 20, 30), MakeColour(200, 100, 0), MakeColour(1, 2, 3),
+                         MakeColour(1, 2, 3)));
 }
 
 TEST(DibFromQImage, GivesA24BitDibThatConvertsBack) {
@@ -34,12 +30,10 @@ TEST(DibFromQImage, GivesA24BitDibThatConvertsBack) {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x) image.setPixel(x, y, qRgb(x * 50, y * 100, 7));
     const Dib dib = DibFromQImage(image);
-    EXPECT_EQ(dib.BitCount(), 24);
-    EXPECT_EQ(dib.Header.SizeImage, 16u * 3);
-    EXPECT_EQ(dib.Pixels.size(), 16u * 3);
-    EXPECT_TRUE(dib.ColorTable.empty());
-    EXPECT_EQ(dib.Pixels[2], 0); // bottom-up: the first stored pixel is (0, 2), red 0
-    EXPECT_EQ(dib.Pixels[1], 200);
+    // Bottom-up: the first stored pixel is (0, 2), red 0 and green 200.
+    EXPECT_EQ(std::tuple(dib.BitCount(), dib.Header.SizeImage, dib.Pixels.size(),
+                         dib.ColorTable.empty(), dib.Pixels[2], dib.Pixels[1]),
+              std::tuple(24, 16u * 3, 16u * 3, true, 0, 200));
     EXPECT_EQ(DibToQImage(dib), image);
     EXPECT_TRUE(DibToQImage(Dib{}).isNull());
 }
@@ -49,8 +43,7 @@ TEST(WithKeyTransparent, ClearsOnlyTheKeyColour) {
     image.setPixel(0, 0, qRgb(255, 0, 255));
     image.setPixel(1, 0, qRgb(255, 0, 254));
     const QImage keyed = WithKeyTransparent(image);
-    EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(keyed.pixel(1, 0)), 255);
+    EXPECT_EQ(std::tuple(qAlpha(keyed.pixel(0, 0)), qAlpha(keyed.pixel(1, 0))), std::tuple(0, 255));
 }
 
 namespace {
@@ -73,8 +66,8 @@ TEST(DrawablePicture, IsConvertedOncePerPictureAndAgainOnlyAfterAChange) {
     const SharedDib sharedByAnotherBox = picture;
     EXPECT_EQ(DrawablePicture(sharedByAnotherBox).cacheKey(), first.cacheKey());
     EXPECT_EQ(DrawableKeyedPicture(picture).cacheKey(), DrawableKeyedPicture(picture).cacheKey());
-    EXPECT_EQ(qAlpha(DrawableKeyedPicture(picture).pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(DrawableKeyedPicture(picture).pixel(1, 0)), 255);
+    const QImage keyed = DrawableKeyedPicture(picture);
+    EXPECT_EQ(std::tuple(qAlpha(keyed.pixel(0, 0)), qAlpha(keyed.pixel(1, 0))), std::tuple(0, 255));
 
     SharedDib changed = picture;
     changed.Edit().Pixels[5] = 0x00; // red becomes black in this box only

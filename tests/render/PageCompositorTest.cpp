@@ -31,12 +31,11 @@ TEST(ComposePage, DrawsOnlyTheBoxesOfThePageInSlotOrder) {
     layout.Box(2, 3).PageNo = 0; // a free slot keeps its rectangle but is not drawn
 
     const QImage image = ComposePage(layout, 2, context);
-    EXPECT_EQ(image.size(), QSize(200, 100));
-    EXPECT_EQ(image.dotsPerMeterX(), 3780);
-    EXPECT_EQ(PixelAt(image, 20, 20), Red);
-    EXPECT_EQ(PixelAt(image, 35, 20), Green);
-    EXPECT_EQ(PixelAt(image, 110, 20), White); // page 3's box
-    EXPECT_EQ(PixelAt(image, 150, 20), White); // the free slot
+    EXPECT_EQ(std::tuple(image.size(), image.dotsPerMeterX()), std::tuple(QSize(200, 100), 3780));
+    // Slot 2 over slot 1; white where page 3's box and the free slot lie.
+    EXPECT_EQ(std::tuple(PixelAt(image, 20, 20), PixelAt(image, 35, 20), PixelAt(image, 110, 20),
+                         PixelAt(image, 150, 20)),
+              std::tuple(Red, Green, White, White));
     EXPECT_EQ(CountColour(image, image.rect(), White), 200 * 100 - 60 * 30);
 }
 
@@ -62,12 +61,9 @@ TEST(PageThumbnail, IsTwentyPixelsHighOrThirtyFourWide) {
 
 TEST(PageThumbnail, ShrinksTheComposedPage) {
     ScreenLayout layout;
-    ParameterBox& box = layout.Box(2, 1);
+    ParameterBox& box = layout.Box(2, 1) = MakeBox(BoxKind::Background, 0, 0, 240, 281);
     box.PageNo = 2;
-    box.Kind = BoxKind::Background;
     box.ParameterId = "902";
-    box.Width = 240;
-    box.Height = 281;
     box.BorderWidth = 0;
     box.TextBackColor = MakeColour(0, 0, 255);
     RenderContext context;
@@ -76,11 +72,9 @@ TEST(PageThumbnail, ShrinksTheComposedPage) {
     EXPECT_FALSE(PageThumbnail(layout, 1, context));
     std::optional<Dib> thumbnail = MakeThumbnailRenderer(context)(layout, 2);
     ASSERT_TRUE(thumbnail);
-    EXPECT_EQ(thumbnail->Width(), 17);
-    EXPECT_EQ(thumbnail->Height(), 20);
-    EXPECT_EQ(thumbnail->BitCount(), 24);
     // Bottom-up rows of blue, green, red: the middle pixel is the box's blue.
     const std::size_t middle = 10 * thumbnail->RowStride() + 8 * 3;
-    EXPECT_EQ(thumbnail->Pixels.at(middle), 255);
-    EXPECT_EQ(thumbnail->Pixels.at(middle + 2), 0);
+    EXPECT_EQ(std::tuple(thumbnail->Width(), thumbnail->Height(), thumbnail->BitCount(),
+                         thumbnail->Pixels.at(middle), thumbnail->Pixels.at(middle + 2)),
+              std::tuple(17, 20, 24, 255, 0));
 }

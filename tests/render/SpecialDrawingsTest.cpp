@@ -26,12 +26,6 @@ ParameterBox Special(const char* code, int width, int height) {
     return box;
 }
 
-bool HasInkIn(const QImage& image, const QRect& area, Colour background) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (PixelAt(image, x, y) != background) return true;
-    return false;
-}
 } // namespace
 
 TEST(HasSpecialDrawing, ChosenByKindAndCode) {
@@ -49,13 +43,7 @@ TEST(HasSpecialDrawing, ChosenByKindAndCode) {
         std::tuple(false, true, false, false));
 }
 
-TEST(SampleData, TablesAsStoredWithThePlausibleTrack) {
-    EXPECT_EQ(std::tuple(SampleSatellites()[6].Number, SampleSatellites()[6].Signal),
-              std::tuple(13, 51));
-    EXPECT_EQ(std::string(SampleLogLines()[19]),
-              "$GPGGA,012104,2723.6164,S,15301.9270,E,1,08,1.6,42.5,M,39.7,M,,*63");
-    EXPECT_EQ(std::string(SampleWaypoints()[11]), "2.83,281,WP14");
-    EXPECT_EQ(std::string(SampleLatitude()), "027 21.121`S");
+TEST(SampleData, TheTrackIsPlausible) {
     const std::vector<TrackPoint>& track = SampleTrack();
     ASSERT_EQ(track.size(), 596u);
     EXPECT_EQ(track.front().Distance, 0.0);
@@ -75,7 +63,7 @@ TEST(GpsStatus, SizeZeroUsesTheToolkitsDefaultSize) {
     EXPECT_EQ(std::tuple(font.pixelSize(), font.bold()),
               std::tuple(DefaultSizeFont(false).pixelSize(), false));
     EXPECT_GT(font.pixelSize(), 0);
-    EXPECT_TRUE(HasInkIn(DrawAlone(box, 100, 50), QRect(5, 5, 90, 40), Pale));
+    EXPECT_LT(CountColour(DrawAlone(box, 100, 50), QRect(5, 5, 90, 40), Pale), 90 * 40);
     box.TextFontSize = 20;
     EXPECT_EQ(GpsStatusFont(box).pixelSize(), PointsToPixels(20));
 }

@@ -31,7 +31,7 @@ int LowestDarkRow(const QImage& image, int x1, int x2) {
 
 } // namespace
 
-TEST(AutoValueFontSize, TakesTheLargestSizeThatFitsAndThreeWhenFourFails) {
+TEST(AutoValueFontSize, TakesTheLargestSizeThatFitsBesideUnitsAndTitleAndThreeWhenFourFails) {
     const QString value = QStringLiteral("37.4");
     for (auto [w, h] : {std::pair{60, 30}, {100, 40}, {200, 120}, {40, 200}}) {
         const BoxGeometry g = Inner(w, h);
@@ -42,10 +42,8 @@ TEST(AutoValueFontSize, TakesTheLargestSizeThatFitsAndThreeWhenFourFails) {
     }
     EXPECT_EQ(AutoValueFontSize(value, Inner(8, 8), 0, 0), 3);
     EXPECT_EQ(AutoValueFontSize(value, Inner(-10, 0), 0, 0), 3);
-}
 
-TEST(AutoValueFontSize, UnitsReserveAndTitleNarrowTheRoom) {
-    const QString value = QStringLiteral("37.4");
+    // The units' reserve and the title narrow the room.
     const BoxGeometry wide = Inner(100, 200); // width limits the size
     const int free = AutoValueFontSize(value, wide, 0, 0);
     const int reserved = AutoValueFontSize(value, wide, 0, 30);

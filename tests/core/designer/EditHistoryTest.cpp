@@ -45,23 +45,21 @@ TEST_F(History, UndoAndRedoRestoreTheLayoutAndTheViewAndFollowTheSavedState) {
     EXPECT_TRUE(layout.Modified);
     auto view = editor.Undo();
     ASSERT_TRUE(view);
-    EXPECT_EQ(Title(slot), "Speed");
-    EXPECT_FALSE(layout.Modified) << "back at the saved state";
-    EXPECT_EQ(view->Slot, slot);
+    // Back at the saved state.
+    EXPECT_EQ(std::tuple(Title(slot), layout.Modified, view->Slot),
+              std::tuple("Speed", false, slot));
 
     editor.Undo();
     view = editor.Undo();
     ASSERT_TRUE(view);
     EXPECT_EQ(view->Slot, 0) << "the box the step made no longer exists";
-    EXPECT_EQ(layout.Pages, empty.Pages);
-    EXPECT_TRUE(layout.Modified);
+    EXPECT_EQ(std::tie(layout.Pages, layout.Modified), std::tuple(empty.Pages, true));
     EXPECT_FALSE(editor.Undo());
     EXPECT_EQ(editor.History().RedoName(), "New Box");
 
     editor.Redo();
     editor.Redo();
-    EXPECT_EQ(Title(slot), "Speed");
-    EXPECT_FALSE(layout.Modified);
+    EXPECT_EQ(std::tuple(Title(slot), layout.Modified), std::tuple("Speed", false));
     editor.Redo();
     EXPECT_EQ(Title(slot), "Speed over ground");
     EXPECT_FALSE(editor.Redo());
@@ -83,9 +81,7 @@ TEST_F(History, ABurstOfOneEditIsOneStepUntilItEnds) {
     editor.FinishEdit();
     EXPECT_EQ(editor.History().Size(), 6u);
 
-    editor.Undo();
-    editor.Undo();
-    editor.Undo();
+    for (int i = 0; i < 3; ++i) editor.Undo();
     editor.SelectBox(slot);
     editor.Undo();
     EXPECT_EQ(Title(slot), "Spe");
@@ -105,8 +101,7 @@ TEST_F(History, SelectionAndEditsThatChangeNothingMakeNoStep) {
     editor.EndBurst();
     Retitle(slot, "B");
     editor.Undo();
-    EXPECT_EQ(Title(slot), "A");
-    EXPECT_EQ(layout.Box(1, slot).Selected, 0);
+    EXPECT_EQ(std::tuple(Title(slot), layout.Box(1, slot).Selected), std::tuple("A", 0));
 }
 
 TEST_F(History, TheFirstTouchNamesTheStepAndItsViewBefore) {
@@ -120,17 +115,15 @@ TEST_F(History, TheFirstTouchNamesTheStepAndItsViewBefore) {
     layout.CurrentPage = 1;
     editor.MovePageUp(2);
     editor.FinishEdit();
-    EXPECT_EQ(layout.CurrentPage, 2);
-    EXPECT_EQ(editor.History().UndoName(), "Move Page");
+    EXPECT_EQ(std::tuple(layout.CurrentPage, editor.History().UndoName()),
+              std::tuple(2, "Move Page"));
+    // The page moved back is shown.
     auto view = editor.Undo();
-    EXPECT_EQ(view->Page, 1);
-    EXPECT_EQ(layout.CurrentPage, 1) << "the page moved back is shown";
-    EXPECT_TRUE(layout.Box(1, 1).InUse());
-    EXPECT_EQ(layout.Box(1, 1).PageNo, 1);
-
+    EXPECT_EQ(std::tuple(view->Page, layout.CurrentPage, layout.Box(1, 1).PageNo),
+              std::tuple(1, 1, 1));
+    // The deleted page is back.
     editor.Undo();
-    EXPECT_EQ(layout.CurrentPage, 2);
-    EXPECT_TRUE(layout.Box(2, 1).InUse()) << "the deleted page is back";
+    EXPECT_EQ(std::tuple(layout.CurrentPage, layout.Box(2, 1).InUse()), std::tuple(2, true));
 }
 
 TEST_F(History, ANewEditAfterAnUndoDropsTheRedoStepsAndALostSavedState) {
@@ -143,8 +136,8 @@ TEST_F(History, ANewEditAfterAnUndoDropsTheRedoStepsAndALostSavedState) {
     Retitle(slot, "C");
     EXPECT_FALSE(editor.History().CanRedo());
     editor.Undo();
-    EXPECT_EQ(Title(slot), "A");
-    EXPECT_TRUE(layout.Modified) << "the saved state B is no longer reachable";
+    // The saved state B is no longer reachable.
+    EXPECT_EQ(std::tuple(Title(slot), layout.Modified), std::tuple("A", true));
 }
 
 TEST_F(History, KeepsTheLast200StepsAndAnEmptyHistoryAfterNewOrAFailedLoad) {
@@ -156,12 +149,11 @@ TEST_F(History, KeepsTheLast200StepsAndAnEmptyHistoryAfterNewOrAFailedLoad) {
     EXPECT_EQ(editor.History().Size(), MaxUndoSteps);
     while (editor.Undo()) {
     }
-    EXPECT_EQ(Title(slot), "50");
-    EXPECT_TRUE(layout.Modified);
+    EXPECT_EQ(std::tuple(Title(slot), layout.Modified), std::tuple("50", true));
 
     editor.NewLayout();
-    EXPECT_FALSE(editor.History().CanUndo());
-    EXPECT_FALSE(editor.History().CanRedo());
+    EXPECT_EQ(std::tuple(editor.History().CanUndo(), editor.History().CanRedo()),
+              std::tuple(false, false));
 
     slot = NewBox();
     editor.ResetHistory(false);

@@ -72,27 +72,25 @@ TEST(NudgeGroup, MovesEveryMemberOrOnlyTheOneThatReachesTheEdge) {
     Page1 page{{3, 10, 20, 10}, {50, 10, 20, 10}, {100, 10, 20, 10}, {150, 10, 20, 10}};
     for (int slot : {1, 2, 3}) page.layout.Box(1, slot).Selected = 1;
     Nudge(page.editor, 2, NudgeStep::Left, 5, Area, true);
-    EXPECT_EQ(page.editor.BoxRectOf(1), (BoxRect{0, 10, 20, 10}));
-    EXPECT_EQ(page.editor.BoxRectOf(2), (BoxRect{50, 10, 20, 10}));
-    EXPECT_EQ(page.editor.BoxRectOf(3), (BoxRect{100, 10, 20, 10}));
+    EXPECT_EQ(page.Rects(),
+              (std::vector<BoxRect>{
+                  {0, 10, 20, 10}, {50, 10, 20, 10}, {100, 10, 20, 10}, {150, 10, 20, 10}}));
     EXPECT_TRUE(page.layout.Modified);
-
+    // Slot 4 is not in the group.
     Nudge(page.editor, 2, NudgeStep::Down, 5, Area, true);
-    EXPECT_EQ(page.editor.BoxRectOf(1), (BoxRect{0, 15, 20, 10}));
-    EXPECT_EQ(page.editor.BoxRectOf(2), (BoxRect{50, 15, 20, 10}));
-    EXPECT_EQ(page.editor.BoxRectOf(3), (BoxRect{100, 15, 20, 10}));
-    EXPECT_EQ(page.editor.BoxRectOf(4), (BoxRect{150, 10, 20, 10})) << "not in the group";
-
+    EXPECT_EQ(page.Rects(),
+              (std::vector<BoxRect>{
+                  {0, 15, 20, 10}, {50, 15, 20, 10}, {100, 15, 20, 10}, {150, 10, 20, 10}}));
     // Resizing acts on the given box alone even with a group.
     Nudge(page.editor, 2, NudgeStep::RightOut, 5, Area, true);
-    EXPECT_EQ(page.editor.BoxRectOf(2), (BoxRect{50, 15, 25, 10}));
-    EXPECT_EQ(page.editor.BoxRectOf(3), (BoxRect{100, 15, 20, 10}));
+    EXPECT_EQ(page.Rects(),
+              (std::vector<BoxRect>{
+                  {0, 15, 20, 10}, {50, 15, 25, 10}, {100, 15, 20, 10}, {150, 10, 20, 10}}));
 }
 
 TEST(NudgeGroup, AMoveClampsEveryBoxOfThePage) {
     Page1 page{{50, 10, 20, 10}, {230, 100, 30, 10}};
     page.layout.Box(1, 1).Selected = 1;
     Nudge(page.editor, 1, NudgeStep::Right, 5, Area, true);
-    EXPECT_EQ(page.editor.BoxRectOf(1), (BoxRect{55, 10, 20, 10}));
-    EXPECT_EQ(page.editor.BoxRectOf(2), (BoxRect{230, 100, 10, 10}));
+    EXPECT_EQ(page.Rects(), (std::vector<BoxRect>{{55, 10, 20, 10}, {230, 100, 10, 10}}));
 }

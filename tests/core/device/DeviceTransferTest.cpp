@@ -47,19 +47,17 @@ TEST_F(FolderDeviceTest, DevicePathsMapBelowTheFolderOnly) {
         EXPECT_FALSE(MapDevicePath(root, escaping)) << fs::path(escaping).string();
 }
 
-TEST(DevicePattern, MatchesAsTheHandheldDoes) {
-    EXPECT_TRUE(MatchesDevicePattern(u"Route.PAR1", u"*.par1"));
-    EXPECT_TRUE(MatchesDevicePattern(u"a.b.par1", u"*.par1"));
-    EXPECT_FALSE(MatchesDevicePattern(u"a.par11", u"*.par1"));
-    EXPECT_FALSE(MatchesDevicePattern(u"a.key2", u"*.par1"));
-    EXPECT_TRUE(MatchesDevicePattern(u"x1.key2", u"x?.*"));
-}
-
-TEST(DeviceText, CrossesToUtf16AndBack) {
+TEST(DevicePattern, MatchesAsTheHandheldDoesAndNamesCrossToUtf16AndBack) {
+    EXPECT_EQ(std::tuple(MatchesDevicePattern(u"Route.PAR1", u"*.par1"),
+                         MatchesDevicePattern(u"a.b.par1", u"*.par1"),
+                         MatchesDevicePattern(u"a.par11", u"*.par1"),
+                         MatchesDevicePattern(u"a.key2", u"*.par1"),
+                         MatchesDevicePattern(u"x1.key2", u"x?.*")),
+              std::tuple(true, true, false, false, true));
     const std::string text = "\\Caf\xE9 \x80";
     EXPECT_EQ(DeviceTextToUtf16(text), u"\\Caf\u00E9 \u20AC");
-    EXPECT_EQ(Utf16ToDeviceText(DeviceTextToUtf16(text)), text);
-    EXPECT_EQ(Utf16ToDeviceText(u"\u4E2D"), "?");
+    EXPECT_EQ(std::tuple(Utf16ToDeviceText(DeviceTextToUtf16(text)), Utf16ToDeviceText(u"\u4E2D")),
+              std::tuple(text, "?"));
 }
 
 TEST_F(FolderDeviceTest, ListingTrimsTheFolderAndShowsNamesLowerCasedAndSorted) {
@@ -119,10 +117,10 @@ TEST_F(FolderDeviceTest, SendCopiesOnlyLargeSymbolsBesideTheFile) {
     link.Disconnect();
     EXPECT_EQ(std::tuple(outcome.Sent, copying, closed),
               std::tuple(true, std::vector<std::string>{"big.bmp"}, 1));
-    EXPECT_EQ(mount.Read("Roamplot 2/Symbols/big.bmp"), "large picture");
-    EXPECT_FALSE(fs::exists(fs::path(mount.Path()) / "Roamplot 2" / "Symbols" / "small.bmp"));
-    EXPECT_EQ(mount.Read("Roamplot 2/my.par1"), pc.Read("temp.$$$"));
-    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(std::tuple(mount.Read("Roamplot 2/Symbols/big.bmp"), mount.Read("Roamplot 2/my.par1"),
+                         fs::exists(mount.Folder() / "Roamplot 2" / "Symbols" / "small.bmp"),
+                         shown.empty()),
+              std::tuple("large picture", pc.Read("temp.$$$"), false, true));
 
     // Without a Symbols folder each symbol is reported and the file still goes.
     fs::remove_all(fs::path(mount.Path()) / "Roamplot 2" / "Symbols");
@@ -138,14 +136,14 @@ TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
     DeviceLink link = MakeLink();
     ASSERT_TRUE(link.Connect());
     EXPECT_FALSE(FetchDeviceFile(link, "\\Roamplot 2\\none.par1", target));
-    EXPECT_EQ(pc.Read("kept.par1"), "old");
     EXPECT_EQ(
         GetFailedMessage("none.par1", link.LastFailure()),
         "Could not get none.par1 from the PDA: the file is not on the PDA. Nothing was changed.");
     mount.Write("Roamplot 2/there.par1", "new");
+    EXPECT_EQ(pc.Read("kept.par1"), "old");
     EXPECT_TRUE(FetchDeviceFile(link, "\\Roamplot 2\\there.par1", target));
-    EXPECT_EQ(pc.Read("kept.par1"), "new");
-    EXPECT_FALSE(fs::exists(target + ".part"));
+    EXPECT_EQ(std::tuple(pc.Read("kept.par1"), fs::exists(target + ".part")),
+              std::tuple("new", false));
 }
 
 // A read-only folder still takes new files on Windows.

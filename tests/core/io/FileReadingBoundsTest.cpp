@@ -34,10 +34,16 @@ TEST(ReadFileBytes, ReadsOnlyRegularFilesUpToTheLimit) {
     EXPECT_EQ(ReadFileBytes(folder.Write("plain.par1", "a1\r\n")), "a1\r\n");
     EXPECT_EQ(UnreadableReason(folder.File("plain.par1")), "");
 
-    // A folder used to read as an empty file.
-    std::filesystem::create_directory(folder.File("folder.key2"));
-    EXPECT_FALSE(ReadFileBytes(folder.File("folder.key2")));
-    EXPECT_EQ(UnreadableReason(folder.File("folder.key2")), "it is a folder.");
+    // A folder used to read as an empty file, and a key file named like one as an empty map.
+    CommandCatalogue catalogue;
+    for (const char* name : {"folder.key1", "folder.key2"}) {
+        std::filesystem::create_directory(folder.File(name));
+        EXPECT_FALSE(ReadFileBytes(folder.File(name)));
+        EXPECT_EQ(UnreadableReason(folder.File(name)), "it is a folder.");
+        KeyMap map;
+        EXPECT_EQ(ReadKeyFile(folder.File(name), catalogue, map).Error,
+                  "Cannot open file \"" + folder.File(name) + "\": it is a folder.");
+    }
 
 #ifndef _WIN32 // pipes and devices in the file system are POSIX's
     // A pipe used to block the reader for ever.
@@ -56,18 +62,6 @@ TEST(ReadFileBytes, ReadsOnlyRegularFilesUpToTheLimit) {
     EXPECT_EQ(UnreadableReason(large), "it is larger than 128 MiB.");
     EXPECT_EQ(ReadFileStart(large, 4), std::string(4, '\0'));
     EXPECT_EQ(UnreadableReason(folder.File("absent")), "it does not exist.");
-}
-
-TEST(ReadFileBytes, KeyFilesThatAreNoFilesAreRefusedWithTheReason) {
-    TempFolder folder;
-    CommandCatalogue catalogue;
-    catalogue.Load("5,Zoom In\r\n");
-    for (const char* name : {"folder.key1", "folder.key2"}) {
-        std::filesystem::create_directory(folder.File(name));
-        KeyMap map;
-        KeyFileReadResult result = ReadKeyFile(folder.File(name), catalogue, map);
-        EXPECT_EQ(result.Error, "Cannot open file \"" + folder.File(name) + "\": it is a folder.");
-    }
 }
 
 TEST(ReadDibFromBmpFile, ChecksTheHeadersBeforeReadingTheFile) {

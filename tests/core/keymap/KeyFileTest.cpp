@@ -15,10 +15,6 @@ using namespace roamplot;
 
 namespace {
 
-std::string Fixture(const std::string& name) {
-    return test::TestData(name);
-}
-
 CommandCatalogue FixtureCatalogue() {
     CommandCatalogue catalogue;
     catalogue.Load(test::TestDataBytes("keymap-commands.dat"));
@@ -65,10 +61,10 @@ TEST(KeyFileWriterTest, WritesTheWholeFileByteForByteAndReadsItBackWithCaptionsC
 
     KeyMap read = MarkedMap();
     read.Changed = true;
-    KeyFileReadResult result = ReadKeyFile2(Fixture("known-map.key2"), FixtureCatalogue(), read);
-    EXPECT_EQ(result.Error, "");
-    EXPECT_EQ(result.KeyFileName, std::filesystem::absolute(Fixture("known-map.key2")));
-    EXPECT_FALSE(read.Changed);
+    KeyFileReadResult result =
+        ReadKeyFile2(test::TestData("known-map.key2"), FixtureCatalogue(), read);
+    EXPECT_EQ(std::tie(result.Error, result.KeyFileName, read.Changed),
+              std::tuple("", std::filesystem::absolute(test::TestData("known-map.key2")), false));
     KeyMap cut = KnownMap();
     cut.FindScreenButton(2, 5)->Caption = "A caption far too long fo";
     ExpectSameMap(read, cut);
@@ -106,7 +102,7 @@ TEST(KeyFileReaderTest, TaggedLinesChangeOnlyWhatTheyName) {
                                        {"button-lines.key2", &buttons, &expectedButtons},
                                        {"screen-lines.key2", &screen, &expectedScreen}}) {
         SCOPED_TRACE(file);
-        EXPECT_EQ(ReadKeyFile2(Fixture(file), FixtureCatalogue(), *map).Error, "");
+        EXPECT_EQ(ReadKeyFile2(test::TestData(file), FixtureCatalogue(), *map).Error, "");
         ExpectSameMap(*map, *expected);
     }
 }
@@ -114,9 +110,10 @@ TEST(KeyFileReaderTest, TaggedLinesChangeOnlyWhatTheyName) {
 TEST(KeyFileReaderTest, BadCommandFieldStopsTheReadAndKeepsEarlierLines) {
     KeyMap map = MarkedMap();
     map.Changed = true;
-    KeyFileReadResult result = ReadKeyFile2(Fixture("bad-command.key2"), FixtureCatalogue(), map);
-    EXPECT_EQ(result.Error, "'abc' is not a valid integer value");
-    EXPECT_EQ(result.KeyFileName, std::nullopt);
+    KeyFileReadResult result =
+        ReadKeyFile2(test::TestData("bad-command.key2"), FixtureCatalogue(), map);
+    EXPECT_EQ(std::tie(result.Error, result.KeyFileName),
+              std::tuple("'abc' is not a valid integer value", std::nullopt));
     EXPECT_EQ(std::tuple(map.HardwareKeys[0], map.HardwareKeys[1], *map.FindScreenButton(1, 1),
                          map.Changed),
               std::tuple(1, 3, ScreenButton{3, "old"}, true));
@@ -124,9 +121,10 @@ TEST(KeyFileReaderTest, BadCommandFieldStopsTheReadAndKeepsEarlierLines) {
 
 TEST(KeyFileReaderTest, PositionalFileStartsScreenButtonsAtItsSixteenthDataLine) {
     KeyMap map = MarkedMap();
-    KeyFileReadResult result = ReadKeyFile1(Fixture("positional.key1"), FixtureCatalogue(), map);
-    EXPECT_EQ(result.Error, "");
-    EXPECT_EQ(result.KeyFileName, std::filesystem::absolute(Fixture("positional.key1")));
+    KeyFileReadResult result =
+        ReadKeyFile1(test::TestData("positional.key1"), FixtureCatalogue(), map);
+    EXPECT_EQ(std::tie(result.Error, result.KeyFileName),
+              std::tuple("", std::filesystem::absolute(test::TestData("positional.key1"))));
     EXPECT_EQ(map.HardwareKeys,
               (std::array<int32_t, HardwareKeyCount>{1, 2, 3, 0, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3}));
     KeyMap expected = MarkedMap();
@@ -141,7 +139,7 @@ TEST(KeyFileReaderTest, PositionalFileStartsScreenButtonsAtItsSixteenthDataLine)
               std::tuple(1, 3, 3));
 }
 
-TEST(KeyFileReaderTest, ReaderIsChosenByUpperCasedExtension) {
+TEST(KeyFileReaderTest, ReaderIsChosenByUpperCasedExtensionAndOnlyAKeyFileNamesTheMap) {
     EXPECT_EQ(std::tuple(KeyFileGrammarOf("/a/b/Keys.Key2"), KeyFileGrammarOf("keys.KEY1"),
                          KeyFileGrammarOf("keys.key2.bak"), KeyFileGrammarOf("keys")),
               std::tuple(KeyFileGrammar::Key2, KeyFileGrammar::Key1, KeyFileGrammar::None,
@@ -155,22 +153,16 @@ TEST(KeyFileReaderTest, ReaderIsChosenByUpperCasedExtension) {
               std::filesystem::path(mixed));
     EXPECT_EQ(map.HardwareKeys[0], 3);
 
-    std::string other = folder.Write("keys.txt", "a1,Up,5\r\n");
-    KeyFileReadResult result = ReadKeyFile(other, FixtureCatalogue(), map);
-    EXPECT_EQ(result.Error, "");
-    EXPECT_EQ(result.KeyFileName, std::nullopt);
-    EXPECT_EQ(map.HardwareKeys[0], 3);
-}
+    KeyFileReadResult other =
+        ReadKeyFile(folder.Write("keys.txt", "a1,Up,5\r\n"), FixtureCatalogue(), map);
+    EXPECT_EQ(std::tuple(other.Error, other.KeyFileName, map.HardwareKeys[0]),
+              std::tuple("", std::nullopt, 3));
 
-TEST(KeyFileReaderTest, TransferFileAndMissingFileKeepTheCurrentName) {
-    test::TempFolder folder;
-    std::string transfer = folder.Write("Temp.$$$", "a1,Up,5\r\n");
-    KeyMap map;
-    KeyFileReadResult result = ReadKeyFile2(transfer, FixtureCatalogue(), map);
-    EXPECT_EQ(result.Error, "");
-    EXPECT_EQ(result.KeyFileName, std::nullopt);
-    EXPECT_EQ(map.HardwareKeys[0], 1);
-
+    // The transfer file and a missing file keep the current name.
+    KeyFileReadResult transfer =
+        ReadKeyFile2(folder.Write("Temp.$$$", "a1,Up,5\r\n"), FixtureCatalogue(), map);
+    EXPECT_EQ(std::tuple(transfer.Error, transfer.KeyFileName, map.HardwareKeys[0]),
+              std::tuple("", std::nullopt, 1));
     KeyFileReadResult missing = ReadKeyFile2(folder.File("none.key2"), FixtureCatalogue(), map);
     EXPECT_NE(missing.Error.find("none.key2"), std::string::npos) << missing.Error;
     EXPECT_EQ(missing.KeyFileName, std::nullopt);

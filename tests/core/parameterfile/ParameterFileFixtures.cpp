@@ -1,7 +1,5 @@
 #include "ParameterFileFixtures.h"
 
-#include "core/io/FileIo.h"
-
 namespace roamplot::test {
 
 Dib PatternDib(int width, int height, int bitCount, int seed) {
@@ -55,10 +53,6 @@ const ParameterCatalogue& SmallCatalogue() {
         return c;
     }();
     return catalogue;
-}
-
-std::string Fixture(const std::string& name) {
-    return ReadFileBytes(std::string(TEST_DATA_DIR) + "/" + name).value_or("<missing fixture>");
 }
 
 Loaded LoadText(const std::string& text, const SymbolFileLoader& loader) {

@@ -1,6 +1,6 @@
 #pragma once
 // Shared pieces of the parameter file tests: pictures, a plain thumbnail
-// renderer, a small catalogue and the hand-written fixture files.
+// renderer, a small catalogue and boxes.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,6 +10,7 @@
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
 #include "core/model/ScreenLayout.h"
+#include "plain/TestFiles.h"
 
 namespace roamplot::test {
 
@@ -24,8 +25,6 @@ ThumbnailRenderer PlainThumbnail();
 // A catalogue with a speed (12, sample 12.5), an altitude (20), a position
 // (164, sample 12.345), a text (5), a map (2), a background (400) and a button (1005).
 const ParameterCatalogue& SmallCatalogue();
-
-std::string Fixture(const std::string& name);
 
 // The first lines of a file from a 240 x 320 handheld with a 240 x 281 drawing area.
 inline constexpr const char* ParameterFileHeader =

@@ -49,16 +49,14 @@ TEST(ParameterFileReader, BoxesAreClampedToTheDrawingArea) {
     EXPECT_EQ(l.Report.ClampedBoxes[1], "line 7: box 2 of page 1 clamped to the drawing area");
 }
 
-TEST(ParameterFileReader, WithoutAScreenRecordBoxesKeepTheirSizeOnTheCurrentScreen) {
+TEST(ParameterFileReader, TheScreenRecordChoosesTheScreenAndWithoutOneBoxesKeepTheirSize) {
     Loaded l;
     l.Settings.Screen.Row = 6; // 640 x 240
     l.Report = LoadParameterBytes(l.Layout, l.Settings, SmallCatalogue(),
                                   "b1,1,P\r\na1,1,002,map,300,10,200,100\r\n", nullptr);
     EXPECT_EQ(RectOf(l.Layout.Box(1, 1)), (std::array{300, 10, 200, 100}));
     EXPECT_TRUE(l.Report.ClampedBoxes.empty());
-}
 
-TEST(ParameterFileReader, ScreenRecordChoosesTheDeviceScreen) {
     Loaded landscape =
         LoadText("Device Type,HPC\r\ns1,320,240,320,201\r\nb1,1,P\r\na1,1,002,map\r\n");
     // The file's own code is kept for the next save.
@@ -171,8 +169,8 @@ TEST(ParameterFileReader, DamagedBlocksNeverReadPastTheText) {
     EXPECT_NE(odd.Report.EndedPass.find("reading of the symbols ended"), std::string::npos);
 }
 
-TEST(ParameterFileReader, Version1ReadsOldRecordsInFileOrder) {
-    Loaded l = LoadText(Fixture("version1_interleaved.par1"));
+TEST(ParameterFileReader, Version1ReadsOldRecordsInFileOrderUpToAnIdentifierThatIsNoNumber) {
+    Loaded l = LoadText(TestDataBytes("version1_interleaved.par1"));
     EXPECT_EQ(std::tuple(l.Report.Version, l.Layout.PageAt(1).PageName, l.Layout.PageAt(2).PageName,
                          l.Settings.NumberOfPages, l.Layout.BoxCount(1), l.Layout.BoxCount(2)),
               std::tuple(1, "Main", "Page 1 (Main Map)", 7, 2, 2));
@@ -185,11 +183,11 @@ TEST(ParameterFileReader, Version1ReadsOldRecordsInFileOrder) {
               std::tuple("map", Grey, "Hello", 3));
     // Old files are not clamped.
     EXPECT_EQ(std::tuple(l.Layout.Box(2, 2).Kind, l.Layout.Box(2, 2).Left), std::tuple("bb", -5));
-}
 
-TEST(ParameterFileReader, Version1StopsAtAnIdentifierThatIsNoNumber) {
-    Loaded l = LoadText("pg1,1,A\r\np1,002,map,1\r\np1,abc,sp,1\r\np1,002,map,2\r\n");
-    EXPECT_EQ(std::tuple(l.Report.StopError, l.Layout.BoxCount(1), l.Layout.BoxCount(2)),
+    // An identifier that is no number stops the reading.
+    Loaded stopped = LoadText("pg1,1,A\r\np1,002,map,1\r\np1,abc,sp,1\r\np1,002,map,2\r\n");
+    EXPECT_EQ(std::tuple(stopped.Report.StopError, stopped.Layout.BoxCount(1),
+                         stopped.Layout.BoxCount(2)),
               std::tuple("'abc' is not a valid integer value", 1, 0));
 }
 

@@ -25,7 +25,7 @@ ParameterFileWriteResult WriteOneBox(const std::string& path) {
 
 TEST(ParameterFileSave, AFullDiskKeepsTheOldFile) {
     TempFolder folder;
-    const std::string old = Fixture("writer_pages.par1");
+    const std::string old = TestDataBytes("writer_pages.par1");
     const std::string path = folder.Write("layout.par1", old);
     ParameterFileWriteResult result;
     {
@@ -41,7 +41,7 @@ TEST(ParameterFileSave, AFullDiskKeepsTheOldFile) {
 TEST(ParameterFileSave, AFolderThatRefusesWritingKeepsTheOldFile) {
     namespace fs = std::filesystem;
     TempFolder folder;
-    const std::string old = Fixture("writer_empty.par1");
+    const std::string old = TestDataBytes("writer_empty.par1");
     const std::string path = folder.Write("locked/layout.par1", old);
     fs::permissions(folder.File("locked"), fs::perms::owner_read | fs::perms::owner_exec |
                                                fs::perms::others_read | fs::perms::others_exec);

@@ -142,9 +142,9 @@ std::vector<std::string> LinesOf(const std::string& bytes) {
 } // namespace
 
 TEST(ParameterFileWriter, MatchesHandWrittenFiles) {
-    EXPECT_EQ(Compose(ScreenLayout{}), Fixture("writer_empty.par1"));
-    EXPECT_EQ(Compose(PagesLayout()), Fixture("writer_pages.par1"));
-    EXPECT_EQ(Compose(SymbolsLayout(), 3, nullptr), Fixture("writer_symbols.par1"));
+    EXPECT_EQ(Compose(ScreenLayout{}), TestDataBytes("writer_empty.par1"));
+    EXPECT_EQ(Compose(PagesLayout()), TestDataBytes("writer_pages.par1"));
+    EXPECT_EQ(Compose(SymbolsLayout(), 3, nullptr), TestDataBytes("writer_symbols.par1"));
 }
 
 TEST(ParameterFileWriter, SymbolsAreSharedByFileAndEmbeddedUpTo3000Pixels) {
