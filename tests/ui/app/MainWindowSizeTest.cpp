@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
 #include <QScrollBar>
 
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 #include "ui/widgets/FittedContent.h"
 #include "ui/widgets/ScreenPlacement.h"
 
@@ -37,9 +34,7 @@ TEST(MainWindowSize, OneSizeForEveryKindOfBoxThatFitsALaptopScreen) {
     EXPECT_EQ(FrameSize(*d.form), empty) << "a new box";
     // A map, a text, a background, a button, and values with every set of groups.
     for (int id : {900, 901, 902, 1000, 1, 20, 150, 163, 168, 173, 300}) {
-        QComboBox* choice = d.Tab().cParameter;
-        choice->setCurrentIndex(d.form->Catalogue().PositionOf(id));
-        emit choice->activated(choice->currentIndex());
+        Choose(d, id);
         d.Designer().SelectBox(slot);
         EXPECT_EQ(FrameSize(*d.form), empty) << "box " << id;
     }

@@ -1,20 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
-#include <QTest>
 
-#include "core/io/FileIo.h"
-#include "qt/DesignerFixture.h"
-#include "qt/ShownTitle.h"
-#include "render/PathText.h"
-#include "ui/app/MainMenu.h"
-#include "ui/preview/AlignPalette.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -37,7 +24,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     DesignerFixture d;
     d.AddBox({0, 0, 40, 20});
     EXPECT_TRUE(ShownTitle(*d.form).endsWith("*"));
-    const QString trip = QString::fromStdString(d.folder.File("trip.par1"));
+    const QString trip = Q(d.folder.File("trip.par1"));
     d.prompter.FileAnswers = {trip};
     Trigger(d, "aSave");
     EXPECT_EQ(d.prompter.FileRequests.size(), 1);
@@ -53,7 +40,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     EXPECT_NE(d.folder.Read("trip.par1"), first);
     EXPECT_NE(d.folder.Read("trip.par1").find("Harbour"), std::string::npos);
 
-    const QString other = QString::fromStdString(d.folder.File("other.par1"));
+    const QString other = Q(d.folder.File("other.par1"));
     d.prompter.FileAnswers = {other};
     Trigger(d, "aSaveAs");
     EXPECT_EQ(d.prompter.FileRequests.size(), 2);
@@ -69,7 +56,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
 
     // The list outlives the session; "Clear Recent Files" empties it.
     ASSERT_TRUE(d.form->close());
-    d.form = StartDesigner(QString::fromStdString(d.folder.Path()), d.prompter);
+    d.form = StartDesigner(Q(d.folder.Path()), d.prompter);
     EXPECT_EQ(RecentEntries(d), QStringList{"&1 " + other});
     EXPECT_EQ(d.form->ParameterFileName(), PathFromQString(other));
     Trigger(d, "aClearRecentFiles");
@@ -79,9 +66,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
 
 TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     DesignerFixture d;
-    d.form->show();
-    QApplication::setActiveWindow(d.form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
+    Activate(*d.form);
     EXPECT_TRUE(d.MenuAction("aNewBox")->isEnabled());
     EXPECT_FALSE(d.MenuAction("aLoadKeyFile")->isEnabled());
     d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
@@ -103,9 +88,12 @@ TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     QTest::keyClick(d.Tab().cParameterList, Qt::Key_PageDown);
     EXPECT_EQ(d.Layout().CurrentPage, 1);
     // Elsewhere they run the commands.
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d.Layout().BoxCount(1), 2);
     d.Tab().bNew->setFocus();
     QTest::keyClick(d.Tab().bNew, Qt::Key_Insert);
-    EXPECT_EQ(d.Layout().BoxCount(1), 2);
+    EXPECT_EQ(d.Layout().BoxCount(1), 3);
     QTest::keyClick(d.Tab().bNew, Qt::Key_PageDown);
     EXPECT_EQ(d.Layout().CurrentPage, 2);
 }

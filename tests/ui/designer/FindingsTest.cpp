@@ -1,10 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QRadioButton>
 
 #include "core/designer/BoxFindings.h"
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -12,10 +9,6 @@ using namespace roamplot::test;
 namespace {
 
 const QRgb MarkRed = qRgb(255, 0, 0);
-
-void Settle() {
-    QCoreApplication::processEvents();
-}
 
 struct Marking : DesignerFixture {
     using DesignerFixture::DesignerFixture;

@@ -1,19 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QSpinBox>
-
-#include "qt/DesignerFixture.h"
-#include "qt/ShownTitle.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
-
-namespace {
-void Click(QPushButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-} // namespace
 
 TEST(PageManagement, NextAndPreviousWrapAroundTheNumberOfPages) {
     DesignerFixture d("[Settings]\nNo of Pages=3\n");

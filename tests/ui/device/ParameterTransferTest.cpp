@@ -1,17 +1,11 @@
-#include <QTabWidget>
 #include <QTimer>
 
 #include "DeviceFixture.h"
 #include "core/io/FileIo.h"
-#include "qt/ShownTitle.h"
 #include "ui/device/CopyingWindow.h"
 
 namespace roamplot::test {
 namespace {
-
-std::string Fixture(const char* name) {
-    return *ReadFileBytes(std::string(TEST_DATA_DIR) + "/" + name);
-}
 
 Dib Picture(int width, int height) {
     Dib dib;
@@ -21,8 +15,6 @@ Dib Picture(int width, int height) {
     dib.Pixels.assign(dib.Header.SizeImage, 0x5A);
     return dib;
 }
-
-const QString Title = "RoamplotCE Screen Designer v2.16  -  ";
 
 TEST_F(DeviceTransferTest, SendWritesTheLayoutIntoTheDeviceFolderAndKeepsTheCaption) {
     Start();
@@ -66,7 +58,7 @@ TEST_F(DeviceTransferTest, ATypedNameNotInTheListIsUsed) {
     SendLayout();
     EXPECT_TRUE(FileExists(OnDevice("my.par1")));
     EXPECT_EQ(*ReadFileBytes(OnDevice("a.par1")), "x");
-    EXPECT_EQ(ShownTitle(Form()), Title + "*") << "no file name before, none after";
+    EXPECT_EQ(ShownTitle(Form()), MainTitle + "*") << "no file name before, none after";
 }
 
 TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfterwards) {
@@ -124,7 +116,7 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
 
 TEST_F(DeviceTransferTest, ATrailingBackslashIsListedWithoutItWhileTheTransferPathHoldsTwo) {
     Start("\\Roamplot 2\\");
-    PutOnDevice("trip.par1", Fixture("writer_pages.par1"));
+    PutOnDevice("trip.par1", TestDataBytes("writer_pages.par1"));
     Answer("trip.par1");
     GetLayout();
     ASSERT_EQ(seen.size(), 1u);
@@ -137,13 +129,13 @@ TEST_F(DeviceTransferTest, ATrailingBackslashIsListedWithoutItWhileTheTransferPa
 TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileAndIsNotReopenedFromThePcAtTheNextStart) {
     Start();
     designer->AddBox({10, 10, 60, 30});
-    PutOnDevice("Trip.par1", Fixture("writer_pages.par1"));
+    PutOnDevice("Trip.par1", TestDataBytes("writer_pages.par1"));
     Answer("Trip.par1");
     GetLayout();
     EXPECT_EQ(Prompter().Of("confirm"),
               QStringList("Changes have been made which have not been saved. Load a new file?"));
     EXPECT_EQ(Form().ParameterFileName(), "\\Roamplot 2\\Trip.par1");
-    EXPECT_EQ(ShownTitle(Form()), Title + "Trip.par1");
+    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1");
     EXPECT_FALSE(Form().Layout().Modified);
     EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
     EXPECT_TRUE(Prompter().Of("message").isEmpty());
@@ -154,7 +146,7 @@ TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileAndIsNotReopenedFromThePcAtThe
               std::string::npos);
     // A PC file of that very name in the working folder must not be taken for it.
     TempFolder work;
-    work.Write("\\Roamplot 2\\Trip.par1", Fixture("writer_pages.par1"));
+    work.Write("\\Roamplot 2\\Trip.par1", TestDataBytes("writer_pages.par1"));
     const fs::path before = fs::current_path();
     fs::current_path(work.Path());
     ScriptedPrompter again;
@@ -162,18 +154,18 @@ TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileAndIsNotReopenedFromThePcAtThe
     fs::current_path(before);
     ASSERT_NE(restarted, nullptr);
     EXPECT_EQ(restarted->Layout().BoxCount(1), 0);
-    EXPECT_EQ(ShownTitle(*restarted), Title + "Trip.par1");
+    EXPECT_EQ(ShownTitle(*restarted), MainTitle + "Trip.par1");
     EXPECT_TRUE(again.Shown.isEmpty()) << again.Shown.join("\n").toStdString();
 }
 
 TEST_F(DeviceTransferTest, ASecondGetWithTheNameLeftFetchesThatFileAgain) {
     Start();
-    PutOnDevice("a.par1", Fixture("writer_pages.par1"));
+    PutOnDevice("a.par1", TestDataBytes("writer_pages.par1"));
     Answer("a.par1");
     GetLayout();
     EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
 
-    std::string changed = Fixture("writer_pages.par1");
+    std::string changed = TestDataBytes("writer_pages.par1");
     changed.replace(changed.find("b1,1,Main"), 9, "b1,1,Again");
     PutOnDevice("a.par1", changed);
     Answer();
@@ -211,18 +203,6 @@ TEST_F(DeviceTransferTest, AFailedGetChangesNothingAndSaysWhy) {
     EXPECT_EQ(ShownTitle(Form()), caption);
 }
 
-TEST_F(DeviceTransferTest, AnAnswerOfCancelToTheUnsavedChangesQuestionGetsNothing) {
-    Start();
-    designer->AddBox({10, 10, 60, 30});
-    PutOnDevice("a.par1", Fixture("writer_pages.par1"));
-    Prompter().ConfirmAnswers = {false};
-    Answer("a.par1");
-    GetLayout();
-    EXPECT_EQ(Prompter().Of("dialog"), QStringList()) << "asked before anything else";
-    EXPECT_TRUE(Form().Layout().Modified);
-    EXPECT_EQ(Form().Layout().BoxCount(1), 1);
-}
-
 TEST_F(DeviceTransferTest, NamesTheHandheldCannotHoldAreRefusedBeforeAnythingIsWritten) {
     Start("\\" + std::string(200, 'f'));
     fs::create_directories(fs::path(mount.Path()) / std::string(200, 'f'));
@@ -257,15 +237,6 @@ TEST_F(DeviceTransferTest, ClosingTheFileListByItsTitleBarIsACancel) {
     GetLayout();
     EXPECT_EQ(Prompter().Of("message"), QStringList("Select a File from the list."));
     EXPECT_TRUE(Prompter().Of("timed").isEmpty());
-}
-
-TEST_F(DeviceTransferTest, WithoutTheHandheldTheCommandsStopAfterSayingSo) {
-    Start("\\Roamplot 2", false);
-    fs::remove_all(mount.Path());
-    SendLayout();
-    GetLayout();
-    EXPECT_EQ(Prompter().Of("message"), QStringList(2, "Cannot connect to PDA"));
-    EXPECT_EQ(Prompter().Of("dialog"), QStringList());
 }
 
 TEST_F(DeviceTransferTest, ASendToAFolderMissingOnTheHandheldFails) {

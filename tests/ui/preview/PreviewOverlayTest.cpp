@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QRubberBand>
 
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
