@@ -103,56 +103,43 @@ TEST(MenuBar, EveryEntryRunsItsCommand) {
         const char* action;
         int tab;
         QString shown; // a part of what the command shows
-        std::function<bool(DesignerFixture&)> done;
+        std::function<bool(DesignerFixture&)> done = {};
         bool helpOpens = true;
     };
-    const QString title = "RoamplotCE Screen Designer v2.16";
+    const int P = MainForm::PageDesignerTabIndex, K = MainForm::KeyTabIndex;
+    const QString unsaved = "confirm: Changes have been made which have not been saved. ";
     const Case cases[] = {
-        {"aNew", MainForm::PageDesignerTabIndex,
-         "confirm: Changes have been made which have not been saved. Continue to create a new "
-         "(blank) parameter file?",
+        {"aNew", P, unsaved + "Continue to create a new (blank) parameter file?",
          [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 0; }},
-        {"aLoad", MainForm::PageDesignerTabIndex, "open: Load RoamplotCE Parameter File", {}},
-        {"aSendParameterFile",
-         MainForm::PageDesignerTabIndex,
-         "message: Cannot connect to PDA",
-         {}},
-        {"aGetParameterFile",
-         MainForm::PageDesignerTabIndex,
-         "confirm: Changes have been made which have not been saved. Load a new file?",
-         {}},
-        {"aNewBox", MainForm::PageDesignerTabIndex, "",
-         [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 2; }},
-        {"aShowPreview", MainForm::PageDesignerTabIndex, "",
-         [](DesignerFixture& d) { return d.Preview().isVisible(); }},
-        {"aZoom3", MainForm::PageDesignerTabIndex, "",
-         [](DesignerFixture& d) { return d.Preview().Zoom() == 3; }},
-        {"aShowAlignPalette", MainForm::PageDesignerTabIndex, "",
+        {"aLoad", P, "open: Load RoamplotCE Parameter File"},
+        {"aSendParameterFile", P, "message: Cannot connect to PDA"},
+        {"aGetParameterFile", P, unsaved + "Load a new file?"},
+        {"aNewBox", P, "", [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 2; }},
+        {"aShowPreview", P, "", [](DesignerFixture& d) { return d.Preview().isVisible(); }},
+        {"aZoom3", P, "", [](DesignerFixture& d) { return d.Preview().Zoom() == 3; }},
+        {"aShowAlignPalette", P, "",
          [](DesignerFixture& d) { return d.form->Palette()->isVisible(); }},
-        {"aMovePageDown",
-         MainForm::PageDesignerTabIndex,
-         "message: Cannot move the page, already on Page 1.",
-         {}},
-        {"aLoadKeyFile", MainForm::KeyTabIndex, "open: Load RoamplotCE Key File", {}},
-        {"aSaveKeyFile", MainForm::KeyTabIndex, "save: Save RoamplotCE Key File", {}},
-        {"aSaveKeyFileAs", MainForm::KeyTabIndex, "save: Save RoamplotCE Key File", {}},
-        {"aSendKeyFile", MainForm::KeyTabIndex, "message: Could not Save to PDA", {}},
-        {"aGetKeyFile", MainForm::KeyTabIndex, "message: Key2 file not found on the PDA", {}},
-        {"aHelp", MainForm::PageDesignerTabIndex, "help: ", {}},
+        {"aMovePageDown", P, "message: Cannot move the page, already on Page 1."},
+        {"aLoadKeyFile", K, "open: Load RoamplotCE Key File"},
+        {"aSaveKeyFile", K, "save: Save RoamplotCE Key File"},
+        {"aSaveKeyFileAs", K, "save: Save RoamplotCE Key File"},
+        {"aSendKeyFile", K, "message: Could not Save to PDA"},
+        {"aGetKeyFile", K, "message: Key2 file not found on the PDA"},
+        {"aHelp", P, "help: "},
         {"aHelp",
-         MainForm::PageDesignerTabIndex,
+         P,
          "message: No program on this computer could open the guide. It is the file \"",
          {},
          false},
-        {"aAbout", MainForm::PageDesignerTabIndex, "message: " + title, {}},
-        {"aExit", MainForm::PageDesignerTabIndex, "confirm: Changes have been made",
+        {"aAbout", P, "message: RoamplotCE Screen Designer v2.16"},
+        {"aExit", P, "confirm: Changes have been made",
          [](DesignerFixture& d) { return !d.form->isVisible(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
         DesignerFixture d;
-        d.form->show();
         d.AddBox({0, 0, 40, 20});
+        d.Preview().hide(); // for "Show Preview" to show it
         d.prompter.HelpOpens = c.helpOpens;
         d.form->Tabs()->setCurrentIndex(c.tab);
         d.prompter.Shown.clear();

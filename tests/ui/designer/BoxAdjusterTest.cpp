@@ -82,9 +82,7 @@ TEST(NudgeButtons, MoveButtonsCarryTheCtrlClickedGroup) {
 TEST(NudgeButtons, ArrowKeysInThePreviewStepTheSelectedBox) {
     DesignerFixture d;
     int slot = d.AddBox({50, 60, 20, 10});
-    d.Preview().show();
-    d.Preview().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.Preview()));
+    Activate(d.Preview());
     QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Left);
     QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(d.RectOf(slot), (BoxRect{49, 60, 20, 11}));

@@ -48,8 +48,7 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         QTest::mouseRelease(adjust.AdjustRight, Qt::LeftButton);
     });
     run([&] {
-        d.Preview().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.Preview()));
+        Activate(d.Preview());
         QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Up);
     });
     run([&] {
@@ -145,9 +144,7 @@ TEST(Undo, AHeldNudgeButtonOrArrowKeyIsOneStep) {
     }
     QTest::mouseRelease(d.Tab().Adjust->AdjustRight, Qt::LeftButton);
 
-    d.Preview().show();
-    d.Preview().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.Preview()));
+    Activate(d.Preview());
     for (int i = 0; i < 4; ++i) {
         QTest::keyPress(d.Preview().windowHandle(), Qt::Key_Down);
         Settle();
