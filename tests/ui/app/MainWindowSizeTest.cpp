@@ -19,7 +19,6 @@ QSize FrameSize(MainForm& form) {
 
 TEST(MainWindowSize, OneSizeForEveryKindOfBoxThatFitsALaptopScreen) {
     DesignerFixture d;
-    d.form->show();
     d.form->FitIntoArea(Laptop);
     const QSize empty = FrameSize(*d.form);
     EXPECT_LE(empty.width(), Laptop.Width);
@@ -42,7 +41,6 @@ TEST(MainWindowSize, OneSizeForEveryKindOfBoxThatFitsALaptopScreen) {
 
 TEST(MainWindowSize, ASmallerAreaScrollsTheContentAndKeepsEveryControlReachable) {
     DesignerFixture d;
-    d.form->show();
     const WindowRect small{0, 0, 900, 560};
     d.form->FitIntoArea(small);
     QApplication::processEvents();

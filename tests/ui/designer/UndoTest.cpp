@@ -24,8 +24,6 @@ void ExpectSameContent(const std::array<Page, MaxPages>& actual,
 
 TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
     DesignerFixture d;
-    d.form->show();
-    d.Preview().show();
     const std::array<Page, MaxPages> start = d.Layout().Pages;
     AdjustPanel& adjust = *d.Tab().Adjust;
     BoxAdjuster& adjuster = *d.form->Adjuster();

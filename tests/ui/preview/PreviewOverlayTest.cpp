@@ -24,7 +24,6 @@ QRect BandOfDrag(DesignerFixture& d, QWidget* widget, QPoint by) {
 
 TEST(PreviewOverlay, TheSelectedBoxsHandlesStayAboveALaterOverlappingBox) {
     DesignerFixture d;
-    d.Preview().show();
     int first = d.AddBox({20, 20, 60, 40});
     int later = d.AddBox({60, 40, 60, 40}); // covers the first's bottom-right corner
     QWidget* area = d.Preview().DrawArea();
