@@ -91,9 +91,11 @@ TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     QTest::keyClick(d.Tab().cParameterList, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(d.Tab().cParameterList, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(d.Layout().BoxCount(1), 2);
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_Insert);
+    EXPECT_EQ(d.Layout().BoxCount(1), 3);
     d.Tab().bNew->setFocus();
     QTest::keyClick(d.Tab().bNew, Qt::Key_Insert);
-    EXPECT_EQ(d.Layout().BoxCount(1), 3);
+    EXPECT_EQ(d.Layout().BoxCount(1), 4);
     QTest::keyClick(d.Tab().bNew, Qt::Key_PageDown);
     EXPECT_EQ(d.Layout().CurrentPage, 2);
 }

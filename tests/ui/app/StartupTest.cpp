@@ -149,9 +149,16 @@ TEST(Startup, CloseAsksAboutTheLayoutThenTheKeysAndWritesTheSettingsOnlyWhenItCl
         EXPECT_EQ(d.form->isVisible(), !c.closes);
         EXPECT_EQ(d.prompter.Of("confirm"), c.asked);
         EXPECT_EQ(Ini(d) == before, !c.closes) << Ini(d);
-        if (c.closes) {
-            EXPECT_PRED2(Holds, Ini(d), "[Buttons]");
+        if (!c.closes) {
+            // What was cancelled is asked again at the next close, all of it in turn.
+            d.prompter.ConfirmAnswers = {true, true};
+            ASSERT_TRUE(d.form->close());
+            QStringList all;
+            if (c.layout) all << CloseQuestion;
+            if (c.keys) all << KeyMapCloseQuestion;
+            EXPECT_EQ(d.prompter.Of("confirm").mid(c.asked.size()), all);
         }
+        EXPECT_PRED2(Holds, Ini(d), "[Buttons]");
     }
 }
 
