@@ -207,7 +207,7 @@ TEST(PropertyPanel, ChoicesAndColoursWriteTheSelectedBox) {
     EXPECT_EQ(d.Box(other).TextForeColor, Black);
 }
 
-TEST(PropertyPanel, FillingThePanelIsNoEdit) {
+TEST(PropertyPanel, FillingThePanelIsNoEditAndAutoFontSizeSwitchesBetweenZeroAndAReadableSize) {
     DesignerFixture d;
     int first = BoxOf(d, 1);
     d.Box(first).TextFontSize = 0;
@@ -224,10 +224,7 @@ TEST(PropertyPanel, FillingThePanelIsNoEdit) {
     EXPECT_EQ(d.Box(second).TextFontSize, 12);
     EXPECT_EQ(d.Box(first).TextFontSize, 0);
     EXPECT_FALSE(d.Layout().Modified);
-}
 
-TEST(PropertyPanel, AutoFontSizeSwitchesBetweenZeroAndAReadableSize) {
-    DesignerFixture d;
     PageDesignerTab& t = d.Tab();
     int slot = BoxOf(d, 151);
     d.Box(slot).TextFontSize = 0;
