@@ -1,15 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 #include "ui/app/ConfigurationTab.h"
-#include "ui/app/Startup.h"
-#include "ui/preview/PreviewWindow.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -18,8 +12,7 @@ namespace {
 struct Designer : DesignerFixture {
     using DesignerFixture::DesignerFixture;
     ConfigurationTab* Config() { return form->Configuration(); }
-    void ClickRow(int row) { QTest::mouseClick(Config()->rDeviceScreen[row], Qt::LeftButton); }
-    std::string Ini() { return folder.Read("RoamCE_Screen_Designer.ini"); }
+    void ClickRow(int row) { Click(Config()->rDeviceScreen[row]); }
 };
 } // namespace
 
@@ -36,13 +29,20 @@ TEST(DeviceScreenSelection, SameSizeRowsDifferOnlyInTheirCode) {
     EXPECT_FALSE(d.Config()->eScreenHeight->isEnabled());
 }
 
-TEST(DeviceScreenSelection, StoredRowAndCustomSizeAreAppliedAtStart) {
+TEST(DeviceScreenSelection, StoredRowAndCustomSizeAreAppliedAtStartAndAFixedRowKeepsTheSize) {
     Designer d("[Settings]\nDevice Type=7\nCustom Device Width=400\nCustom Device Height=300\n");
     EXPECT_TRUE(d.Config()->rDeviceScreen[7]->isChecked());
     EXPECT_EQ(d.Config()->eScreenWidth->text(), "400");
     EXPECT_TRUE(d.Config()->bRefresh->isEnabled());
     EXPECT_EQ(d.form->Preview()->size(), QSize(410, 310));
     EXPECT_EQ(d.form->Layout().DeviceTypeCode, "Custom");
+    // Closed on a fixed row, only the row is written.
+    d.ClickRow(3);
+    ASSERT_TRUE(d.form->close());
+    const std::string ini = Ini(d);
+    EXPECT_PRED2(Holds, ini, "Device Type=3");
+    EXPECT_PRED2(Holds, ini, "Custom Device Width=400");
+    EXPECT_PRED2(Holds, ini, "Custom Device Height=300");
 }
 
 TEST(DeviceScreenSelection, RefreshStoresTheCustomSizeAtOnce) {
@@ -54,10 +54,10 @@ TEST(DeviceScreenSelection, RefreshStoresTheCustomSizeAtOnce) {
     QTest::keyClicks(d.Config()->eScreenWidth, "800");
     d.Config()->eScreenHeight->clear();
     QTest::keyClicks(d.Config()->eScreenHeight, "480");
-    QTest::mouseClick(d.Config()->bRefresh, Qt::LeftButton);
-    std::string ini = d.Ini();
-    EXPECT_NE(ini.find("Custom Device Width=800"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("Custom Device Height=480"), std::string::npos) << ini;
+    Click(d.Config()->bRefresh);
+    const std::string ini = Ini(d);
+    EXPECT_PRED2(Holds, ini, "Custom Device Width=800");
+    EXPECT_PRED2(Holds, ini, "Custom Device Height=480");
     EXPECT_EQ(d.form->Preview()->size(), QSize(810, 490));
 }
 
@@ -66,21 +66,11 @@ TEST(DeviceScreenSelection, RefreshWithTextThatIsNotANumberChangesNothingOnDisk)
     d.ClickRow(7);
     d.Config()->eScreenWidth->setText("500");
     d.Config()->eScreenHeight->setText("ABC");
-    QTest::mouseClick(d.Config()->bRefresh, Qt::LeftButton);
+    Click(d.Config()->bRefresh);
     EXPECT_EQ(d.prompter.Of("error"), QStringList{"'ABC' is not a valid integer value"});
-    EXPECT_EQ(d.Ini().find("Custom Device"), std::string::npos);
+    EXPECT_FALSE(Holds(Ini(d), "Custom Device")) << Ini(d);
     EXPECT_EQ(d.form->Preview()->size(), QSize(490, 250));
     EXPECT_EQ(d.form->Screen().CustomWidth, 500);
-}
-
-TEST(DeviceScreenSelection, CloseOnAFixedRowWritesOnlyTheRow) {
-    Designer d("[Settings]\nCustom Device Width=800\nCustom Device Height=480\n");
-    d.ClickRow(3);
-    ASSERT_TRUE(d.form->close());
-    std::string ini = d.Ini();
-    EXPECT_NE(ini.find("Device Type=3"), std::string::npos);
-    EXPECT_NE(ini.find("Custom Device Width=800"), std::string::npos);
-    EXPECT_NE(ini.find("Custom Device Height=480"), std::string::npos);
 }
 
 TEST(DeviceScreenSelection, AStoredRowOutsideTheScreensStartsOnTheFirstAndSaysSoOnce) {
@@ -91,10 +81,10 @@ TEST(DeviceScreenSelection, AStoredRowOutsideTheScreensStartsOnTheFirstAndSaysSo
     EXPECT_TRUE(d.Config()->rDeviceScreen[0]->isChecked());
     EXPECT_EQ(d.form->Preview()->DeviceSize(), (ScreenSize{240, 320}));
     EXPECT_EQ(d.form->Layout().DeviceTypeCode, "PPC");
-    QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
+    Click(d.Tab().bNew);
     EXPECT_EQ(d.RectOf(1), (BoxRect{0, 251, 60, 30}));
     ASSERT_TRUE(d.form->close());
-    EXPECT_NE(d.Ini().find("Device Type=0"), std::string::npos);
+    EXPECT_PRED2(Holds, Ini(d), "Device Type=0");
     EXPECT_EQ(d.prompter.Of("message").size(), 1);
 }
 
@@ -130,12 +120,12 @@ TEST(DeviceScreenSelection, SizesThePreviewCannotShowAreRefused) {
          {std::pair{"0", "300"}, {"800", "39"}, {"5000", "300"}, {"-4", "300"}}) {
         d.Config()->eScreenWidth->setText(width);
         d.Config()->eScreenHeight->setText(height);
-        QTest::mouseClick(d.Config()->bRefresh, Qt::LeftButton);
+        Click(d.Config()->bRefresh);
         EXPECT_EQ(d.prompter.Of("message").last(), UnusableCustomSizeMessage);
         EXPECT_EQ(d.form->Screen().CustomWidth, 480);
         EXPECT_EQ(d.form->Preview()->size(), QSize(490, 250));
     }
-    EXPECT_EQ(d.Ini().find("Custom Device Width=0"), std::string::npos);
+    EXPECT_FALSE(Holds(Ini(d), "Custom Device Width=0")) << Ini(d);
     ASSERT_TRUE(d.form->close());
-    EXPECT_NE(d.Ini().find("Custom Device Width=480"), std::string::npos);
+    EXPECT_PRED2(Holds, Ini(d), "Custom Device Width=480");
 }

@@ -1,69 +1,37 @@
 // The designer in folders whose names are not Windows-1252 (or not ASCII):
 // what the file dialogs give reaches the file system unchanged.
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTreeWidget>
-#include <filesystem>
-
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
-#include "plain/TempFolder.h"
-#include "qt/LayoutSetUp.h"
-#include "qt/ScriptedPrompter.h"
-#include "qt/ShownTitle.h"
-#include "render/PathText.h"
-#include "ui/app/Startup.h"
-#include "ui/keymap/KeyMapTab.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
-namespace fs = std::filesystem;
-
-namespace {
-
-constexpr const char* SettingsName = "RoamCE_Screen_Designer.ini";
-
-// Gives the first hardware key another command, as a user does on the key tab.
-void AssignFirstHardwareKey(MainForm& form, int command) {
-    KeyMapTab* tab = form.KeyMapPage();
-    tab->lHardware->setCurrentItem(tab->lHardware->topLevelItem(0));
-    tab->cHardwareCommand->setCurrentIndex(command);
-}
-
-} // namespace
 
 class KeyFileFolder : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(KeyFileFolder, SaveWritesTheKeyFileIntoIt) {
-    TempFolder temp;
-    CopyShippedCatalogues(temp.Folder());
-    const fs::path documents = temp.MakeFolder(GetParam());
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(QStringFromPath(temp.Folder()), prompter);
-    ASSERT_NE(form, nullptr);
-    form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
-    AssignFirstHardwareKey(*form, 3);
+    DesignerFixture d;
+    const fs::path documents = d.folder.MakeFolder(GetParam());
+    d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
+    AssignFirstHardwareKey(*d.form, 3);
 
-    prompter.FileAnswers = {QStringFromPath(documents / "buttons")};
-    QTest::mouseClick(form->KeyMapPage()->bSave, Qt::LeftButton);
-    EXPECT_TRUE(prompter.Of("error").isEmpty()) << prompter.Shown.join("\n").toStdString();
+    d.prompter.FileAnswers = {QStringFromPath(documents / "buttons")};
+    Click(d.form->KeyMapPage()->bSave);
+    EXPECT_TRUE(d.prompter.Of("error").isEmpty()) << d.prompter.Shown.join("\n").toStdString();
     const fs::path saved = documents / "buttons.key2";
     EXPECT_TRUE(FileExists(saved));
-    EXPECT_EQ(form->KeyFileName(), saved);
-    EXPECT_TRUE(ShownTitle(*form).endsWith("  -  buttons.key2")) << ShownTitle(*form).toStdString();
-    EXPECT_FALSE(form->Keys().Changed);
+    EXPECT_EQ(d.form->KeyFileName(), saved);
+    EXPECT_TRUE(ShownTitle(*d.form).endsWith("  -  buttons.key2"))
+        << ShownTitle(*d.form).toStdString();
+    EXPECT_FALSE(d.form->Keys().Changed);
 
     // A failure names the folder in its own script.
-    prompter.FileAnswers = {QStringFromPath(documents / "gone" / "buttons.key2")};
-    form->KeyMapPage()->bSaveAsClick();
-    ASSERT_EQ(prompter.Of("error").size(), 1);
-    EXPECT_TRUE(prompter.Of("error")[0].contains(QStringFromPath(documents / "gone")))
-        << prompter.Of("error")[0].toStdString();
-    EXPECT_EQ(form->KeyFileName(), saved);
+    d.prompter.FileAnswers = {QStringFromPath(documents / "gone" / "buttons.key2")};
+    d.form->KeyMapPage()->bSaveAsClick();
+    ASSERT_EQ(d.prompter.Of("error").size(), 1);
+    EXPECT_TRUE(d.prompter.Of("error")[0].contains(QStringFromPath(documents / "gone")))
+        << d.prompter.Of("error")[0].toStdString();
+    EXPECT_EQ(d.form->KeyFileName(), saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, KeyFileFolder,
@@ -71,22 +39,6 @@ INSTANTIATE_TEST_SUITE_P(Scripts, KeyFileFolder,
                          [](const ::testing::TestParamInfo<fs::path>& info) {
                              return std::string(info.index == 0 ? "Latin" : "Cyrillic");
                          });
-
-TEST(ForeignProgramFolder, StartsWithItsCataloguesAndWritesItsSettingsAtClose) {
-    TempFolder temp;
-    const fs::path program = temp.MakeFolder(fs::path(u8"Programmö"));
-    CopyShippedCatalogues(program);
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(QStringFromPath(program), prompter);
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join("\n").toStdString();
-    EXPECT_GT(form->Catalogue().Size(), 120u);
-    EXPECT_GT(form->Commands().Count(), 50);
-    EXPECT_TRUE(form->close());
-    EXPECT_TRUE(prompter.Of("error").isEmpty()) << prompter.Shown.join("\n").toStdString();
-    EXPECT_NE(ReadFileBytes(program / SettingsName).value_or("").find("[Mainform]"),
-              std::string::npos);
-}
 
 // The whole round: the sample from a Cyrillic folder under a program folder
 // with umlauts, saved beside itself under a new name with a key file, and both
@@ -97,7 +49,7 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
     const fs::path documents = temp.MakeFolder(CyrillicFolderName());
     CopyShippedCatalogues(program);
     const fs::path sample = documents / "Coast Loop.par1";
-    fs::copy_file(fs::path(SHIPPED_DATA_DIR) / "Samples" / "Coast Loop.par1", sample);
+    fs::copy_file(SampleLayout(), sample);
     ASSERT_EQ(WriteFileAtomically(program / SettingsName,
                                   "[Parameters]\r\nFilename=" + PathToUtf8(sample) + "\r\n"),
               "");
@@ -110,6 +62,8 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
         auto form = StartDesigner(QStringFromPath(program), prompter);
         ASSERT_NE(form, nullptr);
         EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join("\n").toStdString();
+        EXPECT_GT(form->Catalogue().Size(), 120u);
+        EXPECT_GT(form->Commands().Count(), 50);
         EXPECT_EQ(form->ParameterFileName(), sample);
         boxes = form->Layout().BoxCount(1);
         EXPECT_GT(boxes, 0);
@@ -119,10 +73,10 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
         form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
         AssignFirstHardwareKey(*form, 4);
         prompter.FileAnswers = {QStringFromPath(keyFile)};
-        QTest::mouseClick(form->KeyMapPage()->bSave, Qt::LeftButton);
+        Click(form->KeyMapPage()->bSave);
+        EXPECT_TRUE(form->close());
         EXPECT_TRUE(prompter.Shown.filter("error").isEmpty())
             << prompter.Shown.join("\n").toStdString();
-        EXPECT_TRUE(form->close());
     }
     EXPECT_TRUE(FileExists(layoutFile));
     EXPECT_TRUE(FileExists(keyFile));
@@ -140,14 +94,10 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
 }
 
 TEST(ForeignProgramFolder, SavingTellsOnceOfSymbolNamesTheParameterFileCannotHold) {
-    TempFolder temp;
-    CopyShippedCatalogues(temp.Folder());
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(QStringFromPath(temp.Folder()), prompter);
-    ASSERT_NE(form, nullptr);
-    const fs::path symbol = temp.Folder() / CyrillicFolderName() / "arrow.bmp";
+    DesignerFixture d;
+    const fs::path symbol = d.folder.Folder() / CyrillicFolderName() / "arrow.bmp";
     for (int slot : {1, 2}) {
-        ParameterBox& box = SetUpLayout(*form).Box(1, slot);
+        ParameterBox& box = d.Layout().Box(1, slot);
         box.PageNo = 1;
         box.Kind = "bb";
         box.ParameterId = "1005";
@@ -156,21 +106,21 @@ TEST(ForeignProgramFolder, SavingTellsOnceOfSymbolNamesTheParameterFileCannotHol
         box.Symbol = Dib{DibHeader{40, 2, 2}, {}, std::vector<uint8_t>(16)};
         box.SymbolFile = symbol;
     }
-    prompter.FileAnswers = {QStringFromPath(temp.Folder() / "two buttons.par1")};
-    form->SaveParameterFile1Click();
-    EXPECT_EQ(prompter.Of("message"),
+    const fs::path saved = d.folder.Folder() / "two buttons.par1";
+    d.prompter.FileAnswers = {QStringFromPath(saved)};
+    d.form->SaveParameterFile1Click();
+    EXPECT_EQ(d.prompter.Of("message"),
               QStringList{"The symbol file name \"" + QStringFromPath(symbol) +
                           "\" cannot be written in the parameter file; the symbol is embedded "
                           "only if it is small enough."});
     // The rest of the name as well as Windows-1252 can.
-    EXPECT_NE(ReadFileBytes(temp.Folder() / "two buttons.par1").value_or("").find("?????"),
-              std::string::npos);
+    EXPECT_PRED2(Holds, ReadFileBytes(saved).value_or(""), "?????");
 
-    prompter.Shown.clear();
-    SetUpLayout(*form).Box(1, 1).SymbolFile = SetUpLayout(*form).Box(1, 2).SymbolFile =
-        temp.Folder() / Latin1FolderName() / "arrow.bmp";
-    prompter.FileAnswers = {QStringFromPath(temp.Folder() / "two buttons.par1")};
-    form->SaveParameterFile1Click();
-    EXPECT_TRUE(prompter.Shown.filter("message").isEmpty())
-        << prompter.Shown.join("\n").toStdString();
+    d.prompter.Shown.clear();
+    d.Layout().Box(1, 1).SymbolFile = d.Layout().Box(1, 2).SymbolFile =
+        d.folder.Folder() / Latin1FolderName() / "arrow.bmp";
+    d.prompter.FileAnswers = {QStringFromPath(saved)};
+    d.form->SaveParameterFile1Click();
+    EXPECT_TRUE(d.prompter.Shown.filter("message").isEmpty())
+        << d.prompter.Shown.join("\n").toStdString();
 }

@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
 #include <QScrollBar>
 
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 #include "ui/widgets/FittedContent.h"
 #include "ui/widgets/ScreenPlacement.h"
 
@@ -22,7 +19,6 @@ QSize FrameSize(MainForm& form) {
 
 TEST(MainWindowSize, OneSizeForEveryKindOfBoxThatFitsALaptopScreen) {
     DesignerFixture d;
-    d.form->show();
     d.form->FitIntoArea(Laptop);
     const QSize empty = FrameSize(*d.form);
     EXPECT_LE(empty.width(), Laptop.Width);
@@ -37,9 +33,7 @@ TEST(MainWindowSize, OneSizeForEveryKindOfBoxThatFitsALaptopScreen) {
     EXPECT_EQ(FrameSize(*d.form), empty) << "a new box";
     // A map, a text, a background, a button, and values with every set of groups.
     for (int id : {900, 901, 902, 1000, 1, 20, 150, 163, 168, 173, 300}) {
-        QComboBox* choice = d.Tab().cParameter;
-        choice->setCurrentIndex(d.form->Catalogue().PositionOf(id));
-        emit choice->activated(choice->currentIndex());
+        Choose(d, id);
         d.Designer().SelectBox(slot);
         EXPECT_EQ(FrameSize(*d.form), empty) << "box " << id;
     }
@@ -47,7 +41,6 @@ TEST(MainWindowSize, OneSizeForEveryKindOfBoxThatFitsALaptopScreen) {
 
 TEST(MainWindowSize, ASmallerAreaScrollsTheContentAndKeepsEveryControlReachable) {
     DesignerFixture d;
-    d.form->show();
     const WindowRect small{0, 0, 900, 560};
     d.form->FitIntoArea(small);
     QApplication::processEvents();

@@ -1,20 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
-#include <QTest>
 
-#include "core/io/FileIo.h"
-#include "qt/DesignerFixture.h"
-#include "qt/ShownTitle.h"
-#include "render/PathText.h"
-#include "ui/app/MainMenu.h"
-#include "ui/preview/AlignPalette.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -37,7 +24,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     DesignerFixture d;
     d.AddBox({0, 0, 40, 20});
     EXPECT_TRUE(ShownTitle(*d.form).endsWith("*"));
-    const QString trip = QString::fromStdString(d.folder.File("trip.par1"));
+    const QString trip = Q(d.folder.File("trip.par1"));
     d.prompter.FileAnswers = {trip};
     Trigger(d, "aSave");
     EXPECT_EQ(d.prompter.FileRequests.size(), 1);
@@ -53,7 +40,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     EXPECT_NE(d.folder.Read("trip.par1"), first);
     EXPECT_NE(d.folder.Read("trip.par1").find("Harbour"), std::string::npos);
 
-    const QString other = QString::fromStdString(d.folder.File("other.par1"));
+    const QString other = Q(d.folder.File("other.par1"));
     d.prompter.FileAnswers = {other};
     Trigger(d, "aSaveAs");
     EXPECT_EQ(d.prompter.FileRequests.size(), 2);
@@ -69,7 +56,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
 
     // The list outlives the session; "Clear Recent Files" empties it.
     ASSERT_TRUE(d.form->close());
-    d.form = StartDesigner(QString::fromStdString(d.folder.Path()), d.prompter);
+    d.form = StartDesigner(Q(d.folder.Path()), d.prompter);
     EXPECT_EQ(RecentEntries(d), QStringList{"&1 " + other});
     EXPECT_EQ(d.form->ParameterFileName(), PathFromQString(other));
     Trigger(d, "aClearRecentFiles");
@@ -79,9 +66,7 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
 
 TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     DesignerFixture d;
-    d.form->show();
-    QApplication::setActiveWindow(d.form.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(d.form.get()));
+    Activate(*d.form);
     EXPECT_TRUE(d.MenuAction("aNewBox")->isEnabled());
     EXPECT_FALSE(d.MenuAction("aLoadKeyFile")->isEnabled());
     d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
@@ -103,9 +88,14 @@ TEST(MenuBar, TheTabShownDecidesWhichCommandsWorkAndFieldsKeepTheirKeys) {
     QTest::keyClick(d.Tab().cParameterList, Qt::Key_PageDown);
     EXPECT_EQ(d.Layout().CurrentPage, 1);
     // Elsewhere they run the commands.
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d.Layout().BoxCount(1), 2);
+    QTest::keyClick(d.Tab().cParameterList, Qt::Key_Insert);
+    EXPECT_EQ(d.Layout().BoxCount(1), 3);
     d.Tab().bNew->setFocus();
     QTest::keyClick(d.Tab().bNew, Qt::Key_Insert);
-    EXPECT_EQ(d.Layout().BoxCount(1), 2);
+    EXPECT_EQ(d.Layout().BoxCount(1), 4);
     QTest::keyClick(d.Tab().bNew, Qt::Key_PageDown);
     EXPECT_EQ(d.Layout().CurrentPage, 2);
 }
@@ -115,56 +105,43 @@ TEST(MenuBar, EveryEntryRunsItsCommand) {
         const char* action;
         int tab;
         QString shown; // a part of what the command shows
-        std::function<bool(DesignerFixture&)> done;
+        std::function<bool(DesignerFixture&)> done = {};
         bool helpOpens = true;
     };
-    const QString title = "RoamplotCE Screen Designer v2.16";
+    const int P = MainForm::PageDesignerTabIndex, K = MainForm::KeyTabIndex;
+    const QString unsaved = "confirm: Changes have been made which have not been saved. ";
     const Case cases[] = {
-        {"aNew", MainForm::PageDesignerTabIndex,
-         "confirm: Changes have been made which have not been saved. Continue to create a new "
-         "(blank) parameter file?",
+        {"aNew", P, unsaved + "Continue to create a new (blank) parameter file?",
          [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 0; }},
-        {"aLoad", MainForm::PageDesignerTabIndex, "open: Load RoamplotCE Parameter File", {}},
-        {"aSendParameterFile",
-         MainForm::PageDesignerTabIndex,
-         "message: Cannot connect to PDA",
-         {}},
-        {"aGetParameterFile",
-         MainForm::PageDesignerTabIndex,
-         "confirm: Changes have been made which have not been saved. Load a new file?",
-         {}},
-        {"aNewBox", MainForm::PageDesignerTabIndex, "",
-         [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 2; }},
-        {"aShowPreview", MainForm::PageDesignerTabIndex, "",
-         [](DesignerFixture& d) { return d.Preview().isVisible(); }},
-        {"aZoom3", MainForm::PageDesignerTabIndex, "",
-         [](DesignerFixture& d) { return d.Preview().Zoom() == 3; }},
-        {"aShowAlignPalette", MainForm::PageDesignerTabIndex, "",
+        {"aLoad", P, "open: Load RoamplotCE Parameter File"},
+        {"aSendParameterFile", P, "message: Cannot connect to PDA"},
+        {"aGetParameterFile", P, unsaved + "Load a new file?"},
+        {"aNewBox", P, "", [](DesignerFixture& d) { return d.Layout().BoxCount(1) == 2; }},
+        {"aShowPreview", P, "", [](DesignerFixture& d) { return d.Preview().isVisible(); }},
+        {"aZoom3", P, "", [](DesignerFixture& d) { return d.Preview().Zoom() == 3; }},
+        {"aShowAlignPalette", P, "",
          [](DesignerFixture& d) { return d.form->Palette()->isVisible(); }},
-        {"aMovePageDown",
-         MainForm::PageDesignerTabIndex,
-         "message: Cannot move the page, already on Page 1.",
-         {}},
-        {"aLoadKeyFile", MainForm::KeyTabIndex, "open: Load RoamplotCE Key File", {}},
-        {"aSaveKeyFile", MainForm::KeyTabIndex, "save: Save RoamplotCE Key File", {}},
-        {"aSaveKeyFileAs", MainForm::KeyTabIndex, "save: Save RoamplotCE Key File", {}},
-        {"aSendKeyFile", MainForm::KeyTabIndex, "message: Could not Save to PDA", {}},
-        {"aGetKeyFile", MainForm::KeyTabIndex, "message: Key2 file not found on the PDA", {}},
-        {"aHelp", MainForm::PageDesignerTabIndex, "help: ", {}},
+        {"aMovePageDown", P, "message: Cannot move the page, already on Page 1."},
+        {"aLoadKeyFile", K, "open: Load RoamplotCE Key File"},
+        {"aSaveKeyFile", K, "save: Save RoamplotCE Key File"},
+        {"aSaveKeyFileAs", K, "save: Save RoamplotCE Key File"},
+        {"aSendKeyFile", K, "message: Could not Save to PDA"},
+        {"aGetKeyFile", K, "message: Key2 file not found on the PDA"},
+        {"aHelp", P, "help: "},
         {"aHelp",
-         MainForm::PageDesignerTabIndex,
+         P,
          "message: No program on this computer could open the guide. It is the file \"",
          {},
          false},
-        {"aAbout", MainForm::PageDesignerTabIndex, "message: " + title, {}},
-        {"aExit", MainForm::PageDesignerTabIndex, "confirm: Changes have been made",
+        {"aAbout", P, "message: RoamplotCE Screen Designer v2.16"},
+        {"aExit", P, "confirm: Changes have been made",
          [](DesignerFixture& d) { return !d.form->isVisible(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
         DesignerFixture d;
-        d.form->show();
         d.AddBox({0, 0, 40, 20});
+        d.Preview().hide(); // for "Show Preview" to show it
         d.prompter.HelpOpens = c.helpOpens;
         d.form->Tabs()->setCurrentIndex(c.tab);
         d.prompter.Shown.clear();

@@ -1,60 +1,59 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
+// The start of the designer, what it reads from the settings file and the
+// catalogues, and the close that asks about unsaved work and writes the settings.
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
 
-#include "plain/TempFolder.h"
-#include "qt/LayoutSetUp.h"
-#include "qt/ScriptedPrompter.h"
-#include "qt/ShownTitle.h"
+#include "qt/UiTest.h"
 #include "ui/app/ConfigurationTab.h"
-#include "ui/app/Startup.h"
-#include "ui/preview/PreviewWindow.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
 
-namespace {
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
+TEST(Startup, ACatalogueMissingStopsTheStartAndOneThatIsFaultyIsToldOnce) {
+    std::string longCommands;
+    for (int n = 1; n <= 103; ++n)
+        longCommands += std::to_string(n) + ",Command " + std::to_string(n) + "\r\n";
+    struct Case {
+        const char* file;
+        std::optional<std::string> bytes; // none: the file is missing
+        QString told;                     // a part of the one message
+        std::function<bool(MainForm&)> kept;
+    };
+    const Case cases[] = {
+        {"Parameters.dat", std::nullopt, MissingFilesMessage, {}},
+        {"commands.dat", std::nullopt, MissingFilesMessage, {}},
+        {"Parameters.dat", "1,sp,Speed,Speed\nnonsense\n", "could not be read",
+         [](MainForm& f) { return f.Catalogue().Size() == 2u; }},
+        {"commands.dat", longCommands, "101",
+         [](MainForm& f) { return f.KeyMapPage()->cScreenCommand->count() == 101; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file + std::string(c.bytes ? " faulty" : " missing"));
+        TempFolder folder;
+        CopyShippedCatalogues(folder);
+        if (c.bytes)
+            folder.Write(c.file, *c.bytes);
+        else
+            fs::remove(folder.File(c.file));
+        ScriptedPrompter prompter;
+        auto form = StartDesigner(Q(folder.Path()), prompter);
+        ASSERT_EQ(prompter.Of("message").size(), 1) << prompter.Shown.join("\n").toStdString();
+        EXPECT_TRUE(prompter.Of("message")[0].contains(c.told));
+        ASSERT_EQ(form != nullptr, bool(c.kept));
+        if (form) {
+            EXPECT_TRUE(c.kept(*form));
+            continue;
+        }
+        EXPECT_EQ(prompter.Shown, QStringList{QString("message: ") + MissingFilesMessage});
+        for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(folder.Read(SettingsName), "");
+    }
 }
-
-bool AnyWindowVisible() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible()) return true;
-    return false;
-}
-} // namespace
-
-class MissingCatalogue : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(MissingCatalogue, RefusesToStartWithTheOneMessage) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    std::remove(folder.File(GetParam()).c_str());
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(Q(folder.Path()), prompter);
-    EXPECT_EQ(form, nullptr);
-    EXPECT_EQ(prompter.Shown, QStringList{QString("message: ") + MissingFilesMessage});
-    EXPECT_FALSE(AnyWindowVisible());
-    EXPECT_EQ(folder.Read("RoamCE_Screen_Designer.ini"), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(EachFile, MissingCatalogue,
-                         ::testing::Values("Parameters.dat", "commands.dat"));
 
 TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(Q(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join("\n").toStdString();
-    ConfigurationTab* config = form->Configuration();
+    DesignerFixture d;
+    EXPECT_TRUE(d.prompter.Shown.isEmpty()) << d.prompter.Shown.join("\n").toStdString();
+    ConfigurationTab* config = d.form->Configuration();
     EXPECT_EQ(config->cNumPages->value(), 5);
     EXPECT_EQ(config->eAdjust->text(), "1");
     EXPECT_EQ(config->eSnap->text(), "10");
@@ -62,117 +61,147 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     EXPECT_FALSE(config->cLockWindows->isChecked());
     EXPECT_EQ(config->eDeviceFolder->text(), "\\Roamplot 2");
     // The preview stands beside the main window, not over it, both on the desk.
-    const QRect mainFrame = form->frameGeometry();
-    EXPECT_FALSE(mainFrame.intersects(form->Preview()->frameGeometry()));
+    const QRect mainFrame = d.form->frameGeometry();
+    EXPECT_FALSE(mainFrame.intersects(d.Preview().frameGeometry()));
     EXPECT_TRUE(QRect(0, 0, 1600, 1000).contains(mainFrame));
-    EXPECT_EQ(form->pos().y(), 20);
-    EXPECT_EQ(form->Preview()->y(), 20);
-    const std::string mainLeft = "Left=" + std::to_string(form->x());
-    DesignerSettings settings = form->CurrentSettings();
+    EXPECT_EQ(d.form->pos().y(), 20);
+    EXPECT_EQ(d.Preview().y(), 20);
+    const std::string mainLeft = "Left=" + std::to_string(d.form->x());
+    DesignerSettings settings = d.form->CurrentSettings();
     EXPECT_EQ(settings.ButtonKeyCodes[0], "193");
     EXPECT_EQ(settings.ButtonKeyCodes[9], "202");
-    EXPECT_EQ(ShownTitle(*form), "RoamplotCE Screen Designer v2.16  -  ");
-    EXPECT_GT(form->Catalogue().Size(), 120u);
+    EXPECT_EQ(ShownTitle(*d.form), MainTitle);
+    EXPECT_GT(d.form->Catalogue().Size(), 120u);
+    // Help opens the guide beside the program.
+    Click(d.form->findChild<QPushButton*>("bHelp"));
+    EXPECT_EQ(d.prompter.Of("help"), QStringList{Q(d.folder.Path()) + "/help/index.html"});
 
-    EXPECT_TRUE(form->close());
-    form.reset();
-    std::string ini = folder.Read("RoamCE_Screen_Designer.ini");
-    for (const char* line : {"[Settings]",
-                             "No of Pages=5",
-                             "Adjust Pixels=1",
-                             "Snap Pixels=10",
-                             "Use Snap=0",
-                             "Lock Windows=0",
-                             "RoamplotCE Folder=\\Roamplot 2",
-                             "Device Type=0",
-                             "[Default Units]",
-                             "Speed=0",
-                             "Distance=0",
-                             "Altitude=0",
-                             "Heading=0",
-                             "[Button Defaults]",
-                             "Button 1=193",
-                             "Button 10=202",
-                             "[Parameters]",
-                             "Filename=",
-                             "[Buttons]",
-                             "[Mainform]",
-                             mainLeft.c_str(),
-                             "Top=20",
-                             "[Device]"})
-        EXPECT_NE(ini.find(line), std::string::npos) << line << "\n" << ini;
-    EXPECT_EQ(ini.find("Custom Device"), std::string::npos);
+    EXPECT_TRUE(d.form->close());
+    d.form.reset();
+    const std::string ini = Ini(d);
+    const std::string expected = "[Settings]|No of Pages=5|Adjust Pixels=1|Snap Pixels=10|"
+                                 "Use Snap=0|Lock Windows=0|RoamplotCE Folder=\\Roamplot 2|"
+                                 "Device Type=0|[Default Units]|Speed=0|Distance=0|Altitude=0|"
+                                 "Heading=0|[Button Defaults]|Button 1=193|Button 10=202|"
+                                 "[Parameters]|Filename=|[Buttons]|[Mainform]|Top=20|[Device]|" +
+                                 mainLeft;
+    for (const QString& line : Q(expected).split('|')) EXPECT_PRED2(Holds, ini, line.toStdString());
+    EXPECT_FALSE(Holds(ini, "Custom Device"));
 }
 
 TEST(Startup, ReadsHandWrittenSettingsAndClampsPositions) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    folder.Write(
-        "RoamCE_Screen_Designer.ini",
+    DesignerFixture d(
         "[SETTINGS]\r\nno of pages=9\r\nuse snap=1\r\nSNAP PIXELS=7\r\nLock windows=1\r\n"
         "[mainform]\r\nLEFT=5000\r\ntop=-30\r\n[Parameters]\r\nFilename=C:\\maps\\Trip.par1\r\n");
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(Q(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->Configuration()->cNumPages->value(), 9);
-    EXPECT_TRUE(form->Configuration()->cUseSnap->isChecked());
-    EXPECT_EQ(form->Configuration()->eSnap->text(), "7");
-    EXPECT_TRUE(form->Configuration()->cLockWindows->isChecked());
-    EXPECT_EQ(form->x(), 100);
-    EXPECT_EQ(form->y(), 0);
-    EXPECT_EQ(ShownTitle(*form), "RoamplotCE Screen Designer v2.16  -  Trip.par1");
+    EXPECT_EQ(d.form->Configuration()->cNumPages->value(), 9);
+    EXPECT_TRUE(d.form->Configuration()->cUseSnap->isChecked());
+    EXPECT_EQ(d.form->Configuration()->eSnap->text(), "7");
+    EXPECT_TRUE(d.form->Configuration()->cLockWindows->isChecked());
+    EXPECT_EQ(d.form->pos(), QPoint(100, 0));
+    EXPECT_EQ(ShownTitle(*d.form), MainTitle + "Trip.par1");
 }
 
-TEST(Startup, CancelledCloseKeepsTheProgramAndTheSettingsFile) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    const std::string before = "[Settings]\r\nNo of Pages=3\r\n";
-    folder.Write("RoamCE_Screen_Designer.ini", before);
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(Q(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    SetUpLayout(*form).Modified = true;
-    prompter.ConfirmAnswers = {false};
-    EXPECT_FALSE(form->close());
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(prompter.Of("confirm"), QStringList{CloseQuestion});
-    EXPECT_EQ(folder.Read("RoamCE_Screen_Designer.ini"), before);
-
-    prompter.ConfirmAnswers = {true};
-    EXPECT_TRUE(form->close());
-    EXPECT_NE(folder.Read("RoamCE_Screen_Designer.ini"), before);
+TEST(Startup, TheSettingsFileIsReadOnceAtTheStartAndWrittenOnceAtTheClose) {
+    const std::string before = "[Settings]\r\nNo of Pages=9\r\nDevice Type=2\r\n"
+                               "[Mine]\r\nKept=1\r\n[Device]\r\nLeft=300\r\nTop=40\r\n";
+    DesignerFixture d(before);
+    EXPECT_EQ(Ini(d), before);
+    // What lands on the disk after the start is neither read nor merged.
+    d.folder.Write(SettingsName, "[Settings]\r\nNo of Pages=2\r\nDevice Type=5\r\n[Device]\r\n");
+    d.Preview().move(320, 50);
+    ASSERT_TRUE(d.form->close());
+    const std::string closed = Ini(d);
+    for (const char* line : {"No of Pages=9", "Device Type=2", "[Mine]", "Kept=1", "[Device]",
+                             "Left=320", "Top=50", "[Mainform]"})
+        EXPECT_PRED2(Holds, closed, line);
+    EXPECT_FALSE(Holds(closed, "No of Pages=2")) << closed;
+    // That one write held the windows' places: taking them down writes nothing more.
+    d.folder.Write(SettingsName, "written once");
+    d.form.reset();
+    EXPECT_EQ(Ini(d), "written once");
 }
 
-TEST(Startup, CloseWithoutChangesAsksNothing) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(Q(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    EXPECT_TRUE(form->close());
-    EXPECT_TRUE(prompter.Of("confirm").isEmpty());
+TEST(Startup, CloseAsksAboutTheLayoutThenTheKeysAndWritesTheSettingsOnlyWhenItCloses) {
+    struct Case {
+        bool layout, keys;
+        std::deque<bool> answers;
+        QStringList asked;
+        bool closes;
+    };
+    const Case cases[] = {
+        {false, false, {}, {}, true},
+        {true, false, {false}, {CloseQuestion}, false},
+        {true, false, {true}, {CloseQuestion}, true},
+        {false, true, {false}, {KeyMapCloseQuestion}, false},
+        {true, true, {false}, {CloseQuestion}, false},
+        {true, true, {true, true}, {CloseQuestion, KeyMapCloseQuestion}, true},
+    };
+    const std::string before = "[Settings]\r\nNo of Pages=7\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "layout " << c.layout << ", keys " << c.keys
+                                        << ", answers " << c.answers.size());
+        DesignerFixture d(before);
+        if (c.keys) AssignFirstHardwareKey(*d.form, 3);
+        ASSERT_EQ(d.form->Keys().Changed, c.keys);
+        d.Layout().Modified = c.layout;
+        d.prompter.ConfirmAnswers = c.answers;
+        EXPECT_EQ(d.form->close(), c.closes);
+        EXPECT_EQ(d.form->isVisible(), !c.closes);
+        EXPECT_EQ(d.prompter.Of("confirm"), c.asked);
+        EXPECT_EQ(Ini(d) == before, !c.closes) << Ini(d);
+        if (!c.closes) {
+            // What was cancelled is asked again at the next close, all of it in turn.
+            d.prompter.ConfirmAnswers = {true, true};
+            ASSERT_TRUE(d.form->close());
+            QStringList all;
+            if (c.layout) all << CloseQuestion;
+            if (c.keys) all << KeyMapCloseQuestion;
+            EXPECT_EQ(d.prompter.Of("confirm").mid(c.asked.size()), all);
+        }
+        EXPECT_PRED2(Holds, Ini(d), "[Buttons]");
+    }
 }
 
-TEST(Startup, CatalogueProblemsAreToldOnceButDoNotStopTheStart) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    folder.Write("Parameters.dat", "1,sp,Speed,Speed\nnonsense\n");
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(Q(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    ASSERT_EQ(prompter.Of("message").size(), 1);
-    EXPECT_TRUE(prompter.Of("message")[0].contains("could not be read"));
-    EXPECT_EQ(form->Catalogue().Size(), 2u);
+TEST(Startup, TheDeviceMountFolderIsReadChosenByBrowsingAndWrittenAtClose) {
+    DesignerFixture d("[Settings]\r\nDevice Mount Folder=/media/old\r\n");
+    ConfigurationTab* config = d.form->Configuration();
+    EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old");
+    d.prompter.FileAnswers = {"", Q(d.folder.Path() + "/Kärtchen")};
+    config->bBrowseDeviceMount->click();
+    EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old") << "a cancelled browse keeps it";
+    config->bBrowseDeviceMount->click();
+    EXPECT_EQ(d.prompter.Of("folder"), QStringList(2, "Handheld storage folder on this PC"));
+    EXPECT_EQ(d.form->CurrentSettings().DeviceMountFolder, d.folder.Path() + "/Kärtchen");
+    EXPECT_TRUE(d.form->close());
+    d.form.reset();
+    EXPECT_PRED2(Holds, Ini(d), "Device Mount Folder=" + d.folder.Path() + "/Kärtchen");
 }
 
-TEST(Startup, HelpButtonOpensTheGuideBesideTheProgram) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(Q(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    auto* help = form->findChild<QPushButton*>("bHelp");
-    ASSERT_NE(help, nullptr);
-    QTest::mouseClick(help, Qt::LeftButton);
-    EXPECT_EQ(prompter.Of("help"), QStringList{Q(folder.Path()) + "/help/index.html"});
+TEST(Startup, RemembersTheKeyFileWhateverTheCaseOfItsExtension) {
+    TempFolder keys;
+    const std::string file = keys.Write("keys.Key2", "a1,Up,2\r\nc1,4,9,14,Mark\r\n");
+    DesignerFixture d("[Buttons]\r\nFilename=" + file + "\r\n[Button Defaults]\r\nButton 2=55\r\n");
+    EXPECT_TRUE(d.prompter.Shown.isEmpty()) << d.prompter.Shown.join("\n").toStdString();
+    const CommandCatalogue& commands = d.form->Commands();
+    EXPECT_EQ(d.form->Keys().HardwareKeys[0], commands.FindCommandIndex(2));
+    EXPECT_EQ(d.form->Keys().FindScreenButton(4, 9)->Caption, "Mark");
+    EXPECT_FALSE(d.form->Keys().Changed);
+    KeyMapTab* tab = d.form->KeyMapPage();
+    EXPECT_EQ(tab->eButtonKeyCodes[1]->text(), "55");
+    EXPECT_EQ(tab->lHardware->topLevelItem(0)->text(1),
+              Q(commands.NameOf(commands.FindCommandIndex(2))));
+    d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
+    EXPECT_EQ(d.form->Tabs()->tabText(MainForm::KeyTabIndex), KeyTabCaption);
+    EXPECT_EQ(ShownTitle(*d.form), MainTitle + "keys.Key2");
+}
+
+TEST(Startup, AKeyFileThatStopsWithAnErrorDoesNotStopTheStart) {
+    TempFolder keys;
+    const std::string file = keys.Write("bad.key2", "a1,Up,2\r\nc1,1,1,abc\r\n");
+    DesignerFixture d("[Buttons]\r\nFilename=" + file + "\r\n[MainForm]\r\nLeft=300\r\nTop=40\r\n");
+    EXPECT_EQ(d.prompter.Of("message"), QStringList{"'abc' is not a valid integer value"});
+    EXPECT_EQ(d.form->Keys().HardwareKeys[0], d.form->Commands().FindCommandIndex(2));
+    EXPECT_EQ(d.form->pos(), QPoint(300, 40));
+    EXPECT_FALSE(d.form->PanelLoading);
+    EXPECT_EQ(ShownTitle(*d.form), MainTitle);
 }

@@ -1,10 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QLabel>
-
-#include "qt/DesignerFixture.h"
 #include "ui/app/StatusLine.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;

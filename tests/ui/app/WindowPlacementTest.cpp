@@ -1,74 +1,52 @@
-#include <gtest/gtest.h>
-
-#include <QTest>
 #include <QWindow>
 
-#include "plain/TempFolder.h"
-#include "qt/ScriptedPrompter.h"
-#include "ui/app/Startup.h"
-#include "ui/preview/AlignPalette.h"
-#include "ui/preview/PreviewWindow.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
 
 TEST(WindowPlacement, FiveClosesAndStartsKeepEveryWindowWhereItWas) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
+    DesignerFixture d;
     const QPoint main(300, 100), preview(20, 420), palette(1300, 600);
     for (int round = 0; round <= 5; ++round) {
         SCOPED_TRACE(round);
-        ScriptedPrompter prompter;
-        auto form = StartDesigner(QString::fromStdString(folder.Path()), prompter);
-        ASSERT_NE(form, nullptr);
-        form->show();
-        form->Preview()->show();
-        form->Palette()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        if (round > 0) d.form = StartDesigner(Q(d.folder.Path()), d.prompter);
+        ASSERT_NE(d.form, nullptr);
+        d.form->Palette()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(d.form.get()));
         if (round == 0) {
-            form->move(main);
-            form->Preview()->move(preview);
-            form->Palette()->move(palette);
+            d.form->move(main);
+            d.Preview().move(preview);
+            d.form->Palette()->move(palette);
         }
-        EXPECT_EQ(form->pos(), main);
-        EXPECT_EQ(form->Preview()->pos(), preview);
-        EXPECT_EQ(form->Palette()->pos(), palette);
-        ASSERT_TRUE(form->close());
+        EXPECT_EQ(d.form->pos(), main);
+        EXPECT_EQ(d.Preview().pos(), preview);
+        EXPECT_EQ(d.form->Palette()->pos(), palette);
+        ASSERT_TRUE(d.form->close());
     }
 }
 
 TEST(WindowPlacement, StoredPlacesOffTheDesktopComeBackOntoIt) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    folder.Write("RoamCE_Screen_Designer.ini",
-                 "[MainForm]\r\nLeft=1500\r\nTop=990\r\n[Device]\r\nLeft=1590\r\nTop=995\r\n"
-                 "[Align Palette]\r\nLeft=1599\r\nTop=999\r\n");
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(QString::fromStdString(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    const QRect desk(0, 0, 1600, 1000);
+    DesignerFixture d("[MainForm]\r\nLeft=1500\r\nTop=990\r\n[Device]\r\nLeft=1590\r\nTop=995\r\n"
+                      "[Align Palette]\r\nLeft=1599\r\nTop=999\r\n");
     for (QWidget* window :
-         {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(form->Preview()),
-          static_cast<QWidget*>(form->Palette())}) {
+         {static_cast<QWidget*>(d.form.get()), static_cast<QWidget*>(&d.Preview()),
+          static_cast<QWidget*>(d.form->Palette())}) {
         window->show();
         const QRect titleBar(window->frameGeometry().topLeft(),
                              QSize(window->frameGeometry().width(), 30));
-        EXPECT_TRUE(desk.contains(titleBar))
+        EXPECT_TRUE(QRect(0, 0, 1600, 1000).contains(titleBar))
             << window->metaObject()->className() << " at " << window->x() << "," << window->y();
     }
 }
 
 TEST(WindowPlacement, ThePreviewAndThePaletteStayAboveTheMainWindow) {
-    TempFolder folder;
-    CopyShippedCatalogues(folder);
-    ScriptedPrompter prompter;
-    auto form = StartDesigner(QString::fromStdString(folder.Path()), prompter);
-    ASSERT_NE(form, nullptr);
-    form->Palette()->show();
+    DesignerFixture d;
+    d.form->Palette()->show();
     for (QWidget* tool :
-         {static_cast<QWidget*>(form->Preview()), static_cast<QWidget*>(form->Palette())}) {
+         {static_cast<QWidget*>(&d.Preview()), static_cast<QWidget*>(d.form->Palette())}) {
         ASSERT_NE(tool->windowHandle(), nullptr);
-        EXPECT_EQ(tool->windowHandle()->transientParent(), form->windowHandle())
+        EXPECT_EQ(tool->windowHandle()->transientParent(), d.form->windowHandle())
             << tool->metaObject()->className();
     }
 }

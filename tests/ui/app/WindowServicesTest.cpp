@@ -1,16 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <QFontMetrics>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QVBoxLayout>
 
+#include "qt/UiTest.h"
 #include "ui/app/EntryFields.h"
 #include "ui/app/TimedMessage.h"
 
 using namespace roamplot;
+using namespace roamplot::test;
 
 TEST(TimedMessage, ClosesItselfAfterItsDuration) {
     TimedMessage zero(TimedMessageKind::Information, 0, "Sent");
@@ -25,11 +23,10 @@ TEST(TimedMessage, ClosesItselfAfterItsDuration) {
     EXPECT_EQ(error.width(), error.TextLeft() +
                                  QFontMetrics(error.font()).horizontalAdvance("Could not connect") +
                                  15);
-
     error.show();
     EXPECT_TRUE(error.Timer().isActive());
     QSignalSpy finished(&error, &QDialog::finished);
-    QMetaObject::invokeMethod(&error.Timer(), "timeout");
+    Tick(error.Timer());
     EXPECT_EQ(finished.count(), 1);
     EXPECT_FALSE(error.isVisible());
 }
@@ -39,7 +36,6 @@ TEST(EntryFields, FiltersKeepOnlyWhatTheFieldAccepts) {
     UseSignedDigitsFilter(&position);
     QTest::keyClicks(&position, "-1a2+x");
     EXPECT_EQ(position.text(), "-12+");
-
     QLineEdit snap;
     UseUpperCaseFilter(&snap);
     QTest::keyClicks(&snap, "12px");
@@ -50,14 +46,12 @@ TEST(EntryFields, EnterMovesToTheNextControlThatIsNotAPushButton) {
     QWidget window;
     auto* column = new QVBoxLayout(&window);
     auto* first = new QLineEdit(&window);
-    auto* button = new QPushButton("Go", &window);
     auto* second = new QLineEdit(&window);
     column->addWidget(first);
-    column->addWidget(button);
+    column->addWidget(new QPushButton("Go", &window));
     column->addWidget(second);
     new EnterMovesFocus(&window);
-    window.show();
-    QApplication::setActiveWindow(&window);
+    Activate(window);
     first->setFocus();
     QTest::keyClick(first, Qt::Key_Return);
     EXPECT_TRUE(second->hasFocus());

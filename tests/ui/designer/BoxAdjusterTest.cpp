@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-
-#include "qt/DesignerFixture.h"
-#include "ui/designer/AdjustPanel.h"
-#include "ui/designer/BoxAdjuster.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -74,8 +68,7 @@ TEST(NudgeButtons, MoveButtonsCarryTheCtrlClickedGroup) {
     int a = d.AddBox({20, 10, 20, 10});
     int b = d.AddBox({60, 40, 20, 10});
     int c = d.AddBox({100, 80, 20, 10});
-    for (int slot : {a, b})
-        QTest::mouseClick(d.Control(slot), Qt::LeftButton, Qt::ControlModifier, {2, 2});
+    for (int slot : {a, b}) CtrlClick(d, slot);
     SetStep(d, "5");
     QTest::mousePress(Panel(d).AdjustUp, Qt::LeftButton);
     Tick(Adjuster(d).Timer1());
@@ -89,33 +82,26 @@ TEST(NudgeButtons, MoveButtonsCarryTheCtrlClickedGroup) {
 TEST(NudgeButtons, ArrowKeysInThePreviewStepTheSelectedBox) {
     DesignerFixture d;
     int slot = d.AddBox({50, 60, 20, 10});
-    d.Preview().show();
-    d.Preview().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.Preview()));
+    Activate(d.Preview());
     QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Left);
     QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(d.RectOf(slot), (BoxRect{49, 60, 20, 11}));
     EXPECT_EQ(d.Control(slot)->geometry(), QRect(49, 60, 20, 11));
 }
 
-TEST(PositionFields, ShowTheSelectedBoxWithoutCountingAsAnEdit) {
-    DesignerFixture d;
-    int a = d.AddBox({10, 20, 30, 40});
-    d.AddBox({50, 60, 70, 80});
-    d.Layout().Modified = false;
-    QTest::mouseClick(d.Control(a), Qt::LeftButton, {}, {2, 2});
-    QStringList shown;
-    for (QLineEdit* field : Panel(d).BoundsFields()) shown << field->text();
-    EXPECT_EQ(shown, (QStringList{"10", "20", "30", "40"}));
-    EXPECT_EQ(Panel(d).lSize->text(), "30,40");
-    EXPECT_FALSE(Adjuster(d).Timer2().isActive());
-    EXPECT_FALSE(d.Layout().Modified);
-}
-
-TEST(PositionFields, TypedValuesApplyOneSecondAfterTheFirstKeystroke) {
+TEST(PositionFields, ShowTheSelectedBoxAndTypedValuesApplyOneSecondAfterTheFirstKeystroke) {
     DesignerFixture d;
     int slot = d.AddBox({10, 20, 200, 40});
+    d.AddBox({50, 60, 70, 80});
     d.Layout().Modified = false;
+    QTest::mouseClick(d.Control(slot), Qt::LeftButton, {}, {2, 2});
+    QStringList shown;
+    for (QLineEdit* field : Panel(d).BoundsFields()) shown << field->text();
+    EXPECT_EQ(shown, (QStringList{"10", "20", "200", "40"}));
+    EXPECT_EQ(Panel(d).lSize->text(), "200,40");
+    EXPECT_FALSE(Adjuster(d).Timer2().isActive()) << "showing a box is no edit";
+    EXPECT_FALSE(d.Layout().Modified);
+
     Panel(d).BoxLeft->clear();
     QTest::keyClicks(Panel(d).BoxLeft, "10x0");
     EXPECT_EQ(Panel(d).BoxLeft->text(), "100") << "only digits, + and - are typed";
@@ -133,8 +119,12 @@ TEST(PositionFields, TypedValuesApplyOneSecondAfterTheFirstKeystroke) {
     EXPECT_EQ(Panel(d).BoxLeft->text(), "40");
 }
 
-TEST(PositionFields, AnEmptyOrBadFieldLeavesTheWholeBoxAsItWas) {
+TEST(PositionFields, ATickWithoutABoxSaysSoAndAnEmptyOrBadFieldLeavesTheWholeBoxAsItWas) {
     DesignerFixture d;
+    QTest::keyClicks(Panel(d).BoxLeft, "5");
+    Tick(Adjuster(d).Timer2());
+    EXPECT_EQ(d.prompter.Shown, QStringList{"message: No Window Box selected"});
+    d.prompter.Shown.clear();
     int slot = d.AddBox({10, 20, 30, 40});
     Panel(d).BoxTop->clear();
     QTest::keyClicks(Panel(d).BoxLeft, "5");
@@ -148,11 +138,4 @@ TEST(PositionFields, AnEmptyOrBadFieldLeavesTheWholeBoxAsItWas) {
     EXPECT_EQ(d.prompter.Of("error"), QStringList{"'30-' is not a valid integer value"});
     EXPECT_EQ(d.RectOf(slot), (BoxRect{10, 20, 30, 40}));
     EXPECT_EQ(d.Control(slot)->geometry(), QRect(10, 20, 30, 40));
-}
-
-TEST(PositionFields, ATickWithoutASelectedBoxSaysSo) {
-    DesignerFixture d;
-    QTest::keyClicks(Panel(d).BoxLeft, "5");
-    Tick(Adjuster(d).Timer2());
-    EXPECT_EQ(d.prompter.Shown, QStringList{"message: No Window Box selected"});
 }

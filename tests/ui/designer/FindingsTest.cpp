@@ -1,10 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QRadioButton>
 
 #include "core/designer/BoxFindings.h"
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -12,10 +9,6 @@ using namespace roamplot::test;
 namespace {
 
 const QRgb MarkRed = qRgb(255, 0, 0);
-
-void Settle() {
-    QCoreApplication::processEvents();
-}
 
 struct Marking : DesignerFixture {
     using DesignerFixture::DesignerFixture;
@@ -51,8 +44,6 @@ struct Marking : DesignerFixture {
 
 TEST(Findings, TheDesignerMarksTheBoxesWithAFindingAndSaysWhatIsWrong) {
     Marking d;
-    d.form->show();
-    d.Preview().show();
     const int fits = d.AddValueBox({0, 0, 120, 40}, "1234", 14);
     const int tooWide = d.AddValueBox({0, 50, 40, 40}, "123456", 14);
 
@@ -92,7 +83,6 @@ TEST(Findings, TheDesignerMarksTheBoxesWithAFindingAndSaysWhatIsWrong) {
 
 TEST(Findings, AScreenChangeTellsOnceHowManyBoxesLieOutsideAndFitBringsThemIn) {
     Marking d("[Settings]\nDevice Type=6\n"); // 640 x 240
-    d.form->show();
     const int wide = d.AddBox({500, 0, 100, 40});
     d.AddBox({0, 0, 60, 30});
     d.Designer().ShowPage(2);

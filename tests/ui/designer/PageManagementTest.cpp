@@ -1,22 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QSpinBox>
-
-#include "qt/DesignerFixture.h"
-#include "qt/ShownTitle.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
 
-namespace {
-void Click(QPushButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-} // namespace
-
-TEST(PageManagement, NextAndPreviousWrapAroundTheNumberOfPages) {
+TEST(PageManagement, NextAndPreviousWrapAroundTheNumberOfPagesAndMovesAtTheEndsAreRefused) {
     DesignerFixture d("[Settings]\nNo of Pages=3\n");
+    Click(d.Tab().bPageDown);
     d.AddBox({0, 0, 20, 20});
     Click(d.Tab().bNext);
     EXPECT_EQ(d.Layout().CurrentPage, 2);
@@ -31,6 +20,11 @@ TEST(PageManagement, NextAndPreviousWrapAroundTheNumberOfPages) {
     EXPECT_EQ(d.Designer().GetControl(), 1);
     Click(d.Tab().bPrevious);
     EXPECT_EQ(d.Layout().CurrentPage, 3);
+    Click(d.Tab().bPageUp);
+    EXPECT_EQ(d.Layout().CurrentPage, 3);
+    EXPECT_EQ(d.prompter.Of("message"),
+              (QStringList{"Cannot move the page, already on Page 1.",
+                           "Cannot move the page, maximum pages reached."}));
 
     d.form->Configuration()->cNumPages->setValue(1);
     Click(d.Tab().bNext);
@@ -53,17 +47,6 @@ TEST(PageManagement, MovingUpTakesBoxesAndNameAlong) {
     EXPECT_EQ(d.Tab().cParameterList->count(), 4);
     EXPECT_EQ(d.Layout().PageAt(2).PageName, "Page 3");
     EXPECT_TRUE(d.Preview().Control(3, 4)->isVisible());
-}
-
-TEST(PageManagement, MovesAtTheEndsAreRefused) {
-    DesignerFixture d("[Settings]\nNo of Pages=2\n");
-    Click(d.Tab().bPageDown);
-    Click(d.Tab().bNext);
-    Click(d.Tab().bPageUp);
-    EXPECT_EQ(d.prompter.Of("message"),
-              (QStringList{"Cannot move the page, already on Page 1.",
-                           "Cannot move the page, maximum pages reached."}));
-    EXPECT_EQ(d.Layout().CurrentPage, 2);
 }
 
 TEST(PageManagement, ClearAndDeleteAskYesOrNoFirst) {

@@ -1,37 +1,23 @@
-#include <gtest/gtest.h>
-
-#include <QTabWidget>
-
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
 
-TEST(PreviewInteraction, APlainClickDeselectsEveryBoxOnEveryPage) {
-    DesignerFixture d;
-    int a = d.AddBox({10, 10, 40, 20});
-    int b = d.AddBox({10, 60, 40, 20});
-    d.Layout().Box(4, 3).Selected = 1;
-    QTest::mouseClick(d.Control(a), Qt::LeftButton, Qt::ControlModifier, {2, 2});
-    ASSERT_EQ(d.Box(a).Selected, 1);
-    QTest::mouseClick(d.Control(b), Qt::LeftButton, {}, {2, 2});
-    EXPECT_EQ(d.Box(a).Selected, 0);
-    EXPECT_EQ(d.Box(b).Selected, 0);
-    EXPECT_EQ(d.Layout().Box(4, 3).Selected, 0);
-    EXPECT_EQ(d.Designer().GetControl(), b);
-    EXPECT_EQ(d.Designer().ReferenceBox(), 0);
-    EXPECT_EQ(d.Tab().cParameterList->currentRow(), b - 1);
-}
-
-TEST(PreviewInteraction, CtrlClicksMarkAGroupWithTheFirstAsReference) {
+TEST(PreviewInteraction, CtrlClicksMarkAGroupAndAPlainClickDeselectsEveryBoxOnEveryPage) {
     DesignerFixture d;
     int a = d.AddBox({10, 10, 40, 20});
     int b = d.AddBox({10, 60, 40, 20});
     int c = d.AddBox({100, 60, 40, 20});
-    for (int slot : {a, b, c})
-        QTest::mouseClick(d.Control(slot), Qt::LeftButton, Qt::ControlModifier, {2, 2});
-    for (int slot : {a, b, c}) EXPECT_EQ(d.Box(slot).Selected, 1);
-    EXPECT_EQ(d.Designer().ReferenceBox(), a);
+    d.Layout().Box(4, 3).Selected = 1;
+    for (int slot : {a, c}) CtrlClick(d, slot);
+    for (int slot : {a, c}) EXPECT_EQ(d.Box(slot).Selected, 1);
+    EXPECT_EQ(d.Designer().ReferenceBox(), a) << "the first of the group";
+    QTest::mouseClick(d.Control(b), Qt::LeftButton, {}, {2, 2});
+    for (int slot : {a, b, c}) EXPECT_EQ(d.Box(slot).Selected, 0);
+    EXPECT_EQ(d.Layout().Box(4, 3).Selected, 0);
+    EXPECT_EQ(d.Designer().GetControl(), b);
+    EXPECT_EQ(d.Designer().ReferenceBox(), 0);
+    EXPECT_EQ(d.Tab().cParameterList->currentRow(), b - 1);
 }
 
 TEST(PreviewInteraction, DropsSnapAndStayInsideTheDrawArea) {

@@ -1,41 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QLineEdit>
-#include <QTabWidget>
-#include <QTreeWidget>
-
-#include <QSpinBox>
 #include <set>
 
-#include "qt/DesignerFixture.h"
-#include "qt/ShownTitle.h"
-#include "ui/app/MainMenu.h"
-#include "ui/designer/AdjustPanel.h"
-#include "ui/designer/BoxAdjuster.h"
-#include "ui/designer/PropertyPanel.h"
-#include "ui/keymap/KeyMapTab.h"
-#include "ui/widgets/ColourButton.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
 
 namespace {
-// The event loop's turn after a command, where its undo step is recorded.
-void Settle() {
-    QCoreApplication::processEvents();
-}
-void Choose(DesignerFixture& d, const char* kind) {
-    for (std::size_t k = 0; k < d.form->Catalogue().Size(); ++k)
-        if (d.form->Catalogue().At(k).Kind == kind) {
-            d.Tab().cParameter->setCurrentIndex(static_cast<int>(k));
-            emit d.Tab().cParameter->activated(static_cast<int>(k));
-            return;
-        }
-    FAIL() << "no parameter of kind " << kind;
-}
 // Field by field, naming the first box that differs; selection marks are view state.
 void ExpectSameContent(const std::array<Page, MaxPages>& actual,
                        const std::array<Page, MaxPages>& expected, const char* when) {
@@ -54,8 +24,6 @@ void ExpectSameContent(const std::array<Page, MaxPages>& actual,
 
 TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
     DesignerFixture d;
-    d.form->show();
-    d.Preview().show();
     const std::array<Page, MaxPages> start = d.Layout().Pages;
     AdjustPanel& adjust = *d.Tab().Adjust;
     BoxAdjuster& adjuster = *d.form->Adjuster();
@@ -65,8 +33,8 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         EXPECT_TRUE(d.Layout().Modified);
     };
 
-    run([&] { QTest::mouseClick(d.Tab().bNew, Qt::LeftButton); });
-    run([&] { Choose(d, "sp"); });
+    run([&] { Click(d.Tab().bNew); });
+    run([&] { Choose(d, 1); });
     run([&] { QTest::keyClicks(d.Tab().cTitleText, "Spd"); });
     run([&] { d.Tab().cBorderWidth->setValue(3); });
     run([&] { emit d.Tab().cTitleForeColor->ColorSelected(Black); });
@@ -78,8 +46,7 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         QTest::mouseRelease(adjust.AdjustRight, Qt::LeftButton);
     });
     run([&] {
-        d.Preview().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d.Preview()));
+        Activate(d.Preview());
         QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Up);
     });
     run([&] {
@@ -87,11 +54,11 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         QTest::keyClicks(adjust.BoxLeft, "30");
         Tick(adjuster.Timer2());
     });
-    run([&] { QTest::mouseClick(d.Tab().bNew, Qt::LeftButton); });
-    run([&] { Choose(d, "bb"); });
+    run([&] { Click(d.Tab().bNew); });
+    run([&] { Choose(d, 1000); });
     run([&] {
         d.prompter.FileAnswers = {QString(TEST_DATA_DIR) + "/im-picture.bmp"};
-        QTest::mouseClick(d.Tab().cAddButtonSymbol, Qt::LeftButton);
+        Click(d.Tab().cAddButtonSymbol);
     });
     run([&] {
         d.Designer().PreviewBoxPressed(1, true);
@@ -102,7 +69,7 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         d.MenuAction("aCopy")->trigger();
         d.MenuAction("aPaste")->trigger();
     });
-    run([&] { QTest::mouseClick(d.Tab().bUP, Qt::LeftButton); });
+    run([&] { Click(d.Tab().bUP); });
     run([&] { QTest::keyClicks(d.Tab().cPageName, "Harbour"); });
     run([&] { d.MenuAction("aMovePageUp")->trigger(); });
     run([&] {
@@ -175,9 +142,7 @@ TEST(Undo, AHeldNudgeButtonOrArrowKeyIsOneStep) {
     }
     QTest::mouseRelease(d.Tab().Adjust->AdjustRight, Qt::LeftButton);
 
-    d.Preview().show();
-    d.Preview().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d.Preview()));
+    Activate(d.Preview());
     for (int i = 0; i < 4; ++i) {
         QTest::keyPress(d.Preview().windowHandle(), Qt::Key_Down);
         Settle();

@@ -2,25 +2,14 @@
 // A started designer whose handheld is a folder device over a temporary
 // folder, named in the settings file as the designer reads it, and a
 // scripted user for the file list.
-#include <gtest/gtest.h>
-
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-#include <filesystem>
-#include <memory>
-#include <optional>
 
-#include "plain/TempFolder.h"
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 #include "ui/device/DeviceCommands.h"
 #include "ui/device/FileListDialog.h"
-#include "ui/keymap/KeyMapTab.h"
 
 namespace roamplot::test {
-
-namespace fs = std::filesystem;
 
 // What the file list showed when the scripted user met it.
 struct FileListSeen {
@@ -65,9 +54,8 @@ class DeviceTransferTest : public ::testing::Test {
         });
     }
 
-    void ClickPageDesigner(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void SendLayout() { ClickPageDesigner(designer->Tab().bSend); }
-    void GetLayout() { ClickPageDesigner(designer->Tab().bGet); }
+    void SendLayout() { Click(designer->Tab().bSend); }
+    void GetLayout() { Click(designer->Tab().bGet); }
     void SendKeys() { Form().KeyMapPage()->bSend->click(); }
     void GetKeys() { Form().KeyMapPage()->bGet->click(); }
 

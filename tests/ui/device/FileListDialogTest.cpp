@@ -1,7 +1,3 @@
-#include <QGroupBox>
-#include <QLabel>
-#include <QTest>
-
 #include "DeviceFixture.h"
 
 namespace roamplot::test {
@@ -14,13 +10,12 @@ TEST_F(DeviceTransferTest, BothPdaGroupsOfferSendAndGet) {
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->title(), "PDA");
     EXPECT_EQ(tab.bSend->parentWidget(), group);
-    EXPECT_EQ(tab.bSend->toolTip(), "Send Parameters File to PDA");
-    EXPECT_EQ(tab.bGet->toolTip(), "Get Parameters File from PDA");
     KeyMapTab& keys = *Form().KeyMapPage();
-    EXPECT_TRUE(keys.bSend->isEnabled());
-    EXPECT_TRUE(keys.bGet->isEnabled());
-    EXPECT_EQ(keys.bSend->toolTip(), "Send hardware and screen control button settings to PDA");
-    EXPECT_EQ(keys.bGet->toolTip(), "Get hardware and screen control button settings from PDA");
+    QStringList tips;
+    for (QWidget* button : {tab.bSend, tab.bGet, keys.bSend, keys.bGet}) tips << button->toolTip();
+    EXPECT_EQ(tips, (QStringList{"Send Parameters File to PDA", "Get Parameters File from PDA",
+                                 "Send hardware and screen control button settings to PDA",
+                                 "Get hardware and screen control button settings from PDA"}));
 }
 
 TEST_F(DeviceTransferTest, TheFileListTakesAClickedOrTypedNameAndIsCentredOnTheMainWindow) {
@@ -38,9 +33,8 @@ TEST_F(DeviceTransferTest, TheFileListTakesAClickedOrTypedNameAndIsCentredOnTheM
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
     EXPECT_LE((list.frameGeometry().center() - Form().frameGeometry().center()).manhattanLength(),
               2);
-    QListWidgetItem* second = list.lFiles->item(1);
     QTest::mouseClick(list.lFiles->viewport(), Qt::LeftButton, {},
-                      list.lFiles->visualItemRect(second).center());
+                      list.lFiles->visualItemRect(list.lFiles->item(1)).center());
     EXPECT_EQ(list.eFileName->text(), "b.par1");
     EXPECT_EQ(list.ChosenFile(), "b.par1");
     QTest::keyClicks(list.eFileName, "x");

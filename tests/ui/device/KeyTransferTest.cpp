@@ -1,15 +1,10 @@
-#include <QTabWidget>
-
 #include "DeviceFixture.h"
 #include "core/device/RemoteApiLibrary.h"
 #include "core/io/FileIo.h"
 #include "plain/Environment.h"
-#include "qt/ShownTitle.h"
 
 namespace roamplot::test {
 namespace {
-
-const QString Title = "RoamplotCE Screen Designer v2.16  -  ";
 
 TEST_F(DeviceTransferTest, KeysGoToTheHandheldAndComeBack) {
     Start();
@@ -32,7 +27,7 @@ TEST_F(DeviceTransferTest, KeysGoToTheHandheldAndComeBack) {
     EXPECT_NE(ReadFileBytes(OnDevice("buttons.key2"))->find("a1,Up,"), std::string::npos);
     EXPECT_EQ(Form().KeyFileName(), designer->folder.File("Mine.key2"))
         << "the transfer file never becomes the current key file";
-    EXPECT_EQ(ShownTitle(Form()), Title + "Mine.key2*") << "the map is still unsaved";
+    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Mine.key2*") << "the map is still unsaved";
 
     keys.AssignHardwareKey(0, 7);
     keys.AssignScreenButton(2, 4, 0, "");
@@ -46,7 +41,7 @@ TEST_F(DeviceTransferTest, KeysGoToTheHandheldAndComeBack) {
     EXPECT_EQ(keys.FindScreenButton(2, 4)->Caption, "Zoom");
     EXPECT_FALSE(keys.Changed);
     EXPECT_EQ(Form().KeyFileName(), "buttons.key2");
-    EXPECT_EQ(ShownTitle(Form()), Title + "buttons.key2");
+    EXPECT_EQ(ShownTitle(Form()), MainTitle + "buttons.key2");
     EXPECT_EQ(Prompter().Of("message"), QStringList("Get from PDA Successful"));
 }
 
@@ -70,7 +65,7 @@ TEST_F(DeviceTransferTest, AFailedKeyGetLeavesTheKeyMapAsItWas) {
     keys.Changed = false;
     Form().KeyMapPage()->SetKeyFileName(designer->folder.File("Mine.key2"));
     // Its first line would be taken before the second stops the read.
-    PutOnDevice("bad.key2", *ReadFileBytes(std::string(TEST_DATA_DIR) + "/bad-command.key2"));
+    PutOnDevice("bad.key2", TestDataBytes("bad-command.key2"));
     Answer("gone.key2");
     GetKeys();
     Answer("bad.key2");
@@ -86,25 +81,35 @@ TEST_F(DeviceTransferTest, AFailedKeyGetLeavesTheKeyMapAsItWas) {
     EXPECT_EQ(Form().KeyFileName(), designer->folder.File("Mine.key2"));
 }
 
-TEST_F(DeviceTransferTest, KeyGetAsksBeforeReplacingUnsavedButtons) {
+TEST_F(DeviceTransferTest, AGetAsksBeforeReplacingUnsavedWorkAndACancelGetsNothing) {
     Start();
     PutOnDevice("a.key2", "a1,Up,5\r\n");
+    PutOnDevice("a.par1", *ReadFileBytes(TestData("writer_pages.par1")));
     Form().Keys().AssignHardwareKey(0, 3);
-    Prompter().ConfirmAnswers = {false};
+    designer->AddBox({10, 10, 60, 30});
+    Prompter().ConfirmAnswers = {false, false};
     Answer("a.key2");
     GetKeys();
-    EXPECT_EQ(Prompter().Of("dialog"), QStringList());
+    Answer("a.par1");
+    GetLayout();
+    EXPECT_EQ(Prompter().Of("confirm").size(), 2);
+    EXPECT_EQ(Prompter().Of("dialog"), QStringList()) << "asked before anything else";
     EXPECT_EQ(Form().Keys().HardwareKeys[0], 3);
+    EXPECT_TRUE(Form().Layout().Modified);
+    EXPECT_EQ(Form().Layout().BoxCount(1), 1);
 }
 
-TEST_F(DeviceTransferTest, WithoutTheHandheldTheKeyCommandsSayBothThings) {
+TEST_F(DeviceTransferTest, WithoutTheHandheldTheCommandsStopAfterSayingSo) {
     Start("\\Roamplot 2", false);
     fs::remove_all(mount.Path());
+    SendLayout();
+    GetLayout();
     SendKeys();
     GetKeys();
     EXPECT_EQ(
         Prompter().Of("message"),
-        QStringList({"Cannot connect to PDA", "Could not Save to PDA", "Cannot connect to PDA",
+        QStringList({"Cannot connect to PDA", "Cannot connect to PDA", "Cannot connect to PDA",
+                     "Could not Save to PDA", "Cannot connect to PDA",
                      "Key2 file not found on the PDA or could not be transferred."}));
     EXPECT_EQ(Prompter().Of("dialog"), QStringList());
 }

@@ -1,29 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTreeWidget>
-#include <filesystem>
 
-#include "core/keymap/KeyFileReader.h"
-#include "plain/TempFolder.h"
-#include "qt/ScriptedPrompter.h"
-#include "render/PathText.h"
+#include "qt/UiTest.h"
 #include "ui/keymap/KeyMapLists.h"
-#include "ui/keymap/KeyMapTab.h"
 
 using namespace roamplot;
+using namespace roamplot::test;
 
 namespace {
-
-QString Fixture(const char* name) {
-    return QString(TEST_DATA_DIR) + "/" + name;
-}
 
 void ClickRow(QTreeWidget* list, int row) {
     QTreeWidgetItem* item = list->topLevelItem(row);
@@ -63,8 +47,8 @@ class KeyMapTabTest : public ::testing::Test {
 
     CommandCatalogue catalogue;
     KeyMap map;
-    test::ScriptedPrompter prompter;
-    test::TempFolder folder;
+    ScriptedPrompter prompter;
+    TempFolder folder;
     std::unique_ptr<KeyMapTab> tab;
 };
 
@@ -112,7 +96,7 @@ TEST_F(KeyMapTabTest, ChoosingForTheFocusedHardwareKeyAssignsIt) {
 
     std::string path = folder.File("centre.key2");
     EXPECT_EQ(tab->WriteKeyFile(path), "");
-    EXPECT_NE(folder.Read("centre.key2").find("\r\na5,Centre,12\r\n"), std::string::npos);
+    EXPECT_PRED2(Holds, folder.Read("centre.key2"), "\r\na5,Centre,12\r\n");
 }
 
 TEST_F(KeyMapTabTest, FocusingAButtonWithoutCaptionStoresTheDefaultOnlyWhenTheFieldChanges) {
@@ -180,8 +164,8 @@ TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheWholePath) {
     QSignalSpy named(tab.get(), &KeyMapTab::KeyFileNameChanged);
     tab->SetKeyFileName("/old/place/previous.KEY2");
 
-    prompter.FileAnswers.push_back(Fixture("left-only.key2"));
-    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    prompter.FileAnswers.push_back(Q(TestData("left-only.key2")));
+    Click(tab->bLoad);
     ASSERT_EQ(prompter.FileRequests.size(), 1);
     EXPECT_EQ(prompter.FileRequests[0].Title, "Load RoamplotCE Key File");
     EXPECT_EQ(prompter.FileRequests[0].InitialFile, "/old/place/previous.KEY2");
@@ -191,8 +175,8 @@ TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheWholePath) {
     EXPECT_EQ(map.HardwareKeys[2], 2);
     EXPECT_EQ(tab->lHardware->topLevelItem(2)->text(1), "Next Page");
     // The whole path, so that the next start reopens the file wherever it lies.
-    EXPECT_EQ(tab->KeyFileName(), PathFromQString(Fixture("left-only.key2")));
-    EXPECT_EQ(named.last().at(0).toString(), Fixture("left-only.key2"));
+    EXPECT_EQ(tab->KeyFileName(), PathFromQString(Q(TestData("left-only.key2"))));
+    EXPECT_EQ(named.last().at(0).toString(), Q(TestData("left-only.key2")));
     EXPECT_EQ(tab->lHardware->currentItem(), nullptr);
     EXPECT_EQ(tab->lScreen->currentItem(), nullptr);
     EXPECT_EQ(tab->lScreenButton->text(), "");
@@ -213,16 +197,16 @@ TEST_F(KeyMapTabTest, SaveWritesTheFieldsKeyCodesAndKeepsTheFullPath) {
     ASSERT_TRUE(map.Changed);
 
     std::string typed = folder.File("mine"); // without extension
-    prompter.FileAnswers.push_back(QString::fromStdString(typed));
-    QTest::mouseClick(tab->bSave, Qt::LeftButton);
+    prompter.FileAnswers.push_back(Q(typed));
+    Click(tab->bSave);
     ASSERT_EQ(prompter.FileRequests.size(), 1);
     EXPECT_EQ(prompter.FileRequests[0].Title, "Save RoamplotCE Key File");
     EXPECT_EQ(prompter.FileRequests[0].Filter, "Roamplot Key File (*.key2)");
     EXPECT_EQ(prompter.FileRequests[0].DefaultExtension, "key2");
 
     std::string written = folder.Read("mine.key2");
-    EXPECT_NE(written.find("\r\na1,Up,5\r\n"), std::string::npos);
-    EXPECT_NE(written.find("\r\nb1,4,-7,3\r\n"), std::string::npos);
+    EXPECT_PRED2(Holds, written, "\r\na1,Up,5\r\n");
+    EXPECT_PRED2(Holds, written, "\r\nb1,4,-7,3\r\n");
     EXPECT_EQ(tab->KeyFileName(), typed + ".key2");
     EXPECT_FALSE(map.Changed);
 
@@ -246,15 +230,15 @@ TEST_F(KeyMapTabTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
     EXPECT_EQ(prompter.Of("confirm").last(), KeyMapCloseQuestion);
 
     prompter.ConfirmAnswers = {false};
-    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    Click(tab->bLoad);
     EXPECT_EQ(prompter.Of("confirm").last(), KeyMapLoadQuestion);
     EXPECT_TRUE(prompter.FileRequests.isEmpty());
     EXPECT_EQ(map.HardwareKeys, edited.HardwareKeys);
     EXPECT_TRUE(map.Changed);
 
     prompter.ConfirmAnswers = {true};
-    prompter.FileAnswers.push_back(Fixture("left-only.key2"));
-    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    prompter.FileAnswers.push_back(Q(TestData("left-only.key2")));
+    Click(tab->bLoad);
     EXPECT_EQ(map.HardwareKeys[1], 3); // merged: the edit of Down stays in the map
     EXPECT_EQ(map.HardwareKeys[2], 2);
     EXPECT_FALSE(map.Changed);
@@ -262,21 +246,20 @@ TEST_F(KeyMapTabTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
 
 TEST_F(KeyMapTabTest, FailedReadsAndWritesAreReportedAndKeepTheName) {
     tab->SetKeyFileName("kept.key2");
-    prompter.FileAnswers.push_back(Fixture("bad-command.key2"));
-    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    prompter.FileAnswers.push_back(Q(TestData("bad-command.key2")));
+    Click(tab->bLoad);
     EXPECT_EQ(prompter.Of("error"), QStringList{"'abc' is not a valid integer value"});
     EXPECT_EQ(tab->lHardware->topLevelItem(0)->text(1), "Zoom In"); // read before the error
     EXPECT_EQ(tab->KeyFileName(), "kept.key2");
 
-    std::filesystem::create_directory(folder.File("taken.key2"));
-    prompter.FileAnswers.push_back(QString::fromStdString(folder.File("taken.key2")));
-    QTest::mouseClick(tab->bSave, Qt::LeftButton);
+    fs::create_directory(folder.File("taken.key2"));
+    prompter.FileAnswers.push_back(Q(folder.File("taken.key2")));
+    Click(tab->bSave);
     EXPECT_EQ(prompter.Of("error").size(), 2);
     EXPECT_EQ(tab->KeyFileName(), "kept.key2");
 
-    prompter.FileAnswers.push_back(
-        QString::fromStdString(folder.Write("keys.txt", "a1,Up,31\r\n")));
-    QTest::mouseClick(tab->bLoad, Qt::LeftButton);
+    prompter.FileAnswers.push_back(Q(folder.Write("keys.txt", "a1,Up,31\r\n")));
+    Click(tab->bLoad);
     EXPECT_EQ(prompter.Of("message").size(), 1);
     EXPECT_EQ(map.HardwareKeys[0], 1);
 }
@@ -288,7 +271,7 @@ TEST_F(KeyMapTabTest, LoadDefaultsChangesOnlyTheKeyCodeFields) {
     tab->eButtonKeyCodes[9]->clear();
     QTest::keyClicks(tab->eButtonKeyCodes[9], "4x2");
     EXPECT_EQ(tab->eButtonKeyCodes[9]->text(), "42");
-    QTest::mouseClick(tab->bLoadDefaults, Qt::LeftButton);
+    Click(tab->bLoadDefaults);
     ButtonKeyCodeTexts codes = tab->ButtonKeyCodes();
     EXPECT_EQ(codes[0], "193");
     EXPECT_EQ(codes[9], "202");
@@ -302,6 +285,6 @@ TEST_F(KeyMapTabTest, DeviceButtonsWaitForTheTransferToListen) {
     QSignalSpy sends(tab.get(), &KeyMapTab::SendRequested);
     EXPECT_TRUE(tab->bSend->isEnabled());
     EXPECT_FALSE(tab->bGet->isEnabled());
-    QTest::mouseClick(tab->bSend, Qt::LeftButton);
+    Click(tab->bSend);
     EXPECT_EQ(sends.count(), 1);
 }

@@ -1,14 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <QRubberBand>
 #include <QSignalSpy>
-#include <QTest>
-#include <QWidget>
 
+#include "qt/UiTest.h"
 #include "ui/preview/ControlSizer.h"
-#include "ui/preview/GrabHandle.h"
 
 using namespace roamplot;
+using namespace roamplot::test;
 
 namespace {
 // A parent with one child control that forwards its mouse to the sizer, as the preview does.
@@ -44,47 +41,38 @@ struct Stage {
     }
     void Drag(QWidget* widget, QPoint from, QPoint to) {
         QTest::mousePress(widget, Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, QPointF(to), widget->mapToGlobal(QPointF(to)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &move);
+        DesignerFixture::Move(widget, to);
         QTest::mouseRelease(widget, Qt::LeftButton, {}, to);
     }
 };
 } // namespace
 
-TEST(ControlSizer, OnePixelStartsAMoveWhenTheMinimumIsOne) {
-    Stage stage(1);
-    stage.Drag(stage.control, {10, 10}, {11, 10});
-    EXPECT_EQ(stage.startMove.count(), 1);
-    EXPECT_EQ(stage.endMove.count(), 1);
-    EXPECT_EQ(stage.control->pos(), QPoint(51, 60));
-}
-
-TEST(ControlSizer, AClickWithoutMovementMovesNothing) {
-    Stage stage(1);
-    QTest::mouseClick(stage.control, Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(stage.startMove.count(), 0);
-    EXPECT_EQ(stage.endMove.count(), 0);
-    EXPECT_EQ(stage.control->pos(), QPoint(50, 60));
-}
-
-TEST(ControlSizer, ADragBelowTheThresholdIsNoMove) {
-    Stage stage(3);
+TEST(ControlSizer, AMoveStartsOnlyOnceThePointerHasGoneTheMinimumDistance) {
     EXPECT_EQ(ControlSizer().MinimumMove(), 3);
-    stage.Drag(stage.control, {10, 10}, {12, 12});
-    EXPECT_EQ(stage.startMove.count(), 0);
-    EXPECT_EQ(stage.control->pos(), QPoint(50, 60));
-    stage.Drag(stage.control, {10, 10}, {13, 10});
-    EXPECT_EQ(stage.control->pos(), QPoint(53, 60));
+    struct Case {
+        int minimum;
+        QPoint to; // dragged from (10, 10); there itself a plain click
+        int moves;
+        QPoint at;
+    };
+    for (Case c : {Case{1, {11, 10}, 1, {51, 60}}, Case{1, {10, 10}, 0, {50, 60}},
+                   Case{3, {12, 12}, 0, {50, 60}}, Case{3, {13, 10}, 1, {53, 60}}}) {
+        SCOPED_TRACE(testing::Message() << c.minimum << ": " << c.to.x() << "," << c.to.y());
+        Stage stage(c.minimum);
+        if (c.to == QPoint(10, 10))
+            QTest::mouseClick(stage.control, Qt::LeftButton, {}, c.to);
+        else
+            stage.Drag(stage.control, {10, 10}, c.to);
+        EXPECT_EQ(stage.startMove.count(), c.moves);
+        EXPECT_EQ(stage.endMove.count(), c.moves);
+        EXPECT_EQ(stage.control->pos(), c.at);
+    }
 }
 
 TEST(ControlSizer, TheMoveBandIsOnePixelSmallerAndLeavesNoTrace) {
     Stage stage(1);
     QTest::mousePress(stage.control, Qt::LeftButton, {}, QPoint(5, 5));
-    QMouseEvent move(QEvent::MouseMove, QPointF(25, 15),
-                     stage.control->mapToGlobal(QPointF(25, 15)), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(stage.control, &move);
+    DesignerFixture::Move(stage.control, {25, 15});
     ASSERT_NE(stage.sizer.Band(), nullptr);
     EXPECT_EQ(stage.sizer.Band()->geometry(), QRect(70, 70, 39, 29));
     EXPECT_EQ(stage.control->pos(), QPoint(50, 60)); // nothing moves during the drag
@@ -119,7 +107,7 @@ TEST(ControlSizer, DraggingTheLeftHandlePastTheRightEdgeSwapsTheEdges) {
     EXPECT_EQ(stage.control->geometry(), QRect(90, 60, 10, 30));
 }
 
-TEST(ControlSizer, AttachingAnotherControlMovesTheHandles) {
+TEST(ControlSizer, AttachingAnotherControlMovesTheHandlesAndDestroyingItHidesThem) {
     Stage stage(1);
     auto* other = new QWidget(&stage.parent);
     other->setGeometry(150, 160, 20, 20);
@@ -129,11 +117,7 @@ TEST(ControlSizer, AttachingAnotherControlMovesTheHandles) {
     stage.sizer.SetControl(other);
     EXPECT_EQ(stage.sizer.Handle(4)->pos(), before);
     EXPECT_EQ(stage.sizer.Control(), other);
-}
-
-TEST(ControlSizer, DestroyingTheControlDetachesAndHidesTheHandles) {
-    Stage stage(1);
-    delete stage.control;
+    delete other;
     EXPECT_EQ(stage.sizer.Control(), nullptr);
     for (int i = 0; i < 8; ++i) EXPECT_FALSE(stage.sizer.Handle(i)->isVisible());
 }

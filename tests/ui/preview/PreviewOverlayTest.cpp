@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QRubberBand>
 
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -11,11 +9,21 @@ namespace {
 QRect ShownRect(BoxRect b, int zoom) {
     return QRect(b.Left * zoom, b.Top * zoom, b.Width * zoom, b.Height * zoom);
 }
+
+// Drags from (2, 2) by a distance in screen pixels; the band as it was before the release.
+QRect BandOfDrag(DesignerFixture& d, QWidget* widget, QPoint by) {
+    const QPoint start(2, 2);
+    QTest::mousePress(widget, Qt::LeftButton, {}, start);
+    DesignerFixture::Move(widget, start + by);
+    const QRect band =
+        d.Preview().Sizer().Band() ? d.Preview().Sizer().Band()->geometry() : QRect();
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, start + by);
+    return band;
+}
 } // namespace
 
 TEST(PreviewOverlay, TheSelectedBoxsHandlesStayAboveALaterOverlappingBox) {
     DesignerFixture d;
-    d.Preview().show();
     int first = d.AddBox({20, 20, 60, 40});
     int later = d.AddBox({60, 40, 60, 40}); // covers the first's bottom-right corner
     QWidget* area = d.Preview().DrawArea();
@@ -47,37 +55,24 @@ TEST(PreviewOverlay, WithSnapTheBandShowsWhatTheReleaseGives) {
         d.Preview().SetZoom(zoom);
         int slot = d.AddBox({20, 20, 40, 20});
         QWidget* control = d.Control(slot);
-        const QPoint start(2, 2);
 
         // A move by (13, 8) device pixels to (33, 28) snaps to (35, 30).
-        QTest::mousePress(control, Qt::LeftButton, {}, start);
-        const QPoint moveTo = start + QPoint(13, 8) * zoom;
-        DesignerFixture::Move(control, moveTo);
-        ASSERT_NE(d.Preview().Sizer().Band(), nullptr);
-        const QRect moveBand = d.Preview().Sizer().Band()->geometry();
-        QTest::mouseRelease(control, Qt::LeftButton, {}, moveTo);
+        const QRect moveBand = BandOfDrag(d, control, QPoint(13, 8) * zoom);
         EXPECT_EQ(d.RectOf(slot), (BoxRect{35, 30, 40, 20}));
         // A move band is one pixel narrower and shorter than the box.
         EXPECT_EQ(moveBand, ShownRect(d.RectOf(slot), zoom).adjusted(0, 0, -1, -1));
 
         // Dropped past the right edge: the band shows the box kept inside.
-        QTest::mousePress(control, Qt::LeftButton, {}, start);
-        const QPoint outside = start + QPoint(500, 0) * zoom;
-        DesignerFixture::Move(control, outside);
-        const QRect keptBand = d.Preview().Sizer().Band()->geometry();
-        QTest::mouseRelease(control, Qt::LeftButton, {}, outside);
+        const QRect keptBand = BandOfDrag(d, control, QPoint(500, 0) * zoom);
         EXPECT_EQ(d.RectOf(slot).Left, 200);
         EXPECT_EQ(keptBand, ShownRect(d.RectOf(slot), zoom).adjusted(0, 0, -1, -1));
 
         // The right handle dragged by 13 device pixels: the width 53 snaps to 55.
         GrabHandle* right = d.Preview().Sizer().Handle(3);
-        QTest::mouseClick(control, Qt::LeftButton, {}, start);
+        QTest::mouseClick(control, Qt::LeftButton, {}, {2, 2});
         d.Designer().Editor().SetBoxRect(slot, {100, 30, 40, 20});
         d.Designer().RefreshPage();
-        QTest::mousePress(right, Qt::LeftButton, {}, start);
-        DesignerFixture::Move(right, start + QPoint(13 * zoom, 0));
-        const QRect sizeBand = d.Preview().Sizer().Band()->geometry();
-        QTest::mouseRelease(right, Qt::LeftButton, {}, start + QPoint(13 * zoom, 0));
+        const QRect sizeBand = BandOfDrag(d, right, QPoint(13 * zoom, 0));
         EXPECT_EQ(d.RectOf(slot), (BoxRect{100, 30, 55, 20}));
         EXPECT_EQ(sizeBand, ShownRect(d.RectOf(slot), zoom));
     }
@@ -86,10 +81,6 @@ TEST(PreviewOverlay, WithSnapTheBandShowsWhatTheReleaseGives) {
 TEST(PreviewOverlay, WithoutSnapTheBandFollowsThePointer) {
     DesignerFixture d;
     int slot = d.AddBox({20, 20, 40, 20});
-    QWidget* control = d.Control(slot);
-    QTest::mousePress(control, Qt::LeftButton, {}, {2, 2});
-    DesignerFixture::Move(control, {-28, 5});
-    EXPECT_EQ(d.Preview().Sizer().Band()->geometry(), QRect(-10, 23, 39, 19));
-    QTest::mouseRelease(control, Qt::LeftButton, {}, {-28, 5});
+    EXPECT_EQ(BandOfDrag(d, d.Control(slot), {-30, 3}), QRect(-10, 23, 39, 19));
     EXPECT_EQ(d.RectOf(slot), (BoxRect{0, 23, 40, 20}));
 }

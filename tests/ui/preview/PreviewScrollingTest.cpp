@@ -1,13 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <QAction>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "qt/DesignerFixture.h"
+#include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -72,13 +69,11 @@ TEST(PreviewScrolling, ALargerPreviewScrollsInsideTheAvailableArea) {
     // Ctrl+wheel still zooms rather than scrolls.
     Wheel(drawArea, {0, -120}, Qt::ControlModifier);
     EXPECT_EQ(d.Preview().Zoom(), 2);
-}
 
-TEST(PreviewScrolling, ALargePreviewStoredAwayFromTheCornerIsShownInsideTheArea) {
-    ShownPreview d(CustomScreen(800, 480, 3) + "[Device]\nLeft=300\nTop=100\n");
-    const QRect area = d.Preview().screen()->availableGeometry();
-    EXPECT_TRUE(area.contains(d.Preview().frameGeometry()))
-        << d.Preview().x() << "," << d.Preview().y();
+    // Stored away from the corner, it is still shown inside the area.
+    ShownPreview moved(CustomScreen(800, 480, 3) + "[Device]\nLeft=300\nTop=100\n");
+    EXPECT_TRUE(area.contains(moved.Preview().frameGeometry()))
+        << moved.Preview().x() << "," << moved.Preview().y();
 }
 
 TEST(PreviewScrolling, EveryDevicePixelStaysAnExactSquareWhenScrolled) {
@@ -147,10 +142,7 @@ TEST(PreviewScrolling, FitPicksTheLargestZoomThatNeedsNoScrolling) {
         }
         EXPECT_FALSE(d.Layout().Modified);
     }
-}
-
-TEST(PreviewScrolling, CtrlZeroInThePreviewFitsToo) {
     ShownPreview d(CustomScreen(400, 300, 1));
     QTest::keyClick(&d.Preview(), Qt::Key_0, Qt::ControlModifier);
-    EXPECT_EQ(d.Preview().Zoom(), 3);
+    EXPECT_EQ(d.Preview().Zoom(), 3) << "Ctrl+0 in the preview fits too";
 }

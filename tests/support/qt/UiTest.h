@@ -1,0 +1,85 @@
+#pragma once
+// What the widget tests share beside the started designer: the widgets they
+// reach, the user's gestures on them and the turns of the event loop.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "plain/TestFiles.h"
+#include "qt/DesignerFixture.h"
+#include "qt/ShownTitle.h"
+#include "render/PathText.h"
+#include "ui/app/MainMenu.h"
+#include "ui/designer/AdjustPanel.h"
+#include "ui/designer/BoxAdjuster.h"
+#include "ui/keymap/KeyMapTab.h"
+#include "ui/preview/AlignPalette.h"
+#include "ui/widgets/ColourButton.h"
+
+namespace roamplot::test {
+
+namespace fs = std::filesystem;
+
+inline const char* const SettingsName = "RoamCE_Screen_Designer.ini";
+inline const QString MainTitle = "RoamplotCE Screen Designer v2.16  -  ";
+
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline bool Holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+inline std::string Ini(DesignerFixture& d) {
+    return d.folder.Read(SettingsName);
+}
+
+// The event loop's turn after a command, where its undo step is recorded.
+inline void Settle() {
+    QCoreApplication::processEvents();
+}
+inline void Click(QWidget* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+inline void CtrlClick(DesignerFixture& d, int slot) {
+    QTest::mouseClick(d.Control(slot), Qt::LeftButton, Qt::ControlModifier, {2, 2});
+}
+// Picks an entry of a choice as the user does, with the signal a pick sends.
+inline void Pick(QComboBox* choice, int item) {
+    choice->setCurrentIndex(item);
+    emit choice->activated(item);
+}
+// Gives the selected box the parameter of that id.
+inline void Choose(DesignerFixture& d, int id) {
+    Pick(d.Tab().cParameter, d.form->Catalogue().PositionOf(id));
+}
+// Picks a box in the list of boxes, as the user does.
+inline void Select(DesignerFixture& d, int slot) {
+    d.Tab().cParameterList->setCurrentRow(slot - 1);
+    d.Designer().SelectBox(slot);
+}
+// Shows the window and makes it the active one, so that keys reach it.
+inline void Activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+// Gives the first hardware key another command, as a user does on the key tab.
+inline void AssignFirstHardwareKey(MainForm& form, int command) {
+    KeyMapTab* tab = form.KeyMapPage();
+    tab->lHardware->setCurrentItem(tab->lHardware->topLevelItem(0));
+    tab->cHardwareCommand->setCurrentIndex(command);
+}
+
+} // namespace roamplot::test
