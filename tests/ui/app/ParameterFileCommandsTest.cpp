@@ -74,7 +74,7 @@ TEST(ParameterFileCommands, LoadAsksFirstAndTakesTheFilesScreen) {
     d.prompter.ConfirmAnswers = {false};
     ClickFile(d, "bLoad");
     EXPECT_TRUE(d.prompter.FileRequests.isEmpty());
-    EXPECT_EQ(d.SetUpLayout(*form).Box(1, 1).Kind, "map");
+    EXPECT_EQ(d.Layout().Box(1, 1).Kind, "map");
 
     d.prompter.Shown.clear();
     d.prompter.ConfirmAnswers = {true};
