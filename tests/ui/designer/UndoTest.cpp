@@ -175,13 +175,7 @@ TEST(Undo, EachCommandIsOneStepAndTheViewFollowsWhatChanged) {
     EXPECT_FALSE(d.Layout().Modified) << "back where the session started";
     EXPECT_FALSE(ShownTitle(*d.form).endsWith("*"));
     EXPECT_FALSE(d.MenuAction("aUndo")->isEnabled());
-
-    for (int i = 0; i < 4; ++i) d.MenuAction("aRedo")->trigger();
-    EXPECT_EQ(d.Box(slot).TitleText, "Spd");
-    EXPECT_EQ(d.MenuAction("aRedo")->text(), "&Redo Delete Box");
-    d.MenuAction("aRedo")->trigger();
-    EXPECT_EQ(d.Layout().BoxCount(1), 0);
-    EXPECT_TRUE(d.Layout().Modified);
+    EXPECT_EQ(d.MenuAction("aRedo")->text(), "&Redo New Box");
 }
 
 TEST(Undo, TheKeyTabUndoesItsOwnEditsOnly) {
