@@ -172,6 +172,22 @@ TEST_F(ChooseParameter, SizePresetsAndBackgrounds) {
     EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{0, 0, 240, 281}));
 }
 
+TEST_F(Editing, PropertyEditsBringTheirCompanions) {
+    AddBoxes(editor, 1);
+    const ParameterBox& box = layout.Box(1, 1);
+    editor.SetBoxNumber(1, BoxNumber::ButtonStyle, 3);
+    EXPECT_EQ(std::tuple(box.ButtonStyle, box.BorderRadius, box.BorderColor),
+              std::tuple(3, 6, Grey));
+    editor.SetBoxNumber(1, BoxNumber::Justification, 2);
+    editor.SetBoxNumber(1, BoxNumber::Justification, 3);
+    EXPECT_EQ(box.Justification, "R") << "no fourth justification";
+    editor.SetBoxText(1, BoxText::TestText, "45.6");
+    editor.SetBoxText(1, BoxText::Decimals, "3");
+    EXPECT_EQ(std::tuple(box.Decimals, box.TestText), std::tuple("3", "45.000"));
+    editor.SetBoxText(1, BoxText::Decimals, "Auto");
+    EXPECT_EQ(box.TestText, "45");
+}
+
 TEST(SplitUnits, KeepsEveryPieceIncludingTheLast) {
     EXPECT_EQ(SplitUnits("kph|mph"), (std::vector<std::string>{"kph", "mph"}));
     EXPECT_EQ(SplitUnits(""), (std::vector<std::string>{""}));

@@ -29,7 +29,6 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     Trigger(d, "aSave");
     EXPECT_EQ(d.prompter.FileRequests.size(), 1);
     EXPECT_TRUE(ShownTitle(*d.form).endsWith("  -  trip.par1"));
-    const std::string first = d.folder.Read("trip.par1");
 
     d.Tab().cPageName->setText("Harbour");
     d.Designer().cPageNameChange();
@@ -37,7 +36,6 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     Trigger(d, "aSave");
     EXPECT_EQ(d.prompter.FileRequests.size(), 1) << "a layout with a name is saved at once";
     EXPECT_FALSE(d.Layout().Modified);
-    EXPECT_NE(d.folder.Read("trip.par1"), first);
     EXPECT_NE(d.folder.Read("trip.par1").find("Harbour"), std::string::npos);
 
     const QString other = Q(d.folder.File("other.par1"));

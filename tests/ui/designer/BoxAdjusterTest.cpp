@@ -63,22 +63,6 @@ TEST(NudgeButtons, FailuresAreToldOncePerPressAndStopTheRepeat) {
     EXPECT_EQ(d.RectOf(slot), (BoxRect{50, 60, 20, 10}));
 }
 
-TEST(NudgeButtons, MoveButtonsCarryTheCtrlClickedGroup) {
-    DesignerFixture d;
-    int a = d.AddBox({20, 10, 20, 10});
-    int b = d.AddBox({60, 40, 20, 10});
-    int c = d.AddBox({100, 80, 20, 10});
-    for (int slot : {a, b}) CtrlClick(d, slot);
-    SetStep(d, "5");
-    QTest::mousePress(Panel(d).AdjustUp, Qt::LeftButton);
-    Tick(Adjuster(d).Timer1());
-    QTest::mouseRelease(Panel(d).AdjustUp, Qt::LeftButton);
-    EXPECT_EQ(d.RectOf(a).Top, 5);
-    EXPECT_EQ(d.RectOf(b).Top, 35);
-    EXPECT_EQ(d.RectOf(c).Top, 80);
-    EXPECT_EQ(d.Control(a)->y(), 5);
-}
-
 TEST(NudgeButtons, ArrowKeysInThePreviewStepTheSelectedBox) {
     DesignerFixture d;
     int slot = d.AddBox({50, 60, 20, 10});

@@ -97,14 +97,12 @@ TEST(Findings, AScreenChangeTellsOnceHowManyBoxesLieOutsideAndFitBringsThemIn) {
               QStringList({"1 box on 1 page lies partly outside the new screen.",
                            "2 boxes on 2 pages lie partly outside the new screen."}));
 
+    // How the fit moves and shrinks is the editor's; here the command, its step and the marks.
     d.MenuAction("aFitBoxesIntoScreen")->trigger();
     Settle();
     EXPECT_EQ(CountOutside(d.Layout(), d.form->Screen().DrawArea()).Boxes, 0);
-    EXPECT_EQ(d.RectOf(second), (BoxRect{180, 150, 60, 50}));
-    EXPECT_EQ(d.Layout().Box(1, wide).Left, 140);
     EXPECT_EQ(d.MenuAction("aUndo")->text(), "&Undo Fit Boxes Into Screen");
     EXPECT_TRUE(d.Preview().Findings().empty());
-
     d.MenuAction("aUndo")->trigger();
     Settle();
     EXPECT_EQ(d.Layout().Box(1, wide).Left, 500);

@@ -113,23 +113,6 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
     ExpectSameContent(d.Layout().Pages, end, "redone");
 }
 
-TEST(Undo, APropertyEditAndItsUndoEachComposeThePageOnce) {
-    DesignerFixture d;
-    d.AddBox({0, 0, 40, 20});
-    const int slot = d.AddBox({50, 0, 40, 20});
-    Settle();
-    int before = d.Preview().CompositionCount();
-    d.Tab().cBorderWidth->setValue(4);
-    Settle();
-    EXPECT_EQ(d.Preview().CompositionCount(), before + 1);
-    QTest::mouseClick(d.Control(1), Qt::LeftButton, {}, {2, 2});
-    before = d.Preview().CompositionCount();
-    d.MenuAction("aUndo")->trigger();
-    EXPECT_EQ(d.Preview().CompositionCount(), before + 1);
-    EXPECT_EQ(d.Box(slot).BorderWidth, 1);
-    EXPECT_EQ(d.Designer().GetControl(), slot) << "the box the undo changed is selected";
-}
-
 TEST(Undo, AHeldNudgeButtonOrArrowKeyIsOneStep) {
     DesignerFixture d;
     const int slot = d.AddBox({50, 60, 20, 10});
@@ -192,13 +175,7 @@ TEST(Undo, EachCommandIsOneStepAndTheViewFollowsWhatChanged) {
     EXPECT_FALSE(d.Layout().Modified) << "back where the session started";
     EXPECT_FALSE(ShownTitle(*d.form).endsWith("*"));
     EXPECT_FALSE(d.MenuAction("aUndo")->isEnabled());
-
-    for (int i = 0; i < 4; ++i) d.MenuAction("aRedo")->trigger();
-    EXPECT_EQ(d.Box(slot).TitleText, "Spd");
-    EXPECT_EQ(d.MenuAction("aRedo")->text(), "&Redo Delete Box");
-    d.MenuAction("aRedo")->trigger();
-    EXPECT_EQ(d.Layout().BoxCount(1), 0);
-    EXPECT_TRUE(d.Layout().Modified);
+    EXPECT_EQ(d.MenuAction("aRedo")->text(), "&Redo New Box");
 }
 
 TEST(Undo, TheKeyTabUndoesItsOwnEditsOnly) {

@@ -125,24 +125,15 @@ TEST(PreviewScrolling, ScrollingRepaintsOnlyTheUncoveredStrip) {
     }
 }
 
+// Which zoom fits is the window area's rule; here the command and its key reach it.
 TEST(PreviewScrolling, FitPicksTheLargestZoomThatNeedsNoScrolling) {
-    struct Case {
-        int Width, Height, Zoom;
-    };
-    // On the 1600 x 1000 test desktop.
-    for (Case c : {Case{400, 300, 3}, Case{200, 100, 4}, Case{800, 480, 1}, Case{2000, 1500, 1}}) {
-        SCOPED_TRACE(c.Width);
-        ShownPreview d(CustomScreen(c.Width, c.Height, 2));
-        d.MenuAction("aZoomFit")->trigger();
-        EXPECT_EQ(d.Preview().Zoom(), c.Zoom);
-        EXPECT_EQ(d.Scrolls(), c.Width == 2000);
-        if (c.Zoom < PreviewWindow::MaxZoom) {
-            d.Preview().SetZoom(c.Zoom + 1);
-            EXPECT_TRUE(d.Scrolls());
-        }
-        EXPECT_FALSE(d.Layout().Modified);
-    }
-    ShownPreview d(CustomScreen(400, 300, 1));
+    ShownPreview d(CustomScreen(400, 300, 2)); // on the 1600 x 1000 test desktop
+    d.MenuAction("aZoomFit")->trigger();
+    EXPECT_EQ(d.Preview().Zoom(), 3);
+    EXPECT_FALSE(d.Scrolls());
+    d.Preview().SetZoom(4);
+    EXPECT_TRUE(d.Scrolls());
     QTest::keyClick(&d.Preview(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(d.Preview().Zoom(), 3) << "Ctrl+0 in the preview fits too";
+    EXPECT_FALSE(d.Layout().Modified);
 }
