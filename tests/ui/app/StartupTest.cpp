@@ -79,11 +79,9 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     EXPECT_TRUE(d.form->close());
     d.form.reset();
     const std::string ini = Ini(d);
-    const std::string expected = "[Settings]|No of Pages=5|Adjust Pixels=1|Snap Pixels=10|"
-                                 "Use Snap=0|Lock Windows=0|RoamplotCE Folder=\\Roamplot 2|"
-                                 "Device Type=0|[Default Units]|Speed=0|Distance=0|Altitude=0|"
-                                 "Heading=0|[Button Defaults]|Button 1=193|Button 10=202|"
-                                 "[Parameters]|Filename=|[Buttons]|[Mainform]|Top=20|[Device]|" +
+    // The names of the settings are DesignerSettings'.
+    const std::string expected = "[Settings]|No of Pages=5|Snap Pixels=10|Button 10=202|"
+                                 "[Mainform]|Top=20|[Device]|" +
                                  mainLeft;
     for (const QString& line : Q(expected).split('|')) EXPECT_PRED2(Holds, ini, line.toStdString());
     EXPECT_FALSE(Holds(ini, "Custom Device"));
