@@ -30,8 +30,6 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
         auto form = StartDesigner(QStringFromPath(program), prompter);
         ASSERT_NE(form, nullptr);
         EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join("\n").toStdString();
-        EXPECT_GT(form->Catalogue().Size(), 120u);
-        EXPECT_GT(form->Commands().Count(), 50);
         EXPECT_EQ(form->ParameterFileName(), sample);
         boxes = form->Layout().BoxCount(1);
         EXPECT_GT(boxes, 0);

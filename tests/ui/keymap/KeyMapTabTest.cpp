@@ -202,17 +202,11 @@ TEST_F(KeyMapTabTest, SaveWritesTheFieldsKeyCodesAndKeepsTheFullPath) {
     EXPECT_TRUE(map.Changed);
 }
 
-TEST_F(KeyMapTabTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
-    EXPECT_TRUE(tab->ConfirmClose());
-    EXPECT_TRUE(prompter.Shown.isEmpty());
-
+// The question at the close is the Startup tests'.
+TEST_F(KeyMapTabTest, UnsavedChangesAreAskedAboutBeforeALoad) {
     ClickRow(tab->lHardware, 1);
     Choose(tab->cHardwareCommand, 3);
     KeyMap edited = map;
-
-    prompter.ConfirmAnswers = {false};
-    EXPECT_FALSE(tab->ConfirmClose());
-    EXPECT_EQ(prompter.Of("confirm").last(), KeyMapCloseQuestion);
 
     prompter.ConfirmAnswers = {false};
     Click(tab->bLoad);
