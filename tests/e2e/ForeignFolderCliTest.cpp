@@ -53,6 +53,10 @@ TEST_P(ForeignFolderCli, FilesAreRewrittenSentAndFetchedAndAMissingOneIsNamedInI
     // Thumbnails hold rendered text, so the layouts are compared rather than the bytes.
     const fs::path sample = documents / "Coast Loop.par1";
     fs::copy_file(SampleLayout(), sample);
+    // The shipped sample has nothing to report.
+    const CliRun clean = Cli({"check", Q(sample)});
+    EXPECT_EQ(std::tuple(clean.ExitCode, clean.Out.toStdString()), std::tuple(0, ""))
+        << clean.Out.toStdString();
     const CliRun resave = Cli({"resave", Q(sample), Q(Document(".par1"))});
     ASSERT_EQ(resave.ExitCode, 0) << resave.Err.toStdString();
     const CliRun dump = Cli({"dump", Q(Document(".par1"))}), original = Cli({"dump", Q(sample)});
