@@ -75,8 +75,10 @@ TEST(DesignerSettings, ReadsBackWhatTheCloseWroteAndTheCustomSizeOnlyForTheCusto
                          file.ReadString("Settings", "Custom Device Height", "none")),
               std::tuple(800, 3, "none"));
     std::string text = folder.Read("s.ini");
-    for (const char* line : {"[Parameters]", "[Buttons]", "Filename=keys.key2", "[Default Units]",
-                             "Speed=2", "[Button Defaults]", "Button 10=250", "RoamplotCE Folder="})
+    for (const char* line :
+         {"No of Pages=12", "Adjust Pixels=3", "Snap Pixels=X5", "Use Snap=1", "Lock Windows=0",
+          "[Parameters]", "[Buttons]", "Filename=keys.key2", "[Default Units]", "Speed=2",
+          "Distance=1", "Heading=1", "[Button Defaults]", "Button 10=250", "RoamplotCE Folder="})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     s.Screen.Row = CustomDeviceRow;
     ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");

@@ -110,11 +110,10 @@ TEST_F(LibraryDeviceTest, MissingFilesFailWithoutMessage) {
     ASSERT_TRUE(link.Connect());
     EXPECT_FALSE(link.CopyFromDevice("\\Roamplot 2\\none.par1", pc.File("back.par1")));
     EXPECT_EQ(link.LastFailure(), "the file is not on the PDA");
+    // Paths that leave the device folder are FolderDeviceTest's.
     for (auto [from, to] : {std::pair{pc.File("none.par1"), "\\Roamplot 2\\x.par1"},
-                            {pc.Write("a.par1", "a"), "\\No Folder\\x.par1"},
-                            {pc.File("a.par1"), "\\..\\escaped.par1"}})
+                            {pc.Write("a.par1", "a"), "\\No Folder\\x.par1"}})
         EXPECT_FALSE(link.CopyToDevice(from, to)) << to;
-    EXPECT_FALSE(fs::exists(fs::path(mount.Path()).parent_path() / "escaped.par1"));
     EXPECT_TRUE(shown.empty());
     EXPECT_FALSE(fs::exists(pc.File("back.par1")));
 }

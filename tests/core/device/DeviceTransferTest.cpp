@@ -7,6 +7,7 @@
 #include "core/device/DeviceLink.h"
 #include "core/device/DeviceText.h"
 #include "core/device/DeviceTransfer.h"
+#include "core/device/FetchedFiles.h"
 #include "core/device/FolderDevice.h"
 #include "core/device/RemoteApiLibrary.h"
 #include "plain/TempFolder.h"
@@ -144,6 +145,38 @@ TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
     EXPECT_TRUE(FetchDeviceFile(link, "\\Roamplot 2\\there.par1", target));
     EXPECT_EQ(std::tuple(pc.Read("kept.par1"), fs::exists(target + ".part")),
               std::tuple("new", false));
+}
+
+TEST(FetchedFiles, AFileThatWouldNotLoadWholeChangesNothingAndSaysWhy) {
+    test::TempFolder pc;
+    const DesignerSettings settings{};
+    const auto problem = [&](const char* bytes) {
+        return FetchedParameterFileProblem(pc.Write("fetched.par1", bytes), settings,
+                                           test::SmallCatalogue());
+    };
+    EXPECT_EQ(problem("shopping list\r\n"), "it is not a parameter file (it holds no boxes)");
+    // Version 1: the first box loads, the second stops the load.
+    EXPECT_EQ(problem("pg1,1,A\r\np1,002,map,1\r\np1,abc,sp,1\r\n"),
+              "it stopped loading: 'abc' is not a valid integer value");
+    EXPECT_EQ(problem("pg1,1,A\r\np1,002,map,1\r\n"), "");
+
+    CommandCatalogue commands;
+    commands.Load("3,No Action,\n5,Zoom In,Zoom +\n");
+    KeyMap map;
+    map.HardwareKeys[1] = 3;
+    const KeyMap before = map;
+    // Its first line would be taken before the second stops the read.
+    EXPECT_EQ(
+        ReadFetchedKeyFile(test::TestData("bad-command.key2"), KeyFileGrammar::Key2, commands, map),
+        "it stopped loading: 'abc' is not a valid integer value");
+    EXPECT_EQ(
+        ReadFetchedKeyFile(pc.Write("k.txt", "a1,Up,5\r\n"), KeyFileGrammar::None, commands, map),
+        "");
+    EXPECT_EQ(map.HardwareKeys, before.HardwareKeys);
+    EXPECT_EQ(ReadFetchedKeyFile(pc.Write("whole.key2", "a1,Up,5\r\n"), KeyFileGrammar::Key2,
+                                 commands, map),
+              "");
+    EXPECT_EQ(std::tuple(map.HardwareKeys[0], map.HardwareKeys[1]), std::tuple(1, 3));
 }
 
 // A read-only folder still takes new files on Windows.

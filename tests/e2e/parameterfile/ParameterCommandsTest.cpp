@@ -108,9 +108,9 @@ TEST_F(ParameterCommandsTest, CheckListsWhatTheLoadCouldNotKeep) {
               "symbol file not found: C:\\Symbols\\missing.bmp\n");
 
     EXPECT_EQ(Run({"check", Work("absent.par1")}).ExitCode, 2);
-    EXPECT_EQ(Run({"dump", Work("absent.par1")}).ExitCode, 2);
 }
 
+// What makes a finding is TextFindingsTest's and BoxFindingsTest's.
 TEST_F(ParameterCommandsTest, CheckListsWhatThePreviewMarksPageByPage) {
     // A value at size 16 in a 40-pixel box, a title at size 9 in a 60-pixel
     // box, a box in the toolbar rows, a box that fits, a text box's text at
@@ -127,12 +127,6 @@ TEST_F(ParameterCommandsTest, CheckListsWhatThePreviewMarksPageByPage) {
             .arg(BoldWidth("Speed Over Ground", 9))
             .arg(BoldWidth("Waypoint Name", 10));
     EXPECT_EQ(QString(run.Out), expected);
-
-    // A 1 x 1 box has no room at all, even for its sample at the smallest size.
-    CliRun tiny = Run({"check", Data("writer_pages.par1")});
-    EXPECT_EQ(tiny.ExitCode, 1);
-    EXPECT_EQ(QString(tiny.Out), QString("page 1, box 7: value text %1 px wide in a 0 px area\n")
-                                     .arg(BoldWidth("Bridge.North", 3)));
 }
 
 TEST_F(ParameterCommandsTest, AnUnreadableCatalogueOrAFileThatIsNoFileFails) {

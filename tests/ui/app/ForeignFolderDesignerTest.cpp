@@ -1,44 +1,12 @@
 // The designer in folders whose names are not Windows-1252 (or not ASCII):
-// what the file dialogs give reaches the file system unchanged.
+// what the file dialogs give reaches the file system unchanged. The file rules
+// in such folders are ForeignFolderNames'.
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 #include "qt/UiTest.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
-
-class KeyFileFolder : public ::testing::TestWithParam<fs::path> {};
-
-TEST_P(KeyFileFolder, SaveWritesTheKeyFileIntoIt) {
-    DesignerFixture d;
-    const fs::path documents = d.folder.MakeFolder(GetParam());
-    d.form->Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
-    AssignFirstHardwareKey(*d.form, 3);
-
-    d.prompter.FileAnswers = {QStringFromPath(documents / "buttons")};
-    Click(d.form->KeyMapPage()->bSave);
-    EXPECT_TRUE(d.prompter.Of("error").isEmpty()) << d.prompter.Shown.join("\n").toStdString();
-    const fs::path saved = documents / "buttons.key2";
-    EXPECT_TRUE(FileExists(saved));
-    EXPECT_EQ(d.form->KeyFileName(), saved);
-    EXPECT_TRUE(ShownTitle(*d.form).endsWith("  -  buttons.key2"))
-        << ShownTitle(*d.form).toStdString();
-    EXPECT_FALSE(d.form->Keys().Changed);
-
-    // A failure names the folder in its own script.
-    d.prompter.FileAnswers = {QStringFromPath(documents / "gone" / "buttons.key2")};
-    d.form->KeyMapPage()->bSaveAsClick();
-    ASSERT_EQ(d.prompter.Of("error").size(), 1);
-    EXPECT_TRUE(d.prompter.Of("error")[0].contains(QStringFromPath(documents / "gone")))
-        << d.prompter.Of("error")[0].toStdString();
-    EXPECT_EQ(d.form->KeyFileName(), saved);
-}
-
-INSTANTIATE_TEST_SUITE_P(Scripts, KeyFileFolder,
-                         ::testing::Values(fs::path(u8"Ünï"), fs::path(u8"Карта")),
-                         [](const ::testing::TestParamInfo<fs::path>& info) {
-                             return std::string(info.index == 0 ? "Latin" : "Cyrillic");
-                         });
 
 // The whole round: the sample from a Cyrillic folder under a program folder
 // with umlauts, saved beside itself under a new name with a key file, and both
@@ -62,8 +30,6 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
         auto form = StartDesigner(QStringFromPath(program), prompter);
         ASSERT_NE(form, nullptr);
         EXPECT_TRUE(prompter.Shown.isEmpty()) << prompter.Shown.join("\n").toStdString();
-        EXPECT_GT(form->Catalogue().Size(), 120u);
-        EXPECT_GT(form->Commands().Count(), 50);
         EXPECT_EQ(form->ParameterFileName(), sample);
         boxes = form->Layout().BoxCount(1);
         EXPECT_GT(boxes, 0);
@@ -74,9 +40,18 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
         AssignFirstHardwareKey(*form, 4);
         prompter.FileAnswers = {QStringFromPath(keyFile)};
         Click(form->KeyMapPage()->bSave);
-        EXPECT_TRUE(form->close());
         EXPECT_TRUE(prompter.Shown.filter("error").isEmpty())
             << prompter.Shown.join("\n").toStdString();
+        EXPECT_TRUE(ShownTitle(*form).endsWith("  -  Tasten.key2"))
+            << ShownTitle(*form).toStdString();
+        // A failure names the folder in its own script and keeps the name.
+        prompter.FileAnswers = {QStringFromPath(documents / "gone" / "x.key2")};
+        form->KeyMapPage()->bSaveAsClick();
+        ASSERT_EQ(prompter.Of("error").size(), 1);
+        EXPECT_TRUE(prompter.Of("error")[0].contains(QStringFromPath(documents / "gone")))
+            << prompter.Of("error")[0].toStdString();
+        EXPECT_EQ(form->KeyFileName(), keyFile);
+        EXPECT_TRUE(form->close());
     }
     EXPECT_TRUE(FileExists(layoutFile));
     EXPECT_TRUE(FileExists(keyFile));

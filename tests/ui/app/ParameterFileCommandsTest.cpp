@@ -40,10 +40,9 @@ TEST(ParameterFileCommands, SaveWritesTheFileAndRemembersItsName) {
 
     d.prompter.FileAnswers = {Q(d.folder.File("trip"))};
     ClickFile(d, "bSave");
-    const std::string written = d.folder.Read("trip.par1");
-    EXPECT_EQ(written.rfind("RoamplotCE Parameter File\r\n;\r\nDevice Type,PPC\r\n", 0), 0u);
-    EXPECT_PRED2(Holds, written, "\r\na1,1,900,map,0,0,100,100,1,(000/000/000)\r\n");
-    EXPECT_PRED2(Holds, written, "\r\ng2,1,");
+    // What the file holds is ParameterFileWriter's.
+    EXPECT_PRED2(Holds, d.folder.Read("trip.par1"),
+                 "\r\na1,1,900,map,0,0,100,100,1,(000/000/000)\r\n");
     EXPECT_FALSE(d.form->Layout().Modified);
     EXPECT_EQ(d.form->ParameterFileName(), d.folder.File("trip.par1"));
     EXPECT_EQ(ShownTitle(*d.form), MainTitle + "trip.par1");
@@ -84,11 +83,9 @@ TEST(ParameterFileCommands, LoadAsksFirstAndTakesTheFilesScreen) {
     EXPECT_EQ(d.prompter.FileRequests[0].Filter, "Roamplot Parameter File (*.par1)");
     EXPECT_EQ(d.prompter.Of("confirm"),
               QStringList{"Changes have been made which have not been saved. Load a new file?"});
+    // What a load reads is ParameterFileReader's.
     const ScreenLayout& layout = d.form->Layout();
-    EXPECT_EQ(layout.Box(1, 2).Kind, "bb");
-    EXPECT_TRUE(layout.Box(1, 2).Symbol);
     EXPECT_EQ(layout.Box(2, 1).TitleText, "Back");
-    EXPECT_EQ(layout.DeviceTypeCode, "HPC");
     EXPECT_EQ(d.form->Screen().Row, 1);
     EXPECT_EQ(d.form->Preview()->DeviceSize(), (ScreenSize{320, 240}));
     EXPECT_FALSE(layout.Modified);
@@ -159,12 +156,12 @@ TEST(ParameterFileCommands, ControlSAndControlOReachTheCommands) {
                                              "save: Save RoamplotCE Key File"}));
 }
 
-TEST(ParameterFileCommands, AHundredThousandMissingSymbolFilesAreSummarised) {
+// A hundred thousand of them are HostileParameterFiles', the summary SummariseLines'.
+TEST(ParameterFileCommands, ManyMissingSymbolFilesAreSummarised) {
     DesignerFixture d;
     std::string text = "RoamplotCE Parameter File\r\ns1,240,320,240,281\r\nb1,1,P\r\n"
                        "a1,1,1005,bb,0,0,10,10,B,7,(255/255/255),(000/000/128),0,0,1,0101\r\n";
-    for (int i = 1; i <= 100000; ++i)
-        text += "g1,0101,0,64,/gone/" + std::to_string(i) + ".bmp\r\n";
+    for (int i = 1; i <= 12; ++i) text += "g1,0101,0,64,/gone/" + std::to_string(i) + ".bmp\r\n";
     d.prompter.FileAnswers = {Q(d.folder.Write("many.par1", text))};
     ClickFile(d, "bLoad");
     const QStringList messages = d.prompter.Of("message");
@@ -173,5 +170,5 @@ TEST(ParameterFileCommands, AHundredThousandMissingSymbolFilesAreSummarised) {
     ASSERT_EQ(lines.size(), 12);
     EXPECT_EQ(lines[1], "/gone/1.bmp");
     EXPECT_EQ(lines[10], "/gone/10.bmp");
-    EXPECT_EQ(lines[11], "... and 99990 more");
+    EXPECT_EQ(lines[11], "... and 2 more");
 }

@@ -45,39 +45,19 @@ TEST_F(DeviceTransferTest, KeysGoToTheHandheldAndComeBack) {
     EXPECT_EQ(Prompter().Of("message"), QStringList("Get from PDA Successful"));
 }
 
-TEST_F(DeviceTransferTest, AKeyGetOfAnotherKindOfFileReadsNothingAndSucceeds) {
-    Start();
-    PutOnDevice("notes.txt", "a1,Up,5\r\n");
-    Form().Keys().AssignHardwareKey(0, 3);
-    Form().Keys().Changed = false;
-    Answer("notes.txt");
-    GetKeys();
-    EXPECT_EQ(Form().Keys().HardwareKeys[0], 3);
-    EXPECT_EQ(Form().KeyFileName(), "notes.txt");
-    EXPECT_EQ(*ReadFileBytes(Device().TempFile()), "a1,Up,5\r\n");
-    EXPECT_EQ(Prompter().Of("message"), QStringList("Get from PDA Successful"));
-}
-
 TEST_F(DeviceTransferTest, AFailedKeyGetLeavesTheKeyMapAsItWas) {
     Start();
     KeyMap& keys = Form().Keys();
     keys.AssignHardwareKey(1, 3);
     keys.Changed = false;
     Form().KeyMapPage()->SetKeyFileName(designer->folder.File("Mine.key2"));
-    // Its first line would be taken before the second stops the read.
     PutOnDevice("bad.key2", TestDataBytes("bad-command.key2"));
-    Answer("gone.key2");
-    GetKeys();
     Answer("bad.key2");
     GetKeys();
-    ASSERT_EQ(Prompter().Of("message").size(), 2);
-    EXPECT_EQ(Prompter().Of("message")[0],
-              "Could not get gone.key2 from the PDA: the file is not on the PDA. Nothing was "
-              "changed.");
-    EXPECT_TRUE(Prompter().Of("message")[1].startsWith(
+    ASSERT_EQ(Prompter().Of("message").size(), 1);
+    EXPECT_TRUE(Prompter().Of("message")[0].startsWith(
         "Could not get bad.key2 from the PDA: it stopped loading: "));
-    EXPECT_EQ(keys.HardwareKeys[0], 0);
-    EXPECT_EQ(keys.HardwareKeys[1], 3);
+    EXPECT_EQ(std::tuple(keys.HardwareKeys[0], keys.HardwareKeys[1]), std::tuple(0, 3));
     EXPECT_EQ(Form().KeyFileName(), designer->folder.File("Mine.key2"));
 }
 
@@ -120,25 +100,19 @@ TEST_F(DeviceTransferTest, WithoutAStorageFolderTheRemoteApiLibraryIsLoadedByNam
     SetEnvironment("ROAMPLOT_DEVICE_MOUNT", mount.Path());
     auto calls = reinterpret_cast<int (*)(const char*)>(
         FindLibraryFunction(TEST_RAPI_LIBRARY, "RoamplotTestCalls"));
-    auto refuseWritesAfter = reinterpret_cast<void (*)(int)>(
-        FindLibraryFunction(TEST_RAPI_LIBRARY, "RoamplotTestRefuseWritesAfter"));
     auto reset =
         reinterpret_cast<void (*)()>(FindLibraryFunction(TEST_RAPI_LIBRARY, "RoamplotTestReset"));
-    ASSERT_TRUE(calls && refuseWritesAfter && reset);
+    ASSERT_TRUE(calls && reset);
     reset();
     designer = std::make_unique<DesignerFixture>();
 
+    // How the library copies and refuses is LibraryDeviceTest's.
     Answer("buttons.key2");
     SendKeys();
     EXPECT_TRUE(FileExists(OnDevice("buttons.key2")));
-    refuseWritesAfter(0);
-    Answer("buttons.key2");
-    SendKeys();
     EXPECT_EQ(Prompter().Of("timed"), QStringList("1 2000 Save to PDA Successful"));
-    EXPECT_EQ(Prompter().Of("message"),
-              QStringList({"Cannot write to Destination file", "Could not Save to PDA"}));
-    EXPECT_EQ(calls("CeRapiInitEx"), 2) << "one connection a command, the listing nested in it";
-    EXPECT_EQ(calls("CeRapiUninit"), 2);
+    EXPECT_EQ(calls("CeRapiInitEx"), 1) << "one connection a command, the listing nested in it";
+    EXPECT_EQ(calls("CeRapiUninit"), 1);
     reset();
     UnsetEnvironment("ROAMPLOT_RAPI_LIBRARY");
     UnsetEnvironment("ROAMPLOT_DEVICE_MOUNT");
