@@ -29,17 +29,41 @@ void Give(void* p) noexcept {
     std::free(block);
 }
 
-} // namespace
-
-// The other forms of new and delete call these by default.
-void* operator new(std::size_t size) {
+void* TakeOrThrow(std::size_t size) {
     if (void* p = Take(size)) return p;
     throw std::bad_alloc();
+}
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    return TakeOrThrow(size);
+}
+void* operator new[](std::size_t size) {
+    return TakeOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return Take(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return Take(size);
 }
 void operator delete(void* p) noexcept {
     Give(p);
 }
+void operator delete[](void* p) noexcept {
+    Give(p);
+}
 void operator delete(void* p, std::size_t) noexcept {
+    Give(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    Give(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    Give(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
     Give(p);
 }
 
