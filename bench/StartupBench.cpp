@@ -5,65 +5,19 @@
 
 #include <QApplication>
 #include <QMainWindow>
-#include <filesystem>
-#include <fstream>
 
-#include "core/model/ParameterCatalogue.h"
-#include "core/model/ParameterFileWriter.h"
-#include "render/PageThumbnail.h"
 #include "render/PathText.h"
-#include "render/RenderContext.h"
-#include "support/FullLayout.h"
+#include "support/DesignerFolder.h"
 #include "ui/app/MainForm.h"
-#include "ui/app/Prompter.h"
 #include "ui/app/Startup.h"
 
 using namespace roamplot;
-namespace fs = std::filesystem;
 
 namespace {
 
-// Start-up asks nothing of a user when every file is in place.
-class SilentPrompter : public Prompter {
-  public:
-    void ShowMessage(const QString&) override {}
-    bool Confirm(const QString&) override { return false; }
-    bool AskYesNo(const QString&) override { return false; }
-    QString AskOpenFileName(const FileDialogRequest&) override { return {}; }
-    QString AskSaveFileName(const FileDialogRequest&) override { return {}; }
-    QString AskFolder(const QString&, const QString&) override { return {}; }
-    void ShowTimedMessage(TimedMessageKind, int, const QString&) override {}
-    bool OpenHelp(const QString&) override { return true; }
-    void ShowError(const QString&) override {}
-    void RunDialog(QDialog&) override {}
-};
-
-// A program folder with the catalogues and, when asked, a settings file naming a full layout.
-struct ProgramFolder {
-    fs::path Folder;
-
-    explicit ProgramFolder(bool rememberLayout)
-        : Folder(fs::temp_directory_path() /
-                 (rememberLayout ? "roamplot-startup-bench" : "roamplot-startup-bench-empty")) {
-        fs::create_directories(Folder);
-        for (const char* catalogue : {"Parameters.dat", "commands.dat"})
-            fs::copy_file(bench::ProgramFolder() / catalogue, Folder / catalogue,
-                          fs::copy_options::overwrite_existing);
-        if (!rememberLayout) return;
-        ParameterCatalogue catalogue;
-        catalogue.LoadFile((Folder / "Parameters.dat").string());
-        DesignerSettings settings;
-        const fs::path layout = Folder / "full.par1";
-        WriteParameterFile(bench::FullLayout(), settings.Screen, layout.string(),
-                           MakeThumbnailRenderer(MakeRenderContext(catalogue, settings)));
-        std::ofstream(Folder / SettingsFileName, std::ios::binary)
-            << "[Parameters]\r\nFilename=" << layout.string() << "\r\n";
-    }
-    ~ProgramFolder() { fs::remove_all(Folder); }
-};
-
-void StartDesignerOnce(benchmark::State& state, const ProgramFolder& program, bool withLayout) {
-    SilentPrompter prompter;
+void StartDesignerOnce(benchmark::State& state, const bench::DesignerFolder& program,
+                       bool withLayout) {
+    bench::SilentPrompter prompter;
     for (auto _ : state) {
         std::unique_ptr<MainForm> form = StartDesigner(QStringFromPath(program.Folder), prompter);
         QApplication::processEvents();
@@ -77,13 +31,13 @@ void StartDesignerOnce(benchmark::State& state, const ProgramFolder& program, bo
 }
 
 void StartWithFullLayout(benchmark::State& state) {
-    static const ProgramFolder program(true);
+    static const bench::DesignerFolder program(true);
     StartDesignerOnce(state, program, true);
 }
 BENCHMARK(StartWithFullLayout)->Unit(benchmark::kMillisecond);
 
 void StartWithNoLayout(benchmark::State& state) {
-    static const ProgramFolder program(false);
+    static const bench::DesignerFolder program(false);
     StartDesignerOnce(state, program, false);
 }
 BENCHMARK(StartWithNoLayout)->Unit(benchmark::kMillisecond);

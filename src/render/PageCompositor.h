@@ -15,4 +15,10 @@ namespace roamplot {
 QImage ComposePage(const ScreenLayout& layout, int page, const RenderContext& context,
                    std::vector<BoxFinding>* findings = nullptr);
 
+// Draws the part `area` of a composed page anew, as ComposePage would draw
+// it: every box that reaches into the area is drawn again in slot order.
+// Returns the slots drawn; the text findings of those slots are replaced.
+std::vector<int> RecomposeArea(QImage& image, QRect area, const ScreenLayout& layout, int page,
+                               const RenderContext& context, std::vector<BoxFinding>& findings);
+
 } // namespace roamplot

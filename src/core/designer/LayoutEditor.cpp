@@ -54,6 +54,7 @@ void LayoutEditor::ShowPage(int page) {
     EditScope scope(*this);
     layout_.CurrentPage = std::clamp(page, 1, MaxPages);
     change_.MarkPage(layout_.CurrentPage);
+    change_.Shown = true;
     selectedSlot_ = 0;
 }
 
@@ -100,6 +101,8 @@ bool LayoutEditor::EndBurst() {
 std::optional<EditView> LayoutEditor::Follow(std::optional<EditView> view) {
     if (!view) return view;
     MarkAllPages();
+    change_.Restacked = true;
+    change_.Renamed = true;
     layout_.Modified = !history_.AtSaved();
     layout_.CurrentPage = std::clamp(view->Page, 1, MaxPages);
     if (view->Slot < 1 || view->Slot > SlotsPerPage ||
@@ -155,6 +158,7 @@ int LayoutEditor::NewBox(const DeviceScreen& screen) {
         box.Top = area.Height - NewBoxHeight;
     }
     Box(slot) = std::move(box);
+    change_.Restacked = true;
     selectedSlot_ = slot;
     return slot;
 }
@@ -163,6 +167,7 @@ void LayoutEditor::DeleteBox(int slot) {
     EditScope scope(*this);
     Touch("Delete Box");
     change_.MarkPage(layout_.CurrentPage);
+    change_.Restacked = true;
     RemoveBox(layout_, layout_.CurrentPage, slot);
 }
 
@@ -199,6 +204,7 @@ PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
             break;
         }
         ParameterBox& box = Box(slot);
+        change_.Restacked = true;
         std::string symbolRef = box.SymbolRef;
         box = entry;
         box.PageNo = page;
@@ -218,6 +224,7 @@ void LayoutEditor::SwapBoxes(int slotA, int slotB) {
     EditScope scope(*this);
     Touch("Reorder Boxes");
     std::swap(Box(slotA), Box(slotB));
+    change_.Restacked = true;
     // The selection goes with its box.
     if (selectedSlot_ == slotA)
         selectedSlot_ = slotB;
@@ -260,7 +267,10 @@ ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& en
 
     box.Kind = entry.Kind;
     box.TitleText = entry.DefaultTitle;
-    box.TestText = entry.SampleValue;
+    // As the reader will show it after a save and a reload.
+    box.TestText = IsParameterKind(entry.Kind) && box.ParameterId != "164"
+                       ? SampleWithDecimals(entry.SampleValue, box.Decimals)
+                       : entry.SampleValue;
     if (box.Kind == BoxKind::Button) {
         box.BorderWidth = 0;
     } else if (box.Kind == BoxKind::Background) {
@@ -307,6 +317,7 @@ int LayoutEditor::FitBoxesIntoScreen(ScreenSize drawArea) {
         for (ParameterBox& box : layout_.PageAt(p).Boxes) {
             if (!LiesPartlyOutside(box, drawArea)) continue;
             change_.MarkPage(p);
+            change_.Restacked = true;
             const BoxRect rect = FitByShrinking(
                 FitByMoving({box.Left, box.Top, box.Width, box.Height}, drawArea), drawArea);
             Touch("Fit Boxes Into Screen");
@@ -335,6 +346,8 @@ void LayoutEditor::SwapPages(int a, int b) {
     Touch("Move Page");
     change_.MarkPage(a);
     change_.MarkPage(b);
+    change_.Restacked = true;
+    change_.Renamed = true;
     Page& first = layout_.PageAt(a);
     Page& second = layout_.PageAt(b);
     std::swap(first.Boxes, second.Boxes);
@@ -352,6 +365,7 @@ PageMove LayoutEditor::MovePageUp(int pagesInUse) {
     if (current >= MaxPages) return PageMove::AtLastPage;
     SwapPages(current, current + 1);
     layout_.CurrentPage = current + 1;
+    selectedSlot_ = 0; // the page shown selects its first box
     return PageMove::Moved;
 }
 
@@ -361,6 +375,7 @@ PageMove LayoutEditor::MovePageDown() {
     if (current <= 1) return PageMove::AtFirstPage;
     SwapPages(current, current - 1);
     layout_.CurrentPage = current - 1;
+    selectedSlot_ = 0; // the page shown selects its first box
     return PageMove::Moved;
 }
 
@@ -368,6 +383,7 @@ void LayoutEditor::ClearCurrentPage() {
     EditScope scope(*this);
     Touch("Clear Page");
     change_.MarkPage(layout_.CurrentPage);
+    change_.Restacked = true;
     ClearPage(layout_, layout_.CurrentPage);
 }
 
@@ -378,12 +394,14 @@ void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
     ClearCurrentPage();
     int last = std::min(pagesInUse, MaxPages);
     for (int p = current + 1; p <= last; ++p) SwapPages(p, p - 1);
+    selectedSlot_ = 0; // the page shown selects its first box
 }
 
 void LayoutEditor::SetPageName(const std::string& name) {
     EditScope scope(*this);
     Touch("Rename Page");
     change_.MarkPage(layout_.CurrentPage);
+    change_.Renamed = true;
     layout_.PageAt(layout_.CurrentPage).PageName = name;
 }
 
@@ -401,8 +419,8 @@ void LayoutEditor::NewLayout() {
 void LayoutEditor::ClearSelection() {
     EditScope scope(*this);
     for (int p = 1; p <= MaxPages; ++p)
-        for (auto& box : layout_.PageAt(p).Boxes)
-            if (std::exchange(box.Selected, 0) != 0) change_.MarkPage(p);
+        for (int s = 1; s <= SlotsPerPage; ++s)
+            if (std::exchange(layout_.Box(p, s).Selected, 0) != 0) change_.MarkBox(p, s);
 }
 
 void LayoutEditor::MarkSelected(int slot) {

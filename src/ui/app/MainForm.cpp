@@ -27,8 +27,13 @@
 #include "ui/preview/PreviewWindow.h"
 #include "ui/widgets/FittedContent.h"
 #include "ui/widgets/ScreenPlacement.h"
+#include "ui/widgets/TypingLimit.h"
 
 namespace roamplot {
+
+namespace {
+constexpr int CommaNoteMs = 4000;
+}
 
 MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -55,6 +60,10 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     // The window keeps the size its contents need: the user cannot resize it.
     column->setSizeConstraint(QLayout::SetFixedSize);
     new EnterMovesFocus(this);
+    // Every field whose text goes into a file tells of a comma it refused here.
+    for (auto* rules : findChildren<FieldTextRules*>())
+        connect(rules, &FieldTextRules::CommaRefused, status_,
+                [this] { status_->showMessage(tr(FieldTextRules::CommaNote), CommaNoteMs); });
 
     std::string catalogueProblems =
         catalogue_.LoadFile(PathFromQString(programFolder_) / "Parameters.dat");
@@ -265,7 +274,7 @@ void MainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (layout_.Modified && !prompter_.Confirm(tr(CloseQuestion))) {
+    if (!GoOnPastUnsavedLayout(tr(CloseQuestion))) {
         event->ignore();
         return;
     }

@@ -121,6 +121,10 @@ class MainForm : public QWidget {
     // The menu bar; exists once the preview does.
     MainMenu* Menu() const { return menu_; }
 
+    // True when the layout has no unsaved changes, or the user answers the
+    // question with OK, or with Save and the save succeeds.
+    bool GoOnPastUnsavedLayout(const QString& question);
+
     // Runs a command behind the general error handler.
     template <class Command> void Guarded(Command&& command);
 

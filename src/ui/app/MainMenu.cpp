@@ -244,6 +244,17 @@ bool MainMenu::eventFilter(QObject* watched, QEvent* event) {
     EndBurstAt(event);
     if (event->type() != QEvent::ShortcutOverride) return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    // A field with nothing of its own to undo leaves Ctrl+Z to the layout's undo.
+    if (key->matches(QKeySequence::Undo)) {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(watched))
+            field = spin->findChild<QLineEdit*>();
+        if (field && !field->isUndoAvailable()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
     const bool pageKey = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
     const bool insertKey = key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier;
     // Delete and Ctrl+Delete delete text in a field, not the selected box.

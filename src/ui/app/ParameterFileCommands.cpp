@@ -140,9 +140,15 @@ void MainForm::OpenRecentFile(const std::filesystem::path& file) {
 }
 
 bool MainForm::ConfirmReplaceLayout() {
-    return !layout_.Modified ||
-           prompter_.Confirm(
-               tr("Changes have been made which have not been saved. Load a new file?"));
+    return GoOnPastUnsavedLayout(
+        tr("Changes have been made which have not been saved. Load a new file?"));
+}
+
+bool MainForm::GoOnPastUnsavedLayout(const QString& question) {
+    return !layout_.Modified || GoOnPastUnsaved(prompter_, question, [this] {
+        SaveParameterFile1Click();
+        return !layout_.Modified;
+    });
 }
 
 void MainForm::OpenParameterFile1Click() {

@@ -4,12 +4,16 @@
 // from a queue, so no test ever blocks on a modal window.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QDialog;
 
 namespace roamplot {
 
 enum class TimedMessageKind { Error = 0, Information = 1, Warning = 2 };
+
+// The answers to a question about unsaved changes.
+enum class UnsavedChoice { Discard, Save, Cancel };
 
 struct FileDialogRequest {
     QString Title;
@@ -25,6 +29,8 @@ class Prompter {
     virtual void ShowMessage(const QString& text) = 0;
     // A confirmation with OK and Cancel; true for OK.
     virtual bool Confirm(const QString& text) = 0;
+    // A question about unsaved changes with OK (go on without them), Save and Cancel.
+    virtual UnsavedChoice AskUnsaved(const QString& text) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(const QString& text) = 0;
     // The chosen file name, or an empty text when the user cancelled.
@@ -42,5 +48,21 @@ class Prompter {
     // Shows one of the program's own dialogs (the device file list) modally until it is done.
     virtual void RunDialog(QDialog& dialog) = 0;
 };
+
+// Asks the question about unsaved changes and tells whether to go on: after
+// OK, or after Save when `save` saved them (it returns false when the user
+// cancelled the save or it failed).
+inline bool GoOnPastUnsaved(Prompter& prompter, const QString& question,
+                            const std::function<bool()>& save) {
+    switch (prompter.AskUnsaved(question)) {
+    case UnsavedChoice::Discard:
+        return true;
+    case UnsavedChoice::Save:
+        return save();
+    case UnsavedChoice::Cancel:
+        break;
+    }
+    return false;
+}
 
 } // namespace roamplot

@@ -22,6 +22,14 @@ bool QtPrompter::Confirm(const QString& text) {
                                  QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+UnsavedChoice QtPrompter::AskUnsaved(const QString& text) {
+    const auto answer = QMessageBox::question(
+        parent_, QApplication::applicationName(), text,
+        QMessageBox::Ok | QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok) return UnsavedChoice::Discard;
+    return answer == QMessageBox::Save ? UnsavedChoice::Save : UnsavedChoice::Cancel;
+}
+
 bool QtPrompter::AskYesNo(const QString& text) {
     // Enter alone must not empty a page.
     return QMessageBox::question(parent_, QApplication::applicationName(), text,

@@ -12,6 +12,7 @@ class QtPrompter : public Prompter {
 
     void ShowMessage(const QString& text) override;
     bool Confirm(const QString& text) override;
+    UnsavedChoice AskUnsaved(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app/EntryFields.h"
+#include "ui/widgets/FieldText.h"
 
 namespace roamplot {
 
@@ -128,10 +129,10 @@ AdjustPanel::AdjustPanel(QWidget* parent) : QGroupBox(tr("Adjust Selected box"),
 }
 
 void AdjustPanel::ShowBoxBounds(BoxRect b) {
-    BoxLeft->setText(QString::number(b.Left));
-    BoxTop->setText(QString::number(b.Top));
-    BoxWidth->setText(QString::number(b.Width));
-    BoxHeight->setText(QString::number(b.Height));
+    ShowText(BoxLeft, QString::number(b.Left));
+    ShowText(BoxTop, QString::number(b.Top));
+    ShowText(BoxWidth, QString::number(b.Width));
+    ShowText(BoxHeight, QString::number(b.Height));
     lPosition->setText(QString("%1,%2").arg(b.Left).arg(b.Top));
     lSize->setText(QString("%1,%2").arg(b.Width).arg(b.Height));
 }

@@ -25,6 +25,7 @@
 #include "ui/designer/ParameterChoice.h"
 #include "ui/preview/PreviewControl.h"
 #include "ui/preview/PreviewWindow.h"
+#include "ui/widgets/FieldText.h"
 
 namespace roamplot {
 
@@ -117,20 +118,45 @@ void PageDesigner::RefillBoxList() {
     }
 }
 
+QListWidgetItem* PageDesigner::ListItemOf(int slot) const {
+    for (int r = 0; r < tab_.cParameterList->count(); ++r)
+        if (tab_.cParameterList->item(r)->data(Qt::UserRole).toInt() == slot)
+            return tab_.cParameterList->item(r);
+    return nullptr;
+}
+
+void PageDesigner::ShowListRow(int slot) {
+    QListWidgetItem* item = ListItemOf(slot);
+    if (!item) return;
+    const QString text = ListText(editor_.Layout().Box(CurrentPage(), slot));
+    if (item->text() != text) item->setText(text);
+}
+
 void PageDesigner::ShowSelection() {
     const int slot = editor_.SelectedSlot();
-    {
+    QListWidgetItem* item = ListItemOf(slot);
+    if (tab_.cParameterList->currentItem() != item) {
         QSignalBlocker quiet(tab_.cParameterList);
-        int row = -1;
-        for (int r = 0; r < tab_.cParameterList->count(); ++r)
-            if (tab_.cParameterList->item(r)->data(Qt::UserRole).toInt() == slot) row = r;
-        tab_.cParameterList->setCurrentRow(row);
+        tab_.cParameterList->setCurrentItem(item);
     }
-    preview_.AttachSlot(0, 0);
-    preview_.AttachSlot(CurrentPage(), slot);
-    ShowBoxProperties(slot);
+    if (preview_.Sizer().Control() != preview_.Control(CurrentPage(), slot))
+        preview_.AttachSlot(CurrentPage(), slot);
+    // The panel is built anew only for another box or another kind of box;
+    // otherwise only values that differ are put in, so a field being typed in
+    // keeps its focus and its cursor.
+    if (ShownPanel() != panelShown_)
+        ShowBoxProperties(slot);
+    else if (slot >= 1)
+        ShowBoxValues(slot);
     if (slot >= 1) ShowBoxBounds(editor_.BoxRectOf(slot));
     form_.UpdateStatus();
+}
+
+PageDesigner::PanelShown PageDesigner::ShownPanel() const {
+    const int slot = editor_.SelectedSlot();
+    if (slot < 1) return {CurrentPage(), 0, {}, {}};
+    const ParameterBox& box = editor_.Layout().Box(CurrentPage(), slot);
+    return {CurrentPage(), slot, box.ParameterId, box.Kind};
 }
 
 void PageDesigner::RefreshPage() {
@@ -142,15 +168,33 @@ void PageDesigner::RefreshPage() {
 
 void PageDesigner::ShowChange(const LayoutChange& change) {
     if (change.Replaced) referenceBox_ = 0;
-    if (change.Touches(CurrentPage())) ShowView();
+    const int page = CurrentPage();
+    if (!change.Touches(page)) return form_.UpdateStatus();
+    if (!change.InPlaceOn(page) || viewPage_ != page) return ShowView();
+    // An edit in place: the boxes it changed are drawn again and their list
+    // rows relabelled; nothing else is rebuilt.
+    if (change.Renamed) ShowPageName();
+    std::vector<int> changedSlots;
+    for (const auto& [p, slot] : change.Boxes)
+        if (p == page) changedSlots.push_back(slot);
+    if (!changedSlots.empty())
+        preview_.RedrawBoxes(editor_.Layout(), page,
+                             MakeRenderContext(form_.Catalogue(), form_.CurrentSettings()),
+                             changedSlots);
+    for (int slot : changedSlots) ShowListRow(slot);
+    ShowSelection();
+}
+
+void PageDesigner::ShowPageName() {
+    const int page = CurrentPage();
+    tab_.lCurrentPage->setText(QString::number(page));
+    ShowText(tab_.cPageName, ToQString(editor_.Layout().PageAt(page).PageName));
 }
 
 void PageDesigner::ShowView() {
     const bool loading = std::exchange(form_.PanelLoading, true);
-    const int page = CurrentPage();
-    tab_.lCurrentPage->setText(QString::number(page));
-    const QString name = ToQString(editor_.Layout().PageAt(page).PageName);
-    if (tab_.cPageName->text() != name) tab_.cPageName->setText(name);
+    viewPage_ = CurrentPage();
+    ShowPageName();
     RefillBoxList();
     RefreshPage();
     form_.PanelLoading = loading;
@@ -164,6 +208,8 @@ void PageDesigner::ShowBoxBounds(BoxRect bounds) {
 
 void PageDesigner::SelectBox(int slot) {
     editor_.SelectBox(slot);
+    // A box picked by the user is shown whole, even when it is the one shown.
+    panelShown_ = {};
     ShowSelection();
 }
 
@@ -307,9 +353,8 @@ void PageDesigner::cPageNameChange() {
 }
 
 void PageDesigner::bNewFileClick() {
-    if (editor_.Layout().Modified &&
-        !form_.Prompts().Confirm("Changes have been made which have not been saved. Continue to "
-                                 "create a new (blank) parameter file?"))
+    if (!form_.GoOnPastUnsavedLayout(tr("Changes have been made which have not been saved. "
+                                        "Continue to create a new (blank) parameter file?")))
         return;
     editor_.NewLayout();
     form_.SetParameterFileName(PathFromQString(

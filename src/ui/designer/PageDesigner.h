@@ -3,9 +3,12 @@
 // parameter choice and the property panel, working as one with the preview.
 #include <QObject>
 #include <functional>
+#include <string>
 
 #include "core/designer/LayoutEditor.h"
 #include "ui/preview/PreviewOwner.h"
+
+class QListWidgetItem;
 
 namespace roamplot {
 
@@ -32,7 +35,10 @@ class PageDesigner : public QObject, public PreviewOwner {
     void RefreshPage();
     // The selected box's rectangle in the position fields, not taken as an edit.
     void ShowBoxBounds(BoxRect bounds);
+    // Fills the whole panel from the box: its groups, labels, lists and values.
     void ShowBoxProperties(int slot);
+    // Puts into the panel's controls the box's values that differ from what they show.
+    void ShowBoxValues(int slot);
     void ShowPanelForKind(int id, const std::string& kind, const QString& units);
     void ShowPropertyGroups(bool title, bool text, bool border, bool valueFormat, bool showUnits,
                             bool units);
@@ -121,7 +127,22 @@ class PageDesigner : public QObject, public PreviewOwner {
     void ShowChange(const LayoutChange& change);
     // The page number, its name, its box list, its drawing and the selection.
     void ShowView();
+    void ShowPageName();
     void ShowSelection();
+    QListWidgetItem* ListItemOf(int slot) const;
+    // Relabels the list row of a box whose caption may have changed.
+    void ShowListRow(int slot);
+    // What the property panel was last built for: a box of a page, and its kind.
+    struct PanelShown {
+        int Page = 0;
+        int Slot = -1;
+        std::string ParameterId;
+        std::string Kind;
+        bool operator==(const PanelShown&) const = default;
+    };
+    PanelShown ShownPanel() const;
+    // The parameter choice's item for the box: the last catalogue entry of its id.
+    std::size_t CatalogueItemOf(const ParameterBox& box) const;
     // The common frame of a property handler: nothing while the panel loads;
     // otherwise the edit of the selected box (slot 0 when none, which only
     // marks the layout changed).
@@ -144,6 +165,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     LayoutEditor& editor_;
     BoxClipboard clipboard_;
     int referenceBox_ = 0;
+    int viewPage_ = 0; // the page whose list and drawing are shown
+    PanelShown panelShown_;
     QString symbolFolder_; // where the symbol dialog opens next
 };
 

@@ -75,7 +75,7 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     lCurrentPage->setStyleSheet("color: blue");
     cPageName = new QLineEdit(pageGroup);
     cPageName->setObjectName("cPageName");
-    LimitTyping(*cPageName, 50);
+    LimitFileText(*cPageName, 50);
     bPageUp = Button(QString::fromUtf8("\u25B2"), "bPageUp", pageGroup);
     bPageUp->setToolTip(tr("Move current page up to a higher page"));
     bPageDown = Button(QString::fromUtf8("\u25BC"), "bPageDown", pageGroup);

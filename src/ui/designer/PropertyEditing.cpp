@@ -9,7 +9,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
+#include <utility>
 
 #include "core/designer/LayoutEditor.h"
 #include "core/io/FileIo.h"
@@ -22,6 +25,7 @@
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/widgets/ColourButton.h"
+#include "ui/widgets/FieldText.h"
 
 namespace roamplot {
 
@@ -29,12 +33,6 @@ namespace {
 const QStringList ButtonPlacements{"None", "Symbol Top", "Symbol Bottom", "Symbol Left",
                                    "Symbol Right"};
 const QStringList PicturePlacements{"None", "Center", "Stretch", "Tile"};
-
-// Filling a field with the text it already holds would move the cursor of a
-// user typing in it.
-void SetText(QLineEdit* edit, const QString& text) {
-    if (edit->text() != text) edit->setText(text);
-}
 
 // Only these boxes show the symbol file label, naming their own picture.
 bool CarriesPicture(const std::string& kind) {
@@ -95,14 +93,27 @@ void PageDesigner::ConnectPropertyPanel() {
             [=] { guarded (&PageDesigner::cAddButtonSymbolClick)(); });
 }
 
+namespace {
+// Filling controls is not an edit: the handlers stay quiet until it is done,
+// also when it ends with an error (a box whose parameter id is no number).
+class PanelLoadingScope {
+  public:
+    explicit PanelLoadingScope(MainForm& form)
+        : flag_(form.PanelLoading), was_(std::exchange(form.PanelLoading, true)) {}
+    ~PanelLoadingScope() { flag_ = was_; }
+    PanelLoadingScope(const PanelLoadingScope&) = delete;
+    PanelLoadingScope& operator=(const PanelLoadingScope&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
+};
+} // namespace
+
 void PageDesigner::ShowBoxProperties(int slot) {
-    // A box whose parameter id is no number ends the filling with an error;
-    // the panel must not stay deaf to every edit after that.
-    struct LowerOnExit {
-        bool& Flag;
-        ~LowerOnExit() { Flag = false; }
-    } lower{form_.PanelLoading};
-    form_.PanelLoading = true;
+    PanelLoadingScope loading(form_);
+    PropertyPanel::Plan plan(tab_);
+    panelShown_ = {CurrentPage(), std::clamp(slot, 0, SlotsPerPage + 1), {}, {}};
     if (slot < 1 || slot > SlotsPerPage) {
         tab_.cParameter->setCurrentIndex(0);
         ShowPropertyGroups(false, false, false, false, false, false);
@@ -110,20 +121,38 @@ void PageDesigner::ShowBoxProperties(int slot) {
     }
     const ScreenLayout& layout = editor_.Layout();
     const ParameterBox& box = layout.Box(layout.CurrentPage, slot);
-    SetText(tab_.cPageName, ToQString(layout.PageAt(layout.CurrentPage).PageName));
+    panelShown_.ParameterId = box.ParameterId;
+    panelShown_.Kind = box.Kind;
+    ShowText(tab_.cPageName, ToQString(layout.PageAt(layout.CurrentPage).PageName));
 
+    const CatalogueEntry& entry = form_.Catalogue().At(CatalogueItemOf(box));
+    PropertyPanel& p = tab_;
+    p.cUnits->clear();
+    for (const std::string& unit : SplitUnits(entry.UnitsList)) p.cUnits->addItem(ToQString(unit));
+    FillSymbolPlacements(box.Kind, box.SymbolPlacement);
+    ShowBoxValues(slot);
+    // The box's own units, also where the list lacks them (a file from another catalogue).
+    ShowPanelForKind(entry.Id, entry.Kind, ToQString(box.Units));
+}
+
+std::size_t PageDesigner::CatalogueItemOf(const ParameterBox& box) const {
     const ParameterCatalogue& catalogue = form_.Catalogue();
-    tab_.cParameter->setCurrentIndex(0);
-    int id = StrToInt(box.ParameterId);
+    const int id = StrToInt(box.ParameterId);
     std::size_t chosen = 0;
     for (std::size_t k = 0; k < catalogue.Size(); ++k)
         if (catalogue.At(k).Id == id) chosen = k;
-    tab_.cParameter->setCurrentIndex(static_cast<int>(chosen));
-    const CatalogueEntry& entry = catalogue.At(chosen);
+    return chosen;
+}
 
+void PageDesigner::ShowBoxValues(int slot) {
+    PanelLoadingScope loading(form_);
+    const ParameterBox& box = editor_.Layout().Box(CurrentPage(), slot);
+    // A refused choice shows the box's own parameter again.
+    const int item = static_cast<int>(CatalogueItemOf(box));
+    if (tab_.cParameter->currentIndex() != item) tab_.cParameter->setCurrentIndex(item);
     PropertyPanel& p = tab_;
-    SetText(p.cTitleText, ToQString(box.TitleText));
-    SetText(p.cParTestText, ToQString(box.TestText));
+    ShowText(p.cTitleText, ToQString(box.TitleText));
+    ShowText(p.cParTestText, ToQString(box.TestText));
     p.cTitleFontSize->setValue(box.TitleFontSize);
     p.cTitleForeColor->SetValue(box.TitleForeColor);
     p.cTitleBackColor->SetValue(box.TitleBackColor);
@@ -140,9 +169,6 @@ void PageDesigner::ShowBoxProperties(int slot) {
     p.cJustification->setCurrentIndex(box.Justification == "L"   ? 1
                                       : box.Justification == "R" ? 2
                                                                  : 0);
-
-    p.cUnits->clear();
-    for (const std::string& unit : SplitUnits(entry.UnitsList)) p.cUnits->addItem(ToQString(unit));
     // Units the list lacks (a file made with another catalogue) are shown all the same.
     int units = p.cUnits->findText(ToQString(box.Units));
     if (units < 0 && !box.Units.empty()) {
@@ -152,12 +178,11 @@ void PageDesigner::ShowBoxProperties(int slot) {
     p.cUnits->setCurrentIndex(units);
     p.cDisplayUnits->setChecked(box.ShowUnits == 1);
     p.cDecimals->setCurrentIndex(p.cDecimals->findText(ToQString(box.Decimals)));
-    FillSymbolPlacements(box.Kind, box.SymbolPlacement);
+    QComboBox* placement = p.cButtonSymbolStyle;
+    placement->setCurrentIndex(box.SymbolPlacement < placement->count() ? box.SymbolPlacement : -1);
     // Any other box leaves the label as the last load set it.
     if (CarriesPicture(box.Kind))
         p.cSymbolFilename->setText(QStringFromPath(FileNameOf(box.SymbolFile)));
-    // The box's own units, also where the list lacks them (a file from another catalogue).
-    ShowPanelForKind(entry.Id, entry.Kind, ToQString(box.Units));
 }
 
 void PageDesigner::ShowSymbolFileLabel(const QString& name) {
@@ -193,6 +218,7 @@ void PageDesigner::ShowPropertyGroups(bool title, bool text, bool border, bool v
 
 void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QString& unitsText) {
     PropertyPanel& p = tab_;
+    PropertyPanel::Plan plan(p);
     bool u = !unitsText.isEmpty();
     auto showTitleControls = [&p] {
         p.ShowControls({p.cTitleText, p.cTitleFontSize, p.cTitleForeColor, p.cTitleBackColor,
@@ -294,7 +320,11 @@ void PageDesigner::cTitleFontSizeChange() {
 
 void PageDesigner::cParFontSizeChange() {
     EditSelectedBox([this](int slot) {
-        // Changing the check box's state runs its click rule, which may set the size again.
+        // Changing the check box's state runs its click rule, which may set the
+        // size again: a step up from automatic sizing lands on a readable size.
+        // A typed size stands as typed, or typing 12 would give 82.
+        const QLineEdit* typing = tab_.cParFontSize->findChild<QLineEdit*>();
+        QSignalBlocker typed(typing && typing->isModified() ? tab_.cAutoFontSize : nullptr);
         if (slot >= 1) tab_.cAutoFontSize->setChecked(tab_.cParFontSize->value() <= 0);
         editor_.SetBoxNumber(slot, BoxNumber::TextFontSize, tab_.cParFontSize->value());
     });

@@ -74,7 +74,7 @@ QSpinBox* SpinEdit(QWidget* owner, const char* name, int maximum) {
 
 PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     cTitleText = Named(new QLineEdit(owner), "cTitleText");
-    LimitTyping(*cTitleText, 25);
+    LimitFileText(*cTitleText, 25);
     cTitleFontSize = SpinEdit(owner, "cTitleFontSize", 999);
     cTitleForeColor = Named(new ColourButton(owner), "cTitleForeColor");
     cTitleBackColor = Named(new ColourButton(owner), "cTitleBackColor");
@@ -85,7 +85,7 @@ PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     cParFontSize = SpinEdit(owner, "cParFontSize", 999);
     cAutoFontSize = Named(new QCheckBox(QObject::tr("Auto Font Size"), owner), "cAutoFontSize");
     cParTestText = Named(new QLineEdit(owner), "cParTestText");
-    LimitTyping(*cParTestText, 16);
+    LimitFileText(*cParTestText, 16);
     cParForeColor = Named(new ColourButton(owner), "cParForeColor");
     cParBackColor = Named(new ColourButton(owner), "cParBackColor");
     cParBackStyle = Choice(owner, "cParBackStyle", BackStyles);
@@ -137,7 +137,7 @@ PropertyPanel::PropertyPanel(QWidget* owner) : grid_(new QGridLayout) {
     grid_->addWidget(TitleSeparator, SeparatorRow, LeftColumn, 1, 2);
     Put(cParTestText, TestTextRow, LeftColumn);
     Put(cParForeColor, ParForeColorRow, LeftColumn);
-    PlaceBackgroundControls(false);
+    PlaceTextControls(false);
 
     Put(cBorderWidth, BorderWidthRow, RightColumn);
     Put(cBorderRadius, BorderRadiusRow, RightColumn);
@@ -187,10 +187,8 @@ void PropertyPanel::Put(QWidget* control, int row, int column) {
 }
 
 void PropertyPanel::PlaceBackgroundControls(bool underTitle) {
-    Put(cParFontSize, underTitle ? ParBackColorRow : ParFontSizeRow, LeftColumn);
-    Put(cAutoFontSize, underTitle ? ParBackStyleRow : AutoFontSizeRow, LeftColumn);
-    Put(cParBackColor, underTitle ? ParFontSizeRow : ParBackColorRow, LeftColumn);
-    Put(cParBackStyle, underTitle ? AutoFontSizeRow : ParBackStyleRow, LeftColumn);
+    Plan plan(*this);
+    plannedUnderTitle_ = underTitle;
 }
 
 int PropertyPanel::RowOf(QWidget* control) const {
@@ -223,8 +221,9 @@ std::vector<QWidget*> PropertyPanel::ReadingOrder() const {
 }
 
 void PropertyPanel::ShowControl(QWidget* control, bool shown) {
-    control->setVisible(shown);
-    if (QLabel* label = labels_.value(control)) label->setVisible(shown);
+    Plan plan(*this);
+    plannedShown_[control] = shown;
+    if (QLabel* label = labels_.value(control)) plannedShown_[label] = shown;
 }
 
 void PropertyPanel::ShowControls(std::initializer_list<QWidget*> controls, bool shown) {
@@ -232,7 +231,30 @@ void PropertyPanel::ShowControls(std::initializer_list<QWidget*> controls, bool 
 }
 
 void PropertyPanel::SetLabel(QWidget* control, const QString& text) {
-    if (QLabel* label = labels_.value(control)) label->setText(text);
+    Plan plan(*this);
+    if (QLabel* label = labels_.value(control)) plannedLabels_[label] = text;
+}
+
+void PropertyPanel::PlaceTextControls(bool underTitle) {
+    underTitle_ = underTitle;
+    Put(cParFontSize, underTitle ? ParBackColorRow : ParFontSizeRow, LeftColumn);
+    Put(cAutoFontSize, underTitle ? ParBackStyleRow : AutoFontSizeRow, LeftColumn);
+    Put(cParBackColor, underTitle ? ParFontSizeRow : ParBackColorRow, LeftColumn);
+    Put(cParBackStyle, underTitle ? AutoFontSizeRow : ParBackStyleRow, LeftColumn);
+}
+
+void PropertyPanel::ApplyPlan() {
+    if (plannedUnderTitle_ && *plannedUnderTitle_ != underTitle_)
+        PlaceTextControls(*plannedUnderTitle_);
+    plannedUnderTitle_.reset();
+    for (auto it = plannedLabels_.cbegin(); it != plannedLabels_.cend(); ++it)
+        if (it.key()->text() != it.value()) it.key()->setText(it.value());
+    plannedLabels_.clear();
+    // Hidden first, so that the panel never grows past its room while it changes.
+    for (bool shown : {false, true})
+        for (auto it = plannedShown_.cbegin(); it != plannedShown_.cend(); ++it)
+            if (it.value() == shown && it.key()->isHidden() == shown) it.key()->setVisible(shown);
+    plannedShown_.clear();
 }
 
 } // namespace roamplot

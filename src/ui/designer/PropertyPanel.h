@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QString>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -28,6 +29,23 @@ class PropertyPanel {
     explicit PropertyPanel(QWidget* owner);
 
     QGridLayout* Grid() const { return grid_; }
+
+    // Collects the showing, hiding, relabelling and placing of one change of
+    // the panel and, when the outermost plan closes, touches only the controls
+    // whose state differs: hiding and showing again the control the user types
+    // in would take its focus, and moving controls in the grid costs a relayout.
+    class Plan {
+      public:
+        explicit Plan(PropertyPanel& panel) : panel_(panel) { ++panel_.planDepth_; }
+        ~Plan() {
+            if (--panel_.planDepth_ == 0) panel_.ApplyPlan();
+        }
+        Plan(const Plan&) = delete;
+        Plan& operator=(const Plan&) = delete;
+
+      private:
+        PropertyPanel& panel_;
+    };
 
     // Shows or hides a control together with its label.
     void ShowControl(QWidget* control, bool shown);
@@ -69,9 +87,16 @@ class PropertyPanel {
 
   private:
     void Put(QWidget* control, int row, int column);
+    void PlaceTextControls(bool underTitle);
+    void ApplyPlan();
 
     QGridLayout* grid_;
     QHash<QWidget*, QLabel*> labels_;
+    int planDepth_ = 0;
+    QHash<QWidget*, bool> plannedShown_;
+    QHash<QLabel*, QString> plannedLabels_;
+    std::optional<bool> plannedUnderTitle_;
+    bool underTitle_ = false;
 };
 
 } // namespace roamplot

@@ -235,7 +235,7 @@ void DeviceCommands::bSendParameterFileClick() {
 void DeviceCommands::bGetParameterFileClick() {
     Running running(*this);
     // The layout is replaced: unsaved work is lost only when the user agrees.
-    if (form_.Layout().Modified && !form_.Prompts().Confirm(tr(ParameterLoadQuestion))) return;
+    if (!form_.GoOnPastUnsavedLayout(tr(ParameterLoadQuestion))) return;
     const DesignerSettings settings = form_.CurrentSettings();
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(

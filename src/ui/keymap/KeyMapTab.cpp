@@ -19,6 +19,7 @@
 #include "render/TextCodec.h"
 #include "ui/app/EntryFields.h"
 #include "ui/keymap/KeyMapLists.h"
+#include "ui/widgets/TypingLimit.h"
 
 namespace roamplot {
 
@@ -95,6 +96,7 @@ QWidget* KeyMapTab::MakeScreenPage() {
     cScreenCommand = MakeChooser("Select Command for selected screen button", page);
     eCaption = new QLineEdit(page);
     eCaption->setMaxLength(static_cast<int>(MaxCaptionLength));
+    LimitFileText(*eCaption, static_cast<int>(MaxCaptionLength));
     eCaption->setToolTip("Enter text to display on the screen button");
     auto* captionLabel = new QLabel("Caption", page);
     captionLabel->setBuddy(eCaption);
@@ -244,11 +246,18 @@ QString KeyMapTab::WriteKeyFile(const std::filesystem::path& path) {
 }
 
 bool KeyMapTab::ConfirmClose() {
-    return !map_.Changed || prompter_.Confirm(KeyMapCloseQuestion);
+    return GoOnPastUnsavedKeys(KeyMapCloseQuestion);
 }
 
 bool KeyMapTab::ConfirmReplaceKeyMap() {
-    return !map_.Changed || prompter_.Confirm(KeyMapLoadQuestion);
+    return GoOnPastUnsavedKeys(KeyMapLoadQuestion);
+}
+
+bool KeyMapTab::GoOnPastUnsavedKeys(const QString& question) {
+    return !map_.Changed || GoOnPastUnsaved(prompter_, question, [this] {
+        bSaveClick();
+        return !map_.Changed;
+    });
 }
 
 void KeyMapTab::RebuildKeyLists() {

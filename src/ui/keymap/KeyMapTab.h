@@ -70,6 +70,8 @@ class KeyMapTab : public QWidget {
     // True when the map has no unsaved edits or the user agrees to lose them.
     bool ConfirmClose();
     bool ConfirmReplaceKeyMap();
+    // With a third answer, Save, that saves first and goes on only when the save did.
+    bool GoOnPastUnsavedKeys(const QString& question);
 
     void RebuildKeyLists();
 

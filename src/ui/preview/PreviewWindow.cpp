@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QWheelEvent>
 #include <algorithm>
+#include <numeric>
 
 #include "core/app/DesignerSettings.h"
 #include "core/app/WindowArea.h"
@@ -216,35 +217,69 @@ void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderC
     findings_ = OutsideFindings(layout, page, sized.DrawArea);
     image_ = ComposePage(layout, page, sized, &findings_);
     ++compositions_;
-    SortFindings(findings_);
-    marked_.clear();
     if (page != shownPage_)
         for (int slot = 1; slot <= SlotsPerPage; ++slot) Control(shownPage_, slot)->hide();
     shownPage_ = page;
-    for (int slot = 1; slot <= SlotsPerPage; ++slot) {
+    std::vector<int> all(SlotsPerPage);
+    std::iota(all.begin(), all.end(), 1);
+    PlaceControls(layout, page, context, all);
+    RestackControls(page);
+    drawArea_->update();
+}
+
+void PreviewWindow::RedrawBoxes(const ScreenLayout& layout, int page, const RenderContext& context,
+                                const std::vector<int>& changedSlots) {
+    RenderContext sized = context;
+    sized.DrawArea = DrawAreaSize();
+    if (page != shownPage_ || image_.size() != QSize(sized.DrawArea.Width, sized.DrawArea.Height))
+        return ShowPage(layout, page, context);
+    QRect changed;
+    for (int slot : changedSlots) {
+        const ParameterBox& box = layout.Box(page, slot);
+        changed |= drawn_[static_cast<std::size_t>(slot)];
+        if (box.InUse()) changed |= QRect(box.Left, box.Top, box.Width, box.Height);
+    }
+    std::erase_if(findings_,
+                  [](const BoxFinding& f) { return f.Kind == FindingKind::PartlyOutside; });
+    std::vector<int> drawn = RecomposeArea(image_, changed, layout, page, sized, findings_);
+    ++compositions_;
+    for (const BoxFinding& outside : OutsideFindings(layout, page, sized.DrawArea))
+        findings_.push_back(outside);
+    drawn.insert(drawn.end(), changedSlots.begin(), changedSlots.end());
+    PlaceControls(layout, page, context, drawn);
+    const QRect shown = ShownRectOf({changed.x(), changed.y(), changed.width(), changed.height()});
+    drawArea_->update(shown.adjusted(-zoom_, -zoom_, zoom_, zoom_));
+}
+
+void PreviewWindow::PlaceControls(const ScreenLayout& layout, int page,
+                                  const RenderContext& context,
+                                  const std::vector<int>& changedSlots) {
+    SortFindings(findings_);
+    marked_.clear();
+    for (const BoxFinding& finding : findings_) {
+        const ParameterBox& box = layout.Box(page, finding.Slot);
+        const QRect rect(box.Left, box.Top, box.Width, box.Height);
+        if (marked_.empty() || marked_.back() != rect) marked_.push_back(rect);
+    }
+    for (int slot : changedSlots) {
         const ParameterBox& box = layout.Box(page, slot);
         PreviewControl* control = Control(page, slot);
         if (!box.InUse()) {
             if (sizer_.Control() == control) sizer_.SetControl(nullptr);
             control->hide();
+            drawn_[static_cast<std::size_t>(slot)] = QRect();
             continue;
         }
+        drawn_[static_cast<std::size_t>(slot)] = QRect(box.Left, box.Top, box.Width, box.Height);
         control->setGeometry(ShownRectOf({box.Left, box.Top, box.Width, box.Height}));
         QStringList hint;
         if (context.Catalogue) hint << ToQString(context.Catalogue->NameOf(box.ParameterId));
-        bool found = false;
-        for (const BoxFinding& finding : findings_) {
-            if (finding.Slot != slot) continue;
-            hint << ToQString(FindingHint(finding, size_));
-            found = true;
-        }
-        if (found) marked_.push_back(QRect(box.Left, box.Top, box.Width, box.Height));
+        for (const BoxFinding& finding : findings_)
+            if (finding.Slot == slot) hint << ToQString(FindingHint(finding, size_));
         control->setToolTip(hint.join('\n'));
         control->show();
     }
-    RestackControls(page);
     sizer_.UpdateHandles();
-    drawArea_->update();
 }
 
 PreviewControl* PreviewWindow::Control(int page, int slot) const {

@@ -3,6 +3,7 @@
 // (times a whole zoom factor) and lets the user pick, move and size its boxes.
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -55,6 +56,10 @@ class PreviewWindow : public QWidget {
     // Recomposes the page image and puts the controls of the page's used slots
     // on their boxes; every other control is hidden.
     void ShowPage(const ScreenLayout& layout, int page, const RenderContext& context);
+    // Draws again only where the given boxes of the shown page were and are
+    // now (an edit in place), and repaints only that part of the screen.
+    void RedrawBoxes(const ScreenLayout& layout, int page, const RenderContext& context,
+                     const std::vector<int>& changedSlots);
     // How many times a page image was composed (a drag composes nothing).
     int CompositionCount() const { return compositions_; }
     const QImage& PageImage() const { return image_; }
@@ -102,6 +107,10 @@ class PreviewWindow : public QWidget {
     void ReportPointer(QPoint inDrawArea);
     void SaveBounds();
     void ChangeZoomBy(int step);
+    // Puts the controls of the given slots on their boxes, with their hints,
+    // and marks the boxes with findings.
+    void PlaceControls(const ScreenLayout& layout, int page, const RenderContext& context,
+                       const std::vector<int>& changedSlots);
 
     SettingsFile& settings_;
     PreviewOwner* owner_ = nullptr;
@@ -119,7 +128,8 @@ class PreviewWindow : public QWidget {
     std::optional<QPoint> lastPointer_; // the device pixel last reported
     QImage image_;
     std::vector<BoxFinding> findings_;
-    std::vector<QRect> marked_; // device pixels
+    std::vector<QRect> marked_;                   // device pixels
+    std::array<QRect, SlotsPerPage + 1> drawn_{}; // where each slot's box was last drawn
     int compositions_ = 0;
     int shownPage_ = 1;
 };

@@ -151,8 +151,15 @@ TEST_F(ChooseParameter, GivesKindTitleSampleUnitsAndPaddedIdentifier) {
     EXPECT_EQ(box.ParameterId, "005");
     EXPECT_EQ(box.Kind, "sp");
     EXPECT_EQ(box.TitleText, "Title5");
-    EXPECT_EQ(box.TestText, "12.3");
+    EXPECT_EQ(box.TestText, "12") << "shown with the box's decimals, as a reload shows it";
     EXPECT_EQ(box.Units, "kph");
+    editor.SetBoxText(1, BoxText::Decimals, "2");
+    editor.ChooseParameter(1, Entry(6, "np"), Row(0));
+    EXPECT_EQ(box.TestText, "12.00");
+    editor.ChooseParameter(1, Entry(164, "mp"), Row(0));
+    EXPECT_EQ(box.TestText, "12.3") << "the position keeps its sample as the reader does";
+    editor.ChooseParameter(1, Entry(901, "txt"), Row(0));
+    EXPECT_EQ(box.TestText, "12.3");
     editor.ChooseParameter(1, Entry(1030, "bb", "a|"), Row(0));
     EXPECT_EQ(box.ParameterId, "1030");
     EXPECT_EQ(box.Units, "");
@@ -229,6 +236,13 @@ TEST_F(Pages, MovingAPageTakesItsBoxesAndName) {
     EXPECT_EQ(layout.BoxCount(2), 1);
     EXPECT_EQ(layout.Box(2, 1).PageNo, 2);
 
+    // The page shown selects its first box, whichever was selected before the move.
+    editor.SelectBox(4);
+    editor.MovePageDown();
+    EXPECT_EQ(editor.SelectedSlot(), 1);
+    editor.MovePageUp(5);
+    EXPECT_EQ(editor.SelectedSlot(), 1);
+
     layout.Modified = false;
     EXPECT_EQ(editor.MovePageUp(3), PageMove::AtLastPage);
     EXPECT_FALSE(layout.Modified);
@@ -245,8 +259,10 @@ TEST_F(Pages, DeletingMovesTheFollowingPagesDown) {
     FillPage(editor, 4, 1);
     FillPage(editor, 5, 5);
     layout.CurrentPage = 2;
+    editor.SelectBox(2);
     editor.DeleteCurrentPage(4);
     EXPECT_EQ(layout.CurrentPage, 2);
+    EXPECT_EQ(editor.SelectedSlot(), 1);
     EXPECT_EQ(layout.PageAt(2).PageName, "C");
     EXPECT_EQ(layout.BoxCount(2), 3);
     EXPECT_EQ(layout.PageAt(3).PageName, "D");
@@ -296,7 +312,17 @@ TEST_F(Notified, OncePerFinishedEditWithThePagesAndBoxesItTouched) {
     AddBoxes(editor, 2);
     heard.clear();
     editor.SetBoxNumber(2, BoxNumber::BorderWidth, 3);
-    EXPECT_EQ(Only().Boxes, (Pairs{{1, 2}}));
+    const LayoutChange property = Only();
+    EXPECT_EQ(property.Boxes, (Pairs{{1, 2}}));
+    EXPECT_TRUE(property.InPlaceOn(1)) << "a property edit redraws its box, no list or page";
+    editor.SetPageName("North");
+    EXPECT_TRUE(Only().Renamed);
+    editor.SwapBoxes(1, 2);
+    EXPECT_FALSE(Only().InPlaceOn(1)) << "boxes changing slots rebuild the list";
+    editor.NewBox(Row(0));
+    EXPECT_FALSE(Only().InPlaceOn(1));
+    editor.DeleteBox(3);
+    EXPECT_FALSE(Only().InPlaceOn(1));
 
     {
         // One command of several edits (a resize, then the fit) is heard when it ends.
@@ -308,7 +334,9 @@ TEST_F(Notified, OncePerFinishedEditWithThePagesAndBoxesItTouched) {
     EXPECT_EQ(Only().Boxes, (Pairs{{1, 1}}));
 
     editor.MovePageUp(3);
-    EXPECT_EQ(Only().Pages, (std::set<int>{1, 2}));
+    const LayoutChange move = Only();
+    EXPECT_EQ(move.Pages, (std::set<int>{1, 2}));
+    EXPECT_TRUE(move.Restacked && move.Renamed);
     EXPECT_EQ(layout.CurrentPage, 2);
 
     // Reading is no edit, and neither is a refused one.

@@ -19,6 +19,15 @@ bool ScriptedPrompter::Confirm(const QString& text) {
     return NextAnswer(ConfirmAnswers, true);
 }
 
+UnsavedChoice ScriptedPrompter::AskUnsaved(const QString& text) {
+    if (UnsavedAnswers.empty()) {
+        const bool ok = Confirm(text);
+        return ok ? UnsavedChoice::Discard : UnsavedChoice::Cancel;
+    }
+    Shown << "confirm: " + text;
+    return NextAnswer(UnsavedAnswers, UnsavedChoice::Discard);
+}
+
 bool ScriptedPrompter::AskYesNo(const QString& text) {
     Shown << "yesno: " + text;
     return NextAnswer(ConfirmAnswers, true);

@@ -16,6 +16,8 @@ class ScriptedPrompter : public Prompter {
     // "error: ", "dialog: " (with the dialog's caption).
     QStringList Shown;
     std::deque<bool> ConfirmAnswers; // both questions; an empty queue answers OK or Yes
+    // The questions about unsaved changes; without these they take ConfirmAnswers (OK or Cancel).
+    std::deque<UnsavedChoice> UnsavedAnswers;
     std::deque<QString> FileAnswers; // an empty queue answers Cancel
     QList<FileDialogRequest> FileRequests;
     // Each answer acts on the dialog as a user would (types, clicks); a dialog
@@ -24,6 +26,7 @@ class ScriptedPrompter : public Prompter {
 
     void ShowMessage(const QString& text) override { Shown << "message: " + text; }
     bool Confirm(const QString& text) override;
+    UnsavedChoice AskUnsaved(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;
