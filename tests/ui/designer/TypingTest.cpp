@@ -75,13 +75,13 @@ TEST_F(TypingTest, EveryTextAndNumberFieldOfEachKindOfBoxTakesWhatIsTyped) {
         int id;
         std::vector<Field> fields;
     } kinds[] = {
-        {1, {title, sample, titleSize, textSize, width, radius}},      // a value
-        {300, {title, sample, titleSize, textSize, width, radius}},    // a value with units
-        {151, {title, titleSize, textSize, width, radius}},            // a graph
-        {901, {title, titleSize, width, radius}},                      // a text
-        {902, {title, titleSize, width, radius}},                      // a background
-        {1000, {title, titleSize}},                                    // a button
-        {900, {width}},                                                // the map
+        {1, {title, sample, titleSize, textSize, width, radius}},   // a value
+        {300, {title, sample, titleSize, textSize, width, radius}}, // a value with units
+        {151, {title, titleSize, textSize, width, radius}},         // a graph
+        {901, {title, titleSize, width, radius}},                   // a text
+        {902, {title, titleSize, width, radius}},                   // a background
+        {1000, {title, titleSize}},                                 // a button
+        {900, {width}},                                             // the map
     };
     for (const auto& kind : kinds) {
         SCOPED_TRACE(kind.id);
