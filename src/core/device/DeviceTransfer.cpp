@@ -77,6 +77,26 @@ std::string GetFailedMessage(const std::string& name, const std::string& reason)
     return "Could not get " + name + " from the PDA: " + reason + ". Nothing was changed.";
 }
 
+std::string GetNameProblem(FileListMode mode, const std::string& name) {
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(), LowerDeviceChar);
+    const auto endsWith = [&lower](std::string_view end) { return lower.ends_with(end); };
+    if (mode == FileListMode::Parameters && !endsWith(".par1"))
+        return name + " is not a parameter file (.par1).";
+    if (mode == FileListMode::Keys && !endsWith(".key1") && !endsWith(".key2"))
+        return name + " is not a key file (.key1 or .key2).";
+    return "";
+}
+
+bool ListedOnDevice(const std::vector<std::string>& listed, const std::string& name) {
+    const std::vector<std::string> wanted = ListingNames({name});
+    return !wanted.empty() && std::find(listed.begin(), listed.end(), wanted[0]) != listed.end();
+}
+
+std::string ReplaceQuestion(const std::string& name) {
+    return name + " already exists on the PDA. Replace it?";
+}
+
 void CopySymbolsToDevice(DeviceLink& link, const std::vector<SymbolListEntry>& symbols,
                          const std::string& deviceFolder, const SymbolCopyHooks& hooks) {
     bool shown = false;
@@ -111,16 +131,24 @@ SendOutcome SendParameterFile(DeviceLink& link, const ScreenLayout& layout,
     return outcome;
 }
 
-bool FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
-                     const std::filesystem::path& target) {
+FetchOutcome FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
+                             const std::filesystem::path& target) {
+    FetchOutcome outcome;
     std::filesystem::path partial = target;
     partial += ".part";
-    if (!link.CopyFromDevice(devicePath, partial)) return false;
+    if (!link.CopyFromDevice(devicePath, partial)) {
+        outcome.Failure = link.LastFailure();
+        return outcome;
+    }
     std::error_code error;
     std::filesystem::rename(partial, target, error);
-    if (!error) return true;
+    outcome.Fetched = !error;
+    if (outcome.Fetched) return outcome;
+    // The link copied well: the reason is this PC's.
+    outcome.Failure =
+        "the copy could not take the place of " + PathToText(target) + " (" + error.message() + ")";
     std::filesystem::remove(partial, error);
-    return false;
+    return outcome;
 }
 
 } // namespace roamplot

@@ -1,6 +1,7 @@
 #include "ui/device/DeviceCommands.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -27,6 +28,7 @@
 namespace roamplot {
 
 namespace {
+using Direction = FileListDialog::Direction;
 constexpr const char* ParameterLoadQuestion =
     "Changes have been made which have not been saved. Load a new file?";
 constexpr const char* KeyGetSucceeded = "Get from PDA Successful";
@@ -144,6 +146,9 @@ void DeviceCommands::LockWindows(bool locked) {
     form_.Tabs()->setEnabled(!locked);
     if (form_.Preview()) form_.Preview()->setEnabled(!locked);
     if (form_.Palette()) form_.Palette()->setEnabled(!locked);
+    // The menus' keys too: a Delete or Ctrl+Z typed meanwhile would change
+    // the layout behind the transfer's back.
+    for (QMenuBar* bar : form_.findChildren<QMenuBar*>()) bar->setEnabled(!locked);
     if (!locked && focusBeforeLock_) focusBeforeLock_->setFocus();
 }
 
@@ -168,12 +173,11 @@ std::optional<std::string> DeviceCommands::DevicePathFor(const QString& name,
     return std::nullopt;
 }
 
-std::optional<DeviceCommands::ChosenFile>
-DeviceCommands::ChooseOverConnection(const Connection& connection, FileListMode mode,
-                                     const QString& confirmCaption, const QString& failMessage,
-                                     const std::string& deviceFolder) {
-    fileList_->Mode = mode;
-    fileList_->SetConfirmCaption(confirmCaption);
+std::optional<DeviceCommands::ChosenFile> DeviceCommands::ChooseOverConnection(
+    const Connection& connection, FileListMode mode, FileListDialog::Direction direction,
+    const QString& failMessage, const std::string& deviceFolder, const QString& offeredName) {
+    fileList_->Prepare(mode, direction);
+    if (!offeredName.isEmpty()) fileList_->SetFileName(offeredName);
     if (!connection.Made()) {
         fileList_->Mode = FileListMode::None;
         if (!failMessage.isEmpty()) form_.Prompts().ShowMessage(failMessage);
@@ -188,7 +192,7 @@ DeviceCommands::ChooseOverConnection(const Connection& connection, FileListMode 
     return chosen;
 }
 
-bool DeviceCommands::FetchToTempFile(const std::string& devicePath) {
+FetchOutcome DeviceCommands::FetchToTempFile(const std::string& devicePath) {
     WindowsLocked locked(*this);
     return FetchDeviceFile(Link(), devicePath, TempFile());
 }
@@ -197,11 +201,11 @@ void DeviceCommands::bSendParameterFileClick() {
     Running running(*this);
     const int remembered = form_.Designer()->GetControl();
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->SetFileName(QStringFromPath(FileNameOf(form_.ParameterFileName())));
     {
         Connection connection(*this);
         const std::optional<ChosenFile> chosen = ChooseOverConnection(
-            connection, FileListMode::Parameters, tr("Send"), {}, settings.DeviceFolder);
+            connection, FileListMode::Parameters, Direction::Send, {}, settings.DeviceFolder,
+            QStringFromPath(FileNameOf(form_.ParameterFileName())));
         if (!chosen) return;
 
         SendOutcome outcome;
@@ -239,15 +243,15 @@ void DeviceCommands::bGetParameterFileClick() {
     const DesignerSettings settings = form_.CurrentSettings();
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(
-        connection, FileListMode::Parameters, tr("Get"), {}, settings.DeviceFolder);
+        connection, FileListMode::Parameters, Direction::Get, {}, settings.DeviceFolder);
     if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
-    const bool fetched = FetchToTempFile(chosen->DevicePath);
+    const FetchOutcome fetched = FetchToTempFile(chosen->DevicePath);
     // Only a whole copy that also loads whole may replace the layout.
-    std::string problem = fetched
+    std::string problem = fetched.Fetched
                               ? FetchedParameterFileProblem(tempFile, settings, form_.Catalogue())
-                              : Link().LastFailure();
+                              : fetched.Failure;
     if (!problem.empty()) {
         form_.Prompts().ShowMessage(
             ToQString(GetFailedMessage(FromQString(chosen->Name), problem)));
@@ -260,10 +264,10 @@ void DeviceCommands::bGetParameterFileClick() {
 void DeviceCommands::bSendKeyFileClick() {
     Running running(*this);
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->SetFileName(QStringFromPath(FileNameOf(form_.KeyFileName())));
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(
-        connection, FileListMode::Keys, tr("Send"), SendFailed, settings.DeviceFolder);
+        connection, FileListMode::Keys, Direction::Send, SendFailed, settings.DeviceFolder,
+        QStringFromPath(FileNameOf(form_.KeyFileName())));
     if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
@@ -292,16 +296,16 @@ void DeviceCommands::bGetKeyFileClick() {
     const DesignerSettings settings = form_.CurrentSettings();
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(
-        connection, FileListMode::Keys, tr("Get"), KeyGetFailed, settings.DeviceFolder);
+        connection, FileListMode::Keys, Direction::Get, KeyGetFailed, settings.DeviceFolder);
     if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
-    const bool fetched = FetchToTempFile(chosen->DevicePath);
-    // The reader follows the extension on the handheld; any other reads nothing.
+    const FetchOutcome fetched = FetchToTempFile(chosen->DevicePath);
+    // The file list took only a .key1 or .key2 name: its reader follows the extension.
     const std::string problem =
-        fetched ? ReadFetchedKeyFile(tempFile, KeyFileGrammarOf(chosen->DevicePath),
-                                     form_.Commands(), form_.Keys())
-                : Link().LastFailure();
+        fetched.Fetched ? ReadFetchedKeyFile(tempFile, KeyFileGrammarOf(chosen->DevicePath),
+                                             form_.Commands(), form_.Keys())
+                        : fetched.Failure;
     if (!problem.empty()) {
         form_.Prompts().ShowMessage(
             ToQString(GetFailedMessage(FromQString(chosen->Name), problem)));
