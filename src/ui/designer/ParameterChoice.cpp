@@ -1,5 +1,7 @@
 #include "ui/designer/ParameterChoice.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,6 +58,9 @@ QSize ParameterChoiceDelegate::sizeHint(const QStyleOptionViewItem& option,
 }
 
 ParameterChoiceBox::ParameterChoiceBox(QWidget* parent) : QComboBox(parent) {
+    // A list below the choice that shows its 24 rows, not one as high as the
+    // screen over it, so that a narrowed list stays where the eye is.
+    setStyleSheet("QComboBox { combobox-popup: 0; }");
     // Installed after the list's own container filter, so this one sees the keys first.
     view()->installEventFilter(this);
     // The typed text stands above the list while there is one.
@@ -63,6 +68,7 @@ ParameterChoiceBox::ParameterChoiceBox(QWidget* parent) : QComboBox(parent) {
         searchLine_ = new QLabel(view()->parentWidget());
         searchLine_->setObjectName("lParameterSearch");
         searchLine_->setContentsMargins(3, 1, 3, 1);
+        searchLine_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         searchLine_->hide();
         column->insertWidget(0, searchLine_);
     }
@@ -141,6 +147,18 @@ void ParameterChoiceBox::SetSearch(const QString& search) {
     if (searchLine_) {
         searchLine_->setText(tr("Search: %1").arg(search_));
         searchLine_->setVisible(!search_.isEmpty());
+    }
+    // The open list fits the rows it shows now (at most the usual 24), with
+    // the typed text above them.
+    if (list->isVisible()) {
+        QComboBox::showPopup();
+        const int rows = static_cast<int>(std::count(shown.begin(), shown.end(), true));
+        const int listHeight =
+            std::clamp(rows, 1, VisibleRows) * RowHeight + 2 * list->frameWidth();
+        const int lineHeight =
+            searchLine_ && searchLine_->isVisible() ? searchLine_->sizeHint().height() : 0;
+        QWidget* popup = list->parentWidget();
+        popup->resize(popup->width(), popup->height() + listHeight + lineHeight - list->height());
     }
     if (search_.isEmpty()) return;
     // The first entry shown is highlighted, so Enter picks what is seen; with

@@ -147,8 +147,18 @@ void DeviceCommands::LockWindows(bool locked) {
     if (form_.Preview()) form_.Preview()->setEnabled(!locked);
     if (form_.Palette()) form_.Palette()->setEnabled(!locked);
     // The menus' keys too: a Delete or Ctrl+Z typed meanwhile would change
-    // the layout behind the transfer's back.
-    for (QMenuBar* bar : form_.findChildren<QMenuBar*>()) bar->setEnabled(!locked);
+    // the layout behind the transfer's back. Enabling the bar enables every
+    // menu of it, so each menu gets back the state the shown tab gave it.
+    for (QMenuBar* bar : form_.findChildren<QMenuBar*>()) {
+        if (locked)
+            for (QAction* menu : bar->actions()) menusBeforeLock_[menu] = menu->isEnabled();
+        bar->setEnabled(!locked);
+        if (!locked)
+            for (QAction* menu : bar->actions())
+                if (auto before = menusBeforeLock_.find(menu); before != menusBeforeLock_.end())
+                    menu->setEnabled(before->second);
+    }
+    if (!locked) menusBeforeLock_.clear();
     if (!locked && focusBeforeLock_) focusBeforeLock_->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "core/device/DeviceTransfer.h"
 #include "ui/device/FileListDialog.h"
 
+class QAction;
 class QWidget;
 
 namespace roamplot {
@@ -80,6 +82,7 @@ class DeviceCommands : public QObject {
     int running_ = 0;
     bool closeWhenDone_ = false;
     QPointer<QWidget> focusBeforeLock_;
+    std::map<QAction*, bool> menusBeforeLock_;
 };
 
 } // namespace roamplot

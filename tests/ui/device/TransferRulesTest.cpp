@@ -119,6 +119,14 @@ TEST_F(DeviceTransferTest, KeysTypedWhileATransferRunsAreRefusedAndTheFieldIsKep
     Activate(Form());
     Settle();
     const QString pageName = designer->Tab().cPageName->text();
+    // Which menus the tab shown offers.
+    const auto menusEnabled = [this] {
+        QList<bool> enabled;
+        for (QAction* menu : Form().findChild<QMenuBar*>()->actions()) enabled << menu->isEnabled();
+        return enabled;
+    };
+    const QList<bool> menusBefore = menusEnabled();
+    ASSERT_TRUE(menusBefore.contains(false)) << "the key menu is not the page designer's";
     const std::size_t undoSteps = Form().Editor().History().Size();
     const std::string undoName = Form().Editor().History().UndoName();
 
@@ -172,6 +180,7 @@ TEST_F(DeviceTransferTest, KeysTypedWhileATransferRunsAreRefusedAndTheFieldIsKep
         << "nothing undone or added";
     EXPECT_EQ(Prompter().Of("timed"), QStringList("1 2000 Save to PDA Successful"));
     EXPECT_TRUE(Form().findChild<QMenuBar*>()->isEnabled());
+    EXPECT_EQ(menusEnabled(), menusBefore);
     EXPECT_EQ(designer->Tab().cPageName->text(), pageName);
     EXPECT_EQ(Form().focusWidget(), designer->Tab().bSend) << "the user goes on where they were";
 }
