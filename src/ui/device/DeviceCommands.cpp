@@ -142,7 +142,10 @@ DeviceLink& DeviceCommands::Link() {
 }
 
 void DeviceCommands::LockWindows(bool locked) {
-    if (locked) focusBeforeLock_ = QApplication::focusWidget();
+    // The main window's own focus is kept too while a closed dialog has left no window active.
+    if (locked)
+        focusBeforeLock_ =
+            QApplication::focusWidget() ? QApplication::focusWidget() : form_.focusWidget();
     form_.Tabs()->setEnabled(!locked);
     if (form_.Preview()) form_.Preview()->setEnabled(!locked);
     if (form_.Palette()) form_.Palette()->setEnabled(!locked);

@@ -75,7 +75,7 @@ TEST_F(DeviceTransferTest, ASendAsksBeforeReplacingAFileOnTheHandheld) {
     EXPECT_TRUE(Device().FileList().ChosenFile().isEmpty()) << "the list was closed unsent";
 
     // A new name asks nothing; a yes replaces.
-    Answer("new.par1");
+    TypeAnswer("new.par1");
     SendLayout();
     EXPECT_EQ(Prompter().Of("yesno").size(), 1);
     Prompter().ConfirmAnswers = {true};
@@ -100,7 +100,7 @@ TEST_F(DeviceTransferTest, AFetchThatCannotTakeThePlaceOfTheTransferFileSaysWhy)
     designer->AddBox({10, 10, 60, 30});
     PutOnDevice("trip.par1", TestDataBytes("writer_pages.par1"));
     fs::create_directories(Device().TempFile() / "in the way");
-    Answer("trip.par1");
+    TypeAnswer("trip.par1");
     GetLayout();
     ASSERT_EQ(Prompter().Of("message").size(), 1);
     const QString message = Prompter().Of("message")[0];
@@ -136,9 +136,13 @@ TEST_F(DeviceTransferTest, KeysTypedWhileATransferRunsAreRefusedAndTheFieldIsKep
         QString PageName;
         bool MenusEnabled = true;
     } during;
-    Prompter().DialogAnswers.push_back([&](QDialog& dialog) {
+    TypeAnswer("typed.par1");
+    auto typeName = std::move(Prompter().DialogAnswers.back());
+    Prompter().DialogAnswers.back() = [&, typeName](QDialog& dialog) {
         // The first events let through are those of the copy.
         QTimer::singleShot(0, [&] {
+            // The user turns to the main window while it copies.
+            Activate(Form());
             QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
                                                           : static_cast<QWidget*>(&Form());
             for (auto key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_PageDown})
@@ -151,10 +155,8 @@ TEST_F(DeviceTransferTest, KeysTypedWhileATransferRunsAreRefusedAndTheFieldIsKep
             during.PageName = designer->Tab().cPageName->text();
             during.MenusEnabled = Form().findChild<QMenuBar*>()->isEnabled();
         });
-        auto& list = dynamic_cast<FileListDialog&>(dialog);
-        QTest::keyClicks(list.eFileName, "typed.par1");
-        list.bConfirm->click();
-    });
+        typeName(dialog);
+    };
     // A symbol too large for the file makes the send copy it, letting events through.
     ParameterBox& big = designer->Box(first);
     big.Kind = BoxKind::Background;
@@ -190,15 +192,21 @@ TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOff
     designer->AddBox({10, 10, 60, 30});
     // The last file of this PC.
     TempFolder work;
+    Activate(Form());
+    const auto save = [this] {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &Form(), Qt::Key_S, Qt::ControlModifier);
+    };
     Prompter().FileAnswers = {Q(work.File("coast.par1"))};
-    Form().SaveParameterFileAsClick();
+    save();
     ASSERT_TRUE(FileExists(work.File("coast.par1")));
 
     PutOnDevice("Trip.par1", TestDataBytes("writer_pages.par1"));
-    Answer("Trip.par1");
+    TypeAnswer("Trip.par1");
     GetLayout();
     EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1") << "the layout is the fetched file";
-    Form().SaveParameterFile1Click();
+    Activate(Form());
+    save();
     ASSERT_EQ(Prompter().FileRequests.size(), 2);
     EXPECT_EQ(Prompter().FileRequests[1].InitialFile,
               QStringFromPath(fs::path(work.Path()) / "Trip.par1"));
@@ -206,10 +214,12 @@ TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOff
     // Key files alike: a fetched key file is offered beside the last one of this PC.
     PutOnDevice("mykeys.key2", TestDataBytes("known-map.key2"));
     Form().KeyMapPage()->SetKeyFileName(work.File("old.key2"));
-    Answer("mykeys.key2");
+    TypeAnswer("mykeys.key2");
     GetKeys();
     EXPECT_EQ(Form().KeyFileName(), "mykeys.key2");
-    Form().KeyMapPage()->bSaveClick();
+    Form().Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
+    Activate(Form());
+    save();
     ASSERT_EQ(Prompter().FileRequests.size(), 3);
     EXPECT_EQ(Prompter().FileRequests[2].InitialFile,
               QStringFromPath(fs::path(work.Path()) / "mykeys.key2"));
