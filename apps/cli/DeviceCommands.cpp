@@ -99,8 +99,10 @@ int RunGet(CliContext& context) {
     if (!devicePath) return WrongArguments;
     DeviceLink link = MakeLink(context);
     if (!link.Connect()) return Unreachable;
-    if (!FetchDeviceFile(link, *devicePath, ArgumentPath(context.Arguments[1]))) {
-        context.Err << "roamplot-cli: " << Printable(GetFailedMessage(name, link.LastFailure()))
+    const FetchOutcome fetched =
+        FetchDeviceFile(link, *devicePath, ArgumentPath(context.Arguments[1]));
+    if (!fetched.Fetched) {
+        context.Err << "roamplot-cli: " << Printable(GetFailedMessage(name, fetched.Failure))
                     << "\n";
         return Unreachable;
     }

@@ -4,19 +4,11 @@
 
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
+#include "core/io/TextCase.h"
 
 namespace roamplot {
 
 namespace {
-char LowerDeviceChar(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
-        return static_cast<char>(byte + 32);
-    if (byte == 0x8A || byte == 0x8C || byte == 0x8E) return static_cast<char>(byte + 16);
-    if (byte == 0x9F) return static_cast<char>(0xFF);
-    return c;
-}
-
 // The file-name part of a PC path as device text.
 std::string DeviceFileName(const std::filesystem::path& pcPath) {
     return PathToText(FileNameOf(pcPath));
@@ -45,8 +37,7 @@ std::string ListingFolder(const std::string& deviceFolder) {
 
 std::vector<std::string> ListingNames(std::vector<std::string> names) {
     std::erase_if(names, [](const std::string& name) { return name.empty() || name[0] == '.'; });
-    for (std::string& name : names)
-        std::transform(name.begin(), name.end(), name.begin(), LowerDeviceChar);
+    for (std::string& name : names) name = LowerCase1252(name);
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -75,6 +66,25 @@ std::string DeviceNameProblem(const std::string& name, const std::string& device
 
 std::string GetFailedMessage(const std::string& name, const std::string& reason) {
     return "Could not get " + name + " from the PDA: " + reason + ". Nothing was changed.";
+}
+
+std::string GetNameProblem(FileListMode mode, const std::string& name) {
+    const std::string lower = LowerCase1252(name);
+    const auto endsWith = [&lower](std::string_view end) { return lower.ends_with(end); };
+    if (mode == FileListMode::Parameters && !endsWith(".par1"))
+        return name + " is not a parameter file (.par1).";
+    if (mode == FileListMode::Keys && !endsWith(".key1") && !endsWith(".key2"))
+        return name + " is not a key file (.key1 or .key2).";
+    return "";
+}
+
+bool ListedOnDevice(const std::vector<std::string>& listed, const std::string& name) {
+    const std::vector<std::string> wanted = ListingNames({name});
+    return !wanted.empty() && std::find(listed.begin(), listed.end(), wanted[0]) != listed.end();
+}
+
+std::string ReplaceQuestion(const std::string& name) {
+    return name + " already exists on the PDA. Replace it?";
 }
 
 void CopySymbolsToDevice(DeviceLink& link, const std::vector<SymbolListEntry>& symbols,
@@ -111,16 +121,29 @@ SendOutcome SendParameterFile(DeviceLink& link, const ScreenLayout& layout,
     return outcome;
 }
 
-bool FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
-                     const std::filesystem::path& target) {
+FetchOutcome FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
+                             const std::filesystem::path& target) {
+    FetchOutcome outcome;
     std::filesystem::path partial = target;
     partial += ".part";
-    if (!link.CopyFromDevice(devicePath, partial)) return false;
+    if (!link.CopyFromDevice(devicePath, partial)) {
+        outcome.Failure = link.LastFailure();
+        return outcome;
+    }
     std::error_code error;
     std::filesystem::rename(partial, target, error);
-    if (!error) return true;
+    outcome.Fetched = !error;
+    if (outcome.Fetched) return outcome;
+    // The link copied well: the reason is this PC's, told inside one sentence
+    // (some systems end their messages with a full stop and a line break).
+    std::string reason = error.message();
+    while (!reason.empty() &&
+           std::string_view(". \r\n").find(reason.back()) != std::string_view::npos)
+        reason.pop_back();
+    outcome.Failure =
+        "the copy could not take the place of " + PathToText(target) + " (" + reason + ")";
     std::filesystem::remove(partial, error);
-    return false;
+    return outcome;
 }
 
 } // namespace roamplot

@@ -39,6 +39,15 @@ std::string DeviceNameProblem(const std::string& name, const std::string& device
 // "Could not get NAME from the PDA: REASON. Nothing was changed."
 std::string GetFailedMessage(const std::string& name, const std::string& reason);
 
+// Empty when a get of the mode may fetch the name (".par1", or ".key1" and
+// ".key2", in any case); otherwise why not. A file of the other kind would
+// load as rubbish.
+std::string GetNameProblem(FileListMode mode, const std::string& name);
+// Whether the name is among the listed names, matched as the handheld matches them.
+bool ListedOnDevice(const std::vector<std::string>& listed, const std::string& name);
+// "NAME already exists on the PDA. Replace it?"
+std::string ReplaceQuestion(const std::string& name);
+
 struct SymbolCopyHooks {
     std::function<void(const std::string& fileName)> ShowCopying; // "Copying file : " NAME
     std::function<void()> CloseCopying;
@@ -62,8 +71,13 @@ SendOutcome SendParameterFile(DeviceLink& link, const ScreenLayout& layout,
                               const std::string& deviceFolder, const std::string& name,
                               const SymbolCopyHooks& hooks);
 
+struct FetchOutcome {
+    bool Fetched = false;
+    std::string Failure; // why not, as the end of a sentence
+};
+
 // Copies a device file to the PC file, replacing it only once the copy is whole.
-bool FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
-                     const std::filesystem::path& target);
+FetchOutcome FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
+                             const std::filesystem::path& target);
 
 } // namespace roamplot

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/HelpDocument.h"
+#include "core/device/FetchedFiles.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
 #include "render/PathText.h"
@@ -288,10 +289,19 @@ void MainForm::closeEvent(QCloseEvent* event) {
 }
 
 // A key file that stops with an error keeps what it assigned; start-up goes on.
+// A name a key get left is a bare name on the handheld, not one of this PC (a
+// relative name would be looked up in whatever folder the program started in):
+// the caption then names no file.
 void MainForm::ReadRememberedKeyFile() {
-    keyMapTab_->SetKeyFileName(heldSettings_.KeyFileName);
-    if (!FileExists(heldSettings_.KeyFileName)) return;
-    QString error = keyMapTab_->ReadKeyFile(heldSettings_.KeyFileName);
+    const std::filesystem::path remembered = heldSettings_.KeyFileName;
+    const bool opens = IsPcFilePath(remembered) && FileExists(remembered);
+    // A file of this PC that has gone still tells where a fetched one is saved.
+    keyMapTab_->SetKeyFileName(remembered);
+    if (!opens) {
+        keyMapTab_->SetKeyFileName({});
+        return;
+    }
+    QString error = keyMapTab_->ReadKeyFile(remembered);
     if (!error.isEmpty()) AddStartupProblem(error);
 }
 

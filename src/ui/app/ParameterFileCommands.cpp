@@ -89,7 +89,8 @@ void MainForm::SaveParameterFileAsClick() {
     request.Title = tr("Save RoamplotCE Parameter File");
     request.Filter = "RoamCE Parameter Files (*.par1)";
     request.DefaultExtension = "par1";
-    request.InitialFile = QStringFromPath(ParameterFileName());
+    const std::filesystem::path lastPcFile = RecentFiles().empty() ? "" : RecentFiles().front();
+    request.InitialFile = QStringFromPath(ProposedSaveName(ParameterFileName(), lastPcFile));
     const QString chosen = prompter_.AskSaveFileName(request);
     if (chosen.isEmpty()) return;
     std::filesystem::path file = PathFromQString(chosen);
@@ -180,10 +181,17 @@ bool MainForm::LoadParameterFileAs(const std::filesystem::path& file,
 
 void MainForm::LoadRememberedParameterFile() {
     // A name a get left (a path on the handheld) is no file of this PC.
-    if (!IsPcFilePath(ParameterFileName()) || !FileExists(ParameterFileName())) return;
-    ParameterFileOutcome outcome = ReadParameterFile(ParameterFileName());
-    for (const QString& text : {outcome.Error, outcome.Message})
-        if (!text.isEmpty()) AddStartupProblem(text);
+    bool opened = false;
+    if (IsPcFilePath(ParameterFileName()) && FileExists(ParameterFileName())) {
+        const ParameterFileOutcome outcome = ReadParameterFile(ParameterFileName());
+        for (const QString& text : {outcome.Error, outcome.Message})
+            if (!text.isEmpty()) AddStartupProblem(text);
+        // A file that holds no boxes reads as the empty layout it is.
+        opened = outcome.Loaded || outcome.Error.isEmpty();
+    }
+    // The caption names only a file that is open; a Save of a half-read file
+    // asks for a name rather than overwrite the file it stopped in.
+    if (!opened) SetParameterFileName({});
 }
 
 MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem::path& file) {

@@ -44,7 +44,7 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
         // The command runs to its end first, so its undo step holds all of it.
         QMetaObject::invokeMethod(this, &PageDesigner::FinishEdit, Qt::QueuedConnection);
     });
-    FillParameterChoice(*tab_.cParameter, form_.Catalogue());
+    tab_.cParameter->Fill(form_.Catalogue());
 
     auto guarded = [this](void (PageDesigner::*handler)()) {
         return [this, handler] { form_.Guarded([&] { (this->*handler)(); }); };

@@ -56,7 +56,7 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     listColumn->addLayout(moveRow);
 
     auto* properties = new QGridLayout;
-    cParameter = new QComboBox(this);
+    cParameter = new ParameterChoiceBox(this);
     cParameter->setObjectName("cParameter");
     cParameter->setMinimumWidth(220);
     properties->addWidget(new QLabel(tr("Parameter"), this), 0, 0);

@@ -3,6 +3,7 @@
 // properties (PropertyPanel) and the file commands. Widgets only; PageDesigner holds the logic.
 #include <QWidget>
 
+#include "ui/designer/ParameterChoice.h"
 #include "ui/designer/PropertyPanel.h"
 
 class QComboBox;
@@ -34,7 +35,7 @@ class PageDesignerTab : public QWidget, public PropertyPanel {
     QListWidget* cParameterList;
     QPushButton* bUP;
     QPushButton* bDown;
-    QComboBox* cParameter;
+    ParameterChoiceBox* cParameter;
     QPushButton* bHelp;
 
     QLabel* lCurrentPage; // the number of the current page, large and blue

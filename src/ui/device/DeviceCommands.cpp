@@ -1,6 +1,7 @@
 #include "ui/device/DeviceCommands.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -27,6 +28,7 @@
 namespace roamplot {
 
 namespace {
+using Direction = FileListDialog::Direction;
 constexpr const char* ParameterLoadQuestion =
     "Changes have been made which have not been saved. Load a new file?";
 constexpr const char* KeyGetSucceeded = "Get from PDA Successful";
@@ -140,10 +142,26 @@ DeviceLink& DeviceCommands::Link() {
 }
 
 void DeviceCommands::LockWindows(bool locked) {
-    if (locked) focusBeforeLock_ = QApplication::focusWidget();
+    // The main window's own focus is kept too while a closed dialog has left no window active.
+    if (locked)
+        focusBeforeLock_ =
+            QApplication::focusWidget() ? QApplication::focusWidget() : form_.focusWidget();
     form_.Tabs()->setEnabled(!locked);
     if (form_.Preview()) form_.Preview()->setEnabled(!locked);
     if (form_.Palette()) form_.Palette()->setEnabled(!locked);
+    // The menus' keys too: a Delete or Ctrl+Z typed meanwhile would change
+    // the layout behind the transfer's back. Enabling the bar enables every
+    // menu of it, so each menu gets back the state the shown tab gave it.
+    for (QMenuBar* bar : form_.findChildren<QMenuBar*>()) {
+        if (locked)
+            for (QAction* menu : bar->actions()) menusBeforeLock_[menu] = menu->isEnabled();
+        bar->setEnabled(!locked);
+        if (!locked)
+            for (QAction* menu : bar->actions())
+                if (auto before = menusBeforeLock_.find(menu); before != menusBeforeLock_.end())
+                    menu->setEnabled(before->second);
+    }
+    if (!locked) menusBeforeLock_.clear();
     if (!locked && focusBeforeLock_) focusBeforeLock_->setFocus();
 }
 
@@ -168,12 +186,11 @@ std::optional<std::string> DeviceCommands::DevicePathFor(const QString& name,
     return std::nullopt;
 }
 
-std::optional<DeviceCommands::ChosenFile>
-DeviceCommands::ChooseOverConnection(const Connection& connection, FileListMode mode,
-                                     const QString& confirmCaption, const QString& failMessage,
-                                     const std::string& deviceFolder) {
-    fileList_->Mode = mode;
-    fileList_->SetConfirmCaption(confirmCaption);
+std::optional<DeviceCommands::ChosenFile> DeviceCommands::ChooseOverConnection(
+    const Connection& connection, FileListMode mode, FileListDialog::Direction direction,
+    const QString& failMessage, const std::string& deviceFolder, const QString& offeredName) {
+    fileList_->Prepare(mode, direction);
+    if (!offeredName.isEmpty()) fileList_->SetFileName(offeredName);
     if (!connection.Made()) {
         fileList_->Mode = FileListMode::None;
         if (!failMessage.isEmpty()) form_.Prompts().ShowMessage(failMessage);
@@ -188,7 +205,7 @@ DeviceCommands::ChooseOverConnection(const Connection& connection, FileListMode 
     return chosen;
 }
 
-bool DeviceCommands::FetchToTempFile(const std::string& devicePath) {
+FetchOutcome DeviceCommands::FetchToTempFile(const std::string& devicePath) {
     WindowsLocked locked(*this);
     return FetchDeviceFile(Link(), devicePath, TempFile());
 }
@@ -197,11 +214,11 @@ void DeviceCommands::bSendParameterFileClick() {
     Running running(*this);
     const int remembered = form_.Designer()->GetControl();
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->SetFileName(QStringFromPath(FileNameOf(form_.ParameterFileName())));
     {
         Connection connection(*this);
         const std::optional<ChosenFile> chosen = ChooseOverConnection(
-            connection, FileListMode::Parameters, tr("Send"), {}, settings.DeviceFolder);
+            connection, FileListMode::Parameters, Direction::Send, {}, settings.DeviceFolder,
+            QStringFromPath(FileNameOf(form_.ParameterFileName())));
         if (!chosen) return;
 
         SendOutcome outcome;
@@ -239,15 +256,15 @@ void DeviceCommands::bGetParameterFileClick() {
     const DesignerSettings settings = form_.CurrentSettings();
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(
-        connection, FileListMode::Parameters, tr("Get"), {}, settings.DeviceFolder);
+        connection, FileListMode::Parameters, Direction::Get, {}, settings.DeviceFolder);
     if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
-    const bool fetched = FetchToTempFile(chosen->DevicePath);
+    const FetchOutcome fetched = FetchToTempFile(chosen->DevicePath);
     // Only a whole copy that also loads whole may replace the layout.
-    std::string problem = fetched
+    std::string problem = fetched.Fetched
                               ? FetchedParameterFileProblem(tempFile, settings, form_.Catalogue())
-                              : Link().LastFailure();
+                              : fetched.Failure;
     if (!problem.empty()) {
         form_.Prompts().ShowMessage(
             ToQString(GetFailedMessage(FromQString(chosen->Name), problem)));
@@ -260,10 +277,10 @@ void DeviceCommands::bGetParameterFileClick() {
 void DeviceCommands::bSendKeyFileClick() {
     Running running(*this);
     const DesignerSettings settings = form_.CurrentSettings();
-    fileList_->SetFileName(QStringFromPath(FileNameOf(form_.KeyFileName())));
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(
-        connection, FileListMode::Keys, tr("Send"), SendFailed, settings.DeviceFolder);
+        connection, FileListMode::Keys, Direction::Send, SendFailed, settings.DeviceFolder,
+        QStringFromPath(FileNameOf(form_.KeyFileName())));
     if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
@@ -292,16 +309,16 @@ void DeviceCommands::bGetKeyFileClick() {
     const DesignerSettings settings = form_.CurrentSettings();
     Connection connection(*this);
     const std::optional<ChosenFile> chosen = ChooseOverConnection(
-        connection, FileListMode::Keys, tr("Get"), KeyGetFailed, settings.DeviceFolder);
+        connection, FileListMode::Keys, Direction::Get, KeyGetFailed, settings.DeviceFolder);
     if (!chosen) return;
 
     const std::filesystem::path tempFile = TempFile();
-    const bool fetched = FetchToTempFile(chosen->DevicePath);
-    // The reader follows the extension on the handheld; any other reads nothing.
+    const FetchOutcome fetched = FetchToTempFile(chosen->DevicePath);
+    // The file list took only a .key1 or .key2 name: its reader follows the extension.
     const std::string problem =
-        fetched ? ReadFetchedKeyFile(tempFile, KeyFileGrammarOf(chosen->DevicePath),
-                                     form_.Commands(), form_.Keys())
-                : Link().LastFailure();
+        fetched.Fetched ? ReadFetchedKeyFile(tempFile, KeyFileGrammarOf(chosen->DevicePath),
+                                             form_.Commands(), form_.Keys())
+                        : fetched.Failure;
     if (!problem.empty()) {
         form_.Prompts().ShowMessage(
             ToQString(GetFailedMessage(FromQString(chosen->Name), problem)));

@@ -7,19 +7,21 @@
 #include <QPointer>
 #include <QString>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "core/device/DeviceLink.h"
 #include "core/device/DeviceTransfer.h"
+#include "ui/device/FileListDialog.h"
 
+class QAction;
 class QWidget;
 
 namespace roamplot {
 
 class CopyingWindow;
-class FileListDialog;
 class MainForm;
 
 class DeviceCommands : public QObject {
@@ -63,13 +65,14 @@ class DeviceCommands : public QObject {
     std::optional<std::string> DevicePathFor(const QString& name, const std::string& deviceFolder);
     // One command's file list over its connection: the chosen file, or nothing
     // after a failed connection (told with failMessage when given), a Cancel or
-    // a name the handheld cannot take.
+    // a name the handheld cannot take. A send offers the current file's name.
     std::optional<ChosenFile> ChooseOverConnection(const Connection& connection, FileListMode mode,
-                                                   const QString& confirmCaption,
+                                                   FileListDialog::Direction direction,
                                                    const QString& failMessage,
-                                                   const std::string& deviceFolder);
+                                                   const std::string& deviceFolder,
+                                                   const QString& offeredName = {});
     // Copies the device file over the transfer file while the windows wait.
-    bool FetchToTempFile(const std::string& devicePath);
+    FetchOutcome FetchToTempFile(const std::string& devicePath);
 
     MainForm& form_;
     FileListDialog* fileList_;
@@ -79,6 +82,7 @@ class DeviceCommands : public QObject {
     int running_ = 0;
     bool closeWhenDone_ = false;
     QPointer<QWidget> focusBeforeLock_;
+    std::map<QAction*, bool> menusBeforeLock_;
 };
 
 } // namespace roamplot

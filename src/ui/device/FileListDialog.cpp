@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "render/TextCodec.h"
 #include "ui/app/Prompter.h"
 
 namespace roamplot {
@@ -51,8 +52,11 @@ FileListDialog::FileListDialog(Prompter& prompter, QWidget* parent)
     connect(bCancel, &QPushButton::clicked, this, &FileListDialog::reject);
 }
 
-void FileListDialog::SetConfirmCaption(const QString& caption) {
-    bConfirm->setText(caption);
+void FileListDialog::Prepare(FileListMode mode, Direction direction) {
+    Mode = mode;
+    direction_ = direction;
+    bConfirm->setText(direction == Direction::Send ? tr("Send") : tr("Get"));
+    SetFileName(remembered_[mode]);
 }
 
 void FileListDialog::SetFileName(const QString& name) {
@@ -60,8 +64,22 @@ void FileListDialog::SetFileName(const QString& name) {
 }
 
 void FileListDialog::ShowDeviceFiles(const QStringList& names) {
+    listed_ = names;
     lFiles->clear();
     lFiles->addItems(names);
+}
+
+bool FileListDialog::NameAccepted() {
+    const std::string name = FromQString(chosenFile_);
+    if (direction_ == Direction::Get) {
+        const std::string problem = GetNameProblem(Mode, name);
+        if (problem.empty()) return true;
+        prompter_.ShowMessage(ToQString(problem));
+        return false;
+    }
+    std::vector<std::string> listed;
+    for (const QString& shown : std::as_const(listed_)) listed.push_back(FromQString(shown));
+    return !ListedOnDevice(listed, name) || prompter_.AskYesNo(ToQString(ReplaceQuestion(name)));
 }
 
 void FileListDialog::bConfirmClick() {
@@ -69,12 +87,17 @@ void FileListDialog::bConfirmClick() {
         prompter_.ShowMessage(tr("Select a File from the list."));
         return;
     }
+    // A refused name stays in the field to be mended.
+    if (!NameAccepted()) return;
+    remembered_[Mode] = chosenFile_;
     accept();
 }
 
 void FileListDialog::reject() {
     chosenFile_.clear();
+    remembered_[Mode].clear();
     eFileName->clear();
+    listed_.clear();
     lFiles->clear();
     QDialog::reject();
 }

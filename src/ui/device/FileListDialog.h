@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <map>
 
 #include "core/device/DeviceTransfer.h"
 
@@ -22,13 +23,17 @@ class FileListDialog : public QDialog {
 
     FileListDialog(Prompter& prompter, QWidget* parent);
 
+    enum class Direction { Send, Get };
+
     // Parameter or key files while a transfer dialog is up; None otherwise.
     FileListMode Mode = FileListMode::None;
 
-    // The name the user confirmed; empty after Cancel. Kept between uses.
+    // Readies the dialog for a transfer of the mode's files: the confirming
+    // button reads "Send" or "Get", the field holds the name the mode used last.
+    void Prepare(FileListMode mode, Direction direction);
+    // The name the user confirmed; empty after Cancel. Each mode keeps its own
+    // between uses, so a key name is never offered to a parameter get.
     const QString& ChosenFile() const { return chosenFile_; }
-    // "Send" or "Get".
-    void SetConfirmCaption(const QString& caption);
     // Puts a name into the field, as typing it would.
     void SetFileName(const QString& name);
     void ShowDeviceFiles(const QStringList& names);
@@ -48,8 +53,15 @@ class FileListDialog : public QDialog {
   private:
     void bConfirmClick();
 
+    // Whether the typed name may be confirmed: a get takes only its own kind
+    // of file, a send asks before replacing a listed file.
+    bool NameAccepted();
+
     Prompter& prompter_;
     QString chosenFile_;
+    Direction direction_ = Direction::Send;
+    std::map<FileListMode, QString> remembered_;
+    QStringList listed_;
 };
 
 } // namespace roamplot

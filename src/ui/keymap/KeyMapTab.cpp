@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/SaveTarget.h"
+#include "core/device/FetchedFiles.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
 #include "render/PathText.h"
@@ -211,6 +212,7 @@ ButtonKeyCodeTexts KeyMapTab::ButtonKeyCodes() const {
 
 void KeyMapTab::SetKeyFileName(const std::filesystem::path& name) {
     keyFileName_ = name;
+    if (IsPcFilePath(name)) lastPcKeyFile_ = name;
     emit KeyFileNameChanged(QStringFromPath(name));
 }
 
@@ -386,7 +388,7 @@ void KeyMapTab::bSaveAsClick() {
     request.Title = "Save RoamplotCE Key File";
     request.Filter = "Roamplot Key File (*.key2)";
     request.DefaultExtension = "key2";
-    request.InitialFile = QStringFromPath(keyFileName_);
+    request.InitialFile = QStringFromPath(ProposedSaveName(keyFileName_, lastPcKeyFile_));
     QString chosen = prompter_.AskSaveFileName(request);
     if (chosen.isEmpty()) return;
     std::filesystem::path path = PathFromQString(chosen);

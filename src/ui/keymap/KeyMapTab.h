@@ -132,6 +132,8 @@ class KeyMapTab : public QWidget {
     Prompter& prompter_;
     KeyMapHistory history_;
     std::filesystem::path keyFileName_;
+    // Where a key file fetched from the handheld is offered to be saved.
+    std::filesystem::path lastPcKeyFile_;
     int hardwareRow_ = -1;
     int screenRow_ = -1;
     // Raised while a chooser is set in code, which is not a choice of the user.

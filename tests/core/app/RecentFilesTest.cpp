@@ -57,3 +57,17 @@ TEST(SaveTarget, SaveAsksForANameOnlyWhenTheLayoutHasNoFileOfThisPc) {
     EXPECT_TRUE(SaveAsksForName("\\Roamplot 2\\got.par1"));
     EXPECT_TRUE(SaveAsksForName(folder.Folder() / "gone" / "mine.par1"));
 }
+
+TEST(SaveTarget, AFetchedFileIsProposedUnderItsNameInTheLastFolderOfThisPc) {
+    TempFolder folder;
+    const std::filesystem::path last = folder.Folder() / "trips" / "coast.par1";
+    const std::filesystem::path mine = folder.Folder() / "mine.par1";
+    EXPECT_EQ(ProposedSaveName(mine, last), mine) << "a file of this PC stays";
+    EXPECT_EQ(ProposedSaveName("\\Roamplot 2\\Got.par1", last),
+              folder.Folder() / "trips" / "Got.par1");
+    EXPECT_EQ(ProposedSaveName("mykeys.key2", last), folder.Folder() / "trips" / "mykeys.key2");
+    EXPECT_EQ(ProposedSaveName("\\Roamplot 2\\Got.par1", ""), "Got.par1")
+        << "no folder of this PC known: the bare name";
+    EXPECT_EQ(ProposedSaveName("\\Roamplot 2\\Got.par1", "\\Roamplot 2\\old.par1"), "Got.par1");
+    EXPECT_EQ(ProposedSaveName("", last), "");
+}

@@ -136,15 +136,57 @@ TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
     const std::string target = pc.Write("kept.par1", "old");
     DeviceLink link = MakeLink();
     ASSERT_TRUE(link.Connect());
-    EXPECT_FALSE(FetchDeviceFile(link, "\\Roamplot 2\\none.par1", target));
+    const FetchOutcome missing = FetchDeviceFile(link, "\\Roamplot 2\\none.par1", target);
+    EXPECT_FALSE(missing.Fetched);
     EXPECT_EQ(
-        GetFailedMessage("none.par1", link.LastFailure()),
+        GetFailedMessage("none.par1", missing.Failure),
         "Could not get none.par1 from the PDA: the file is not on the PDA. Nothing was changed.");
     mount.Write("Roamplot 2/there.par1", "new");
     EXPECT_EQ(pc.Read("kept.par1"), "old");
-    EXPECT_TRUE(FetchDeviceFile(link, "\\Roamplot 2\\there.par1", target));
+    EXPECT_TRUE(FetchDeviceFile(link, "\\Roamplot 2\\there.par1", target).Fetched);
     EXPECT_EQ(std::tuple(pc.Read("kept.par1"), fs::exists(target + ".part")),
               std::tuple("new", false));
+
+    // A whole copy that cannot take the target's place says why, and leaves no part behind.
+    const fs::path folderTarget = pc.Folder() / "taken";
+    fs::create_directories(folderTarget / "inside");
+    const FetchOutcome blocked = FetchDeviceFile(link, "\\Roamplot 2\\there.par1", folderTarget);
+    EXPECT_FALSE(blocked.Fetched);
+    const std::string start = "the copy could not take the place of ";
+    EXPECT_EQ(blocked.Failure.substr(0, start.size()), start);
+    const std::size_t reason = blocked.Failure.find("taken (");
+    ASSERT_NE(reason, std::string::npos) << blocked.Failure;
+    EXPECT_GT(blocked.Failure.size(), reason + std::string("taken ()").size())
+        << "the system's reason is given";
+    EXPECT_EQ(blocked.Failure.back(), ')') << "no full stop or line break of the system's own";
+    EXPECT_FALSE(fs::exists(folderTarget.string() + ".part"));
+    EXPECT_TRUE(fs::is_directory(folderTarget / "inside"));
+}
+
+TEST(DeviceNames, AGetTakesOnlyItsOwnKindOfFileWhateverTheCase) {
+    EXPECT_EQ(GetNameProblem(FileListMode::Parameters, "MY.PAR1"), "");
+    EXPECT_EQ(GetNameProblem(FileListMode::Parameters, "trip.par1"), "");
+    EXPECT_EQ(GetNameProblem(FileListMode::Parameters, "mykeys.key2"),
+              "mykeys.key2 is not a parameter file (.par1).");
+    EXPECT_EQ(GetNameProblem(FileListMode::Parameters, "trip.par1.bak"),
+              "trip.par1.bak is not a parameter file (.par1).");
+    EXPECT_EQ(GetNameProblem(FileListMode::Parameters, "trip"),
+              "trip is not a parameter file (.par1).");
+    for (const char* key : {"old.KEY1", "new.Key2", "b.key1"})
+        EXPECT_EQ(GetNameProblem(FileListMode::Keys, key), "") << key;
+    EXPECT_EQ(GetNameProblem(FileListMode::Keys, "Trip.PAR1"),
+              "Trip.PAR1 is not a key file (.key1 or .key2).");
+    EXPECT_EQ(GetNameProblem(FileListMode::Keys, "a.key3"),
+              "a.key3 is not a key file (.key1 or .key2).");
+}
+
+TEST(DeviceNames, ANameIsListedOnTheDeviceWhateverItsCase) {
+    const std::vector<std::string> listed = ListingNames({"Trip.PAR1", "caf\xC9.par1"});
+    EXPECT_TRUE(ListedOnDevice(listed, "TRIP.par1"));
+    EXPECT_TRUE(ListedOnDevice(listed, "CAF\xC9.PAR1")) << "Windows-1252 letters too";
+    EXPECT_FALSE(ListedOnDevice(listed, "trip2.par1"));
+    EXPECT_FALSE(ListedOnDevice(listed, ""));
+    EXPECT_EQ(ReplaceQuestion("Trip.par1"), "Trip.par1 already exists on the PDA. Replace it?");
 }
 
 TEST(FetchedFiles, AFileThatWouldNotLoadWholeChangesNothingAndSaysWhy) {

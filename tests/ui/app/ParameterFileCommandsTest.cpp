@@ -1,5 +1,6 @@
 #include "plain/FileSizeLimit.h"
 #include "qt/UiTest.h"
+#include "ui/app/StatusLine.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -137,6 +138,20 @@ TEST(ParameterFileCommands, StartReloadsTheRememberedFileAndTellsWhatIsMissing) 
     EXPECT_FALSE(d.form->Layout().Modified);
     EXPECT_EQ(d.prompter.Shown, QStringList{MissingSymbolMessage});
     EXPECT_EQ(ShownTitle(*d.form), MainTitle + "kept.par1");
+}
+
+// A Save would otherwise write the half it read over the whole file.
+TEST(ParameterFileCommands, ARememberedFileThatStopsLoadingIsNotNamedAndSaveAsksForAName) {
+    TempFolder docs;
+    const std::string broken = docs.Write("old.par1", "pg1,1,A\r\np1,900,map,1\r\np1,abc,sp,1\r\n");
+    DesignerFixture d("[Parameters]\r\nFilename=" + broken + "\r\n");
+    EXPECT_EQ(d.prompter.Shown, QStringList{"message: 'abc' is not a valid integer value"});
+    EXPECT_EQ(d.form->Layout().BoxCount(1), 1);
+    EXPECT_EQ(ShownTitle(*d.form), MainTitle + "*") << "what was read is unsaved work";
+    EXPECT_EQ(d.form->Status()->File()->text(), "untitled (modified)");
+    d.form->SaveParameterFile1Click();
+    EXPECT_EQ(d.prompter.Of("save"), QStringList{"Save RoamplotCE Parameter File"});
+    EXPECT_EQ(docs.Read("old.par1"), "pg1,1,A\r\np1,900,map,1\r\np1,abc,sp,1\r\n");
 }
 
 TEST(ParameterFileCommands, ControlSAndControlOReachTheCommands) {

@@ -37,15 +37,35 @@ class DeviceTransferTest : public ::testing::Test {
         mount.Write("Roamplot 2/" + name, bytes);
     }
 
+    void Record(const FileListDialog& list) {
+        FileListSeen shown{{}, list.bConfirm->text(), list.eFileName->text(), list.Mode};
+        for (int row = 0; row < list.lFiles->count(); ++row)
+            shown.Names << list.lFiles->item(row)->text();
+        seen.push_back(shown);
+    }
+
+    // The next file list as a user meets it: a click into the name field, the
+    // name there selected and typed over, a click on the confirming button.
+    // A refused name leaves the list open; it is then closed by its title bar.
+    void TypeAnswer(const QString& typed) {
+        Prompter().DialogAnswers.push_back([this, typed](QDialog& dialog) {
+            auto& list = dynamic_cast<FileListDialog&>(dialog);
+            Record(list);
+            Activate(list);
+            QTest::mouseClick(list.eFileName, Qt::LeftButton);
+            ASSERT_EQ(QApplication::focusWidget(), list.eFileName);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), typed);
+            QTest::mouseClick(list.bConfirm, Qt::LeftButton);
+        });
+    }
+
     // The next file list: records what it shows, types a name over the field
     // when one is given, then clicks the confirming button.
     void Answer(std::optional<QString> typed = std::nullopt) {
         Prompter().DialogAnswers.push_back([this, typed](QDialog& dialog) {
             auto& list = dynamic_cast<FileListDialog&>(dialog);
-            FileListSeen shown{{}, list.bConfirm->text(), list.eFileName->text(), list.Mode};
-            for (int row = 0; row < list.lFiles->count(); ++row)
-                shown.Names << list.lFiles->item(row)->text();
-            seen.push_back(shown);
+            Record(list);
             if (typed) {
                 list.eFileName->clear();
                 QTest::keyClicks(list.eFileName, *typed);
