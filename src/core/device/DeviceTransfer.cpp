@@ -113,14 +113,25 @@ SendOutcome SendParameterFile(DeviceLink& link, const ScreenLayout& layout,
 
 bool FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
                      const std::filesystem::path& target) {
-    std::filesystem::path partial = target;
+    const std::filesystem::path replaced = WriteTargetOf(target);
+    if (std::string problem = ReplacementProblem(replaced); !problem.empty())
+        return link.Refuse("the file on this PC cannot be written (" + problem + ")");
+    std::filesystem::path partial = replaced;
     partial += ".part";
-    if (!link.CopyFromDevice(devicePath, partial)) return false;
     std::error_code error;
-    std::filesystem::rename(partial, target, error);
+    // What a get cut off left there; a pipe or a link in its place would take the copy.
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(partial, error)))
+        std::filesystem::remove(partial, error);
+    if (!link.CopyFromDevice(devicePath, partial)) return false;
+    const std::filesystem::file_status old = std::filesystem::status(replaced, error);
+    if (!error && std::filesystem::exists(old))
+        std::filesystem::permissions(partial, old.permissions(),
+                                     std::filesystem::perm_options::replace, error);
+    std::filesystem::rename(partial, replaced, error);
     if (!error) return true;
+    const std::string reason = error.message();
     std::filesystem::remove(partial, error);
-    return false;
+    return link.Refuse("the file on this PC cannot be replaced (" + reason + ")");
 }
 
 } // namespace roamplot

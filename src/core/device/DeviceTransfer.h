@@ -62,7 +62,9 @@ SendOutcome SendParameterFile(DeviceLink& link, const ScreenLayout& layout,
                               const std::string& deviceFolder, const std::string& name,
                               const SymbolCopyHooks& hooks);
 
-// Copies a device file to the PC file, replacing it only once the copy is whole.
+// Copies a device file to the PC file, replacing it only once the copy is whole;
+// the file keeps its mode. A PC file that is no regular file, or that the user
+// may not write, is refused and left as it is.
 bool FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
                      const std::filesystem::path& target);
 
