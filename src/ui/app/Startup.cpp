@@ -7,7 +7,8 @@
 
 namespace roamplot {
 
-std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& prompter) {
+std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& prompter,
+                                        const std::filesystem::path& openAtStart) {
     if (!QFileInfo::exists(programFolder + "/Parameters.dat") ||
         !QFileInfo::exists(programFolder + "/commands.dat")) {
         prompter.ShowMessage(MissingFilesMessage);
@@ -18,7 +19,10 @@ std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& 
 
     SplashWindow splash;
     splash.ShowCentred();
-    form->LoadRememberedParameterFile();
+    if (openAtStart.empty())
+        form->LoadRememberedParameterFile();
+    else
+        form->OpenAtStart(openAtStart);
     splash.hide();
 
     form->show();
