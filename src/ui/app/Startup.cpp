@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "ui/app/CrashRecovery.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/preview/PreviewWindow.h"
 
@@ -16,6 +17,7 @@ std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& 
     }
     auto form = std::make_unique<MainForm>(programFolder, prompter);
     form->CreatePreview();
+    auto* recovery = new CrashRecovery(*form, prompter);
 
     SplashWindow splash;
     splash.ShowCentred();
@@ -23,6 +25,7 @@ std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& 
         form->LoadRememberedParameterFile();
     else
         form->OpenAtStart(openAtStart);
+    recovery->OfferCopiesOfEndedSessions();
     splash.hide();
 
     form->show();
