@@ -113,6 +113,13 @@ void CrashRecovery::OfferCopiesOfEndedSessions() {
         QDir(root.filePath(session)).removeRecursively();
         other.unlock();
     }
+    // The lock of a designer that ended before it copied anything.
+    for (const QString& lock : root.entryList({"*.lock"}, QDir::Files)) {
+        if (lock == session_ + ".lock" || root.exists(lock.chopped(5))) continue;
+        QLockFile orphan(root.filePath(lock));
+        orphan.setStaleLockTime(0);
+        if (orphan.tryLock(0)) orphan.unlock();
+    }
     // The copies taken in are gone from their old session: this one keeps them now.
     if (recovered) CopyUnsavedWork();
 }

@@ -1,7 +1,9 @@
 // Recovery after a crash: a designer killed after edits, started again.
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSysInfo>
 
 #include <cstdio>
 
@@ -164,6 +166,19 @@ TEST(CrashRecovery, DiscardRemovesTheCopies) {
     ScriptedPrompter again;
     auto form = StartDesigner(Q(scene.program.Path()), again);
     EXPECT_TRUE(again.Shown.isEmpty()) << again.Shown.join("\n").toStdString();
+    // A designer killed before it had anything to copy leaves only its lock, which goes too.
+    form.reset();
+    QProcess ended;
+    ended.start("true");
+    const qint64 gone = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished(30000));
+    QFile lock(Q(scene.recovery.File("ended.lock")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(gone) + "\nroamplot-designer\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    form = StartDesigner(Q(scene.program.Path()), again);
+    EXPECT_EQ(Sessions(scene.recovery.Path().c_str()).size(), 1); // only its own lock
 }
 
 TEST(CrashRecovery, TwoDesignersKeepTheirCopiesApartAndANormalCloseLeavesNone) {
