@@ -1,5 +1,7 @@
 #include "ParameterCommands.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <memory>
@@ -263,8 +265,18 @@ int RunRender(CliContext& context) {
     if (zoom > 1)
         image = image.scaled(image.width() * zoom, image.height() * zoom, Qt::IgnoreAspectRatio,
                              Qt::FastTransformation);
-    if (image.isNull() || !image.save(QStringFromPath(ArgumentPath(files[1])), "PNG")) {
+    // Encoded in memory first, so the picture replaces the old one only once it is whole.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
         context.Err << "roamplot-cli: cannot write " << files[1] << "\n";
+        return 1;
+    }
+    const std::string error = WriteFileAtomically(
+        ArgumentPath(files[1]),
+        std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+    if (!error.empty()) {
+        context.Err << "roamplot-cli: " << Printable(error, ArgumentPath(files[1])) << "\n";
         return 1;
     }
     return 0;

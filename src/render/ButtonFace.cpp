@@ -6,6 +6,7 @@
 #include "render/BoxFonts.h"
 #include "render/DrawBox.h"
 #include "render/DrawablePicture.h"
+#include "render/DrawnText.h"
 #include "render/Rounding.h"
 #include "render/TextCodec.h"
 
@@ -85,7 +86,7 @@ void DrawButtonContent(BoxCanvas& canvas, const ParameterBox& box, const BoxGeom
     }
     p.setFont(BoxFont(box.TitleFontSize, true));
     p.setPen(ToQColor(box.TitleForeColor));
-    const QString caption = ToQString(box.TitleText);
+    const QString caption = ToDrawnText(box.TitleText);
     const QRect measured = p.fontMetrics().boundingRect(
         QRect(0, 0, std::max(1, g.Wi - 2 * g.b - 4), std::max(1, g.Hi)), CaptionFlags, caption);
     const ButtonLayout l = LayOutButton(placement, g.Wi, g.Hi, measured.width(), measured.height(),

@@ -5,6 +5,7 @@
 #include "render/BoxCanvas.h"
 #include "render/BoxFonts.h"
 #include "render/ButtonFace.h"
+#include "render/DrawnText.h"
 #include "render/Fills.h"
 #include "render/TextCodec.h"
 #include "render/ValueText.h"
@@ -159,7 +160,7 @@ void DrawTitleText(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry
     QPainter& p = canvas.Painter();
     p.setFont(BoxFont(box.TitleFontSize, true));
     p.setPen(ToQColor(box.TitleForeColor));
-    const QString title = ToQString(box.TitleText);
+    const QString title = ToDrawnText(box.TitleText);
     const int tw = TextWidth(p.fontMetrics(), title);
     const int th = p.fontMetrics().height();
     ReportTextWidth(findings, FindingKind::TitleTooWide, tw, g.Wi);

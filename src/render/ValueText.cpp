@@ -9,6 +9,7 @@
 #include "render/BoxCanvas.h"
 #include "render/BoxFonts.h"
 #include "render/DrawBox.h"
+#include "render/DrawnText.h"
 #include "render/Rounding.h"
 #include "render/TextCodec.h"
 
@@ -86,14 +87,16 @@ std::string ShortUnitWord(const std::string& units) {
 }
 
 WorkingValue WorkingValueOf(const ParameterBox& box, const RenderContext& context) {
-    WorkingValue working{box.TestText, box.ShowUnits != 0 ? box.Units : std::string()};
+    const std::string sample(DrawnPart(box.TestText));
+    WorkingValue working{sample,
+                         box.ShowUnits != 0 ? std::string(DrawnPart(box.Units)) : std::string()};
     if (Upper(working.Units) == "ROAMCE") working.Units = RoamceUnits(box, context, working.Units);
     working.Units = ShortUnitWord(working.Units);
 
     const int code = ParameterCode(box);
     if (std::find(CodesWithUnitsInSample.begin(), CodesWithUnitsInSample.end(), code) !=
         CodesWithUnitsInSample.end()) {
-        const std::vector<std::string> words = Words(box.TestText);
+        const std::vector<std::string> words = Words(sample);
         if (words.size() >= 2) {
             working.Value = words[0];
             working.Units = box.ShowUnits != 0 ? words[1] : std::string();

@@ -72,6 +72,7 @@ bool Bool(const SettingsFile& file, const SettingKey& key) {
 
 DesignerSettings ReadDesignerSettings(const SettingsFile& file, std::vector<std::string>* notices) {
     DesignerSettings s;
+    if (notices && !file.Notice().empty()) notices->push_back(file.Notice());
     s.NumberOfPages = Int(file, SettingKeys::NumberOfPages());
     s.AdjustStep = Text(file, SettingKeys::AdjustPixels());
     s.SnapInterval = Text(file, SettingKeys::SnapPixels());

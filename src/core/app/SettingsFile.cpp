@@ -2,6 +2,8 @@
 
 #include <SimpleIni.h>
 
+#include <new>
+
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
@@ -11,16 +13,37 @@ namespace roamplot {
 struct SettingsFile::Contents {
     CSimpleIniA Ini;
     std::string Unread; // why an existing file could not be read
+    std::string Notice; // the same for the user, when it was left unread on purpose
     bool Changed = false;
 };
 
 SettingsFile::SettingsFile(std::filesystem::path path)
     : path_(std::move(path)), contents_(std::make_unique<Contents>()) {
     contents_->Ini.SetSpaces(false);
-    if (auto bytes = ReadFileBytes(path_))
-        contents_->Ini.LoadData(bytes->data(), bytes->size());
-    else if (std::string reason = UnreadableReason(path_); reason != "it does not exist.")
-        contents_->Unread = reason;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path_, error) &&
+        std::filesystem::file_size(path_, error) > MostSettingsFileBytes && !error) {
+        contents_->Unread = "it is larger than 16 MiB";
+        contents_->Notice = "The settings file " + PathToText(path_) +
+                            " is larger than 16 MiB, so it was not read: the designer starts "
+                            "with its defaults and leaves the file as it is.";
+        return;
+    }
+    std::optional<std::string> bytes = ReadFileStart(path_, MostSettingsFileBytes + 1);
+    if (bytes && bytes->size() <= MostSettingsFileBytes) {
+        try {
+            contents_->Ini.LoadData(bytes->data(), bytes->size());
+        } catch (const std::bad_alloc&) {
+            contents_->Ini.Reset();
+            contents_->Unread = "there was not enough memory to read it";
+        }
+    } else if (std::string reason = UnreadableReason(path_); reason != "it does not exist.") {
+        contents_->Unread = reason.empty() ? "it grew while it was read" : reason;
+    }
+}
+
+const std::string& SettingsFile::Notice() const {
+    return contents_->Notice;
 }
 
 SettingsFile::~SettingsFile() = default;
@@ -63,12 +86,17 @@ void SettingsFile::Change(const std::string& section, const std::string& key,
 }
 
 std::string SettingsFile::Save() {
-    if (!contents_->Changed) return {};
+    if (!contents_->Changed || !contents_->Notice.empty()) return {};
     if (!contents_->Unread.empty())
         return "The settings file " + PathToText(path_) + " was not read (" + contents_->Unread +
                "), so it is not replaced.";
     std::string text;
-    if (contents_->Ini.Save(text) < 0) return "Cannot write the settings file " + PathToText(path_);
+    try {
+        if (contents_->Ini.Save(text) < 0)
+            return "Cannot write the settings file " + PathToText(path_);
+    } catch (const std::bad_alloc&) {
+        return "There is not enough memory to write the settings file " + PathToText(path_);
+    }
     std::string error = WriteFileAtomically(path_, text);
     if (error.empty()) contents_->Changed = false;
     return error;

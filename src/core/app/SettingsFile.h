@@ -3,11 +3,16 @@
 // lines. Section and key names match without regard to case; other lines are
 // kept. The file is read once, when the object is made; changes stay in memory
 // until Save writes the whole file at once.
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 namespace roamplot {
+
+// Far above any settings file the designer writes: a larger one is not read,
+// so reading and writing it stay within bounded memory.
+inline constexpr std::uintmax_t MostSettingsFileBytes = 16u << 20;
 
 class SettingsFile {
   public:
@@ -17,6 +22,9 @@ class SettingsFile {
     SettingsFile& operator=(SettingsFile&&) noexcept;
 
     const std::filesystem::path& Path() const { return path_; }
+    // What the user is to be told once about a file that was left unread on
+    // purpose (one larger than MostSettingsFileBytes); empty otherwise.
+    const std::string& Notice() const;
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
@@ -36,7 +44,8 @@ class SettingsFile {
     // Writes every value to the file when any changed since the last write.
     // Returns the file system's message on failure, empty on success. A file
     // that exists but could not be read is never replaced: its other lines
-    // would be lost.
+    // would be lost. One left unread on purpose is not replaced either, and
+    // without a message: its notice has said so.
     std::string Save();
 
     // A change and a save; each returns what Save returns.

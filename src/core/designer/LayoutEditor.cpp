@@ -127,6 +127,7 @@ std::optional<EditView> LayoutEditor::Redo() {
 void LayoutEditor::ResetHistory(bool matchesFile) {
     pendingStep_.clear();
     history_.Reset(layout_, matchesFile);
+    layout_.Modified = !matchesFile;
 }
 
 void LayoutEditor::MarkSaved() {

@@ -82,7 +82,8 @@ class LayoutEditor {
     std::optional<EditView> Undo();
     std::optional<EditView> Redo();
     // After a load, a "Get" or "New": an empty history. A load that failed
-    // part-way matches no file, so no undo step leads back to "unchanged".
+    // part-way, or a recovered copy, matches no file: the layout counts as
+    // modified and no undo step leads back to "unchanged".
     void ResetHistory(bool matchesFile = true);
     // After a save: this state is the unmodified one.
     void MarkSaved();

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/device/DeviceText.h"
+#include "core/io/FileIo.h"
 
 namespace roamplot {
 
@@ -20,6 +21,12 @@ class DeviceFile {
     DeviceFile(const DeviceFile&) = delete;
     DeviceFile& operator=(const DeviceFile&) = delete;
     bool Open() const { return handle_ != rapi::InvalidHandle && handle_ != nullptr; }
+    // A device may finish a file only at its close, so a written file's close tells.
+    bool Close() {
+        const bool closed = Open() && api_.CeCloseHandle(handle_) != 0;
+        handle_ = rapi::InvalidHandle;
+        return closed;
+    }
     rapi::HANDLE Handle() const { return handle_; }
 
   private:
@@ -99,6 +106,8 @@ bool DeviceLink::CopyToDevice(const std::filesystem::path& pcFile, const std::st
     const rapi::RemoteApiTable* api = Table();
     if (!api || !Connected()) return Fail("the PDA is not connected");
     if (devicePath.size() > MostDevicePathLength) return Fail("the path on the PDA is too long");
+    // A pipe would block the open until something wrote to it.
+    if (!FileExists(pcFile)) return Fail("the file on this PC cannot be read");
     std::ifstream source(pcFile, std::ios::binary);
     if (!source) return Fail("the file on this PC cannot be read");
     const std::u16string name = DeviceTextToUtf16(devicePath);
@@ -110,7 +119,7 @@ bool DeviceLink::CopyToDevice(const std::filesystem::path& pcFile, const std::st
         source.read(block.get(), BlockSize);
         const auto got = static_cast<rapi::DWORD>(source.gcount());
         if (source.bad()) return Fail("the file on this PC cannot be read");
-        if (got == 0) return true;
+        if (got == 0) return target.Close() || Fail("the file could not be completed on the PDA");
         rapi::DWORD written = 0;
         if (!api->CeWriteFile(target.Handle(), block.get(), got, &written, nullptr)) {
             Tell(CannotWrite);

@@ -44,7 +44,8 @@ class DeviceLink {
     void DisconnectAll();
     bool Connected() const { return depth_ > 0; }
 
-    // Device paths are Windows-1252 text with "\" separators.
+    // Device paths are Windows-1252 text with "\" separators. The copy has
+    // succeeded only when the device took the last block and closed the file.
     bool CopyToDevice(const std::filesystem::path& pcFile, const std::string& devicePath);
     // A failed copy deletes the partial PC file.
     bool CopyFromDevice(const std::string& devicePath, const std::filesystem::path& pcFile);
@@ -55,6 +56,8 @@ class DeviceLink {
 
     // Why the last copy failed, in words for the user ("the file is not on the PDA").
     const std::string& LastFailure() const { return lastFailure_; }
+    // A copy refused before it began: the reason becomes the last failure.
+    bool Refuse(std::string reason) { return Fail(std::move(reason)); }
 
   private:
     const rapi::RemoteApiTable* Table();

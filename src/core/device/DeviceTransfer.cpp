@@ -124,14 +124,27 @@ SendOutcome SendParameterFile(DeviceLink& link, const ScreenLayout& layout,
 FetchOutcome FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
                              const std::filesystem::path& target) {
     FetchOutcome outcome;
-    std::filesystem::path partial = target;
+    const std::filesystem::path replaced = WriteTargetOf(target);
+    if (std::string problem = ReplacementProblem(replaced); !problem.empty()) {
+        link.Refuse("the file on this PC cannot be written (" + problem + ")");
+        outcome.Failure = link.LastFailure();
+        return outcome;
+    }
+    std::filesystem::path partial = replaced;
     partial += ".part";
+    std::error_code error;
+    // What a get cut off left there; a pipe or a link in its place would take the copy.
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(partial, error)))
+        std::filesystem::remove(partial, error);
     if (!link.CopyFromDevice(devicePath, partial)) {
         outcome.Failure = link.LastFailure();
         return outcome;
     }
-    std::error_code error;
-    std::filesystem::rename(partial, target, error);
+    const std::filesystem::file_status old = std::filesystem::status(replaced, error);
+    if (!error && std::filesystem::exists(old))
+        std::filesystem::permissions(partial, old.permissions(),
+                                     std::filesystem::perm_options::replace, error);
+    std::filesystem::rename(partial, replaced, error);
     outcome.Fetched = !error;
     if (outcome.Fetched) return outcome;
     // The link copied well: the reason is this PC's, told inside one sentence
@@ -141,7 +154,7 @@ FetchOutcome FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
            std::string_view(". \r\n").find(reason.back()) != std::string_view::npos)
         reason.pop_back();
     outcome.Failure =
-        "the copy could not take the place of " + PathToText(target) + " (" + reason + ")";
+        "the copy could not take the place of " + PathToText(replaced) + " (" + reason + ")";
     std::filesystem::remove(partial, error);
     return outcome;
 }

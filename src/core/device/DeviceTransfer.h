@@ -76,7 +76,9 @@ struct FetchOutcome {
     std::string Failure; // why not, as the end of a sentence
 };
 
-// Copies a device file to the PC file, replacing it only once the copy is whole.
+// Copies a device file to the PC file, replacing it only once the copy is whole;
+// the file keeps its mode. A PC file that is no regular file, or that the user
+// may not write, is refused and left as it is.
 FetchOutcome FetchDeviceFile(DeviceLink& link, const std::string& devicePath,
                              const std::filesystem::path& target);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/device/RemoteApiLibrary.h"
+#include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
 
 namespace roamplot {
@@ -15,11 +16,56 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A file open through a handle. One being written goes to a temporary name
+// beside its target and takes the target's place only at a close after every
+// write succeeded, so a card that fills up or a send cut off leaves the old file.
+struct OpenFile {
+    std::fstream Stream;
+    fs::path Target; // empty for a file opened to read
+    fs::path Temporary;
+    bool Failed = false;
+
+    OpenFile() = default;
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() { Discard(); }
+
+    void Discard() {
+        if (Temporary.empty()) return;
+        Stream.close();
+        std::error_code ignored;
+        fs::remove(Temporary, ignored);
+        Temporary.clear();
+    }
+    bool Finish() {
+        if (Target.empty()) {
+            Stream.close();
+            return true;
+        }
+        Stream.close();
+        if (Failed || Stream.fail()) {
+            Discard();
+            return false;
+        }
+        std::error_code error;
+        const fs::file_status old = fs::status(Target, error);
+        if (!error && fs::exists(old))
+            fs::permissions(Temporary, old.permissions(), fs::perm_options::replace, error);
+        fs::rename(Temporary, Target, error);
+        if (error) {
+            Discard();
+            return false;
+        }
+        Temporary.clear();
+        return true;
+    }
+};
+
 struct FolderDeviceState {
     fs::path Mount;
     fs::path Connected; // the folder of the live connection, empty when none
     rapi::HANDLE Event = nullptr;
-    std::map<intptr_t, std::unique_ptr<std::fstream>> Files;
+    std::map<intptr_t, std::unique_ptr<OpenFile>> Files;
     intptr_t NextHandle = 1;
 };
 
@@ -80,10 +126,31 @@ std::u16string Terminated(const rapi::WCHAR* text) {
     return result;
 }
 
-std::fstream* FileOf(rapi::HANDLE handle) {
+OpenFile* FileOf(rapi::HANDLE handle) {
     auto& files = State().Files;
     auto found = files.find(reinterpret_cast<intptr_t>(handle));
     return found == files.end() ? nullptr : found->second.get();
+}
+
+// The path with its links resolved, when it stays inside the folder: links on
+// the card may lead anywhere on the PC.
+std::optional<fs::path> InsideFolder(const fs::path& folder, const fs::path& path) {
+    std::error_code error;
+    const fs::path root = fs::canonical(folder, error);
+    if (error) return std::nullopt;
+    const fs::path resolved = fs::weakly_canonical(path, error);
+    if (error) return std::nullopt;
+    auto at = resolved.begin();
+    for (auto part = root.begin(); part != root.end(); ++part, ++at)
+        if (at == resolved.end() || *at != *part) return std::nullopt;
+    return resolved;
+}
+
+// The device path's place on the PC, when it lies inside the connected folder.
+std::optional<fs::path> PlaceOf(const std::u16string& devicePath) {
+    const fs::path& folder = State().Connected;
+    const std::optional<fs::path> mapped = MapDevicePath(folder, devicePath);
+    return mapped ? InsideFolder(folder, *mapped) : std::nullopt;
 }
 
 } // namespace
@@ -153,22 +220,26 @@ rapi::HANDLE ROAMPLOT_RAPI_CALL CeCreateFile(const rapi::WCHAR* name, rapi::DWOR
                                              rapi::HANDLE /*templateFile*/) {
     FolderDeviceState& state = State();
     if (state.Connected.empty()) return rapi::InvalidHandle;
-    const std::optional<fs::path> path = MapDevicePath(state.Connected, Terminated(name));
+    const std::optional<fs::path> path = PlaceOf(Terminated(name));
     std::error_code error;
-    if (!path || *path == state.Connected || fs::is_directory(*path, error))
-        return rapi::InvalidHandle;
-    std::ios::openmode mode = std::ios::binary;
+    if (!path || fs::is_directory(*path, error)) return rapi::InvalidHandle;
+    auto file = std::make_unique<OpenFile>();
     if (access & rapi::GenericWrite) {
         if (creation != rapi::CreateAlways || !fs::is_directory(path->parent_path(), error))
             return rapi::InvalidHandle;
-        mode |= std::ios::out | std::ios::trunc;
+        // A pipe would block the write, a device would take it.
+        const fs::file_status there = fs::symlink_status(*path, error);
+        if (fs::exists(there) && !fs::is_regular_file(there)) return rapi::InvalidHandle;
+        RemoveWriteLeftovers(*path);
+        file->Target = *path;
+        file->Temporary = TemporaryBeside(*path);
+        file->Stream.open(file->Temporary, std::ios::binary | std::ios::out | std::ios::trunc);
     } else {
         if (creation != rapi::OpenExisting || !fs::is_regular_file(*path, error))
             return rapi::InvalidHandle;
-        mode |= std::ios::in;
+        file->Stream.open(*path, std::ios::binary | std::ios::in);
     }
-    auto file = std::make_unique<std::fstream>(*path, mode);
-    if (!*file) return rapi::InvalidHandle;
+    if (!file->Stream) return rapi::InvalidHandle;
     const intptr_t handle = state.NextHandle++;
     state.Files.emplace(handle, std::move(file));
     return reinterpret_cast<rapi::HANDLE>(handle);
@@ -176,29 +247,38 @@ rapi::HANDLE ROAMPLOT_RAPI_CALL CeCreateFile(const rapi::WCHAR* name, rapi::DWOR
 
 rapi::BOOL ROAMPLOT_RAPI_CALL CeReadFile(rapi::HANDLE file, void* buffer, rapi::DWORD toRead,
                                          rapi::DWORD* read, void* /*overlapped*/) {
-    std::fstream* stream = FileOf(file);
+    OpenFile* open = FileOf(file);
     if (read) *read = 0;
-    if (!stream || !buffer) return 0;
-    stream->read(static_cast<char*>(buffer), toRead);
-    if (stream->bad()) return 0;
-    if (read) *read = static_cast<rapi::DWORD>(stream->gcount());
-    stream->clear();
+    if (!open || !buffer) return 0;
+    std::fstream& stream = open->Stream;
+    stream.read(static_cast<char*>(buffer), toRead);
+    if (stream.bad()) return 0;
+    if (read) *read = static_cast<rapi::DWORD>(stream.gcount());
+    stream.clear();
     return 1;
 }
 
 rapi::BOOL ROAMPLOT_RAPI_CALL CeWriteFile(rapi::HANDLE file, const void* buffer,
                                           rapi::DWORD toWrite, rapi::DWORD* written,
                                           void* /*overlapped*/) {
-    std::fstream* stream = FileOf(file);
+    OpenFile* open = FileOf(file);
     if (written) *written = 0;
-    if (!stream || !buffer) return 0;
-    if (!stream->write(static_cast<const char*>(buffer), toWrite) || !stream->flush()) return 0;
+    if (!open || !buffer) return 0;
+    if (!open->Stream.write(static_cast<const char*>(buffer), toWrite) || !open->Stream.flush()) {
+        open->Failed = true;
+        return 0;
+    }
     if (written) *written = toWrite;
     return 1;
 }
 
 rapi::BOOL ROAMPLOT_RAPI_CALL CeCloseHandle(rapi::HANDLE object) {
-    return State().Files.erase(reinterpret_cast<intptr_t>(object)) ? 1 : 0;
+    auto& files = State().Files;
+    const auto found = files.find(reinterpret_cast<intptr_t>(object));
+    if (found == files.end()) return 0;
+    const bool finished = found->second->Finish();
+    files.erase(found);
+    return finished ? 1 : 0;
 }
 
 rapi::BOOL ROAMPLOT_RAPI_CALL CeFindAllFiles(const rapi::WCHAR* pattern, rapi::DWORD /*flags*/,
@@ -211,8 +291,8 @@ rapi::BOOL ROAMPLOT_RAPI_CALL CeFindAllFiles(const rapi::WCHAR* pattern, rapi::D
     const std::size_t split = search.rfind(u'\\');
     const std::u16string wildcard =
         split == std::u16string::npos ? search : search.substr(split + 1);
-    const std::optional<fs::path> folder = MapDevicePath(
-        state.Connected, split == std::u16string::npos ? u"" : search.substr(0, split));
+    const std::optional<fs::path> folder =
+        PlaceOf(split == std::u16string::npos ? u"" : search.substr(0, split));
     std::error_code error;
     if (!folder || !fs::is_directory(*folder, error)) return 0;
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -58,19 +59,6 @@ std::optional<std::string> ReadAtMost(const std::filesystem::path& path, std::si
     return content;
 }
 
-// The file a chain of symbolic links ends at (the path itself when it is none),
-// so that a save replaces that file and keeps the links.
-std::filesystem::path ThroughLinks(std::filesystem::path path) {
-    for (int hop = 0; hop < 40; ++hop) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) break;
-        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
-        if (error) break;
-        path = link.is_absolute() ? link : path.parent_path() / link;
-    }
-    return path;
-}
-
 // Sets errno when the user may not write the file.
 bool MayWrite(const std::filesystem::path& path) {
 #ifdef _WIN32
@@ -106,22 +94,76 @@ std::string UnreadableReason(const std::filesystem::path& path) {
     return {};
 }
 
-std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::string shown = PathToText(path);
-    const std::filesystem::path target = ThroughLinks(path);
-    std::error_code error;
-    const std::filesystem::file_status old = std::filesystem::status(target, error);
-    const bool replacing = !error && std::filesystem::exists(old);
-    // Renaming over a file needs only the folder's permission; the file's own decides here.
-    if (replacing && !MayWrite(target))
-        return "Cannot write file \"" + shown + "\". " + std::strerror(errno);
+std::filesystem::path WriteTargetOf(const std::filesystem::path& named) {
+    std::filesystem::path path = named;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) break;
+        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+        if (error) break;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return path;
+}
 
+std::string ReplacementProblem(const std::filesystem::path& target) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(target, error);
+    if (error || !std::filesystem::exists(status)) return {};
+    // Renaming over a pipe or a device would take its place; over a file it
+    // needs only the folder's permission, so the file's own decides here.
+    if (!std::filesystem::is_regular_file(status)) return NotARegularFile;
+    if (!MayWrite(target)) return std::strerror(errno);
+    return {};
+}
+
+std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::random_device random;
     std::filesystem::path name = ".";
     name += target.filename().native();
     name += "." + std::to_string(random()) + ".tmp";
-    const std::filesystem::path temporary = folder / name;
+    return folder / name;
+}
+
+void RemoveWriteLeftovers(const std::filesystem::path& target) {
+    using Text = std::filesystem::path::string_type;
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const Text front = std::filesystem::path(".").native() + target.filename().native() +
+                       std::filesystem::path(".").native();
+    const Text back = std::filesystem::path(".tmp").native();
+    std::error_code error;
+    std::vector<std::filesystem::path> leftovers;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const Text name = it->path().filename().native();
+        if (name.size() <= front.size() + back.size() ||
+            name.compare(0, front.size(), front) != 0 ||
+            name.compare(name.size() - back.size(), back.size(), back) != 0)
+            continue;
+        const Text digits = name.substr(front.size(), name.size() - front.size() - back.size());
+        if (std::all_of(digits.begin(), digits.end(), [](auto c) { return c >= '0' && c <= '9'; }))
+            leftovers.push_back(it->path());
+    }
+    for (const std::filesystem::path& leftover : leftovers) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(leftover, ignored)))
+            std::filesystem::remove(leftover, ignored);
+    }
+}
+
+std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const std::string shown = PathToText(path);
+    const std::filesystem::path target = WriteTargetOf(path);
+    std::error_code error;
+    const std::filesystem::file_status old = std::filesystem::status(target, error);
+    const bool replacing = !error && std::filesystem::exists(old);
+    if (std::string problem = ReplacementProblem(target); !problem.empty()) {
+        if (problem == NotARegularFile) problem = "It is not a regular file.";
+        return "Cannot write file \"" + shown + "\". " + problem;
+    }
+    RemoveWriteLeftovers(target);
+    const std::filesystem::path temporary = TemporaryBeside(target);
 
     std::FILE* file = OpenForWriting(temporary);
     if (!file) return "Cannot create file \"" + shown + "\". " + std::strerror(errno);

@@ -27,9 +27,23 @@ std::string UnreadableReason(const std::filesystem::path& path);
 // the target only when every byte was written, so a failed write leaves the
 // old file as it was. A symbolic link is written through to the file it names;
 // a file that exists keeps its permissions, and one the user may not write is
-// refused untouched. Returns the file system's message on failure (the path
-// as Windows-1252 text), empty on success.
+// refused untouched, and so is anything that is not a regular file (a pipe, a
+// device). What an interrupted write of the same file left is removed. Returns the file system's
+// message on failure (the path as Windows-1252 text), empty on success.
 std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The file a write of the path replaces: a chain of symbolic links followed to its end.
+std::filesystem::path WriteTargetOf(const std::filesystem::path& path);
+inline constexpr const char* NotARegularFile = "it is not a regular file";
+// Why the file a write would replace may not be replaced ("it is not a
+// regular file", or the system's "Permission denied"); empty when it may, or
+// when nothing is there yet.
+std::string ReplacementProblem(const std::filesystem::path& target);
+// A fresh name beside the target for a write that then replaces it; names that
+// begin with "." so a listing leaves them out.
+std::filesystem::path TemporaryBeside(const std::filesystem::path& target);
+// Removes what writes of the target that were cut off left beside it.
+void RemoveWriteLeftovers(const std::filesystem::path& target);
 
 bool FileExists(const std::filesystem::path& path);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
@@ -292,6 +293,8 @@ void ReadVersion2Layout(Load& load) {
                     load.Layout.Box(pageCounter, boxCounter) = std::move(box);
                 }
             }
+        } catch (const std::bad_alloc&) {
+            throw; // no fault of the line: the whole load fails
         } catch (const std::exception& error) {
             report.EndedPass = At(at) + "reading of the layout ended: " + error.what();
             return;
@@ -469,6 +472,8 @@ void ReadVersion1(Load& load) {
                                                   " limited to 4096 pixels");
                 load.Layout.Box(page, slot) = std::move(box);
             }
+        } catch (const std::bad_alloc&) {
+            throw; // no fault of the line: the whole load fails
         } catch (const std::exception& error) {
             report.StopError = error.what();
             report.EndedPass = At(at) + "reading of the layout ended: " + error.what();
@@ -514,11 +519,21 @@ ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSetting
     ParameterFileLoadReport report;
     report.Version = DecideVersion(bytes);
     Load load{layout, settings, catalogue, bytes, report};
-    if (report.Version == 1) {
-        ReadVersion1(load);
-    } else if (report.Version == 2) {
-        ReadVersion2Layout(load);
-        ReadVersion2Symbols(load, loadSymbolFile);
+    try {
+        if (report.Version == 1) {
+            ReadVersion1(load);
+        } else if (report.Version == 2) {
+            ReadVersion2Layout(load);
+            ReadVersion2Symbols(load, loadSymbolFile);
+        }
+    } catch (const std::bad_alloc&) {
+        // What was read so far would pass for the file's layout, and a save would keep it.
+        ResetLayout(layout);
+        layout.Modified = true;
+        report = ParameterFileLoadReport{};
+        report.Readable = false;
+        report.ReadError = OutOfMemoryMessage;
+        return report;
     }
     // A load stopped part-way leaves a layout that matches no file.
     if (!report.StopError.empty()) layout.Modified = true;

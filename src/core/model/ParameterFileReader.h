@@ -41,7 +41,10 @@ struct ParameterFileLoadReport {
     std::vector<std::string> Findings() const;
 };
 
-// Decides the version, resets the layout and reads the file. The settings take the
+inline constexpr const char* OutOfMemoryMessage = "There is not enough memory to load the layout.";
+
+// Decides the version, resets the layout and reads the file. Memory running
+// out fails the whole load (not readable, the layout left empty). The settings take the
 // device screen of the screen record and a raised number of pages.
 ParameterFileLoadReport LoadParameterFile(ScreenLayout& layout, DesignerSettings& settings,
                                           const ParameterCatalogue& catalogue,

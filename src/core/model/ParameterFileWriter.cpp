@@ -26,6 +26,13 @@ class RecordLine {
     RecordLine& operator<<(const char* field) { return Put(field); }
     RecordLine& operator<<(int32_t value) { return Put(std::to_string(value)); }
     RecordLine& Rgb(Colour colour) { return Put(ColorToRgbText(colour)); }
+    // Free text, its commas (the field separator) written as spaces. In place:
+    // a title may be megabytes long.
+    RecordLine& Text(std::string_view field) {
+        Put(field);
+        std::replace(out_.end() - static_cast<std::ptrdiff_t>(field.size()), out_.end(), ',', ' ');
+        return *this;
+    }
 
   private:
     RecordLine& Put(std::string_view field) {
@@ -81,9 +88,7 @@ void WriteBoxRecord(std::string& out, const ParameterBox& box, int page,
         line.Rgb(box.BorderColor);
         return;
     }
-    std::string title = box.TitleText;
-    std::replace(title.begin(), title.end(), ',', ' ');
-    line << title << box.TitleFontSize;
+    line.Text(box.TitleText) << box.TitleFontSize;
     line.Rgb(box.TitleForeColor).Rgb(box.TitleBackColor);
     line << box.TitleBackStyle;
     if (button) {

@@ -113,6 +113,13 @@ class MainForm : public QWidget {
     void ClearRecentFiles();
     // Start-up: reloads the remembered parameter file when it exists.
     void LoadRememberedParameterFile();
+    // A file named on the command line, opened as "Load" opens it: a layout in
+    // place of the remembered one, a key file on the key tab.
+    void OpenAtStart(const std::filesystem::path& file);
+    // The recovery copy of a designer that did not close normally, taken in as
+    // unsaved changes of the file named, which "Save" then writes.
+    void TakeRecoveredLayout(const std::filesystem::path& copy, const std::filesystem::path& name);
+    void TakeRecoveredKeys(const std::filesystem::path& copy, const std::filesystem::path& name);
     // Reads a parameter file into the layout and reports what went wrong; when
     // it loads whole it becomes the current file under the name given.
     bool LoadParameterFileAs(const std::filesystem::path& file, const std::filesystem::path& name);

@@ -33,6 +33,12 @@ class Prompter {
     virtual UnsavedChoice AskUnsaved(const QString& text) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(const QString& text) = 0;
+    // A question answered with one of two named buttons; true for the first.
+    virtual bool ChooseBetween(const QString& text, const QString& first, const QString& second) {
+        (void)first;
+        (void)second;
+        return AskYesNo(text);
+    }
     // The chosen file name, or an empty text when the user cancelled.
     virtual QString AskOpenFileName(const FileDialogRequest& request) = 0;
     virtual QString AskSaveFileName(const FileDialogRequest& request) = 0;

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 #include "ui/app/TimedMessage.h"
@@ -35,6 +36,16 @@ bool QtPrompter::AskYesNo(const QString& text) {
     return QMessageBox::question(parent_, QApplication::applicationName(), text,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtPrompter::ChooseBetween(const QString& text, const QString& first, const QString& second) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                    QMessageBox::NoButton, parent_);
+    QPushButton* chosen = box.addButton(first, QMessageBox::AcceptRole);
+    box.setDefaultButton(chosen);
+    box.setEscapeButton(box.addButton(second, QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == chosen;
 }
 
 namespace {

@@ -14,6 +14,7 @@ class QtPrompter : public Prompter {
     bool Confirm(const QString& text) override;
     UnsavedChoice AskUnsaved(const QString& text) override;
     bool AskYesNo(const QString& text) override;
+    bool ChooseBetween(const QString& text, const QString& first, const QString& second) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;
     QString AskFolder(const QString& title, const QString& initialFolder) override;

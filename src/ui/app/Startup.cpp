@@ -2,12 +2,14 @@
 
 #include <QFileInfo>
 
+#include "ui/app/CrashRecovery.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/preview/PreviewWindow.h"
 
 namespace roamplot {
 
-std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& prompter) {
+std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& prompter,
+                                        const std::filesystem::path& openAtStart) {
     if (!QFileInfo::exists(programFolder + "/Parameters.dat") ||
         !QFileInfo::exists(programFolder + "/commands.dat")) {
         prompter.ShowMessage(MissingFilesMessage);
@@ -15,10 +17,15 @@ std::unique_ptr<MainForm> StartDesigner(const QString& programFolder, Prompter& 
     }
     auto form = std::make_unique<MainForm>(programFolder, prompter);
     form->CreatePreview();
+    auto* recovery = new CrashRecovery(*form, prompter);
 
     SplashWindow splash;
     splash.ShowCentred();
-    form->LoadRememberedParameterFile();
+    if (openAtStart.empty())
+        form->LoadRememberedParameterFile();
+    else
+        form->OpenAtStart(openAtStart);
+    recovery->OfferCopiesOfEndedSessions();
     splash.hide();
 
     form->show();

@@ -1,6 +1,8 @@
 #include "HeapPeak.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -8,11 +10,13 @@ namespace {
 
 std::atomic<std::size_t> held{0};
 std::atomic<std::size_t> peak{0};
+std::atomic<std::size_t> ceiling{SIZE_MAX};
 
 // Room in front of each block for its size, kept at the strictest alignment.
 constexpr std::size_t Front = alignof(std::max_align_t);
 
 void* Take(std::size_t size) noexcept {
+    if (size > ceiling.load() - std::min(held.load(), ceiling.load())) return nullptr;
     void* block = std::malloc(size + Front);
     if (!block) return nullptr;
     *static_cast<std::size_t*>(block) = size;
@@ -76,6 +80,18 @@ HeapPeak::HeapPeak() : start_(held.load()) {
 std::size_t HeapPeak::Bytes() const {
     const std::size_t high = peak.load();
     return high > start_ ? high - start_ : 0;
+}
+
+} // namespace roamplot::test
+
+namespace roamplot::test {
+
+HeapCeiling::HeapCeiling(std::size_t bytes) {
+    ceiling.store(held.load() + bytes);
+}
+
+HeapCeiling::~HeapCeiling() {
+    ceiling.store(SIZE_MAX);
 }
 
 } // namespace roamplot::test

@@ -1,5 +1,6 @@
 // Test programs that need Qt run under an offscreen application.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -8,6 +9,11 @@ int main(int argc, char** argv) {
     if (platform.isEmpty() || platform == "offscreen")
         qputenv("QT_QPA_PLATFORM",
                 "offscreen:configfile=" TEST_DATA_DIR "/offscreen-1600x1000.json");
+    // Recovery copies of this process's designers stay apart from the user's and
+    // from other test processes'; a child started by a test keeps its parent's.
+    QTemporaryDir recovery;
+    if (qEnvironmentVariableIsEmpty("ROAMPLOT_RECOVERY_FOLDER"))
+        qputenv("ROAMPLOT_RECOVERY_FOLDER", recovery.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -33,6 +33,12 @@ bool ScriptedPrompter::AskYesNo(const QString& text) {
     return NextAnswer(ConfirmAnswers, true);
 }
 
+bool ScriptedPrompter::ChooseBetween(const QString& text, const QString& first,
+                                     const QString& second) {
+    Shown << "choose: " + text + " [" + first + "/" + second + "]";
+    return NextAnswer(ConfirmAnswers, true);
+}
+
 QString ScriptedPrompter::AskOpenFileName(const FileDialogRequest& request) {
     Shown << "open: " + request.Title;
     FileRequests << request;

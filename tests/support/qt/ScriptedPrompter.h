@@ -12,10 +12,11 @@ namespace roamplot::test {
 class ScriptedPrompter : public Prompter {
   public:
     // Everything shown, in order, each prefixed with its kind:
-    // "message: ", "confirm: ", "yesno: ", "open: ", "save: ", "folder: ", "timed: ", "help: ",
-    // "error: ", "dialog: " (with the dialog's caption).
+    // "message: ", "confirm: ", "yesno: ", "choose: " (the question, then " [first/second]"),
+    // "open: ", "save: ", "folder: ", "timed: ", "help: ", "error: ", "dialog: " (with the dialog's
+    // caption).
     QStringList Shown;
-    std::deque<bool> ConfirmAnswers; // both questions; an empty queue answers OK or Yes
+    std::deque<bool> ConfirmAnswers; // every question; an empty queue answers OK, Yes or the first
     // The questions about unsaved changes; without these they take ConfirmAnswers (OK or Cancel).
     std::deque<UnsavedChoice> UnsavedAnswers;
     std::deque<QString> FileAnswers; // an empty queue answers Cancel
@@ -28,6 +29,7 @@ class ScriptedPrompter : public Prompter {
     bool Confirm(const QString& text) override;
     UnsavedChoice AskUnsaved(const QString& text) override;
     bool AskYesNo(const QString& text) override;
+    bool ChooseBetween(const QString& text, const QString& first, const QString& second) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;
     // Answers from FileAnswers too.
