@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "render/PathText.h"
+#include "support/DesignerFolder.h"
 #include "support/FullLayout.h"
 #include "ui/app/CrashRecovery.h"
 #include "ui/app/MainForm.h"
@@ -21,25 +22,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SilentPrompter : public Prompter {
-  public:
-    void ShowMessage(const QString&) override {}
-    bool Confirm(const QString&) override { return true; }
-    bool AskYesNo(const QString&) override { return false; }
-    QString AskOpenFileName(const FileDialogRequest&) override { return {}; }
-    QString AskSaveFileName(const FileDialogRequest&) override { return {}; }
-    QString AskFolder(const QString&, const QString&) override { return {}; }
-    void ShowTimedMessage(TimedMessageKind, int, const QString&) override {}
-    bool OpenHelp(const QString&) override { return true; }
-    void ShowError(const QString&) override {}
-    void RunDialog(QDialog&) override {}
-};
-
 // A started designer whose full layout and key map both have unsaved changes.
 struct EditedDesigner {
     QTemporaryDir program;
     QTemporaryDir recovery;
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     std::unique_ptr<MainForm> form;
 
     EditedDesigner() {

@@ -60,7 +60,7 @@ TEST_F(CardFolderTest, APipeInTheCardFolderIsRefused) {
     ReadEnd reader(pipe);
     EXPECT_FALSE(Send(pc.Write("a.par1", "layout"), "\\Roamplot 2\\pipe.par1"));
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(pipe)));
-    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\pipe.par1", pc.File("got.par1")));
+    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\pipe.par1", pc.File("got.par1")).Fetched);
     EXPECT_FALSE(fs::exists(pc.File("got.par1")));
 }
 
@@ -70,8 +70,9 @@ TEST_F(CardFolderTest, LinksLeadingOutOfTheCardAreNotFollowed) {
     fs::create_symlink(pc.File("outside"), Card("Out"));
     const std::string source = pc.Write("new.par1", "new");
 
-    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\secret.par1", pc.File("got.par1")));
-    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\Out\\secret.par1", pc.File("got.par1")));
+    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\secret.par1", pc.File("got.par1")).Fetched);
+    EXPECT_FALSE(
+        FetchDeviceFile(*link, "\\Roamplot 2\\Out\\secret.par1", pc.File("got.par1")).Fetched);
     EXPECT_FALSE(fs::exists(pc.File("got.par1")));
     EXPECT_FALSE(Send(source, "\\Roamplot 2\\secret.par1"));
     EXPECT_FALSE(Send(source, "\\Roamplot 2\\Out\\fresh.par1"));
@@ -83,7 +84,7 @@ TEST_F(CardFolderTest, LinksLeadingOutOfTheCardAreNotFollowed) {
     // A link that stays on the card is followed, and stays a link.
     mount.Write("Roamplot 2/real.par1", "real");
     fs::create_symlink("real.par1", Card("alias.par1"));
-    EXPECT_TRUE(FetchDeviceFile(*link, "\\Roamplot 2\\alias.par1", pc.File("got.par1")));
+    EXPECT_TRUE(FetchDeviceFile(*link, "\\Roamplot 2\\alias.par1", pc.File("got.par1")).Fetched);
     EXPECT_EQ(pc.Read("got.par1"), "real");
     EXPECT_TRUE(Send(source, "\\Roamplot 2\\alias.par1"));
     EXPECT_EQ(mount.Read("Roamplot 2/real.par1"), "new");
@@ -111,14 +112,14 @@ TEST_F(CardFolderTest, AGetReplacesOnlyRegularFilesTheUserMayWriteAndKeepsTheirM
     mount.Write("Roamplot 2/there.par1", "new");
     const std::string pipe = pc.File("pipe.par1");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
-    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\there.par1", pipe));
+    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\there.par1", pipe).Fetched);
     EXPECT_EQ(link->LastFailure(),
               "the file on this PC cannot be written (it is not a regular file)");
     EXPECT_TRUE(fs::is_fifo(fs::symlink_status(pipe)));
 
     const std::string mine = pc.Write("private.par1", "old");
     fs::permissions(mine, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_TRUE(FetchDeviceFile(*link, "\\Roamplot 2\\there.par1", mine));
+    EXPECT_TRUE(FetchDeviceFile(*link, "\\Roamplot 2\\there.par1", mine).Fetched);
     EXPECT_EQ(pc.Read("private.par1"), "new");
     EXPECT_EQ(fs::status(mine).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
@@ -130,7 +131,7 @@ TEST_F(CardFolderTest, AGetReplacesOnlyRegularFilesTheUserMayWriteAndKeepsTheirM
         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
     fs::permissions(locked, readOnly);
     EXPECT_TRUE(test::TrueAsOrdinaryUser([&] {
-        return !FetchDeviceFile(*link, "\\Roamplot 2\\there.par1", locked) &&
+        return !FetchDeviceFile(*link, "\\Roamplot 2\\there.par1", locked).Fetched &&
                link->LastFailure() == "the file on this PC cannot be written (Permission denied)";
     })) << "the get was not refused";
     EXPECT_EQ(pc.Read("locked.par1"), "old");
@@ -140,7 +141,7 @@ TEST_F(CardFolderTest, AGetReplacesOnlyRegularFilesTheUserMayWriteAndKeepsTheirM
 TEST_F(CardFolderTest, AGetRemovesWhatAKilledGetOfTheSameFileLeft) {
     const std::string target = pc.Write("kept.par1", "old");
     pc.Write("kept.par1.part", "half a copy");
-    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\none.par1", target));
+    EXPECT_FALSE(FetchDeviceFile(*link, "\\Roamplot 2\\none.par1", target).Fetched);
     EXPECT_FALSE(fs::exists(target + ".part"));
     EXPECT_EQ(pc.Read("kept.par1"), "old");
 }

@@ -152,12 +152,9 @@ TEST_F(FolderDeviceTest, FetchReplacesTheTargetOnlyWhenWhole) {
     fs::create_directories(folderTarget / "inside");
     const FetchOutcome blocked = FetchDeviceFile(link, "\\Roamplot 2\\there.par1", folderTarget);
     EXPECT_FALSE(blocked.Fetched);
-    const std::string start = "the copy could not take the place of ";
+    const std::string start = "the file on this PC cannot be written (";
     EXPECT_EQ(blocked.Failure.substr(0, start.size()), start);
-    const std::size_t reason = blocked.Failure.find("taken (");
-    ASSERT_NE(reason, std::string::npos) << blocked.Failure;
-    EXPECT_GT(blocked.Failure.size(), reason + std::string("taken ()").size())
-        << "the system's reason is given";
+    EXPECT_GT(blocked.Failure.size(), start.size() + 1) << "the reason is given";
     EXPECT_EQ(blocked.Failure.back(), ')') << "no full stop or line break of the system's own";
     EXPECT_FALSE(fs::exists(folderTarget.string() + ".part"));
     EXPECT_TRUE(fs::is_directory(folderTarget / "inside"));

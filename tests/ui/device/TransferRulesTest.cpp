@@ -104,8 +104,8 @@ TEST_F(DeviceTransferTest, AFetchThatCannotTakeThePlaceOfTheTransferFileSaysWhy)
     GetLayout();
     ASSERT_EQ(Prompter().Of("message").size(), 1);
     const QString message = Prompter().Of("message")[0];
-    EXPECT_TRUE(message.startsWith("Could not get trip.par1 from the PDA: the copy could not take "
-                                   "the place of "))
+    EXPECT_TRUE(message.startsWith("Could not get trip.par1 from the PDA: the file on this PC "
+                                   "cannot be written (it is not a regular file"))
         << message.toStdString();
     EXPECT_TRUE(message.endsWith("). Nothing was changed.")) << message.toStdString();
     EXPECT_EQ(Form().Layout().BoxCount(1), 1);
