@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     // What is printed is the same bytes on every system: no CR added before each LF.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
     argc = static_cast<int>(arguments.size());
