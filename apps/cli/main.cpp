@@ -5,6 +5,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -54,6 +56,11 @@ int Usage(std::ostream& out) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // What is printed is the same bytes on every system: no CR added before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const std::vector<std::string> arguments = Utf8Arguments(argc, argv);
     argc = static_cast<int>(arguments.size());
     std::filesystem::path programFolder = OwnFolder(argc > 0 ? arguments[0] : "");

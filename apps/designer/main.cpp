@@ -32,8 +32,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(roamplot::ProgramTitle);
     roamplot::QtPrompter prompter;
     app.SetPrompter(&prompter);
-    auto form = roamplot::StartDesigner(QDir(QApplication::applicationDirPath()).absolutePath(),
-                                        prompter, FileArgument(argc, argv));
+    // With the system's separators: the folder shows in messages about its files.
+    auto form = roamplot::StartDesigner(
+        QDir::toNativeSeparators(QDir(QApplication::applicationDirPath()).absolutePath()), prompter,
+        FileArgument(argc, argv));
     if (!form) return 1;
     prompter.SetParentWindow(form.get());
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);

@@ -1,6 +1,7 @@
 #include "core/device/DeviceTransfer.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include "core/io/FileIo.h"
 #include "core/io/FileNames.h"
@@ -15,8 +16,25 @@ std::string DeviceFileName(const std::filesystem::path& pcPath) {
 }
 } // namespace
 
+namespace {
+// Opens the file for appending, which creates it but never shortens it; a file made
+// only to find out is removed again.
+bool CanWrite(const std::filesystem::path& file) {
+    std::error_code error;
+    const bool existed = std::filesystem::exists(file, error);
+    const bool opened = std::ofstream(file, std::ios::binary | std::ios::app).is_open();
+    if (opened && !existed) std::filesystem::remove(file, error);
+    return opened;
+}
+} // namespace
+
 std::filesystem::path TempFileIn(const std::filesystem::path& programFolder) {
-    return programFolder / TempFileName;
+    const std::filesystem::path beside = programFolder / TempFileName;
+    if (CanWrite(beside)) return beside;
+    // A program folder users may not write, such as one under Program Files.
+    std::error_code error;
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+    return error ? beside : temporary / TempFileName;
 }
 
 std::string FileListPattern(FileListMode mode) {

@@ -17,7 +17,8 @@ inline constexpr const char* SendFailed = "Could not Save to PDA";
 
 enum class FileListMode { None, Parameters, Keys };
 
-// Every transfer passes through this file beside the program.
+// Every transfer passes through this file beside the program, or in the user's
+// temporary folder when the program's folder cannot be written.
 std::filesystem::path TempFileIn(const std::filesystem::path& programFolder);
 // "*.par1" or "*.key2".
 std::string FileListPattern(FileListMode mode);

@@ -218,6 +218,25 @@ TEST(FetchedFiles, AFileThatWouldNotLoadWholeChangesNothingAndSaysWhy) {
     EXPECT_EQ(std::tuple(map.HardwareKeys[0], map.HardwareKeys[1]), std::tuple(1, 3));
 }
 
+TEST(TransferFile, LiesBesideTheProgramUnlessItsFolderCannotBeWritten) {
+    test::TempFolder program;
+    EXPECT_EQ(TempFileIn(program.Folder()), program.Folder() / TempFileName);
+    EXPECT_EQ(test::EntriesIn(program.Folder()), 0) << "finding out left a file behind";
+    program.Write(TempFileName, "kept");
+    EXPECT_EQ(TempFileIn(program.Folder()), program.Folder() / TempFileName);
+    EXPECT_EQ(program.Read(TempFileName), "kept");
+#ifndef _WIN32
+    fs::remove(program.Folder() / TempFileName);
+    const fs::perms writes =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(program.Folder(), writes, fs::perm_options::remove);
+    const fs::path temporary = fs::temp_directory_path() / TempFileName;
+    EXPECT_TRUE(test::TrueAsOrdinaryUser([&] { return TempFileIn(program.Folder()) == temporary; }))
+        << "a folder its user may not write still held the transfer file";
+    fs::permissions(program.Folder(), writes, fs::perm_options::add);
+#endif
+}
+
 // A read-only folder still takes new files on Windows.
 #ifndef _WIN32
 TEST_F(FolderDeviceTest, ReadOnlyDeviceFolderFailsTheSend) {

@@ -21,6 +21,14 @@ struct CliRun {
 
 inline CliRun RunCli(const std::filesystem::path& programFolder, const QStringList& arguments) {
     QProcess process;
+#ifdef _WIN32
+    // The companion draws with Windows' own platform, as its users run it, not with the
+    // window tests' offscreen one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("QT_QPA_FONTDIR");
+    process.setProcessEnvironment(environment);
+#endif
     process.start(QString(PROGRAM_BIN_DIR) + "/roamplot-cli",
                   QStringList{"--program-folder", QStringFromPath(programFolder)} + arguments);
     EXPECT_TRUE(process.waitForFinished(30000));

@@ -1,5 +1,6 @@
 // Test programs that need Qt run under an offscreen application.
 #include <QApplication>
+#include <QFont>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,7 +15,15 @@ int main(int argc, char** argv) {
     QTemporaryDir recovery;
     if (qEnvironmentVariableIsEmpty("ROAMPLOT_RECOVERY_FOLDER"))
         qputenv("ROAMPLOT_RECOVERY_FOLDER", recovery.path().toUtf8());
+#ifdef TEST_FONT_DIR
+    // Qt's offscreen platform on Windows reads fonts from one folder only: the Linux
+    // suite's fonts, so that text measures the same.
+    qputenv("QT_QPA_FONTDIR", TEST_FONT_DIR);
+#endif
     QApplication app(argc, argv);
+#ifdef TEST_FONT_DIR
+    QFont::insertSubstitution("Arial", "Liberation Sans"); // as fontconfig does on Linux
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

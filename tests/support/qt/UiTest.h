@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
@@ -28,6 +29,16 @@
 #include "ui/widgets/ColourButton.h"
 
 namespace roamplot::test {
+
+// Text naming paths with the system's separators, as the designer shows them: a file
+// dialog on Windows answers with "/", the designer shows "\\".
+inline QString Native(const QString& text) {
+    return QDir::toNativeSeparators(text);
+}
+inline QStringList Native(QStringList texts) {
+    for (QString& text : texts) text = Native(text);
+    return texts;
+}
 
 namespace fs = std::filesystem;
 

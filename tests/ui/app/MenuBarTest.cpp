@@ -43,19 +43,19 @@ TEST(MenuBar, SaveAsksOnlyForANewLayoutAndEveryFileSavedOrLoadedIsRecent) {
     Trigger(d, "aSaveAs");
     EXPECT_EQ(d.prompter.FileRequests.size(), 2);
     EXPECT_EQ(d.form->ParameterFileName(), PathFromQString(other));
-    EXPECT_EQ(RecentEntries(d), (QStringList{"&1 " + other, "&2 " + trip}));
+    EXPECT_EQ(Native(RecentEntries(d)), Native(QStringList{"&1 " + other, "&2 " + trip}));
 
     // A recent file that has gone is dropped with a word; the others open.
     std::filesystem::remove(PathFromQString(trip));
     Trigger(d, "aRecent2");
-    EXPECT_EQ(d.prompter.Of("message").value(0),
-              "\"" + trip + "\" no longer exists; it is removed from the recent files.");
-    EXPECT_EQ(RecentEntries(d), QStringList{"&1 " + other});
+    EXPECT_EQ(Native(d.prompter.Of("message").value(0)),
+              Native("\"" + trip + "\" no longer exists; it is removed from the recent files."));
+    EXPECT_EQ(Native(RecentEntries(d)), Native(QStringList{"&1 " + other}));
 
     // The list outlives the session; "Clear Recent Files" empties it.
     ASSERT_TRUE(d.form->close());
     d.form = StartDesigner(Q(d.folder.Path()), d.prompter);
-    EXPECT_EQ(RecentEntries(d), QStringList{"&1 " + other});
+    EXPECT_EQ(Native(RecentEntries(d)), Native(QStringList{"&1 " + other}));
     EXPECT_EQ(d.form->ParameterFileName(), PathFromQString(other));
     Trigger(d, "aClearRecentFiles");
     EXPECT_TRUE(RecentEntries(d).isEmpty());

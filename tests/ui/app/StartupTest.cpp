@@ -74,7 +74,8 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     EXPECT_GT(d.form->Catalogue().Size(), 120u);
     // Help opens the guide beside the program.
     Click(d.form->findChild<QPushButton*>("bHelp"));
-    EXPECT_EQ(d.prompter.Of("help"), QStringList{Q(d.folder.Path()) + "/help/index.html"});
+    EXPECT_EQ(Native(d.prompter.Of("help")),
+              Native(QStringList{Q(d.folder.Path()) + "/help/index.html"}));
 
     EXPECT_TRUE(d.form->close());
     d.form.reset();
@@ -161,15 +162,16 @@ TEST(Startup, TheDeviceMountFolderIsReadChosenByBrowsingAndWrittenAtClose) {
     DesignerFixture d("[Settings]\r\nDevice Mount Folder=/media/old\r\n");
     ConfigurationTab* config = d.form->Configuration();
     EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old");
-    d.prompter.FileAnswers = {"", Q(d.folder.Path() + "/Kärtchen")};
+    const std::filesystem::path chosen = d.folder.Folder() / std::filesystem::path(u8"Kärtchen");
+    d.prompter.FileAnswers = {"", QStringFromPath(chosen)};
     config->bBrowseDeviceMount->click();
     EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old") << "a cancelled browse keeps it";
     config->bBrowseDeviceMount->click();
     EXPECT_EQ(d.prompter.Of("folder"), QStringList(2, "Handheld storage folder on this PC"));
-    EXPECT_EQ(d.form->CurrentSettings().DeviceMountFolder, d.folder.Path() + "/Kärtchen");
+    EXPECT_EQ(d.form->CurrentSettings().DeviceMountFolder, chosen);
     EXPECT_TRUE(d.form->close());
     d.form.reset();
-    EXPECT_PRED2(Holds, Ini(d), "Device Mount Folder=" + d.folder.Path() + "/Kärtchen");
+    EXPECT_PRED2(Holds, Ini(d), "Device Mount Folder=" + PathToUtf8(chosen));
 }
 
 TEST(Startup, RemembersTheKeyFileWhateverTheCaseOfItsExtension) {

@@ -269,7 +269,8 @@ TEST(PropertyPanel, AddSymbolLoadsTheBitmapAndRefusesAnUnreadableFile) {
     d.prompter.FileAnswers.push_back(Q(broken));
     d.Layout().Modified = false;
     Click(t.cAddButtonSymbol);
-    EXPECT_EQ(d.prompter.FileRequests[1].InitialFile, Q(d.folder.Path()) + "/arrow.bmp");
+    EXPECT_EQ(Native(d.prompter.FileRequests[1].InitialFile),
+              Native(Q(d.folder.Path()) + "/arrow.bmp"));
     EXPECT_EQ(d.prompter.Of("error"), QStringList{Q(ReadDibFromBmpFile(broken).Error)});
     EXPECT_EQ(d.Box(slot).SymbolFile, picture);
     EXPECT_EQ(*d.Box(slot).Symbol, MustReadBmp(TestDataBytes("im-picture.bmp")));

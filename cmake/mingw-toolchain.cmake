@@ -1,0 +1,27 @@
+# 64-bit Windows programs from Debian's mingw-w64 cross compiler (the POSIX thread model,
+# which std::thread and std::mutex need). Qt for Windows is found below QT_WINDOWS_PREFIX
+# (scripts/build-qt-windows makes it); its moc, rcc and uic are the Linux host's.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+if(NOT QT_WINDOWS_PREFIX AND DEFINED ENV{QT_WINDOWS_PREFIX})
+  set(QT_WINDOWS_PREFIX $ENV{QT_WINDOWS_PREFIX})
+endif()
+if(QT_WINDOWS_PREFIX)
+  # Packages are searched only below the roots: Qt's folder is one of them.
+  list(APPEND CMAKE_FIND_ROOT_PATH ${QT_WINDOWS_PREFIX})
+  list(APPEND CMAKE_PREFIX_PATH ${QT_WINDOWS_PREFIX})
+endif()
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES QT_WINDOWS_PREFIX)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+if(NOT QT_HOST_PATH)
+  set(QT_HOST_PATH /usr)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
