@@ -153,17 +153,17 @@ void PageDesigner::ShowBoxValues(int slot) {
     PropertyPanel& p = tab_;
     ShowText(p.cTitleText, ToQString(box.TitleText));
     ShowText(p.cParTestText, ToQString(box.TestText));
-    p.cTitleFontSize->setValue(box.TitleFontSize);
+    ShowValue(p.cTitleFontSize, box.TitleFontSize);
     p.cTitleForeColor->SetValue(box.TitleForeColor);
     p.cTitleBackColor->SetValue(box.TitleBackColor);
     p.cTitleBackStyle->setCurrentIndex(box.TitleBackStyle);
-    p.cParFontSize->setValue(box.TextFontSize);
+    ShowValue(p.cParFontSize, box.TextFontSize);
     p.cParForeColor->SetValue(box.TextForeColor);
     p.cParBackColor->SetValue(box.TextBackColor);
     p.cParBackStyle->setCurrentIndex(box.TextBackStyle);
     p.cBorderColor->SetValue(box.BorderColor);
-    p.cBorderWidth->setValue(box.BorderWidth);
-    p.cBorderRadius->setValue(box.BorderRadius);
+    ShowValue(p.cBorderWidth, box.BorderWidth);
+    ShowValue(p.cBorderRadius, box.BorderRadius);
     p.cButtonStyle->setCurrentIndex(box.ButtonStyle);
     p.cAutoFontSize->setChecked(box.TextFontSize == 0);
     p.cJustification->setCurrentIndex(box.Justification == "L"   ? 1

@@ -25,6 +25,8 @@ ColourButton::ColourButton(QWidget* parent) : QPushButton(parent), chooser_(AskW
 }
 
 void ColourButton::SetValue(Colour colour) {
+    // A new icon relays out the window around the button: not for the same colour.
+    if (colour == colour_ && !icon().isNull()) return;
     colour_ = colour;
     QPixmap swatch(iconSize());
     swatch.fill(ToQColor(colour));

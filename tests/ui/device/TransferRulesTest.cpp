@@ -95,22 +95,6 @@ TEST_F(DeviceTransferTest, ASendAsksBeforeReplacingAFileOnTheHandheld) {
     EXPECT_EQ(*ReadFileBytes(OnDevice("buttons.key2")), "old");
 }
 
-TEST_F(DeviceTransferTest, AFetchThatCannotTakeThePlaceOfTheTransferFileSaysWhy) {
-    Start();
-    designer->AddBox({10, 10, 60, 30});
-    PutOnDevice("trip.par1", TestDataBytes("writer_pages.par1"));
-    fs::create_directories(Device().TempFile() / "in the way");
-    TypeAnswer("trip.par1");
-    GetLayout();
-    ASSERT_EQ(Prompter().Of("message").size(), 1);
-    const QString message = Prompter().Of("message")[0];
-    EXPECT_TRUE(message.startsWith("Could not get trip.par1 from the PDA: the file on this PC "
-                                   "cannot be written (it is not a regular file"))
-        << message.toStdString();
-    EXPECT_TRUE(message.endsWith("). Nothing was changed.")) << message.toStdString();
-    EXPECT_EQ(Form().Layout().BoxCount(1), 1);
-}
-
 TEST_F(DeviceTransferTest, KeysTypedWhileATransferRunsAreRefusedAndTheFieldIsKept) {
     Start();
     const int first = designer->AddBox({10, 10, 60, 30});
