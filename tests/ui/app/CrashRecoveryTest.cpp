@@ -168,8 +168,8 @@ TEST(CrashRecovery, DiscardRemovesTheCopies) {
     EXPECT_TRUE(again.Shown.isEmpty()) << again.Shown.join("\n").toStdString();
     // A designer killed before it had anything to copy leaves only its lock, which goes too.
     form.reset();
-    QProcess ended;
-    ended.start("true");
+    QProcess ended; // a process that has ended: this test program, listing no test
+    ended.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
     const qint64 gone = ended.processId();
     ASSERT_TRUE(ended.waitForFinished(30000));
     QFile lock(Q(scene.recovery.File("ended.lock")));
@@ -213,9 +213,10 @@ TEST(CrashRecovery, AFolderThatCannotBeWrittenTurnsRecoveryOffOnceSaid) {
     ScriptedPrompter prompter;
     auto form = StartDesigner(Q(program.Path()), prompter);
     ASSERT_TRUE(form);
-    EXPECT_EQ(prompter.Shown, QStringList{"message: The recovery folder \"" + Q(blocked) +
-                                          "\" cannot be written, so recovery after a crash is "
-                                          "off."});
+    EXPECT_EQ(prompter.Shown,
+              QStringList{"message: The recovery folder \"" + QDir::toNativeSeparators(Q(blocked)) +
+                          "\" cannot be written, so recovery after a crash is "
+                          "off."});
     Edit(*form);
     Tick(RecoveryOf(*form).Timer());
     RecoveryOf(*form).Flush();
