@@ -166,7 +166,10 @@ TEST(CrashRecovery, DiscardRemovesTheCopies) {
     ScriptedPrompter again;
     auto form = StartDesigner(Q(scene.program.Path()), again);
     EXPECT_TRUE(again.Shown.isEmpty()) << again.Shown.join("\n").toStdString();
+#ifndef _WIN32
     // A designer killed before it had anything to copy leaves only its lock, which goes too.
+    // (Under Wine the lock's process number is not the one the system checks, so this part
+    // runs on Linux only.)
     form.reset();
     QProcess ended; // a process that has ended: this test program, listing no test
     ended.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=-*"});
@@ -179,6 +182,7 @@ TEST(CrashRecovery, DiscardRemovesTheCopies) {
     lock.close();
     form = StartDesigner(Q(scene.program.Path()), again);
     EXPECT_EQ(Sessions(scene.recovery.Path().c_str()).size(), 1); // only its own lock
+#endif
 }
 
 TEST(CrashRecovery, TwoDesignersKeepTheirCopiesApartAndANormalCloseLeavesNone) {
