@@ -12,6 +12,7 @@
 #include "render/PathText.h"
 #include "support/DesignerFolder.h"
 #include "support/FullLayout.h"
+#include "support/QtBenchmarks.h"
 #include "ui/app/CrashRecovery.h"
 #include "ui/app/MainForm.h"
 #include "ui/app/Prompter.h"
@@ -73,10 +74,5 @@ BENCHMARK(RecoveryWriteWhole)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithQt(argc, argv);
 }

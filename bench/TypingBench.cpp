@@ -12,6 +12,7 @@
 
 #include "render/PathText.h"
 #include "support/DesignerFolder.h"
+#include "support/QtBenchmarks.h"
 #include "ui/app/MainForm.h"
 #include "ui/app/Startup.h"
 #include "ui/designer/PageDesigner.h"
@@ -92,10 +93,5 @@ BENCHMARK(TypingFloor)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithQt(argc, argv);
 }
