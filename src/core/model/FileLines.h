@@ -18,15 +18,15 @@ class FileLines {
 
     std::optional<FileLine> Next() {
         if (at_ >= bytes_.size()) return std::nullopt;
-        const std::size_t end = bytes_.find_first_of("\r\n", at_);
-        FileLine line{++number_,
-                      bytes_.substr(at_, end == std::string_view::npos ? end : end - at_)};
-        if (end == std::string_view::npos) {
-            at_ = bytes_.size();
-        } else {
-            at_ = end + 1;
-            if (bytes_[end] == '\r' && at_ < bytes_.size() && bytes_[at_] == '\n') ++at_;
-        }
+        // One pass over the bytes: a search for either end (find_first_of)
+        // would test every byte against a set.
+        std::size_t end = at_;
+        while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n') ++end;
+        FileLine line{++number_, bytes_.substr(at_, end - at_)};
+        at_ = end + 1;
+        if (end < bytes_.size() && bytes_[end] == '\r' && at_ < bytes_.size() &&
+            bytes_[at_] == '\n')
+            ++at_;
         return line;
     }
 

@@ -245,62 +245,49 @@ void KeepPagePlace(Load& load, int page, int boxCount) {
     load.Layout.Box(page, 1) = std::move(box);
 }
 
-void ReadVersion2Layout(Load& load) {
-    ResetLayout(load.Layout);
-    ParameterFileLoadReport& report = load.Report;
-    int pageCounter = 0;
-    int boxCounter = 0;
+// Where the reading of the layout records stands.
+struct LayoutPass {
+    int PageCounter = 0;
+    int BoxCounter = 0;
     // Until a screen record says otherwise, boxes keep the size they have on the current screen.
-    ScreenSize area = load.Settings.Screen.DrawArea();
-    FileLines lines(load.Bytes);
-    while (const std::optional<FileLine> next = lines.Next()) {
-        const FileLine& at = *next;
-        if (IsSkipped(at.Text)) continue;
-        const std::string_view key = KeyOf(at.Text);
-        const Record line(at.Text);
-        try {
-            if (key == "Device Type") {
-                load.Layout.DeviceTypeCode = line.Text(2, "");
-            } else if (key == "s1") {
-                area = AreaOfScreenRecord(load, line, at);
-            } else if (key == "b1" || key == "pg1") {
-                KeepPagePlace(load, pageCounter, boxCounter);
-                ++pageCounter;
-                boxCounter = 0;
-                load.RaiseNumberOfPages(pageCounter);
-                if (pageCounter <= MaxPages)
-                    load.Layout.PageAt(pageCounter).PageName =
-                        line.TextOrDefault(3, DefaultPageName);
-                else
-                    report.DroppedRecords.push_back(At(at) + "page record beyond page 20 dropped");
-            } else if (key == "a1") {
-                ++boxCounter;
-                if (pageCounter < 1) {
-                    report.DroppedRecords.push_back(At(at) +
-                                                    "box record before any page record dropped");
-                } else if (pageCounter > MaxPages) {
-                    report.DroppedRecords.push_back(At(at) +
-                                                    "box record of a page beyond page 20 dropped");
-                } else if (boxCounter > SlotsPerPage) {
-                    report.DroppedRecords.push_back(At(at) +
-                                                    "box record beyond the 32nd box of page " +
-                                                    std::to_string(pageCounter) + " dropped");
-                } else {
-                    ParameterBox box = ReadVersion2Box(load, line, pageCounter);
-                    if (ClampToArea(box, area))
-                        report.ClampedBoxes.push_back(At(at) + BoxName(pageCounter, boxCounter) +
-                                                      " clamped to the drawing area");
-                    load.Layout.Box(pageCounter, boxCounter) = std::move(box);
-                }
-            }
-        } catch (const std::bad_alloc&) {
-            throw; // no fault of the line: the whole load fails
-        } catch (const std::exception& error) {
-            report.EndedPass = At(at) + "reading of the layout ended: " + error.what();
-            return;
+    ScreenSize Area;
+    std::string EndedAt; // set once a line ended the reading of the layout
+};
+
+void ReadLayoutRecord(Load& load, LayoutPass& pass, std::string_view key, const FileLine& at) {
+    ParameterFileLoadReport& report = load.Report;
+    if (key == "Device Type") {
+        load.Layout.DeviceTypeCode = Record(at.Text).Text(2, "");
+    } else if (key == "s1") {
+        pass.Area = AreaOfScreenRecord(load, Record(at.Text), at);
+    } else if (key == "b1" || key == "pg1") {
+        KeepPagePlace(load, pass.PageCounter, pass.BoxCounter);
+        ++pass.PageCounter;
+        pass.BoxCounter = 0;
+        load.RaiseNumberOfPages(pass.PageCounter);
+        if (pass.PageCounter <= MaxPages)
+            load.Layout.PageAt(pass.PageCounter).PageName =
+                Record(at.Text).TextOrDefault(3, DefaultPageName);
+        else
+            report.DroppedRecords.push_back(At(at) + "page record beyond page 20 dropped");
+    } else if (key == "a1") {
+        const int page = pass.PageCounter;
+        const int slot = ++pass.BoxCounter;
+        if (page < 1) {
+            report.DroppedRecords.push_back(At(at) + "box record before any page record dropped");
+        } else if (page > MaxPages) {
+            report.DroppedRecords.push_back(At(at) + "box record of a page beyond page 20 dropped");
+        } else if (slot > SlotsPerPage) {
+            report.DroppedRecords.push_back(At(at) + "box record beyond the 32nd box of page " +
+                                            std::to_string(page) + " dropped");
+        } else {
+            ParameterBox box = ReadVersion2Box(load, Record(at.Text), page);
+            if (ClampToArea(box, pass.Area))
+                report.ClampedBoxes.push_back(At(at) + BoxName(page, slot) +
+                                              " clamped to the drawing area");
+            load.Layout.Box(page, slot) = std::move(box);
         }
     }
-    KeepPagePlace(load, pageCounter, boxCounter);
 }
 
 void GiveSymbol(ScreenLayout& layout, const std::string& reference,
@@ -351,51 +338,99 @@ class BlockLines : public HexLineSource {
     bool ended_ = false;
 };
 
-void ReadVersion2Symbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
+// Reads a symbol record (and its block, which the lines then stand after) and
+// gives its picture to the boxes that hold its reference. Returns why the
+// reading of the symbols ended, or nothing.
+std::string ReadSymbolRecord(Load& load, const FileLine& at, FileLines& lines,
+                             const SymbolFileLoader& loadSymbolFile) {
     ParameterFileLoadReport& report = load.Report;
+    const Record line(at.Text);
+    const std::string reference = line.Text(2, "");
+    const int32_t flag = line.Int(3, 0);
+    // The file holds the name as Windows-1252 text, as the handheld reads it.
+    const std::string name = line.Text(5, "");
+    const std::filesystem::path path = PathFromText(name);
+    report.SymbolFileLabel = FileNamePart(name);
+    // Each record starts afresh: a file that is missing must not bring back
+    // the picture of the record before it.
+    SharedDib picture;
+    if (flag == 0) {
+        if (!FileExists(path)) {
+            report.MissingSymbolFiles.push_back(name);
+        } else if (loadSymbolFile) {
+            SymbolFileResult read = loadSymbolFile(path);
+            if (read.Picture)
+                picture = std::move(read.Picture);
+            else
+                report.SymbolProblems.push_back(At(at) + name + ": " + read.Error);
+        }
+    } else {
+        BlockLines blockLines(lines);
+        DibHexResult block = DibFromHexLines(blockLines);
+        blockLines.SkipRest();
+        if (!block.Error.empty()) return At(at) + "reading of the symbols ended: " + block.Error;
+        if (!block.Refused.empty())
+            report.SymbolProblems.push_back(At(at) + "symbol " + reference +
+                                            " refused: " + block.Refused);
+        else if (block.Padded)
+            report.SymbolProblems.push_back(At(at) + "symbol " + reference +
+                                            " is shorter than its header says, filled with zeros");
+        picture = std::move(block.Picture);
+    }
+    GiveSymbol(load.Layout, reference, path, picture);
+    return {};
+}
+
+// Every symbol record again, for a file whose boxes do not all come before
+// its symbols (the writer never puts them there): the last record of a
+// reference gives the picture, wherever the box stands.
+std::string RereadSymbols(Load& load, const SymbolFileLoader& loadSymbolFile) {
+    ParameterFileLoadReport& report = load.Report;
+    report.MissingSymbolFiles.clear();
+    report.SymbolProblems.clear();
+    FileLines lines(load.Bytes);
+    while (const std::optional<FileLine> next = lines.Next()) {
+        if (IsSkipped(next->Text) || KeyOf(next->Text) != "g1") continue;
+        std::string ended = ReadSymbolRecord(load, *next, lines, loadSymbolFile);
+        if (!ended.empty()) return ended;
+    }
+    return {};
+}
+
+// The layout and symbol records in one walk over the file. The layout stops
+// at a line it cannot read, the symbols at a block they cannot; each goes on
+// without the other.
+void ReadVersion2(Load& load, const SymbolFileLoader& loadSymbolFile) {
+    ResetLayout(load.Layout);
+    LayoutPass layout;
+    layout.Area = load.Settings.Screen.DrawArea();
+    std::string symbolsEndedAt;
+    bool symbolSeen = false;
+    bool boxAfterSymbol = false;
     FileLines lines(load.Bytes);
     while (const std::optional<FileLine> next = lines.Next()) {
         const FileLine& at = *next;
-        if (IsSkipped(at.Text) || KeyOf(at.Text) != "g1") continue;
-        const Record line(at.Text);
-        const std::string reference = line.Text(2, "");
-        const int32_t flag = line.Int(3, 0);
-        // The file holds the name as Windows-1252 text, as the handheld reads it.
-        const std::string name = line.Text(5, "");
-        const std::filesystem::path path = PathFromText(name);
-        report.SymbolFileLabel = FileNamePart(name);
-        // Each record starts afresh: a file that is missing must not bring back
-        // the picture of the record before it.
-        SharedDib picture;
-        if (flag == 0) {
-            if (!FileExists(path)) {
-                report.MissingSymbolFiles.push_back(name);
-            } else if (loadSymbolFile) {
-                SymbolFileResult read = loadSymbolFile(path);
-                if (read.Picture)
-                    picture = std::move(read.Picture);
-                else
-                    report.SymbolProblems.push_back(At(at) + name + ": " + read.Error);
-            }
-        } else {
-            BlockLines blockLines(lines);
-            DibHexResult block = DibFromHexLines(blockLines);
-            blockLines.SkipRest();
-            if (!block.Error.empty()) {
-                report.EndedPass = At(at) + "reading of the symbols ended: " + block.Error;
-                break;
-            }
-            if (!block.Refused.empty())
-                report.SymbolProblems.push_back(At(at) + "symbol " + reference +
-                                                " refused: " + block.Refused);
-            else if (block.Padded)
-                report.SymbolProblems.push_back(
-                    At(at) + "symbol " + reference +
-                    " is shorter than its header says, filled with zeros");
-            picture = std::move(block.Picture);
+        if (IsSkipped(at.Text)) continue;
+        const std::string_view key = KeyOf(at.Text);
+        if (key == "g1") {
+            symbolSeen = true;
+            if (symbolsEndedAt.empty())
+                symbolsEndedAt = ReadSymbolRecord(load, at, lines, loadSymbolFile);
+            continue;
         }
-        GiveSymbol(load.Layout, reference, path, picture);
+        if (!layout.EndedAt.empty()) continue;
+        boxAfterSymbol = boxAfterSymbol || (symbolSeen && key == "a1");
+        try {
+            ReadLayoutRecord(load, layout, key, at);
+        } catch (const std::bad_alloc&) {
+            throw; // no fault of the line: the whole load fails
+        } catch (const std::exception& error) {
+            layout.EndedAt = At(at) + "reading of the layout ended: " + error.what();
+        }
     }
+    if (layout.EndedAt.empty()) KeepPagePlace(load, layout.PageCounter, layout.BoxCounter);
+    if (boxAfterSymbol) symbolsEndedAt = RereadSymbols(load, loadSymbolFile);
+    load.Report.EndedPass = symbolsEndedAt.empty() ? layout.EndedAt : symbolsEndedAt;
     for (Page& page : load.Layout.Pages)
         for (ParameterBox& box : page.Boxes)
             if (!box.Symbol) box.SymbolPlacement = 0;
@@ -523,8 +558,7 @@ ParameterFileLoadReport LoadParameterBytes(ScreenLayout& layout, DesignerSetting
         if (report.Version == 1) {
             ReadVersion1(load);
         } else if (report.Version == 2) {
-            ReadVersion2Layout(load);
-            ReadVersion2Symbols(load, loadSymbolFile);
+            ReadVersion2(load, loadSymbolFile);
         }
     } catch (const std::bad_alloc&) {
         // What was read so far would pass for the file's layout, and a save would keep it.
