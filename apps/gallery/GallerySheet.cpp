@@ -195,7 +195,7 @@ Section Backgrounds() {
         s.Cells.push_back({names[placement], bg, {}});
     }
     ParameterBox large = Box(BoxKind::Background, 40, 30);
-    large.Symbol = DibFromQImage(GeneratedPictures().Map.copy(80, 100, 90, 80));
+    large.Symbol = DibFromQImage(SampleMap({170, 180}).copy(80, 100, 90, 80));
     large.SymbolPlacement = 1;
     s.Cells.push_back({QStringLiteral("Center, cropped"), large, {}});
     return s;
@@ -299,13 +299,13 @@ Section BordersAndMarks() {
 }
 
 Section Pictures() {
-    const PreviewPictures& pictures = GeneratedPictures();
     Section s{QStringLiteral("Generated pictures"), {}};
-    s.Cells.push_back(
-        {QStringLiteral("map 640 x 640 (half size)"), {}, pictures.Map.scaled(320, 320)});
-    s.Cells.push_back({QStringLiteral("device 172 x 268"), {}, pictures.Device});
-    s.Cells.push_back({QStringLiteral("sky view 100 x 100"), {}, pictures.SkyView});
-    s.Cells.push_back({QStringLiteral("toolbar 640 x 39"), {}, pictures.Toolbar});
+    s.Cells.push_back({QStringLiteral("map 640 x 640 (half size)"),
+                       {},
+                       SampleMap({SampleMapSide, SampleMapSide}).scaled(320, 320)});
+    s.Cells.push_back({QStringLiteral("device 172 x 268"), {}, DevicePicture()});
+    s.Cells.push_back({QStringLiteral("sky view 100 x 100"), {}, SkyViewBackground()});
+    s.Cells.push_back({QStringLiteral("toolbar 640 x 39"), {}, ToolbarStrip()});
     return s;
 }
 

@@ -209,7 +209,7 @@ void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const Rende
     if (kind == BoxKind::Button) FillButtonFace(canvas, box, g, base);
 
     if (kind == BoxKind::Map) {
-        canvas.Painter().drawImage(0, 0, PicturesOf(context).Map);
+        canvas.Painter().drawImage(0, 0, SampleMap({box.Width, box.Height}));
     } else {
         int tH = 0;
         if (HasValueArea(kind) && TitleShown(box)) {
@@ -225,7 +225,7 @@ void DrawBox(QImage& page, const ParameterBox& box, int currentPage, const Rende
         if (kind == BoxKind::Background) DrawBackgroundPicture(canvas, box, g, tH);
         if (IsParameterKind(kind)) {
             if (HasSpecialDrawing(box))
-                DrawSpecial(canvas, box, g, tH, context);
+                DrawSpecial(canvas, box, g, tH);
             else
                 DrawValueText(canvas, box, g, tH, context, findings);
         }

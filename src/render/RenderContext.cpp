@@ -1,7 +1,5 @@
 #include "render/RenderContext.h"
 
-#include "render/artwork/PreviewPictures.h"
-
 namespace roamplot {
 
 RenderContext MakeRenderContext(const ParameterCatalogue& catalogue,
@@ -11,10 +9,6 @@ RenderContext MakeRenderContext(const ParameterCatalogue& catalogue,
     context.DefaultUnits = settings.DefaultUnits;
     context.DrawArea = settings.Screen.DrawArea();
     return context;
-}
-
-const PreviewPictures& PicturesOf(const RenderContext& context) {
-    return context.Pictures ? *context.Pictures : GeneratedPictures();
 }
 
 } // namespace roamplot

@@ -9,8 +9,6 @@
 
 namespace roamplot {
 
-struct PreviewPictures;
-
 struct RenderContext {
     // The units lines for units shown as "ROAMCE"; without a catalogue such units stay as stored.
     const ParameterCatalogue* Catalogue = nullptr;
@@ -18,14 +16,9 @@ struct RenderContext {
     std::array<int, 4> DefaultUnits{};
     // The size of the composed page: the device screen less its toolbar rows.
     ScreenSize DrawArea{240, 320 - ToolbarHeight};
-    // The map, sky-view and other pictures; null means the generated ones.
-    const PreviewPictures* Pictures = nullptr;
 };
 
 RenderContext MakeRenderContext(const ParameterCatalogue& catalogue,
                                 const DesignerSettings& settings);
-
-// The pictures of the context (the generated ones when it names none).
-const PreviewPictures& PicturesOf(const RenderContext& context);
 
 } // namespace roamplot

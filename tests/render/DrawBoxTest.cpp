@@ -8,6 +8,7 @@
 #include "render/DibImage.h"
 #include "render/DrawBox.h"
 #include "render/Fills.h"
+#include "render/artwork/PreviewPictures.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -210,5 +211,20 @@ TEST(DrawBox, OutOfRangeValuesAndDegenerateSizesDrawInsideTheBoxOrNothing) {
                                          QRect(20, 20, std::max(w, 0), std::max(h, 0)), White))
                 << kind << w << "x" << h;
         }
+    }
+}
+
+// The map is painted only as far as the boxes asked for so far reach; a part
+// must hold the very pixels of the whole map, or thumbnails would change with
+// the order boxes are drawn in.
+TEST(DrawBox, AMapBoxShowsTheTopLeftOfTheWholeSampleMapWhateverWasDrawnBefore) {
+    const QImage whole = PaintSampleMap({SampleMapSide, SampleMapSide});
+    for (const QSize size : {QSize(60, 30), QSize(300, 200), QSize(200, 700)}) {
+        ParameterBox box = MakeBox(BoxKind::Map, 0, 0, size.width(), size.height());
+        box.BorderWidth = 0;
+        const QImage page = DrawAlone(box, size.width(), size.height());
+        const QRect inside =
+            QRect(QPoint(1, 1), size.boundedTo(whole.size())).adjusted(0, 0, -2, -2);
+        EXPECT_EQ(page.copy(inside), whole.copy(inside)) << size.width() << " x " << size.height();
     }
 }

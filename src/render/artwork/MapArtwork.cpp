@@ -62,8 +62,9 @@ void Label(QPainter& p, QPointF at, const QString& text, int points, QColor colo
 
 } // namespace
 
-QImage PaintSampleMap() {
-    QImage image(640, 640, QImage::Format_RGB32);
+QImage PaintSampleMap(QSize size) {
+    // A part is the whole map painted on a smaller image: what falls outside is clipped away.
+    QImage image(size.boundedTo({SampleMapSide, SampleMapSide}), QImage::Format_RGB32);
     image.fill(QColor(240, 236, 224));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -74,13 +74,12 @@ void DrawSignalBars(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometr
     }
 }
 
-void DrawSkyView(BoxCanvas& canvas, const ParameterBox& box, int titleHeight,
-                 const RenderContext& context) {
+void DrawSkyView(BoxCanvas& canvas, const ParameterBox& box, int titleHeight) {
     QPainter& p = canvas.Painter();
     const int W0 = box.Width, H0 = box.Height, tH = titleHeight;
     const int cx = Nearest(W0 / 2.0);
     const int cy = Nearest(tH + (H0 - tH) / 2.0);
-    const QImage& sky = PicturesOf(context).SkyView;
+    const QImage& sky = SkyViewBackground();
     if (!sky.isNull())
         p.drawImage(Nearest(cx - sky.width() / 2.0), Nearest(cy - sky.height() / 2.0),
                     WithKeyTransparent(sky));

@@ -25,8 +25,8 @@ bool HasSpecialDrawing(const ParameterBox& box) {
     }
 }
 
-void DrawSpecial(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g, int titleHeight,
-                 const RenderContext& context) {
+void DrawSpecial(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g,
+                 int titleHeight) {
     if (box.Kind == BoxKind::NavParameter) {
         DrawCompass(canvas, box, g, titleHeight);
         return;
@@ -42,7 +42,7 @@ void DrawSpecial(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& 
         DrawWaypointList(canvas, box, g, titleHeight);
         break;
     case 168:
-        DrawSkyView(canvas, box, titleHeight, context);
+        DrawSkyView(canvas, box, titleHeight);
         break;
     case 169:
         DrawSignalBars(canvas, box, g, titleHeight);

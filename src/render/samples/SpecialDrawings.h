@@ -5,7 +5,6 @@
 #include <QString>
 
 #include "core/model/ScreenLayout.h"
-#include "render/RenderContext.h"
 
 namespace roamplot {
 
@@ -15,15 +14,13 @@ struct BoxGeometry;
 // Whether the box's kind and parameter code call for one of the drawings below.
 bool HasSpecialDrawing(const ParameterBox& box);
 // Draws that drawing below a title of height titleHeight.
-void DrawSpecial(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g, int titleHeight,
-                 const RenderContext& context);
+void DrawSpecial(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g, int titleHeight);
 
 void DrawAltitudeProfile(BoxCanvas& canvas, const ParameterBox& box, int titleHeight);
 void DrawSpeedProfile(BoxCanvas& canvas, const ParameterBox& box, int titleHeight);
 void DrawWaypointList(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g,
                       int titleHeight);
-void DrawSkyView(BoxCanvas& canvas, const ParameterBox& box, int titleHeight,
-                 const RenderContext& context);
+void DrawSkyView(BoxCanvas& canvas, const ParameterBox& box, int titleHeight);
 void DrawSignalBars(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g,
                     int titleHeight);
 void DrawDataLog(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& g, int titleHeight);

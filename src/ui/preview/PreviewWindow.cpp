@@ -115,7 +115,7 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
     devicePanel_->setPalette(panel);
     devicePanel_->setGeometry(QRect(QPoint(1, 1), DevicePanelSize));
     auto* picture = new QLabel(devicePanel_);
-    picture->setPixmap(QPixmap::fromImage(GeneratedPictures().Device));
+    picture->setPixmap(QPixmap::fromImage(DevicePicture()));
     picture->move(DevicePicturePlace);
     picture->adjustSize();
     devicePanel_->hide();
@@ -187,7 +187,7 @@ void PreviewWindow::LayOut() {
     frame_->resize(w + 2 * FrameMargin, h + 2 * FrameMargin);
     deviceScreen_->setGeometry(FrameMargin, FrameMargin, w, h);
     drawArea_->setGeometry(0, 0, w, drawHeight);
-    const QImage& strip = GeneratedPictures().Toolbar;
+    const QImage& strip = ToolbarStrip();
     QImage shown = strip.copy(0, 0, std::min(size_.Width, strip.width()), ToolbarHeight);
     toolbar_->setPixmap(
         QPixmap::fromImage(shown.scaled(shown.width() * zoom_, ToolbarHeight * zoom_,
