@@ -62,16 +62,14 @@ std::unique_ptr<Loaded> Load(CliContext& context, const std::string& file) {
     return loaded;
 }
 
-// Text drawing needs the GUI application; without a display it draws offscreen. Windows
-// always has one, and only its own platform finds the system's fonts there.
+// Text drawing needs the GUI application. It draws offscreen, so the tool
+// connects to no display unless a platform is named. On Windows only the
+// system's own platform finds its fonts.
 class GuiSession {
   public:
     GuiSession() {
 #ifndef _WIN32
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-            qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
         if (!QGuiApplication::instance()) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
     }
