@@ -8,9 +8,9 @@
 
 #include "core/app/DesignerSettings.h"
 #include "core/io/FileIo.h"
-#include "core/model/DibHex.h"
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
+#include "floor/HexBlocks.h"
 #include "render/PageThumbnail.h"
 #include "render/RenderContext.h"
 #include "support/FullLayout.h"
@@ -68,25 +68,7 @@ void ReadAndDecodeFloor(benchmark::State& state) {
                        MakeThumbnailRenderer(MakeRenderContext(f.Catalogue, f.Settings)));
     for (auto _ : state) {
         const std::string bytes = ReadFileBytes(f.File).value_or("");
-        std::vector<std::string_view> block;
-        bool inBlock = false;
-        std::size_t pictures = 0;
-        for (std::size_t at = 0; at < bytes.size();) {
-            std::size_t end = bytes.find("\r\n", at);
-            if (end == std::string::npos) end = bytes.size();
-            const std::string_view line = std::string_view(bytes).substr(at, end - at);
-            at = end + 2;
-            if (line.starts_with("g1,") || line.starts_with("g2,")) {
-                inBlock = true;
-                block.clear();
-            } else if (inBlock && line == "END") {
-                inBlock = false;
-                pictures += DibFromHexLines(block).Picture ? 1 : 0;
-            } else if (inBlock) {
-                block.push_back(line);
-            }
-        }
-        benchmark::DoNotOptimize(pictures);
+        benchmark::DoNotOptimize(bench::DecodeHexBlocks(bytes));
     }
 }
 BENCHMARK(ReadAndDecodeFloor)->Unit(benchmark::kMillisecond);
