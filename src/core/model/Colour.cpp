@@ -14,10 +14,13 @@ namespace {
 int Component(std::string_view text, std::size_t position) {
     std::string_view digits =
         position < text.size() ? text.substr(position, 3) : std::string_view();
-    for (char c : digits)
-        if (c < '0' || c > '9') throw ConversionError(std::string(digits));
     if (digits.empty()) throw ConversionError(std::string(digits));
-    return std::stoi(std::string(digits));
+    int value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') throw ConversionError(std::string(digits));
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 } // namespace
 

@@ -303,13 +303,13 @@ void GiveSymbol(ScreenLayout& layout, const std::string& reference,
 
 // "END" once its blanks are removed.
 bool IsEndLine(std::string_view line) {
-    std::string letters;
+    std::size_t letters = 0;
     for (char c : line) {
         if (c == ' ') continue;
-        if (letters.size() == 3) return false;
-        letters.push_back(c);
+        if (letters == 3 || c != "END"[letters]) return false;
+        ++letters;
     }
-    return letters == "END";
+    return letters == 3;
 }
 
 // The lines of the bitmap block after a symbol record, up to the "END" line.
