@@ -50,6 +50,10 @@ void Road(QPainter& p, const QPainterPath& path, double width, QColor fill, QCol
 
 void Label(QPainter& p, QPointF at, const QString& text, int points, QColor colour,
            bool italic = false) {
+    // A label that cannot reach a part painted alone is left out, so its font is
+    // not loaded: four pixels a point bound its ascent, bearing and halo.
+    const double reach = 4.0 * points;
+    if (at.x() - reach > p.device()->width() || at.y() - reach > p.device()->height()) return;
     QFont font = BoxFont(points, !italic);
     font.setItalic(italic);
     p.setFont(font);

@@ -114,10 +114,8 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
     panel.setColor(QPalette::Window, QColor(177, 224, 224));
     devicePanel_->setPalette(panel);
     devicePanel_->setGeometry(QRect(QPoint(1, 1), DevicePanelSize));
-    auto* picture = new QLabel(devicePanel_);
-    picture->setPixmap(QPixmap::fromImage(DevicePicture()));
-    picture->move(DevicePicturePlace);
-    picture->adjustSize();
+    devicePicture_ = new QLabel(devicePanel_);
+    devicePicture_->move(DevicePicturePlace);
     devicePanel_->hide();
 
     controls_.reserve(MaxPages * SlotsPerPage);
@@ -308,6 +306,11 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 }
 
 void PreviewWindow::ShowDevicePicture(bool inFront) {
+    // Painted when first shown: a session on the page designer never needs it.
+    if (inFront && devicePicture_->pixmap().isNull()) {
+        devicePicture_->setPixmap(QPixmap::fromImage(DevicePicture()));
+        devicePicture_->adjustSize();
+    }
     devicePanel_->setVisible(inFront);
     if (inFront) devicePanel_->raise();
 }

@@ -122,6 +122,7 @@ class PreviewWindow : public QWidget {
     DrawAreaWidget* drawArea_;
     QLabel* toolbar_;
     QWidget* devicePanel_;
+    QLabel* devicePicture_;
     std::vector<PreviewControl*> controls_;
     ControlSizer sizer_;
     BoxRect savedBounds_;
