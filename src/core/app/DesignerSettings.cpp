@@ -21,6 +21,7 @@ ROAMPLOT_SETTING(DeviceType, "Settings", "Device Type", "0")
 ROAMPLOT_SETTING(CustomWidth, "Settings", "Custom Device Width", "480")
 ROAMPLOT_SETTING(CustomHeight, "Settings", "Custom Device Height", "240")
 ROAMPLOT_SETTING(PreviewZoom, "Settings", "Preview Zoom", "1")
+ROAMPLOT_SETTING(DockPreview, "Settings", "Dock Preview", "1")
 ROAMPLOT_SETTING(ParameterFile, "Parameters", "Filename", "")
 ROAMPLOT_SETTING(KeyFile, "Buttons", "Filename", "")
 #undef ROAMPLOT_SETTING
@@ -99,6 +100,9 @@ DesignerSettings ReadDesignerSettings(const SettingsFile& file, std::vector<std:
         s.Screen.CustomHeight = DeviceScreen{}.CustomHeight;
     }
     s.PreviewZoom = Int(file, SettingKeys::PreviewZoom());
+    s.DockPreview = Bool(file, SettingKeys::DockPreview());
+    s.MainWindowSize = {file.ReadInt(MainFormSection, "Width", 0),
+                        file.ReadInt(MainFormSection, "Height", 0)};
     s.ParameterFileName = FileName(file, SettingKeys::ParameterFile());
     s.KeyFileName = FileName(file, SettingKeys::KeyFile());
     s.RecentFiles = ReadRecentFiles(file);
@@ -139,6 +143,11 @@ std::string WriteDesignerSettingsAtClose(SettingsFile& file, const DesignerSetti
     if (s.Screen.Row == CustomDeviceRow)
         ChangeCustomSize(file, s.Screen.CustomWidth, s.Screen.CustomHeight);
     number(SettingKeys::PreviewZoom(), s.PreviewZoom);
+    number(SettingKeys::DockPreview(), s.DockPreview ? 1 : 0);
+    if (s.MainWindowSize.Width > 0 && s.MainWindowSize.Height > 0) {
+        number({MainFormWriteSection, "Width", ""}, s.MainWindowSize.Width);
+        number({MainFormWriteSection, "Height", ""}, s.MainWindowSize.Height);
+    }
     ChangeRecentFiles(file, s.RecentFiles);
     return file.Save();
 }

@@ -29,6 +29,7 @@ const SettingKey& DeviceType();
 const SettingKey& CustomWidth();
 const SettingKey& CustomHeight();
 const SettingKey& PreviewZoom();
+const SettingKey& DockPreview();
 // Speed, Distance, Altitude, Heading: indexes into the unit lists below.
 const SettingKey& DefaultUnits(int quantity);
 // Button 1 to 10.
@@ -64,6 +65,10 @@ struct DesignerSettings {
                                                "198", "199", "200", "201", "202"};
     DeviceScreen Screen;
     int PreviewZoom = 1;
+    // The preview lives in the main window, beside the controls, unless floated.
+    bool DockPreview = true;
+    // The main window's size while the preview is docked; 0 x 0 when none was kept.
+    ScreenSize MainWindowSize{0, 0};
     std::filesystem::path ParameterFileName;
     std::filesystem::path KeyFileName;
     RecentFileList RecentFiles;

@@ -51,4 +51,22 @@ ScreenSize ScrolledViewSize(ScreenSize content, ScreenSize room, int scrollBar) 
             std::min(content.Height + (across ? scrollBar : 0), room.Height)};
 }
 
+ScreenSize SizeInArea(ScreenSize kept, ScreenSize wanted, ScreenSize least, WindowRect area) {
+    // A size from a larger monitor, or a damaged settings file, falls back on the wanted size.
+    const bool usable = kept.Width > 0 && kept.Height > 0 && kept.Width <= 4 * area.Width &&
+                        kept.Height <= 4 * area.Height;
+    const ScreenSize size = usable ? kept : wanted;
+    auto fit = [](int value, int smallest, int room) {
+        return std::max(std::min(smallest, room), std::min(value, room));
+    };
+    return {fit(size.Width, least.Width, area.Width), fit(size.Height, least.Height, area.Height)};
+}
+
+DockedShare ShareDockedWidth(int width, int controlsWanted, int controlsLeast, int previewWanted) {
+    const int least = std::min(controlsLeast, controlsWanted);
+    const int preview = std::max(0, std::min(previewWanted, width - least));
+    const int controls = std::min(controlsWanted, width - preview);
+    return {controls, width - controls};
+}
+
 } // namespace roamplot

@@ -37,4 +37,19 @@ int FitZoom(ScreenSize screen, int border, ScreenSize room, int maxZoom);
 // the room of its scroll bar from the other.
 ScreenSize ScrolledViewSize(ScreenSize content, ScreenSize room, int scrollBar);
 
+// The size a resizable window opens at: the size kept from last time when it
+// is one, else the size it asks for; never larger than the area, nor smaller
+// than `least` where the area has room for that.
+ScreenSize SizeInArea(ScreenSize kept, ScreenSize wanted, ScreenSize least, WindowRect area);
+
+struct DockedShare {
+    int Controls = 0;
+    int Preview = 0;
+};
+// Shares a window's width between the controls and the preview docked beside
+// them. The preview comes first, so that its drawing area stays whole, as long
+// as the controls keep `controlsLeast` (they scroll below their wanted width);
+// width to spare goes to the preview, which shows it as margin.
+DockedShare ShareDockedWidth(int width, int controlsWanted, int controlsLeast, int previewWanted);
+
 } // namespace roamplot

@@ -1,5 +1,6 @@
 #include "ui/app/MainForm.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -26,6 +27,7 @@
 #include "ui/keymap/KeyMapTab.h"
 #include "ui/preview/AlignPalette.h"
 #include "ui/preview/PreviewWindow.h"
+#include "ui/widgets/BodySplitter.h"
 #include "ui/widgets/FittedContent.h"
 #include "ui/widgets/ScreenPlacement.h"
 #include "ui/widgets/TypingLimit.h"
@@ -34,7 +36,9 @@ namespace roamplot {
 
 namespace {
 constexpr int CommaNoteMs = 4000;
-}
+// Beside a docked preview the controls can be made this small; they scroll the rest.
+constexpr QSize LeastControlsSize{300, 200};
+} // namespace
 
 MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -53,13 +57,20 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     tabs_->addTab(pageDesigner_, tr("Page Designer"));
     tabs_->addTab(keyMapTab_, KeyTabCaption);
     tabs_->addTab(configuration_, tr("Configuration"));
-    content_ = new FittedContent(tabs_, this);
+    body_ = new BodySplitter([this] { ShareBody(); }, this);
+    content_ = new FittedContent(tabs_, body_);
+    body_->addWidget(content_);
+    previewColumn_ = new QWidget(body_);
+    previewColumn_->setObjectName("PreviewDock");
+    auto* previewLayout = new QVBoxLayout(previewColumn_);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    body_->addWidget(previewColumn_);
+    previewColumn_->hide();
     auto* column = new QVBoxLayout(this);
-    column->addWidget(content_);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->addWidget(body_, 1);
     status_ = new StatusLine(this);
     column->addWidget(status_);
-    // The window keeps the size its contents need: the user cannot resize it.
-    column->setSizeConstraint(QLayout::SetFixedSize);
     new EnterMovesFocus(this);
     // Every field whose text goes into a file tells of a comma it refused here.
     for (auto* rules : findChildren<FieldTextRules*>())
@@ -133,10 +144,10 @@ void MainForm::CreatePreview() {
     adjuster_ = new BoxAdjuster(*this, *designer_, *pageDesigner_->Adjust, *alignPalette_);
     device_ = new DeviceCommands(*this);
     menu_ = new MainMenu(*this, *static_cast<QVBoxLayout*>(layout()));
-    FitIntoArea(AvailableAreaAt(pos()));
     designer_->ShowLoadedLayout();
+    SetPreviewDocked(heldSettings_.DockPreview);
     // A first start puts the preview beside the main window, not over it.
-    if (settingsFile_.ReadString(DeviceSection, "Left", "").empty()) {
+    if (!PreviewDocked() && settingsFile_.ReadString(DeviceSection, "Left", "").empty()) {
         const WindowRect area = AvailableAreaAt(pos());
         const WindowRect main = FrameOf(*this, pos());
         const WindowRect preview = FrameOf(*preview_, preview_->pos());
@@ -150,8 +161,74 @@ void MainForm::CreatePreview() {
 }
 
 void MainForm::FitIntoArea(const WindowRect& area) {
-    content_->FitWindowInto(area);
+    if (!PreviewDocked()) {
+        content_->FitWindowInto(area);
+        return MoveInsideArea(*this, pos(), area);
+    }
+    // Sizes are those of the style and fonts the controls are shown with.
+    ensurePolished();
+    // The body's size as the layout last asked it was that of another arrangement.
+    body_->updateGeometry();
+    layout()->activate();
+    const QSize room = ClientRoomIn(*this, area);
+    // The splitter leaves its handle out of the size it asks for.
+    const QSize wanted = sizeHint() + QSize(body_->handleWidth(), 0);
+    const ScreenSize size = SizeInArea(heldSettings_.MainWindowSize,
+                                       {wanted.width(), wanted.height()},
+                                       {LeastControlsSize.width(), LeastControlsSize.height()},
+                                       {area.Left, area.Top, room.width(), room.height()});
+    resize(size.Width, size.Height);
     MoveInsideArea(*this, pos(), area);
+}
+
+bool MainForm::PreviewDocked() const {
+    return preview_ && preview_->Docked();
+}
+
+void MainForm::SetPreviewDocked(bool docked) {
+    if (!preview_) return;
+    const bool shown = isVisible();
+    const bool paletteShown = alignPalette_->isVisible();
+    if (docked) {
+        auto* column = static_cast<QVBoxLayout*>(previewColumn_->layout());
+        preview_->Dock(previewColumn_);
+        column->addWidget(preview_.get(), 1);
+        alignPalette_->Dock(previewColumn_);
+        column->addWidget(alignPalette_.get());
+        preview_->show();
+        previewColumn_->show();
+        content_->FollowWindow(LeastControlsSize);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        if (PreviewDocked()) heldSettings_.MainWindowSize = {width(), height()};
+        previewColumn_->hide();
+        preview_->Float(this);
+        alignPalette_->Float(preview_.get());
+        // The window keeps the size its contents need: the user cannot resize it.
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    setWindowFlag(Qt::WindowMaximizeButtonHint, docked);
+    alignPalette_->setVisible(paletteShown);
+    if (menu_) menu_->Action("aDockPreview")->setChecked(docked);
+    // Docked, there is no window to lock beside this one.
+    configuration_->cLockWindows->setEnabled(!docked);
+    FitIntoArea(AvailableAreaAt(pos()));
+    if (shown) {
+        show();
+        preview_->show();
+    }
+    PlacePreview();
+}
+
+void MainForm::ShareBody() {
+    if (!PreviewDocked()) return;
+    const int width = body_->width() - body_->handleWidth();
+    const DockedShare share = ShareDockedWidth(width, content_->sizeHint().width(),
+                                               LeastControlsSize.width(),
+                                               previewColumn_->sizeHint().width());
+    body_->setSizes({share.Controls, share.Preview});
 }
 
 void MainForm::SetPreviewZoom(int zoom) {
@@ -195,6 +272,8 @@ DesignerSettings MainForm::CurrentSettings() const {
     configuration_->CollectSettings(settings);
     settings.ButtonKeyCodes = keyMapTab_->ButtonKeyCodes();
     settings.Screen = screen_;
+    settings.DockPreview = preview_ ? PreviewDocked() : heldSettings_.DockPreview;
+    if (PreviewDocked()) settings.MainWindowSize = {width(), height()};
     return settings;
 }
 
@@ -247,7 +326,7 @@ void MainForm::bRefreshClick() {
 }
 
 void MainForm::PlacePreview() {
-    if (!preview_ || !configuration_->cLockWindows->isChecked()) return;
+    if (!preview_ || PreviewDocked() || !configuration_->cLockWindows->isChecked()) return;
     QRect frame = frameGeometry();
     WindowPlace place = PlacePreviewBeside(screen_, frame.left(), frame.top(), frame.height(),
                                            preview_->frameGeometry().width());
@@ -303,6 +382,15 @@ void MainForm::ReadRememberedKeyFile() {
     }
     QString error = keyMapTab_->ReadKeyFile(remembered);
     if (!error.isEmpty()) AddStartupProblem(error);
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Shown, the controls ask for the size of their shown style: fit that once.
+    if (!fittedShown_ && PreviewDocked()) {
+        fittedShown_ = true;
+        FitIntoArea(AvailableAreaAt(pos()));
+    }
 }
 
 void MainForm::moveEvent(QMoveEvent* event) {

@@ -23,6 +23,7 @@ class QTabWidget;
 namespace roamplot {
 
 class AlignPalette;
+class BodySplitter;
 class BoxAdjuster;
 class ConfigurationTab;
 class DeviceCommands;
@@ -52,8 +53,12 @@ class MainForm : public QWidget {
     // Creates the preview window, sized for the stored device screen.
     void CreatePreview();
     // Keeps the whole window inside the area, its content scrolling where the
-    // area is too small to show it whole.
+    // area is too small to show it whole. With the preview docked the window
+    // takes the size it kept (or the size it needs), cut to the area.
     void FitIntoArea(const WindowRect& area);
+    // The preview beside the controls, in this window, or in a window of its own.
+    void SetPreviewDocked(bool docked);
+    bool PreviewDocked() const;
 
     // Read-only: the layout changes through the editor's named edits.
     const ScreenLayout& Layout() const { return layout_; }
@@ -145,6 +150,7 @@ class MainForm : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void WriteSettingsAtClose();
@@ -152,6 +158,8 @@ class MainForm : public QWidget {
     void RememberRecentFile(const std::filesystem::path& file);
     bool ConfirmReplaceLayout();
     void ReadRememberedKeyFile();
+    // Gives the preview its whole width first; the controls scroll what is left out.
+    void ShareBody();
 
     struct ParameterFileOutcome {
         bool Loaded = false; // the whole file was read: it becomes the current file
@@ -174,6 +182,8 @@ class MainForm : public QWidget {
     QStringList startupProblems_;
 
     FittedContent* content_;
+    BodySplitter* body_;         // the controls, and beside them the docked preview
+    QWidget* previewColumn_;   // the docked preview and under it the docked palette
     QTabWidget* tabs_;
     PageDesignerTab* pageDesigner_;
     ConfigurationTab* configuration_;
@@ -186,6 +196,7 @@ class MainForm : public QWidget {
     MainMenu* menu_ = nullptr;
     StatusLine* status_ = nullptr;
     std::optional<DevicePoint> pointer_;
+    bool fittedShown_ = false;
 };
 
 } // namespace roamplot

@@ -138,6 +138,11 @@ void MainMenu::MakeViewMenu() {
         Action("aZoom" + QString::number(preview.Zoom()))->setChecked(true);
     });
     menu->addSeparator();
+    QAction* dock = Add(menu, tr("&Dock Preview"), "aDockPreview", {}, [this] {
+        form_.SetPreviewDocked(Action("aDockPreview")->isChecked());
+    });
+    dock->setCheckable(true);
+    dock->setChecked(form_.PreviewDocked());
     Add(menu, tr("Show &Align Palette"), "aShowAlignPalette", {},
         [this] { form_.Adjuster()->LbButton3Click(); });
 }

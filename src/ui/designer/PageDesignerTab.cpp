@@ -42,7 +42,10 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
 
     cParameterList = new QListWidget(this);
     cParameterList->setObjectName("cParameterList");
-    cParameterList->setFixedWidth(200);
+    cParameterList->setMinimumWidth(200);
+    // It takes the height its column has left, not a height of its own.
+    cParameterList->setMinimumHeight(90);
+    cParameterList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     bUP = Button(QString::fromUtf8("\u25B2"), "bUP", this);
     bDown = Button(QString::fromUtf8("\u25BC"), "bDown", this);
     for (QPushButton* b : {bUP, bDown}) b->setFixedSize(24, 22);
@@ -51,14 +54,15 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     moveRow->addWidget(bUP);
     moveRow->addWidget(bDown);
     moveRow->addStretch();
-    auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(cParameterList);
-    listColumn->addLayout(moveRow);
 
     auto* properties = new QGridLayout;
     cParameter = new ParameterChoiceBox(this);
     cParameter->setObjectName("cParameter");
     cParameter->setMinimumWidth(220);
+    // A width of its own, not that of the longest name, so the window's size
+    // does not change with what the choice holds.
+    cParameter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cParameter->setMinimumContentsLength(22);
     properties->addWidget(new QLabel(tr("Parameter"), this), 0, 0);
     properties->addWidget(cParameter, 0, 1);
     properties->addLayout(Grid(), 1, 0, 1, 2);
@@ -76,6 +80,9 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     cPageName = new QLineEdit(pageGroup);
     cPageName->setObjectName("cPageName");
     LimitFileText(*cPageName, 50);
+    // It takes what the row has to spare, so the row is no wider than its buttons need.
+    cPageName->setMinimumWidth(120);
+    cPageName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     bPageUp = Button(QString::fromUtf8("\u25B2"), "bPageUp", pageGroup);
     bPageUp->setToolTip(tr("Move current page up to a higher page"));
     bPageDown = Button(QString::fromUtf8("\u25BC"), "bPageDown", pageGroup);
@@ -87,33 +94,27 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     bNext->setToolTip(tr("Show the next page"));
     bClearPage = Button(tr("Clear"), "bClearPage", pageGroup);
     bDeletePage = Button(tr("Delete"), "bDeletePage", pageGroup);
-    // Two rows: what the page is, then what can be done with it.
-    auto* pageRow = new QHBoxLayout;
+    // One row: what the page is, then what can be done with it.
+    auto* pageRow = new QHBoxLayout(pageGroup);
     pageRow->addWidget(new QLabel(tr("Current Page"), pageGroup));
     pageRow->addWidget(lCurrentPage);
-    pageRow->addSpacing(16);
+    pageRow->addSpacing(8);
     pageRow->addWidget(new QLabel(tr("Page Name"), pageGroup));
     pageRow->addWidget(cPageName, 1);
-    pageRow->addSpacing(16);
+    pageRow->addSpacing(8);
     pageRow->addWidget(new QLabel(tr("Move Page"), pageGroup));
     pageRow->addWidget(bPageUp);
     pageRow->addWidget(bPageDown);
-    auto* pageButtons = new QHBoxLayout;
-    for (QPushButton* b : {bPrevious, bNext, bClearPage, bDeletePage}) pageButtons->addWidget(b);
-    auto* pageColumn = new QVBoxLayout(pageGroup);
-    pageColumn->addLayout(pageRow);
-    pageColumn->addLayout(pageButtons);
+    pageRow->addSpacing(8);
+    for (QPushButton* b : {bPrevious, bNext, bClearPage, bDeletePage}) pageRow->addWidget(b);
 
     Adjust = new AdjustPanel(this);
+    // The box commands, then the boxes of the page.
     auto* boxColumn = new QVBoxLayout;
     boxColumn->addWidget(boxGroup);
     boxColumn->addWidget(Adjust);
-    boxColumn->addStretch();
-
-    auto* top = new QHBoxLayout;
-    top->addLayout(boxColumn);
-    top->addLayout(listColumn);
-    top->addLayout(properties);
+    boxColumn->addWidget(cParameterList, 1);
+    boxColumn->addLayout(moveRow);
 
     fileGroup_ = new QGroupBox(tr("File"), this);
     fileGroup_->setObjectName("gFile");
@@ -136,11 +137,19 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     bottom->addWidget(deviceGroup);
     bottom->addStretch();
     bottom->addWidget(bHelp, 0, Qt::AlignBottom);
+    // The selected box's parameter and properties, then the file commands.
+    auto* propertyColumn = new QVBoxLayout;
+    propertyColumn->addLayout(properties, 1);
+    propertyColumn->addLayout(bottom);
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(boxColumn);
+    body->addLayout(propertyColumn, 1);
 
     auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
     column->addWidget(pageGroup);
-    column->addLayout(top);
-    column->addLayout(bottom);
+    column->addLayout(body, 1);
 }
 
 void PageDesignerTab::SetReadingTabOrder() {

@@ -62,6 +62,9 @@ template <class Control> Control* Named(Control* control, const char* name) {
 QComboBox* Choice(QWidget* owner, const char* name, const QStringList& items) {
     auto* choice = Named(new QComboBox(owner), name);
     choice->addItems(items);
+    // As wide as the column, whatever the lists of units or symbols hold.
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    choice->setMinimumContentsLength(10);
     return choice;
 }
 

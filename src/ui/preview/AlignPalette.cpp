@@ -22,7 +22,7 @@ struct PaletteButton {
     const char* Hint;
 };
 
-// Two columns, row by row.
+// In reading order, row by row.
 constexpr PaletteButton Buttons[] = {
     {AlignCommand::AlignLeft, "AlignLeft", "Align left edges of selected boxes"},
     {AlignCommand::AlignRight, "AlignRight", "Align right edges of selected boxes"},
@@ -34,17 +34,17 @@ constexpr PaletteButton Buttons[] = {
     {AlignCommand::SameWidth, "SameWidth", "Make selected boxes the same width"},
     {AlignCommand::SameHeight, "SameHeight", "Make selected boxes the same height"},
 };
+
+constexpr Qt::WindowFlags FloatingFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 } // namespace
 
 AlignPalette::AlignPalette(SettingsFile& settings, QWidget* parent)
-    : QWidget(parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      settings_(settings) {
+    : QWidget(parent, FloatingFlags), settings_(settings), dockable_(*this, FloatingFlags),
+      grid_(new QGridLayout(this)) {
     setWindowTitle(tr("Align"));
-    auto* grid = new QGridLayout(this);
-    grid->setSpacing(0);
-    grid->setContentsMargins(2, 2, 2, 2);
-    int index = 0;
+    grid_->setSpacing(0);
+    grid_->setContentsMargins(2, 2, 2, 2);
     for (const PaletteButton& entry : Buttons) {
         auto* button = new QToolButton(this);
         button->setObjectName(entry.Name);
@@ -56,9 +56,41 @@ AlignPalette::AlignPalette(SettingsFile& settings, QWidget* parent)
         AlignCommand command = entry.Command;
         connect(button, &QToolButton::clicked, this,
                 [this, command] { emit CommandChosen(command); });
-        grid->addWidget(button, index / 2, index % 2);
+    }
+    close_ = new QToolButton(this);
+    close_->setObjectName("CloseAlign");
+    close_->setText(QString::fromUtf8("\u2715"));
+    close_->setToolTip(tr("Close the Align palette"));
+    close_->setAutoRaise(true);
+    connect(close_, &QToolButton::clicked, this, &QWidget::hide);
+    Arrange(2);
+}
+
+void AlignPalette::Arrange(int columns) {
+    int index = 0;
+    for (const PaletteButton& entry : Buttons) {
+        QToolButton* button = Button(entry.Command);
+        grid_->removeWidget(button);
+        grid_->addWidget(button, index / columns, index % columns);
         ++index;
     }
+    grid_->removeWidget(close_);
+    if (Docked()) grid_->addWidget(close_, 0, columns, Qt::AlignTop);
+    close_->setVisible(Docked());
+}
+
+void AlignPalette::Dock(QWidget* holder) {
+    const bool shown = isVisible();
+    dockable_.Dock(holder);
+    Arrange(4);
+    setVisible(shown);
+}
+
+void AlignPalette::Float(QWidget* owner) {
+    const bool shown = isVisible();
+    dockable_.Float(owner);
+    Arrange(2);
+    setVisible(shown);
 }
 
 void AlignPalette::RestorePosition(QPoint mainWindowPosition) {
@@ -66,6 +98,7 @@ void AlignPalette::RestorePosition(QPoint mainWindowPosition) {
     QPoint fallback = mainWindowPosition + DefaultOffset;
     WindowPosition place = RestoreWindowPosition(settings_, AlignPaletteSection, fallback.x(),
                                                  fallback.y(), screen.width(), screen.height());
+    if (Docked()) return dockable_.KeepFloatingPlace({place.Left, place.Top});
     MoveInsideArea(*this, {place.Left, place.Top});
 }
 
@@ -75,7 +108,8 @@ AlignPalette::~AlignPalette() {
 }
 
 void AlignPalette::RememberPosition() {
-    ChangeWindowPosition(settings_, AlignPaletteSection, {x(), y()});
+    const QPoint place = dockable_.FloatingPlace();
+    ChangeWindowPosition(settings_, AlignPaletteSection, {place.x(), place.y()});
 }
 
 QToolButton* AlignPalette::Button(AlignCommand command) const {
@@ -86,7 +120,7 @@ QToolButton* AlignPalette::Button(AlignCommand command) const {
 
 void AlignPalette::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    resize(ClientWidth, height());
+    if (!Docked()) resize(ClientWidth, height());
 }
 
 } // namespace roamplot

@@ -5,7 +5,9 @@
 
 #include "core/app/SettingsFile.h"
 #include "core/designer/AlignCommands.h"
+#include "ui/widgets/Dockable.h"
 
+class QGridLayout;
 class QToolButton;
 
 namespace roamplot {
@@ -24,6 +26,13 @@ class AlignPalette : public QWidget {
 
     QToolButton* Button(AlignCommand command) const;
 
+    // Docked beside the docked preview, four buttons to a row and a button
+    // that closes it; floating, a tool window of the owner (the floating
+    // preview, so that it stays above it) with two buttons to a row.
+    void Dock(QWidget* holder);
+    void Float(QWidget* owner);
+    bool Docked() const { return dockable_.Docked(); }
+
   signals:
     void CommandChosen(AlignCommand command);
 
@@ -31,7 +40,12 @@ class AlignPalette : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void Arrange(int columns);
+
     SettingsFile& settings_;
+    Dockable dockable_;
+    QGridLayout* grid_;
+    QToolButton* close_;
 };
 
 } // namespace roamplot

@@ -86,9 +86,15 @@ class DrawAreaWidget : public QWidget {
     const std::vector<QRect>& marked_;
 };
 
+namespace {
+constexpr Qt::WindowFlags FloatingFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+// Docked, the preview can be made this small; it scrolls the rest.
+constexpr QSize LeastDockedSize{120, 120};
+} // namespace
+
 PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      settings_(settings) {
+    : QWidget(parent, FloatingFlags), settings_(settings), dockable_(*this, FloatingFlags) {
     setWindowTitle(tr("Device"));
     setFocusPolicy(Qt::StrongFocus);
     scroll_ = new PreviewScrollArea(this);
@@ -143,6 +149,7 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
                                                  DefaultWindowTop, screen.width(), screen.height());
     LayOut();
     MoveInsideArea(*this, {place.Left, place.Top});
+    dockable_.KeepFloatingPlace(pos());
 }
 
 PreviewWindow::~PreviewWindow() {
@@ -152,7 +159,23 @@ PreviewWindow::~PreviewWindow() {
 }
 
 void PreviewWindow::RememberPosition() {
-    ChangeWindowPosition(settings_, DeviceSection, {x(), y()});
+    const QPoint place = dockable_.FloatingPlace();
+    ChangeWindowPosition(settings_, DeviceSection, {place.x(), place.y()});
+}
+
+void PreviewWindow::Dock(QWidget* holder) {
+    dockable_.Dock(holder);
+    LayOut();
+}
+
+void PreviewWindow::Float(QWidget* owner) {
+    dockable_.Float(owner);
+    LayOut();
+}
+
+QSize PreviewWindow::sizeHint() const {
+    const int frame = 2 * scroll_->frameWidth();
+    return frame_->size() + QSize(frame, frame);
 }
 
 void PreviewWindow::ApplyDeviceScreen(ScreenSize size) {
@@ -170,7 +193,8 @@ void PreviewWindow::SetZoom(int zoom) {
 }
 
 int PreviewWindow::FitZoom() const {
-    const QSize room = ClientRoomIn(*this, AvailableAreaAt(pos()));
+    const QSize room = Docked() ? scroll_->maximumViewportSize()
+                                : ClientRoomIn(*this, AvailableAreaAt(pos()));
     return roamplot::FitZoom(size_, FrameMargin, {room.width(), room.height()}, MaxZoom);
 }
 
@@ -192,6 +216,17 @@ void PreviewWindow::LayOut() {
                                         Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     toolbar_->setGeometry(zoom_, drawHeight, shown.width() * zoom_, ToolbarHeight * zoom_);
 
+    scroll_->horizontalScrollBar()->setSingleStep(ScrollStep * zoom_);
+    scroll_->verticalScrollBar()->setSingleStep(ScrollStep * zoom_);
+    sizer_.UpdateHandles();
+    update();
+    if (Docked()) {
+        setMinimumSize(LeastDockedSize);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        updateGeometry();
+        PlaceDevicePicture();
+        return;
+    }
     // At most the available area.
     const QSize content = frame_->size();
     const QSize room = ClientRoomIn(*this, AvailableAreaAt(pos()));
@@ -200,13 +235,16 @@ void PreviewWindow::LayOut() {
                          style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     setFixedSize(view.Width, view.Height);
     scroll_->setGeometry(rect());
-    scroll_->horizontalScrollBar()->setSingleStep(ScrollStep * zoom_);
-    scroll_->verticalScrollBar()->setSingleStep(ScrollStep * zoom_);
     // Shown or not: a hidden window grown with the screen or the zoom would
     // otherwise first appear running off the area.
     MoveInsideArea(*this, pos());
-    sizer_.UpdateHandles();
-    update();
+    PlaceDevicePicture();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scroll_->setGeometry(rect());
+    PlaceDevicePicture();
 }
 
 void PreviewWindow::ShowPage(const ScreenLayout& layout, int page, const RenderContext& context) {
@@ -306,13 +344,21 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 }
 
 void PreviewWindow::ShowDevicePicture(bool inFront) {
+    pictureWanted_ = inFront;
+    PlaceDevicePicture();
+}
+
+void PreviewWindow::PlaceDevicePicture() {
+    const bool fits = !Docked() || (width() > devicePanel_->geometry().right() &&
+                                    height() > devicePanel_->geometry().bottom());
+    const bool shown = pictureWanted_ && fits;
     // Painted when first shown: a session on the page designer never needs it.
-    if (inFront && devicePicture_->pixmap().isNull()) {
+    if (shown && devicePicture_->pixmap().isNull()) {
         devicePicture_->setPixmap(QPixmap::fromImage(DevicePicture()));
         devicePicture_->adjustSize();
     }
-    devicePanel_->setVisible(inFront);
-    if (inFront) devicePanel_->raise();
+    devicePanel_->setVisible(shown);
+    if (shown) devicePanel_->raise();
 }
 
 bool PreviewWindow::DevicePictureInFront() const {

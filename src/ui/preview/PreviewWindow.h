@@ -14,6 +14,7 @@
 #include "core/model/ScreenLayout.h"
 #include "render/RenderContext.h"
 #include "ui/preview/ControlSizer.h"
+#include "ui/widgets/Dockable.h"
 
 class QFrame;
 class QLabel;
@@ -39,6 +40,15 @@ class PreviewWindow : public QWidget {
     void RememberPosition();
 
     void SetOwner(PreviewOwner* owner) { owner_ = owner; }
+
+    // Docked, the preview is a child of the holder and takes the room its
+    // place gives it, scrolling what does not fit; floating, it is a tool
+    // window of the owner at the place it had floating before.
+    void Dock(QWidget* holder);
+    void Float(QWidget* owner);
+    bool Docked() const { return dockable_.Docked(); }
+    // Docked: the frame around the device screen, as much as it needs.
+    QSize sizeHint() const override;
 
     // Sizes the window for a screen of W x H pixels: client (W + 10) x (H + 10)
     // at zoom 1, at most the available area of its screen, scrolling what is
@@ -77,6 +87,7 @@ class PreviewWindow : public QWidget {
     void RestackControls(int page);
 
     // The device picture panel in front of the page, or the page in front.
+    // Docked, the panel is left out where the preview's room cannot hold it.
     void ShowDevicePicture(bool inFront);
     bool DevicePictureInFront() const;
 
@@ -95,6 +106,7 @@ class PreviewWindow : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -106,6 +118,7 @@ class PreviewWindow : public QWidget {
     QRect ShapeBand(const QRect& bounds, bool sizing) const;
     void ReportPointer(QPoint inDrawArea);
     void SaveBounds();
+    void PlaceDevicePicture();
     void ChangeZoomBy(int step);
     // Puts the controls of the given slots on their boxes, with their hints,
     // and marks the boxes with findings.
@@ -113,6 +126,7 @@ class PreviewWindow : public QWidget {
                        const std::vector<int>& changedSlots);
 
     SettingsFile& settings_;
+    Dockable dockable_;
     PreviewOwner* owner_ = nullptr;
     ScreenSize size_{240, 320};
     int zoom_ = 1;
@@ -133,6 +147,7 @@ class PreviewWindow : public QWidget {
     std::array<QRect, SlotsPerPage + 1> drawn_{}; // where each slot's box was last drawn
     int compositions_ = 0;
     int shownPage_ = 1;
+    bool pictureWanted_ = false;
 };
 
 } // namespace roamplot

@@ -14,6 +14,7 @@ FittedContent::FittedContent(QWidget* content, QWidget* parent) : QScrollArea(pa
 }
 
 void FittedContent::FitWindowInto(const WindowRect& area) {
+    following_ = false;
     const QSize natural = widget()->sizeHint();
     setFixedSize(natural);
     QWidget* top = window();
@@ -26,6 +27,19 @@ void FittedContent::FitWindowInto(const WindowRect& area) {
         style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     setFixedSize(shown.Width, shown.Height);
     if (top->layout()) top->layout()->activate();
+}
+
+void FittedContent::FollowWindow(QSize least) {
+    following_ = true;
+    setMinimumSize(least);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    updateGeometry();
+}
+
+QSize FittedContent::sizeHint() const {
+    if (!following_) return QScrollArea::sizeHint();
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame, frame);
 }
 
 } // namespace roamplot

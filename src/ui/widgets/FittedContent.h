@@ -14,6 +14,13 @@ class FittedContent : public QScrollArea {
 
     // Sizes this so that the frame of the window it is in fits the area.
     void FitWindowInto(const WindowRect& area);
+    // Takes the size the window's layout gives it, down to `least`, and asks
+    // for the content's whole size.
+    void FollowWindow(QSize least);
+    QSize sizeHint() const override;
+
+  private:
+    bool following_ = false;
 };
 
 } // namespace roamplot

@@ -63,8 +63,13 @@ TEST(DesignerSettings, ReadsBackWhatTheCloseWroteAndTheCustomSizeOnlyForTheCusto
     s.ButtonKeyCodes[9] = "250";
     s.ParameterFileName = "/home/u/trip.par1";
     s.KeyFileName = "keys.key2";
+    EXPECT_TRUE(ReadDesignerSettings(file).DockPreview) << "docked unless floated";
+    s.DockPreview = false;
+    s.MainWindowSize = {1000, 640};
     ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");
     DesignerSettings back = ReadDesignerSettings(file);
+    EXPECT_FALSE(back.DockPreview);
+    EXPECT_EQ(back.MainWindowSize, (ScreenSize{1000, 640}));
     EXPECT_EQ(std::tuple(back.NumberOfPages, back.AdjustStep, back.SnapInterval, back.UseSnap,
                          back.DeviceFolder, back.DefaultUnits, back.ButtonKeyCodes[9],
                          back.ParameterFileName, back.KeyFileName),
@@ -78,7 +83,8 @@ TEST(DesignerSettings, ReadsBackWhatTheCloseWroteAndTheCustomSizeOnlyForTheCusto
     for (const char* line :
          {"No of Pages=12", "Adjust Pixels=3", "Snap Pixels=X5", "Use Snap=1", "Lock Windows=0",
           "[Parameters]", "[Buttons]", "Filename=keys.key2", "[Default Units]", "Speed=2",
-          "Distance=1", "Heading=1", "[Button Defaults]", "Button 10=250", "RoamplotCE Folder="})
+          "Distance=1", "Heading=1", "[Button Defaults]", "Button 10=250", "RoamplotCE Folder=",
+          "Dock Preview=0", "[Mainform]", "Width=1000", "Height=640"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     s.Screen.Row = CustomDeviceRow;
     ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");

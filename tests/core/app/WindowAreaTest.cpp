@@ -81,3 +81,40 @@ TEST(WindowArea, AScrolledViewGivesTheRoomOfItsScrollBarsOnlyWhereTheyAreNeeded)
         EXPECT_EQ(ScrolledViewSize(c.Content, c.Room, bar), c.View);
     }
 }
+
+TEST(WindowArea, AKeptWindowSizeComesBackInsideTheArea) {
+    const WindowRect laptop{0, 0, 1366, 728};
+    const ScreenSize wanted{1200, 650};
+    const ScreenSize least{400, 300};
+    EXPECT_EQ(SizeInArea({1000, 600}, wanted, least, laptop), (ScreenSize{1000, 600}));
+    // Kept on a larger monitor: cut to this one.
+    EXPECT_EQ(SizeInArea({1900, 1000}, wanted, least, laptop), (ScreenSize{1366, 728}));
+    // None kept, or a damaged one: the wanted size, cut to the area.
+    EXPECT_EQ(SizeInArea({0, 0}, wanted, least, laptop), wanted);
+    EXPECT_EQ(SizeInArea({-5, 600}, {1500, 650}, least, laptop), (ScreenSize{1366, 650}));
+    EXPECT_EQ(SizeInArea({2000000000, 600}, wanted, least, laptop), wanted);
+    // Too small to use: grown to the least size, as far as the area allows.
+    EXPECT_EQ(SizeInArea({20, 10}, wanted, least, laptop), least);
+    EXPECT_EQ(SizeInArea({20, 10}, wanted, least, {0, 0, 350, 250}), (ScreenSize{350, 250}));
+}
+
+TEST(WindowArea, TheDockedPreviewKeepsItsWidthWhileTheControlsCanScroll) {
+    struct Case {
+        int Width;
+        DockedShare Share;
+    };
+    // Controls want 840 (at least 300), the preview 500.
+    const Case cases[] = {
+        {1340, {840, 500}}, // both whole
+        {1500, {840, 660}}, // room to spare goes to the preview
+        {1000, {500, 500}}, // the controls scroll
+        {700, {300, 400}},  // the controls keep their least, the preview scrolls
+        {200, {200, 0}},    // less than the least: all to the controls
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Width);
+        const DockedShare share = ShareDockedWidth(c.Width, 840, 300, 500);
+        EXPECT_EQ(share.Controls, c.Share.Controls);
+        EXPECT_EQ(share.Preview, c.Share.Preview);
+    }
+}
