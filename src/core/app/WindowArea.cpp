@@ -63,6 +63,8 @@ ScreenSize SizeInArea(ScreenSize kept, ScreenSize wanted, ScreenSize least, Wind
 }
 
 DockedShare ShareDockedWidth(int width, int controlsWanted, int controlsLeast, int previewWanted) {
+    if (2 * (width - controlsWanted) >= previewWanted)
+        return {controlsWanted, width - controlsWanted};
     const int least = std::min(controlsLeast, controlsWanted);
     const int preview = std::max(0, std::min(previewWanted, width - least));
     const int controls = std::min(controlsWanted, width - preview);

@@ -47,9 +47,10 @@ struct DockedShare {
     int Preview = 0;
 };
 // Shares a window's width between the controls and the preview docked beside
-// them. The preview comes first, so that its drawing area stays whole, as long
-// as the controls keep `controlsLeast` (they scroll below their wanted width);
-// width to spare goes to the preview, which shows it as margin.
+// them; width to spare goes to the preview, which shows it as margin. Short of
+// width, the controls stay whole while the preview keeps at least half of its
+// width (it scrolls the rest); below that the preview comes first, as long as
+// the controls keep `controlsLeast` (they scroll below their wanted width).
 DockedShare ShareDockedWidth(int width, int controlsWanted, int controlsLeast, int previewWanted);
 
 } // namespace roamplot

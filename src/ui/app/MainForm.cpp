@@ -173,10 +173,10 @@ void MainForm::FitIntoArea(const WindowRect& area) {
     const QSize room = ClientRoomIn(*this, area);
     // The splitter leaves its handle out of the size it asks for.
     const QSize wanted = sizeHint() + QSize(body_->handleWidth(), 0);
-    const ScreenSize size = SizeInArea(heldSettings_.MainWindowSize,
-                                       {wanted.width(), wanted.height()},
-                                       {LeastControlsSize.width(), LeastControlsSize.height()},
-                                       {area.Left, area.Top, room.width(), room.height()});
+    const ScreenSize size =
+        SizeInArea(heldSettings_.MainWindowSize, {wanted.width(), wanted.height()},
+                   {LeastControlsSize.width(), LeastControlsSize.height()},
+                   {area.Left, area.Top, room.width(), room.height()});
     resize(size.Width, size.Height);
     MoveInsideArea(*this, pos(), area);
 }
@@ -225,9 +225,9 @@ void MainForm::SetPreviewDocked(bool docked) {
 void MainForm::ShareBody() {
     if (!PreviewDocked()) return;
     const int width = body_->width() - body_->handleWidth();
-    const DockedShare share = ShareDockedWidth(width, content_->sizeHint().width(),
-                                               LeastControlsSize.width(),
-                                               previewColumn_->sizeHint().width());
+    const DockedShare share =
+        ShareDockedWidth(width, content_->sizeHint().width(), LeastControlsSize.width(),
+                         previewColumn_->sizeHint().width());
     body_->setSizes({share.Controls, share.Preview});
 }
 

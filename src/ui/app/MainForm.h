@@ -182,8 +182,8 @@ class MainForm : public QWidget {
     QStringList startupProblems_;
 
     FittedContent* content_;
-    BodySplitter* body_;         // the controls, and beside them the docked preview
-    QWidget* previewColumn_;   // the docked preview and under it the docked palette
+    BodySplitter* body_;     // the controls, and beside them the docked preview
+    QWidget* previewColumn_; // the docked preview and under it the docked palette
     QTabWidget* tabs_;
     PageDesignerTab* pageDesigner_;
     ConfigurationTab* configuration_;

@@ -138,9 +138,8 @@ void MainMenu::MakeViewMenu() {
         Action("aZoom" + QString::number(preview.Zoom()))->setChecked(true);
     });
     menu->addSeparator();
-    QAction* dock = Add(menu, tr("&Dock Preview"), "aDockPreview", {}, [this] {
-        form_.SetPreviewDocked(Action("aDockPreview")->isChecked());
-    });
+    QAction* dock = Add(menu, tr("&Dock Preview"), "aDockPreview", {},
+                        [this] { form_.SetPreviewDocked(Action("aDockPreview")->isChecked()); });
     dock->setCheckable(true);
     dock->setChecked(form_.PreviewDocked());
     Add(menu, tr("Show &Align Palette"), "aShowAlignPalette", {},

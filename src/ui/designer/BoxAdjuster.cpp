@@ -42,7 +42,8 @@ BoxAdjuster::BoxAdjuster(MainForm& form, PageDesigner& designer, AdjustPanel& pa
             [this](AlignCommand command) { form_.Guarded([&] { AlignCommandClick(command); }); });
 
     // One step per key press in the preview: arrows move, Shift with an arrow
-    // pushes the right or bottom edge.
+    // pushes the right or bottom edge. Only while the preview has the focus:
+    // docked, it shares its window with fields whose arrows are their own.
     const std::pair<QKeySequence, NudgeStep> keySteps[] = {
         {Qt::Key_Up, NudgeStep::Up},
         {Qt::Key_Down, NudgeStep::Down},
@@ -55,7 +56,7 @@ BoxAdjuster::BoxAdjuster(MainForm& form, PageDesigner& designer, AdjustPanel& pa
     };
     for (const auto& [keys, step] : keySteps) {
         auto* shortcut = new QShortcut(keys, form_.Preview());
-        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         NudgeStep chosen = step;
         connect(shortcut, &QShortcut::activated, this,
                 [this, chosen] { form_.Guarded([&] { MakeStep(chosen); }); });

@@ -137,19 +137,16 @@ PageDesignerTab::PageDesignerTab(QWidget* parent) : QWidget(parent), PropertyPan
     bottom->addWidget(deviceGroup);
     bottom->addStretch();
     bottom->addWidget(bHelp, 0, Qt::AlignBottom);
-    // The selected box's parameter and properties, then the file commands.
-    auto* propertyColumn = new QVBoxLayout;
-    propertyColumn->addLayout(properties, 1);
-    propertyColumn->addLayout(bottom);
-
+    // The box commands and the boxes beside the selected box's parameter and properties.
     auto* body = new QHBoxLayout;
     body->addLayout(boxColumn);
-    body->addLayout(propertyColumn, 1);
+    body->addLayout(properties, 1);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(4, 4, 4, 4);
     column->addWidget(pageGroup);
     column->addLayout(body, 1);
+    column->addLayout(bottom);
 }
 
 void PageDesignerTab::SetReadingTabOrder() {

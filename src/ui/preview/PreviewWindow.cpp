@@ -87,8 +87,7 @@ class DrawAreaWidget : public QWidget {
 };
 
 namespace {
-constexpr Qt::WindowFlags FloatingFlags =
-    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+constexpr Qt::WindowFlags FloatingFlags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 // Docked, the preview can be made this small; it scrolls the rest.
 constexpr QSize LeastDockedSize{120, 120};
 } // namespace
@@ -193,8 +192,8 @@ void PreviewWindow::SetZoom(int zoom) {
 }
 
 int PreviewWindow::FitZoom() const {
-    const QSize room = Docked() ? scroll_->maximumViewportSize()
-                                : ClientRoomIn(*this, AvailableAreaAt(pos()));
+    const QSize room =
+        Docked() ? scroll_->maximumViewportSize() : ClientRoomIn(*this, AvailableAreaAt(pos()));
     return roamplot::FitZoom(size_, FrameMargin, {room.width(), room.height()}, MaxZoom);
 }
 
@@ -404,6 +403,8 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == drawArea_) {
         if (event->type() == QEvent::MouseMove)
             ReportPointer(static_cast<QMouseEvent*>(event)->position().toPoint());
+        else if (event->type() == QEvent::MouseButtonPress)
+            setFocus(Qt::MouseFocusReason);
         else if (event->type() == QEvent::Leave) {
             lastPointer_.reset();
             emit PointerLeft();
@@ -417,6 +418,8 @@ void PreviewWindow::SaveBounds() {
 }
 
 void PreviewWindow::ControlPressed(PreviewControl& control, QMouseEvent& event) {
+    // The keys that nudge and zoom go to the preview once a box is picked.
+    setFocus(Qt::MouseFocusReason);
     sizer_.SetControl(&control);
     if (owner_) owner_->PreviewBoxPressed(control.Slot(), event.modifiers() & Qt::ControlModifier);
     if (event.button() == Qt::LeftButton && sizer_.Control() == &control)

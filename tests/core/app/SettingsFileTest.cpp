@@ -83,8 +83,8 @@ TEST(DesignerSettings, ReadsBackWhatTheCloseWroteAndTheCustomSizeOnlyForTheCusto
     for (const char* line :
          {"No of Pages=12", "Adjust Pixels=3", "Snap Pixels=X5", "Use Snap=1", "Lock Windows=0",
           "[Parameters]", "[Buttons]", "Filename=keys.key2", "[Default Units]", "Speed=2",
-          "Distance=1", "Heading=1", "[Button Defaults]", "Button 10=250", "RoamplotCE Folder=",
-          "Dock Preview=0", "[Mainform]", "Width=1000", "Height=640"})
+          "Distance=1", "Heading=1", "[Button Defaults]", "Button 10=250",
+          "RoamplotCE Folder=", "Dock Preview=0", "[Mainform]", "Width=1000", "Height=640"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     s.Screen.Row = CustomDeviceRow;
     ASSERT_EQ(WriteDesignerSettingsAtClose(file, s), "");

@@ -107,7 +107,8 @@ TEST(WindowArea, TheDockedPreviewKeepsItsWidthWhileTheControlsCanScroll) {
     const Case cases[] = {
         {1340, {840, 500}}, // both whole
         {1500, {840, 660}}, // room to spare goes to the preview
-        {1000, {500, 500}}, // the controls scroll
+        {1090, {840, 250}}, // the preview keeps half: it scrolls
+        {1000, {500, 500}}, // it would keep less: the controls scroll
         {700, {300, 400}},  // the controls keep their least, the preview scrolls
         {200, {200, 0}},    // less than the least: all to the controls
     };

@@ -86,6 +86,13 @@ inline void Activate(QWidget& window) {
     QApplication::setActiveWindow(&window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
+// The settings with the preview floating in a window of its own, where the
+// rules of such a window are tested.
+inline std::string FloatingPreview(std::string settings = "") {
+    const std::size_t section = settings.find("[Settings]");
+    if (section == std::string::npos) return "[Settings]\r\nDock Preview=0\r\n" + settings;
+    return settings.insert(settings.find('\n', section) + 1, "Dock Preview=0\r\n");
+}
 // Gives the first hardware key another command, as a user does on the key tab.
 inline void AssignFirstHardwareKey(MainForm& form, int command) {
     KeyMapTab* tab = form.KeyMapPage();

@@ -224,7 +224,7 @@ TEST(CrashRecovery, AFolderThatCannotBeWrittenTurnsRecoveryOffOnceSaid) {
     Edit(*form);
     Tick(RecoveryOf(*form).Timer());
     RecoveryOf(*form).Flush();
-    EXPECT_EQ(prompter.Shown.size(), 1);
+    EXPECT_EQ(prompter.Shown.size(), 1) << prompter.Shown.join("|").toStdString();
     SetEnvironment("ROAMPLOT_RECOVERY_FOLDER", before.toStdString());
 }
 

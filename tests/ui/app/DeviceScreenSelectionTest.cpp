@@ -19,7 +19,7 @@ struct Designer : DesignerFixture {
 } // namespace
 
 TEST(DeviceScreenSelection, ARowSetsThePreviewAndTheCodeAndOnlyTheCustomRowTakesASize) {
-    Designer d;
+    Designer d(FloatingPreview());
     d.ClickRow(3);
     EXPECT_EQ(d.form->Preview()->size(), QSize(330, 250));
     EXPECT_EQ(d.form->Layout().DeviceTypeCode, "HPC");
@@ -42,7 +42,8 @@ TEST(DeviceScreenSelection, ARowSetsThePreviewAndTheCodeAndOnlyTheCustomRowTakes
 }
 
 TEST(DeviceScreenSelection, AStoredCustomRowIsShownAtStart) {
-    Designer d("[Settings]\nDevice Type=7\nCustom Device Width=400\nCustom Device Height=300\n");
+    Designer d(FloatingPreview(
+        "[Settings]\nDevice Type=7\nCustom Device Width=400\nCustom Device Height=300\n"));
     EXPECT_TRUE(d.Config()->rDeviceScreen[7]->isChecked());
     EXPECT_EQ(d.Config()->eScreenWidth->text(), "400");
     EXPECT_TRUE(d.Config()->bRefresh->isEnabled());
@@ -50,7 +51,7 @@ TEST(DeviceScreenSelection, AStoredCustomRowIsShownAtStart) {
 }
 
 TEST(DeviceScreenSelection, ARefreshThatIsNoNumberOrUnusableChangesNothing) {
-    Designer d;
+    Designer d(FloatingPreview());
     d.ClickRow(7);
     d.Config()->eScreenWidth->setText("500");
     d.Config()->eScreenHeight->setText("ABC");
@@ -79,7 +80,7 @@ TEST(DeviceScreenSelection, AStoredRowOutsideTheScreensIsToldOnceAndTheFirstIsCh
 }
 
 TEST(DeviceScreenSelection, ALockedPreviewFollowsTheMainWindowAndAnUnlockedOneStays) {
-    Designer d;
+    Designer d(FloatingPreview());
     d.Config()->cLockWindows->setChecked(true);
     d.ClickRow(0);
     d.form->move(600, 40);

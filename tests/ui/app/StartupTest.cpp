@@ -51,7 +51,7 @@ TEST(Startup, ACatalogueMissingStopsTheStartAndOneThatIsFaultyIsToldOnce) {
 }
 
 TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
-    DesignerFixture d;
+    DesignerFixture d(FloatingPreview());
     EXPECT_TRUE(d.prompter.Shown.isEmpty()) << d.prompter.Shown.join("\n").toStdString();
     ConfigurationTab* config = d.form->Configuration();
     EXPECT_EQ(config->cNumPages->value(), 5);
@@ -102,7 +102,8 @@ TEST(Startup, ReadsHandWrittenSettingsAndClampsPositions) {
 
 // That the file is read once and merged at the close is SettingsFile's.
 TEST(Startup, TheSettingsFileIsWrittenOnceAtTheCloseWithTheWindowsPlaces) {
-    const std::string before = "[Settings]\r\nNo of Pages=9\r\n[Device]\r\nLeft=300\r\n";
+    const std::string before =
+        "[Settings]\r\nDock Preview=0\r\nNo of Pages=9\r\n[Device]\r\nLeft=300\r\n";
     DesignerFixture d(before);
     EXPECT_EQ(Ini(d), before);
     d.folder.Write(SettingsName, "[Settings]\r\nNo of Pages=2\r\n");

@@ -6,7 +6,7 @@ using namespace roamplot;
 using namespace roamplot::test;
 
 TEST(WindowPlacement, FiveClosesAndStartsKeepEveryWindowWhereItWas) {
-    DesignerFixture d;
+    DesignerFixture d(FloatingPreview());
     const QPoint main(300, 100), preview(20, 420), palette(1300, 600);
     for (int round = 0; round <= 5; ++round) {
         SCOPED_TRACE(round);
@@ -27,7 +27,8 @@ TEST(WindowPlacement, FiveClosesAndStartsKeepEveryWindowWhereItWas) {
 }
 
 TEST(WindowPlacement, StoredPlacesOffTheDesktopComeBackOntoIt) {
-    DesignerFixture d("[MainForm]\r\nLeft=1500\r\nTop=990\r\n[Device]\r\nLeft=1590\r\nTop=995\r\n"
+    DesignerFixture d(FloatingPreview() +
+                      "[MainForm]\r\nLeft=1500\r\nTop=990\r\n[Device]\r\nLeft=1590\r\nTop=995\r\n"
                       "[Align Palette]\r\nLeft=1599\r\nTop=999\r\n");
     for (QWidget* window :
          {static_cast<QWidget*>(d.form.get()), static_cast<QWidget*>(&d.Preview()),
@@ -40,13 +41,15 @@ TEST(WindowPlacement, StoredPlacesOffTheDesktopComeBackOntoIt) {
     }
 }
 
+// The palette stays above the floating preview, the preview above the main window.
 TEST(WindowPlacement, ThePreviewAndThePaletteStayAboveTheMainWindow) {
-    DesignerFixture d;
+    DesignerFixture d(FloatingPreview());
     d.form->Palette()->show();
-    for (QWidget* tool :
-         {static_cast<QWidget*>(&d.Preview()), static_cast<QWidget*>(d.form->Palette())}) {
+    const std::pair<QWidget*, QWidget*> above[] = {{&d.Preview(), d.form.get()},
+                                                   {d.form->Palette(), &d.Preview()}};
+    for (const auto& [tool, owner] : above) {
         ASSERT_NE(tool->windowHandle(), nullptr);
-        EXPECT_EQ(tool->windowHandle()->transientParent(), d.form->windowHandle())
+        EXPECT_EQ(tool->windowHandle()->transientParent(), owner->windowHandle())
             << tool->metaObject()->className();
     }
 }

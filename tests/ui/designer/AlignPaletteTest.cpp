@@ -5,7 +5,7 @@ using namespace roamplot::test;
 
 TEST(AlignPalette, ShownFromThePanelTwoButtonsWideAndKeepsItsPlaceInTheSettingsFile) {
     {
-        DesignerFixture d;
+        DesignerFixture d(FloatingPreview());
         AlignPalette& palette = *d.form->Palette();
         EXPECT_FALSE(palette.isVisible());
         EXPECT_EQ(palette.pos(), d.form->pos() + QPoint(115, 340));
@@ -14,7 +14,7 @@ TEST(AlignPalette, ShownFromThePanelTwoButtonsWideAndKeepsItsPlaceInTheSettingsF
         EXPECT_EQ(palette.windowTitle(), "Align");
         EXPECT_EQ(palette.width(), 84);
     }
-    DesignerFixture d("[Align Palette]\r\nLeft=-20\r\nTop=200\r\n");
+    DesignerFixture d(FloatingPreview() + "[Align Palette]\r\nLeft=-20\r\nTop=200\r\n");
     EXPECT_EQ(d.form->Palette()->pos(), QPoint(0, 200));
     d.form->Palette()->move(300, 210);
     d.form.reset();

@@ -35,7 +35,7 @@ TEST(PreviewInteraction, ARightPressPicksButNeverMoves) {
 // Snapping and keeping inside are the editor's and the bands are checked in the overlay tests;
 // here a zoomed drop lands on whole device pixels.
 TEST(PreviewInteraction, ZoomTwoGivesTheSameDevicePixels) {
-    DesignerFixture d;
+    DesignerFixture d(FloatingPreview());
     d.Preview().SetZoom(2);
     int slot = d.AddBox({10, 20, 40, 20});
     EXPECT_EQ(d.Control(slot)->geometry(), QRect(20, 40, 80, 40));

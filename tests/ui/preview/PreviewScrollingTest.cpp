@@ -28,7 +28,8 @@ void Wheel(QWidget* under, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
 }
 
 struct ShownPreview : DesignerFixture {
-    explicit ShownPreview(const std::string& settings) : DesignerFixture(settings) {
+    explicit ShownPreview(const std::string& settings)
+        : DesignerFixture(FloatingPreview(settings)) {
         Preview().show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&Preview()));
     }
