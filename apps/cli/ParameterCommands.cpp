@@ -12,6 +12,7 @@
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
 #include "core/designer/BoxFindings.h"
+#include "core/designer/LayoutScaling.h"
 #include "core/device/DeviceTransfer.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
@@ -193,6 +194,22 @@ bool ReadPositive(const std::string& text, int most, int& value) {
     return true;
 }
 
+// Writes the loaded layout, on the screen its settings now name, with its thumbnails.
+int WriteLoaded(CliContext& context, const Loaded& loaded, const std::string& file) {
+    const RenderContext render = MakeRenderContext(loaded.Catalogue, loaded.Settings);
+    ParameterFileWriteResult written = WriteParameterFile(
+        loaded.Layout, loaded.Settings.Screen, ArgumentPath(file), MakeThumbnailRenderer(render));
+    if (!written.Ok()) {
+        context.Err << "roamplot-cli: " << Printable(written.Error, ArgumentPath(file)) << "\n";
+        return 1;
+    }
+    for (const std::filesystem::path& name : UnwritableSymbolNames(written.SymbolList))
+        context.Err << "roamplot-cli: the symbol file name \"" << Printable(name)
+                    << "\" cannot be written in the parameter file; the symbol is embedded only "
+                       "if it is small enough.\n";
+    return 0;
+}
+
 } // namespace
 
 int DumpParameterFile(CliContext& context) {
@@ -216,20 +233,31 @@ int RunResave(CliContext& context) {
     GuiSession gui;
     std::unique_ptr<Loaded> loaded = Load(context, context.Arguments[0]);
     if (!loaded) return ReadFailed;
-    const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
-    ParameterFileWriteResult written =
-        WriteParameterFile(loaded->Layout, loaded->Settings.Screen,
-                           ArgumentPath(context.Arguments[1]), MakeThumbnailRenderer(render));
-    if (!written.Ok()) {
-        context.Err << "roamplot-cli: "
-                    << Printable(written.Error, ArgumentPath(context.Arguments[1])) << "\n";
-        return 1;
+    return WriteLoaded(context, *loaded, context.Arguments[1]);
+}
+
+int RunScale(CliContext& context) {
+    const auto& arguments = context.Arguments;
+    if (arguments.size() != 4 || arguments[2] != "--screen") {
+        context.Err << "usage: roamplot-cli scale IN.par1 OUT.par1 --screen ROW|WxH\n";
+        return 2;
     }
-    for (const std::filesystem::path& name : UnwritableSymbolNames(written.SymbolList))
-        context.Err << "roamplot-cli: the symbol file name \"" << Printable(name)
-                    << "\" cannot be written in the parameter file; the symbol is embedded only "
-                       "if it is small enough.\n";
-    return 0;
+    GuiSession gui;
+    std::unique_ptr<Loaded> loaded = Load(context, arguments[0]);
+    if (!loaded) return ReadFailed;
+    // The file's own screen is the one it is scaled from; a custom target is for this file only.
+    const std::optional<DeviceScreen> target =
+        TargetScreenOf(arguments[3], loaded->Settings.Screen);
+    if (!target) {
+        context.Err << "roamplot-cli: the screen must be a row 0 to 7 of the device screen table "
+                       "or a size such as 800x480; "
+                    << UnscalableScreenMessage << "\n";
+        return 2;
+    }
+    ScaleBoxes(loaded->Layout, loaded->Settings.Screen.DrawArea(), target->DrawArea());
+    loaded->Layout.DeviceTypeCode = target->DeviceTypeCode();
+    loaded->Settings.Screen = *target;
+    return WriteLoaded(context, *loaded, arguments[1]);
 }
 
 int RunRender(CliContext& context) {

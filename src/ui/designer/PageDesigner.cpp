@@ -23,6 +23,7 @@
 #include "ui/designer/AdjustPanel.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/designer/ParameterChoice.h"
+#include "ui/designer/ScaleScreenDialog.h"
 #include "ui/preview/PreviewControl.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/widgets/FieldText.h"
@@ -79,6 +80,7 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     };
     shortcut(QKeySequence::Copy, &PageDesigner::bCopyClick);
     shortcut(QKeySequence::Paste, &PageDesigner::bPasteClick);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &PageDesigner::PasteStyleClick);
     shortcut(QKeySequence(Qt::Key_Insert), &PageDesigner::bNewClick);
 }
 
@@ -237,6 +239,20 @@ void PageDesigner::bPasteClick() {
     if (result.PageFull) form_.Prompts().ShowMessage(PageFilledUp);
 }
 
+void PageDesigner::PasteStyleClick() {
+    const int slot = GetControl();
+    switch (editor_.PasteStyle(clipboard_, slot < 1 ? 0 : slot)) {
+    case PasteStyleResult::ClipboardEmpty:
+        form_.Prompts().ShowMessage(tr("Copy a box first, then paste its style."));
+        break;
+    case PasteStyleResult::NoBox:
+        form_.Prompts().ShowMessage(tr("No Window Box selected"));
+        break;
+    case PasteStyleResult::Pasted:
+        break;
+    }
+}
+
 void PageDesigner::bUPClick() {
     editor_.Touch("Reorder Boxes");
     const int slot = GetControl();
@@ -302,6 +318,7 @@ void PageDesigner::Redo() {
 }
 
 void PageDesigner::ShowUndoneStep(std::optional<EditView> view) {
+    if (view && view->Screen) form_.SwitchDeviceScreen(*view->Screen);
     if (view) form_.UpdateCaption();
     emit HistoryChanged();
 }
@@ -363,6 +380,25 @@ void PageDesigner::bNewFileClick() {
 
 void PageDesigner::FitBoxesIntoScreenClick() {
     editor_.FitBoxesIntoScreen(DrawArea());
+}
+
+void PageDesigner::ScaleLayoutToScreenClick() {
+    const DeviceScreen from = form_.Screen();
+    ScaleScreenDialog dialog(from, form_.Prompts(), &form_);
+    form_.Prompts().RunDialog(dialog);
+    if (dialog.result() != QDialog::Accepted) return;
+    const DeviceScreen to = dialog.Target();
+    if (!form_.Prompts().Confirm(
+            tr("Scale every box of every page from %1 x %2 to %3 x %4? Symbols and background "
+               "pictures keep their size.")
+                .arg(from.Size().Width)
+                .arg(from.Size().Height)
+                .arg(to.Size().Width)
+                .arg(to.Size().Height)))
+        return;
+    LayoutEditor::EditScope scope(editor_);
+    editor_.ScaleLayout(from, to);
+    form_.SwitchDeviceScreen(to);
 }
 
 void PageDesigner::TellBoxesOutsideScreen() {

@@ -61,6 +61,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void Delete1Click();
     void bCopyClick();
     void bPasteClick();
+    // Edit menu: the copied box's look for the selected or Ctrl-marked boxes.
+    void PasteStyleClick();
     void bUPClick();
     void bDownClick();
     void cParameterListClick();
@@ -97,10 +99,16 @@ class PageDesigner : public QObject, public PreviewOwner {
     void bPageDownClick();
     void bClearPageClick();
     void bDeletePageClick();
+    // Page menu: a copy of the current page after it.
+    void DuplicatePageClick();
+    // File menu: pages of another parameter file after the current page.
+    void ImportPagesClick();
     void cPageNameChange();
     void bNewFileClick();
     // Page menu: every box of every page moved, then shrunk, into the drawing area.
     void FitBoxesIntoScreenClick();
+    // Page menu: the layout scaled to a device screen the user picks, which it then shows.
+    void ScaleLayoutToScreenClick();
     // After the device screen changed: one message when boxes lie partly outside.
     void TellBoxesOutsideScreen();
     // Shows a page: its number, its name, its list of boxes, its drawing, and
@@ -158,6 +166,9 @@ class PageDesigner : public QObject, public PreviewOwner {
     BoxRect ResizeOutcome(BoxRect saved, BoxRect resized) const;
     ScreenSize DrawArea() const;
     int PagesInUse() const;
+    // Raises the number of pages in use to the last page that holds boxes,
+    // so that pages moved up by an insertion can still be browsed.
+    void ShowEveryPageHoldingBoxes();
 
     MainForm& form_;
     PageDesignerTab& tab_;
