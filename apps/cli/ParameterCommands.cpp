@@ -19,6 +19,7 @@
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
 #include "render/PageCompositor.h"
+#include "render/PageExport.h"
 #include "render/PageThumbnail.h"
 #include "render/PathText.h"
 #include "render/RenderContext.h"
@@ -261,10 +262,14 @@ int RunScale(CliContext& context) {
 }
 
 int RunRender(CliContext& context) {
-    const char* usage = "usage: roamplot-cli render IN.par1 OUT.png [--page N] [--zoom K]\n";
+    const char* usage =
+        "usage: roamplot-cli render IN.par1 OUT.png [--page N] [--zoom K]\n"
+        "       roamplot-cli render IN.par1 DIR --all [--zoom K] [--sheet SHEET.png]\n";
     std::vector<std::string> files;
     int page = 1;
     int zoom = 1;
+    bool all = false;
+    std::string sheet;
     const auto& arguments = context.Arguments;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const bool hasValue = i + 1 < arguments.size();
@@ -278,19 +283,34 @@ int RunRender(CliContext& context) {
                 context.Err << "roamplot-cli: the zoom must be 1 to 16\n";
                 return 2;
             }
+        } else if (arguments[i] == "--sheet" && hasValue) {
+            sheet = arguments[++i];
+        } else if (arguments[i] == "--all") {
+            all = true;
         } else {
             files.push_back(arguments[i]);
         }
     }
-    if (files.size() != 2) {
+    if (files.size() != 2 || (!sheet.empty() && !all)) {
         context.Err << usage;
         return 2;
     }
     GuiSession gui;
     std::unique_ptr<Loaded> loaded = Load(context, files[0]);
     if (!loaded) return ReadFailed;
-    QImage image =
-        ComposePage(loaded->Layout, page, MakeRenderContext(loaded->Catalogue, loaded->Settings));
+    const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
+    if (all) {
+        const PageExportResult result =
+            ExportPages(loaded->Layout, render, zoom, ArgumentPath(files[1]),
+                        sheet.empty() ? std::filesystem::path() : ArgumentPath(sheet));
+        if (!result.Ok()) {
+            context.Err << "roamplot-cli: " << Printable(result.Error, result.Failed) << "\n";
+            return 1;
+        }
+        context.Out << result.Written << (result.Written == 1 ? " page" : " pages") << " written\n";
+        return 0;
+    }
+    QImage image = ComposePage(loaded->Layout, page, render);
     if (zoom > 1)
         image = image.scaled(image.width() * zoom, image.height() * zoom, Qt::IgnoreAspectRatio,
                              Qt::FastTransformation);

@@ -64,6 +64,8 @@ void MainMenu::MakeFileMenu() {
         [this] { form_.SaveParameterFileAsClick(); });
     Add(menu, tr("&Import Pages..."), "aImportPages", {},
         [&designer] { designer.ImportPagesClick(); });
+    Add(menu, tr("&Export Pages..."), "aExportPages", {},
+        [&designer] { designer.ExportPagesClick(); });
     menu->addSeparator();
     Add(menu, tr("Send to &PDA"), "aSendParameterFile", {},
         [&device] { device.bSendParameterFileClick(); });

@@ -103,6 +103,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void DuplicatePageClick();
     // File menu: pages of another parameter file after the current page.
     void ImportPagesClick();
+    // File menu: every page that holds boxes as a picture, at the preview's zoom.
+    void ExportPagesClick();
     void cPageNameChange();
     void bNewFileClick();
     // Page menu: every box of every page moved, then shrunk, into the drawing area.
@@ -179,6 +181,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     int viewPage_ = 0; // the page whose list and drawing are shown
     PanelShown panelShown_;
     QString symbolFolder_; // where the symbol dialog opens next
+    QString exportFolder_; // where the last export went
 };
 
 } // namespace roamplot
