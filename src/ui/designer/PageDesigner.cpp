@@ -432,37 +432,50 @@ void PageDesigner::PreviewBoxPressed(int slot, bool ctrlHeld) {
     ShowSelection();
 }
 
-BoxRect PageDesigner::MoveOutcome(int slot, BoxRect dropped) const {
+DragSnap PageDesigner::Snapping() const {
+    return {SnapInterval(), preview_.GuidesHeldOff()};
+}
+
+GuideLines PageDesigner::OtherBoxLines() const {
+    std::vector<BoxRect> others;
+    for (int slot = 1; slot <= SlotsPerPage; ++slot)
+        if (slot != editor_.SelectedSlot() && editor_.Layout().Box(CurrentPage(), slot).InUse())
+            others.push_back(editor_.BoxRectOf(slot));
+    return GuideLinesOf(others, DrawArea());
+}
+
+GuidedRect PageDesigner::MoveOutcome(int slot, BoxRect dropped) const {
     BoxRect current = editor_.BoxRectOf(slot);
     dropped.Width = current.Width;
     dropped.Height = current.Height;
-    return EndOfMove(dropped, SnapInterval(), DrawArea());
+    return roamplot::MoveOutcome(dropped, Snapping(), OtherBoxLines(), DrawArea());
 }
 
-BoxRect PageDesigner::ResizeOutcome(BoxRect saved, BoxRect resized) const {
-    // What the release's ApplyBoxGeometry makes of it.
-    return FitByShrinking(EndOfResize(saved, resized, SnapInterval(), DrawArea()), DrawArea());
+GuidedRect PageDesigner::ResizeOutcome(BoxRect saved, BoxRect resized) const {
+    return roamplot::ResizeOutcome(saved, resized, Snapping(), OtherBoxLines(), DrawArea());
 }
 
-std::optional<BoxRect> PageDesigner::SnappedMove(int slot, BoxRect dropped) const {
-    if (!SnapInterval()) return std::nullopt;
-    return MoveOutcome(slot, dropped);
+std::optional<GuidedRect> PageDesigner::SnappedMove(int slot, BoxRect dropped) const {
+    GuidedRect outcome = MoveOutcome(slot, dropped);
+    if (!SnapInterval() && outcome.Guides.empty()) return std::nullopt;
+    return outcome;
 }
 
-std::optional<BoxRect> PageDesigner::SnappedResize(BoxRect saved, BoxRect resized) const {
-    if (!SnapInterval()) return std::nullopt;
-    return ResizeOutcome(saved, resized);
+std::optional<GuidedRect> PageDesigner::SnappedResize(BoxRect saved, BoxRect resized) const {
+    GuidedRect outcome = ResizeOutcome(saved, resized);
+    if (!SnapInterval() && outcome.Guides.empty()) return std::nullopt;
+    return outcome;
 }
 
 void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
     editor_.Touch("Move Box");
-    editor_.SetBoxRect(slot, MoveOutcome(slot, dropped));
+    editor_.SetBoxRect(slot, MoveOutcome(slot, dropped).Rect);
 }
 
 void PageDesigner::PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) {
     LayoutEditor::EditScope scope(editor_);
     editor_.Touch("Resize Box");
-    editor_.SetBoxRect(slot, EndOfResize(saved, resized, SnapInterval(), DrawArea()));
+    editor_.SetBoxRect(slot, ResizeOutcome(saved, resized).Rect);
     editor_.ApplyBoxGeometry(slot, DrawArea());
 }
 

@@ -121,8 +121,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void PreviewBoxPressed(int slot, bool ctrlHeld) override;
     void PreviewBoxMoved(int slot, BoxRect dropped) override;
     void PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) override;
-    std::optional<BoxRect> SnappedMove(int slot, BoxRect dropped) const override;
-    std::optional<BoxRect> SnappedResize(BoxRect saved, BoxRect resized) const override;
+    std::optional<GuidedRect> SnappedMove(int slot, BoxRect dropped) const override;
+    std::optional<GuidedRect> SnappedResize(BoxRect saved, BoxRect resized) const override;
     void PreviewDeleteRequested() override;
     void PreviewZoomChanged(int zoom) override;
     void PreviewShown() override;
@@ -164,8 +164,12 @@ class PageDesigner : public QObject, public PreviewOwner {
     QString ListText(const ParameterBox& box) const;
     std::optional<int> SnapInterval() const;
     // Where a box ends when a move or resize with the mouse is released.
-    BoxRect MoveOutcome(int slot, BoxRect dropped) const;
-    BoxRect ResizeOutcome(BoxRect saved, BoxRect resized) const;
+    GuidedRect MoveOutcome(int slot, BoxRect dropped) const;
+    GuidedRect ResizeOutcome(BoxRect saved, BoxRect resized) const;
+    // The grid, or nothing while Shift is held in the preview.
+    DragSnap Snapping() const;
+    // The edges and centres of the current page's boxes other than the selected one.
+    GuideLines OtherBoxLines() const;
     ScreenSize DrawArea() const;
     int PagesInUse() const;
     // Raises the number of pages in use to the last page that holds boxes,
