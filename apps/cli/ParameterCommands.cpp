@@ -12,12 +12,14 @@
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
 #include "core/designer/BoxFindings.h"
+#include "core/designer/LayoutScaling.h"
 #include "core/device/DeviceTransfer.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
 #include "render/PageCompositor.h"
+#include "render/PageExport.h"
 #include "render/PageThumbnail.h"
 #include "render/PathText.h"
 #include "render/RenderContext.h"
@@ -193,6 +195,22 @@ bool ReadPositive(const std::string& text, int most, int& value) {
     return true;
 }
 
+// Writes the loaded layout, on the screen its settings now name, with its thumbnails.
+int WriteLoaded(CliContext& context, const Loaded& loaded, const std::string& file) {
+    const RenderContext render = MakeRenderContext(loaded.Catalogue, loaded.Settings);
+    ParameterFileWriteResult written = WriteParameterFile(
+        loaded.Layout, loaded.Settings.Screen, ArgumentPath(file), MakeThumbnailRenderer(render));
+    if (!written.Ok()) {
+        context.Err << "roamplot-cli: " << Printable(written.Error, ArgumentPath(file)) << "\n";
+        return 1;
+    }
+    for (const std::filesystem::path& name : UnwritableSymbolNames(written.SymbolList))
+        context.Err << "roamplot-cli: the symbol file name \"" << Printable(name)
+                    << "\" cannot be written in the parameter file; the symbol is embedded only "
+                       "if it is small enough.\n";
+    return 0;
+}
+
 } // namespace
 
 int DumpParameterFile(CliContext& context) {
@@ -216,27 +234,42 @@ int RunResave(CliContext& context) {
     GuiSession gui;
     std::unique_ptr<Loaded> loaded = Load(context, context.Arguments[0]);
     if (!loaded) return ReadFailed;
-    const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
-    ParameterFileWriteResult written =
-        WriteParameterFile(loaded->Layout, loaded->Settings.Screen,
-                           ArgumentPath(context.Arguments[1]), MakeThumbnailRenderer(render));
-    if (!written.Ok()) {
-        context.Err << "roamplot-cli: "
-                    << Printable(written.Error, ArgumentPath(context.Arguments[1])) << "\n";
-        return 1;
+    return WriteLoaded(context, *loaded, context.Arguments[1]);
+}
+
+int RunScale(CliContext& context) {
+    const auto& arguments = context.Arguments;
+    if (arguments.size() != 4 || arguments[2] != "--screen") {
+        context.Err << "usage: roamplot-cli scale IN.par1 OUT.par1 --screen ROW|WxH\n";
+        return 2;
     }
-    for (const std::filesystem::path& name : UnwritableSymbolNames(written.SymbolList))
-        context.Err << "roamplot-cli: the symbol file name \"" << Printable(name)
-                    << "\" cannot be written in the parameter file; the symbol is embedded only "
-                       "if it is small enough.\n";
-    return 0;
+    GuiSession gui;
+    std::unique_ptr<Loaded> loaded = Load(context, arguments[0]);
+    if (!loaded) return ReadFailed;
+    // The file's own screen is the one it is scaled from; a custom target is for this file only.
+    const std::optional<DeviceScreen> target =
+        TargetScreenOf(arguments[3], loaded->Settings.Screen);
+    if (!target) {
+        context.Err << "roamplot-cli: the screen must be a row 0 to 7 of the device screen table "
+                       "or a size such as 800x480; "
+                    << UnscalableScreenMessage << "\n";
+        return 2;
+    }
+    ScaleBoxes(loaded->Layout, loaded->Settings.Screen.DrawArea(), target->DrawArea());
+    loaded->Layout.DeviceTypeCode = target->DeviceTypeCode();
+    loaded->Settings.Screen = *target;
+    return WriteLoaded(context, *loaded, arguments[1]);
 }
 
 int RunRender(CliContext& context) {
-    const char* usage = "usage: roamplot-cli render IN.par1 OUT.png [--page N] [--zoom K]\n";
+    const char* usage =
+        "usage: roamplot-cli render IN.par1 OUT.png [--page N] [--zoom K]\n"
+        "       roamplot-cli render IN.par1 DIR --all [--zoom K] [--sheet SHEET.png]\n";
     std::vector<std::string> files;
     int page = 1;
     int zoom = 1;
+    bool all = false;
+    std::string sheet;
     const auto& arguments = context.Arguments;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const bool hasValue = i + 1 < arguments.size();
@@ -250,19 +283,34 @@ int RunRender(CliContext& context) {
                 context.Err << "roamplot-cli: the zoom must be 1 to 16\n";
                 return 2;
             }
+        } else if (arguments[i] == "--sheet" && hasValue) {
+            sheet = arguments[++i];
+        } else if (arguments[i] == "--all") {
+            all = true;
         } else {
             files.push_back(arguments[i]);
         }
     }
-    if (files.size() != 2) {
+    if (files.size() != 2 || (!sheet.empty() && !all)) {
         context.Err << usage;
         return 2;
     }
     GuiSession gui;
     std::unique_ptr<Loaded> loaded = Load(context, files[0]);
     if (!loaded) return ReadFailed;
-    QImage image =
-        ComposePage(loaded->Layout, page, MakeRenderContext(loaded->Catalogue, loaded->Settings));
+    const RenderContext render = MakeRenderContext(loaded->Catalogue, loaded->Settings);
+    if (all) {
+        const PageExportResult result =
+            ExportPages(loaded->Layout, render, zoom, ArgumentPath(files[1]),
+                        sheet.empty() ? std::filesystem::path() : ArgumentPath(sheet));
+        if (!result.Ok()) {
+            context.Err << "roamplot-cli: " << Printable(result.Error, result.Failed) << "\n";
+            return 1;
+        }
+        context.Out << result.Written << (result.Written == 1 ? " page" : " pages") << " written\n";
+        return 0;
+    }
+    QImage image = ComposePage(loaded->Layout, page, render);
     if (zoom > 1)
         image = image.scaled(image.width() * zoom, image.height() * zoom, Qt::IgnoreAspectRatio,
                              Qt::FastTransformation);

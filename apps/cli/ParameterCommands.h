@@ -11,6 +11,8 @@ int DumpParameterFile(CliContext& context);
 int RunResave(CliContext& context);
 // render IN.par1 OUT.png [--page N] [--zoom K]
 int RunRender(CliContext& context);
+// scale IN.par1 OUT.par1 --screen ROW|WxH: every box scaled to another screen.
+int RunScale(CliContext& context);
 // check FILE.par1: what the load dropped, clamped or could not find, the
 // boxes partly outside the drawing area and the texts too wide for their box.
 int RunCheck(CliContext& context);

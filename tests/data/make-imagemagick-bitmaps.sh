@@ -17,4 +17,8 @@ convert -size 13x7 xc:white -fill red -draw "rectangle 2,1 9,3" -fill blue -draw
 convert /tmp/im-primaries.png -type TrueColor BMP3:im-primaries.bmp
 convert /tmp/im-primaries.png -type TrueColor -define bmp:subtype=RGB565 BMP:im-primaries-rgb565.bmp
 convert /tmp/im-primaries.png -type TrueColor -define bmp:subtype=RGB555 BMP:im-primaries-rgb555.bmp
+# A palette GIF for the picture conversion: a gradient, red top left, blue bottom right.
+convert -size 16x16 xc:white \( -size 16x16 gradient:yellow-navy \) -composite -fill red \
+  -draw "point 0,0" -fill blue -draw "point 15,15" -fill lime -draw "rectangle 4,4 7,7" \
+  -colors 256 -type Palette GIF:im-palette.gif
 rm /tmp/im-picture.png /tmp/im-primaries.png

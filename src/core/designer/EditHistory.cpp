@@ -41,6 +41,7 @@ bool EditHistory::Record(const ScreenLayout& layout, const std::string& name, Ed
                    samePages)) {
         for (std::size_t i = 0; i < changes.size(); ++i)
             last->Pages[i].After = std::move(changes[i].After);
+        last->After = std::move(after);
         return true;
     }
     steps_.Push({name, std::move(changes), before, after});

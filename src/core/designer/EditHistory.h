@@ -7,15 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "core/app/DeviceScreen.h"
 #include "core/app/UndoStack.h"
 #include "core/model/ScreenLayout.h"
 
 namespace roamplot {
 
-// What the user looked at: the page shown and the box attached to the sizer (0: none).
+// What the user looked at: the page shown and the box attached to the sizer
+// (0: none), and the device screen where the step changed it.
 struct EditView {
     int Page = 1;
     int Slot = 0;
+    std::optional<DeviceScreen> Screen;
 };
 
 class EditHistory {

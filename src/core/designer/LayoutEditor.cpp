@@ -4,6 +4,9 @@
 #include <utility>
 
 #include "core/designer/BoxFindings.h"
+#include "core/designer/BoxStyle.h"
+#include "core/designer/LayoutScaling.h"
+#include "core/designer/PageInsertion.h"
 #include "core/model/FieldFunctions.h"
 
 namespace roamplot {
@@ -82,14 +85,16 @@ void LayoutEditor::Touch(const char* step) {
 }
 
 EditView LayoutEditor::View() const {
-    return {layout_.CurrentPage, selectedSlot_};
+    return {layout_.CurrentPage, selectedSlot_, std::nullopt};
 }
 
 bool LayoutEditor::FinishEdit() {
     if (pendingStep_.empty()) return false;
     const std::string step = std::move(pendingStep_);
     pendingStep_.clear();
-    return history_.Record(layout_, step, pendingBefore_, View());
+    EditView after = View();
+    after.Screen = std::exchange(pendingScreen_, std::nullopt);
+    return history_.Record(layout_, step, pendingBefore_, after);
 }
 
 bool LayoutEditor::EndBurst() {
@@ -109,6 +114,7 @@ std::optional<EditView> LayoutEditor::Follow(std::optional<EditView> view) {
         !layout_.Box(layout_.CurrentPage, view->Slot).InUse())
         view->Slot = 0;
     selectedSlot_ = view->Slot;
+    if (view->Screen) layout_.DeviceTypeCode = view->Screen->DeviceTypeCode();
     return view;
 }
 
@@ -126,6 +132,7 @@ std::optional<EditView> LayoutEditor::Redo() {
 
 void LayoutEditor::ResetHistory(bool matchesFile) {
     pendingStep_.clear();
+    pendingScreen_.reset();
     history_.Reset(layout_, matchesFile);
     layout_.Modified = !matchesFile;
 }
@@ -219,6 +226,25 @@ PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
         selectedSlot_ = result.PastedSlots.back();
     }
     return result;
+}
+
+PasteStyleResult LayoutEditor::PasteStyle(const BoxClipboard& clipboard, int selectedSlot) {
+    EditScope scope(*this);
+    const auto first = std::find_if(clipboard.Entries.begin(), clipboard.Entries.end(),
+                                    [](const ParameterBox& entry) { return entry.Selected == 1; });
+    if (first == clipboard.Entries.end()) return PasteStyleResult::ClipboardEmpty;
+    const int page = layout_.CurrentPage;
+    std::vector<int> targets;
+    for (int s = 1; s <= SlotsPerPage; ++s)
+        if (layout_.Box(page, s).InUse() && layout_.Box(page, s).Selected == 1)
+            targets.push_back(s);
+    if (targets.empty() && selectedSlot >= 1 && selectedSlot <= SlotsPerPage &&
+        layout_.Box(page, selectedSlot).InUse())
+        targets.push_back(selectedSlot);
+    if (targets.empty()) return PasteStyleResult::NoBox;
+    Touch("Paste Style");
+    for (int slot : targets) CopyStyle(*first, Box(slot));
+    return PasteStyleResult::Pasted;
 }
 
 void LayoutEditor::SwapBoxes(int slotA, int slotB) {
@@ -332,6 +358,17 @@ int LayoutEditor::FitBoxesIntoScreen(ScreenSize drawArea) {
     return fitted;
 }
 
+void LayoutEditor::ScaleLayout(const DeviceScreen& from, const DeviceScreen& to) {
+    EditScope scope(*this);
+    Touch("Scale Layout To Screen");
+    if (!pendingBefore_.Screen) pendingBefore_.Screen = from;
+    pendingScreen_ = to;
+    MarkAllPages();
+    change_.Restacked = true;
+    ScaleBoxes(layout_, from.DrawArea(), to.DrawArea());
+    layout_.DeviceTypeCode = to.DeviceTypeCode();
+}
+
 int LayoutEditor::NextPage(int current, int pagesInUse) {
     int next = current + 1;
     return next > pagesInUse ? 1 : next;
@@ -386,6 +423,27 @@ void LayoutEditor::ClearCurrentPage() {
     change_.MarkPage(layout_.CurrentPage);
     change_.Restacked = true;
     ClearPage(layout_, layout_.CurrentPage);
+}
+
+bool LayoutEditor::DuplicateCurrentPage() {
+    return InsertAfterCurrent({layout_.PageAt(layout_.CurrentPage)}, "Duplicate Page") == 1;
+}
+
+int LayoutEditor::ImportPages(const std::vector<Page>& pages) {
+    return InsertAfterCurrent(pages, "Import Pages");
+}
+
+int LayoutEditor::InsertAfterCurrent(const std::vector<Page>& pages, const char* step) {
+    EditScope scope(*this);
+    const int current = layout_.CurrentPage;
+    if (pages.empty() || RoomForPages(layout_, current) == 0) return 0;
+    Touch(step);
+    MarkAllPages();
+    change_.Restacked = true;
+    change_.Renamed = true;
+    const int inserted = InsertPages(layout_, current, pages);
+    ShowPage(current + 1);
+    return inserted;
 }
 
 void LayoutEditor::DeleteCurrentPage(int pagesInUse) {

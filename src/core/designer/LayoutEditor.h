@@ -34,6 +34,8 @@ struct PasteResult {
     bool PageFull = false; // "The maximum parameters for this page has been exceeded."
 };
 
+enum class PasteStyleResult { Pasted, ClipboardEmpty, NoBox };
+
 enum class ParameterChoice { Applied, AlreadyTheMap, SecondMapRefused, NoBox };
 
 enum class PageMove { Moved, AtLastPage, AtFirstPage };
@@ -97,6 +99,9 @@ class LayoutEditor {
     BoxClipboard Copy(int selectedSlot) const;
     // The last pasted box is selected; a paste of nothing keeps the selection.
     PasteResult Paste(const BoxClipboard& clipboard);
+    // The style of the clipboard's first box given to every multi-selected box
+    // of the current page, or else to the given slot.
+    PasteStyleResult PasteStyle(const BoxClipboard& clipboard, int selectedSlot);
     // Exchanges two slots of the current page.
     void SwapBoxes(int slotA, int slotB);
     // Gives the box the catalogue entry: kind, title, sample, units, size presets.
@@ -118,6 +123,10 @@ class LayoutEditor {
     // keeping its size where it fits, then shrunk where it still does not.
     // Returns how many boxes changed; none, and nothing is recorded.
     int FitBoxesIntoScreen(ScreenSize drawArea);
+    // Every box of every page scaled from one screen's drawing area to the
+    // other's, the device type code switched with it: one step, whose undo
+    // and redo name the screen to show.
+    void ScaleLayout(const DeviceScreen& from, const DeviceScreen& to);
 
     // Page browsing among the pages in use: after page n comes page 1.
     static int NextPage(int current, int pagesInUse);
@@ -128,6 +137,12 @@ class LayoutEditor {
     PageMove MovePageUp(int pagesInUse);
     PageMove MovePageDown();
     void ClearCurrentPage();
+    // A copy of the current page (boxes, symbols, name) after it, shown.
+    // False, and nothing changed, when no page after it is free.
+    bool DuplicateCurrentPage();
+    // Pages of another layout after the current page, as many as there is
+    // room for, the first of them shown. Returns how many went in.
+    int ImportPages(const std::vector<Page>& pages);
     // Empties the current page and moves the pages after it, up to page n, down one place.
     void DeleteCurrentPage(int pagesInUse);
     void SetPageName(const std::string& name);
@@ -150,6 +165,7 @@ class LayoutEditor {
     // A box of the current page, taken for writing.
     ParameterBox& Box(int slot);
     void MarkAllPages();
+    int InsertAfterCurrent(const std::vector<Page>& pages, const char* step);
     EditView View() const;
     std::optional<EditView> Follow(std::optional<EditView> view);
     void FinishScope();
@@ -158,6 +174,7 @@ class LayoutEditor {
     EditHistory history_;
     std::string pendingStep_;
     EditView pendingBefore_;
+    std::optional<DeviceScreen> pendingScreen_; // the screen the pending edit switches to
     std::function<void()> editStarted_;
     std::function<void(const LayoutChange&)> changed_;
     LayoutChange change_;

@@ -297,11 +297,21 @@ void MainForm::ApplyDeviceType() {
 void MainForm::cDeviceScreenClick(int row) {
     const ScreenSize before = screen_.Size();
     screen_.Row = row;
+    ShowDeviceScreen();
+    if (designer_ && screen_.Size() != before) designer_->TellBoxesOutsideScreen();
+}
+
+void MainForm::SwitchDeviceScreen(const DeviceScreen& screen) {
+    screen_ = screen;
+    configuration_->SelectDeviceRow(screen_.Row);
+    ShowDeviceScreen();
+}
+
+void MainForm::ShowDeviceScreen() {
     ApplyDeviceType();
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
     if (designer_) designer_->RefreshPage();
     PlacePreview();
-    if (designer_ && screen_.Size() != before) designer_->TellBoxesOutsideScreen();
 }
 
 void MainForm::bRefreshClick() {

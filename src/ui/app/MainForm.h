@@ -103,6 +103,9 @@ class MainForm : public QWidget {
     DesignerSettings CurrentSettings() const;
 
     void ApplyDeviceType();
+    // Shows the layout on another device screen, as its option on the
+    // "Configuration" tab would, without the message about boxes outside.
+    void SwitchDeviceScreen(const DeviceScreen& screen);
     void PlacePreview();
     void ShowHelp();
 
@@ -153,6 +156,8 @@ class MainForm : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The controls, the preview and its place for the screen now chosen.
+    void ShowDeviceScreen();
     void WriteSettingsAtClose();
     void WriteLayoutTo(const std::filesystem::path& file);
     void RememberRecentFile(const std::filesystem::path& file);

@@ -62,6 +62,10 @@ void MainMenu::MakeFileMenu() {
         [this] { form_.SaveParameterFile1Click(); });
     Add(menu, tr("Save &As..."), "aSaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
         [this] { form_.SaveParameterFileAsClick(); });
+    Add(menu, tr("&Import Pages..."), "aImportPages", {},
+        [&designer] { designer.ImportPagesClick(); });
+    Add(menu, tr("&Export Pages..."), "aExportPages", {},
+        [&designer] { designer.ExportPagesClick(); });
     menu->addSeparator();
     Add(menu, tr("Send to &PDA"), "aSendParameterFile", {},
         [&device] { device.bSendParameterFileClick(); });
@@ -107,6 +111,9 @@ void MainMenu::MakeEditMenu() {
         [&designer] { designer.bCopyClick(); });
     Add(editMenu_, tr("&Paste"), "aPaste", QKeySequence::Paste,
         [&designer] { designer.bPasteClick(); });
+    Add(editMenu_, tr("Paste &Style"), "aPasteStyle",
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+        [&designer] { designer.PasteStyleClick(); });
     editMenu_->addSeparator();
     Add(editMenu_, tr("&New Box"), "aNewBox", QKeySequence(Qt::Key_Insert),
         [&designer] { designer.bNewClick(); });
@@ -159,6 +166,8 @@ void MainMenu::MakePageMenu() {
     Add(pageMenu_, tr("Move Page &Down"), "aMovePageDown", {},
         [&designer] { designer.bPageDownClick(); });
     pageMenu_->addSeparator();
+    Add(pageMenu_, tr("D&uplicate Page"), "aDuplicatePage", {},
+        [&designer] { designer.DuplicatePageClick(); });
     Add(pageMenu_, tr("&Clear Page"), "aClearPage", {},
         [&designer] { designer.bClearPageClick(); });
     Add(pageMenu_, tr("De&lete Page"), "aDeletePage", {},
@@ -166,6 +175,8 @@ void MainMenu::MakePageMenu() {
     pageMenu_->addSeparator();
     Add(pageMenu_, tr("&Fit Boxes Into Screen"), "aFitBoxesIntoScreen", {},
         [&designer] { designer.FitBoxesIntoScreenClick(); });
+    Add(pageMenu_, tr("&Scale Layout To Screen..."), "aScaleLayoutToScreen", {},
+        [&designer] { designer.ScaleLayoutToScreenClick(); });
 }
 
 void MainMenu::MakeKeysMenu() {

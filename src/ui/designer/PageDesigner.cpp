@@ -23,6 +23,7 @@
 #include "ui/designer/AdjustPanel.h"
 #include "ui/designer/PageDesignerTab.h"
 #include "ui/designer/ParameterChoice.h"
+#include "ui/designer/ScaleScreenDialog.h"
 #include "ui/preview/PreviewControl.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/widgets/FieldText.h"
@@ -79,6 +80,7 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
     };
     shortcut(QKeySequence::Copy, &PageDesigner::bCopyClick);
     shortcut(QKeySequence::Paste, &PageDesigner::bPasteClick);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &PageDesigner::PasteStyleClick);
     shortcut(QKeySequence(Qt::Key_Insert), &PageDesigner::bNewClick);
 }
 
@@ -237,6 +239,20 @@ void PageDesigner::bPasteClick() {
     if (result.PageFull) form_.Prompts().ShowMessage(PageFilledUp);
 }
 
+void PageDesigner::PasteStyleClick() {
+    const int slot = GetControl();
+    switch (editor_.PasteStyle(clipboard_, slot < 1 ? 0 : slot)) {
+    case PasteStyleResult::ClipboardEmpty:
+        form_.Prompts().ShowMessage(tr("Copy a box first, then paste its style."));
+        break;
+    case PasteStyleResult::NoBox:
+        form_.Prompts().ShowMessage(tr("No Window Box selected"));
+        break;
+    case PasteStyleResult::Pasted:
+        break;
+    }
+}
+
 void PageDesigner::bUPClick() {
     editor_.Touch("Reorder Boxes");
     const int slot = GetControl();
@@ -302,6 +318,7 @@ void PageDesigner::Redo() {
 }
 
 void PageDesigner::ShowUndoneStep(std::optional<EditView> view) {
+    if (view && view->Screen) form_.SwitchDeviceScreen(*view->Screen);
     if (view) form_.UpdateCaption();
     emit HistoryChanged();
 }
@@ -365,6 +382,25 @@ void PageDesigner::FitBoxesIntoScreenClick() {
     editor_.FitBoxesIntoScreen(DrawArea());
 }
 
+void PageDesigner::ScaleLayoutToScreenClick() {
+    const DeviceScreen from = form_.Screen();
+    ScaleScreenDialog dialog(from, form_.Prompts(), &form_);
+    form_.Prompts().RunDialog(dialog);
+    if (dialog.result() != QDialog::Accepted) return;
+    const DeviceScreen to = dialog.Target();
+    if (!form_.Prompts().Confirm(
+            tr("Scale every box of every page from %1 x %2 to %3 x %4? Symbols and background "
+               "pictures keep their size.")
+                .arg(from.Size().Width)
+                .arg(from.Size().Height)
+                .arg(to.Size().Width)
+                .arg(to.Size().Height)))
+        return;
+    LayoutEditor::EditScope scope(editor_);
+    editor_.ScaleLayout(from, to);
+    form_.SwitchDeviceScreen(to);
+}
+
 void PageDesigner::TellBoxesOutsideScreen() {
     const OutsideCount outside = CountOutside(editor_.Layout(), DrawArea());
     if (outside.Boxes > 0) form_.Prompts().ShowMessage(ToQString(OutsideMessage(outside)));
@@ -396,37 +432,50 @@ void PageDesigner::PreviewBoxPressed(int slot, bool ctrlHeld) {
     ShowSelection();
 }
 
-BoxRect PageDesigner::MoveOutcome(int slot, BoxRect dropped) const {
+DragSnap PageDesigner::Snapping() const {
+    return {SnapInterval(), preview_.GuidesHeldOff()};
+}
+
+GuideLines PageDesigner::OtherBoxLines() const {
+    std::vector<BoxRect> others;
+    for (int slot = 1; slot <= SlotsPerPage; ++slot)
+        if (slot != editor_.SelectedSlot() && editor_.Layout().Box(CurrentPage(), slot).InUse())
+            others.push_back(editor_.BoxRectOf(slot));
+    return GuideLinesOf(others, DrawArea());
+}
+
+GuidedRect PageDesigner::MoveOutcome(int slot, BoxRect dropped) const {
     BoxRect current = editor_.BoxRectOf(slot);
     dropped.Width = current.Width;
     dropped.Height = current.Height;
-    return EndOfMove(dropped, SnapInterval(), DrawArea());
+    return roamplot::MoveOutcome(dropped, Snapping(), OtherBoxLines(), DrawArea());
 }
 
-BoxRect PageDesigner::ResizeOutcome(BoxRect saved, BoxRect resized) const {
-    // What the release's ApplyBoxGeometry makes of it.
-    return FitByShrinking(EndOfResize(saved, resized, SnapInterval(), DrawArea()), DrawArea());
+GuidedRect PageDesigner::ResizeOutcome(BoxRect saved, BoxRect resized) const {
+    return roamplot::ResizeOutcome(saved, resized, Snapping(), OtherBoxLines(), DrawArea());
 }
 
-std::optional<BoxRect> PageDesigner::SnappedMove(int slot, BoxRect dropped) const {
-    if (!SnapInterval()) return std::nullopt;
-    return MoveOutcome(slot, dropped);
+std::optional<GuidedRect> PageDesigner::SnappedMove(int slot, BoxRect dropped) const {
+    GuidedRect outcome = MoveOutcome(slot, dropped);
+    if (!SnapInterval() && outcome.Guides.empty()) return std::nullopt;
+    return outcome;
 }
 
-std::optional<BoxRect> PageDesigner::SnappedResize(BoxRect saved, BoxRect resized) const {
-    if (!SnapInterval()) return std::nullopt;
-    return ResizeOutcome(saved, resized);
+std::optional<GuidedRect> PageDesigner::SnappedResize(BoxRect saved, BoxRect resized) const {
+    GuidedRect outcome = ResizeOutcome(saved, resized);
+    if (!SnapInterval() && outcome.Guides.empty()) return std::nullopt;
+    return outcome;
 }
 
 void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
     editor_.Touch("Move Box");
-    editor_.SetBoxRect(slot, MoveOutcome(slot, dropped));
+    editor_.SetBoxRect(slot, MoveOutcome(slot, dropped).Rect);
 }
 
 void PageDesigner::PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) {
     LayoutEditor::EditScope scope(editor_);
     editor_.Touch("Resize Box");
-    editor_.SetBoxRect(slot, EndOfResize(saved, resized, SnapInterval(), DrawArea()));
+    editor_.SetBoxRect(slot, ResizeOutcome(saved, resized).Rect);
     editor_.ApplyBoxGeometry(slot, DrawArea());
 }
 

@@ -61,6 +61,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void Delete1Click();
     void bCopyClick();
     void bPasteClick();
+    // Edit menu: the copied box's look for the selected or Ctrl-marked boxes.
+    void PasteStyleClick();
     void bUPClick();
     void bDownClick();
     void cParameterListClick();
@@ -97,10 +99,18 @@ class PageDesigner : public QObject, public PreviewOwner {
     void bPageDownClick();
     void bClearPageClick();
     void bDeletePageClick();
+    // Page menu: a copy of the current page after it.
+    void DuplicatePageClick();
+    // File menu: pages of another parameter file after the current page.
+    void ImportPagesClick();
+    // File menu: every page that holds boxes as a picture, at the preview's zoom.
+    void ExportPagesClick();
     void cPageNameChange();
     void bNewFileClick();
     // Page menu: every box of every page moved, then shrunk, into the drawing area.
     void FitBoxesIntoScreenClick();
+    // Page menu: the layout scaled to a device screen the user picks, which it then shows.
+    void ScaleLayoutToScreenClick();
     // After the device screen changed: one message when boxes lie partly outside.
     void TellBoxesOutsideScreen();
     // Shows a page: its number, its name, its list of boxes, its drawing, and
@@ -111,8 +121,8 @@ class PageDesigner : public QObject, public PreviewOwner {
     void PreviewBoxPressed(int slot, bool ctrlHeld) override;
     void PreviewBoxMoved(int slot, BoxRect dropped) override;
     void PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) override;
-    std::optional<BoxRect> SnappedMove(int slot, BoxRect dropped) const override;
-    std::optional<BoxRect> SnappedResize(BoxRect saved, BoxRect resized) const override;
+    std::optional<GuidedRect> SnappedMove(int slot, BoxRect dropped) const override;
+    std::optional<GuidedRect> SnappedResize(BoxRect saved, BoxRect resized) const override;
     void PreviewDeleteRequested() override;
     void PreviewZoomChanged(int zoom) override;
     void PreviewShown() override;
@@ -154,10 +164,17 @@ class PageDesigner : public QObject, public PreviewOwner {
     QString ListText(const ParameterBox& box) const;
     std::optional<int> SnapInterval() const;
     // Where a box ends when a move or resize with the mouse is released.
-    BoxRect MoveOutcome(int slot, BoxRect dropped) const;
-    BoxRect ResizeOutcome(BoxRect saved, BoxRect resized) const;
+    GuidedRect MoveOutcome(int slot, BoxRect dropped) const;
+    GuidedRect ResizeOutcome(BoxRect saved, BoxRect resized) const;
+    // The grid, or nothing while Shift is held in the preview.
+    DragSnap Snapping() const;
+    // The edges and centres of the current page's boxes other than the selected one.
+    GuideLines OtherBoxLines() const;
     ScreenSize DrawArea() const;
     int PagesInUse() const;
+    // Raises the number of pages in use to the last page that holds boxes,
+    // so that pages moved up by an insertion can still be browsed.
+    void ShowEveryPageHoldingBoxes();
 
     MainForm& form_;
     PageDesignerTab& tab_;
@@ -168,6 +185,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     int viewPage_ = 0; // the page whose list and drawing are shown
     PanelShown panelShown_;
     QString symbolFolder_; // where the symbol dialog opens next
+    QString exportFolder_; // where the last export went
 };
 
 } // namespace roamplot

@@ -19,10 +19,12 @@
 #include "core/model/DibFile.h"
 #include "core/model/FieldFunctions.h"
 #include "render/PathText.h"
+#include "render/PictureImport.h"
 #include "render/TextCodec.h"
 #include "ui/app/MainForm.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
+#include "ui/designer/PictureSaving.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/widgets/ColourButton.h"
 #include "ui/widgets/FieldText.h"
@@ -411,24 +413,27 @@ void PageDesigner::cAddButtonSymbolClick() {
     if (!CarriesPicture(box.Kind)) return;
     FileDialogRequest request;
     request.Title = tr("Open");
-    request.Filter = "Symbol File (*.bmp)";
+    request.Filter = "Pictures (*.bmp *.png *.jpg *.jpeg *.gif);;Symbol File (*.bmp)";
     request.DefaultExtension = "bmp";
     request.InitialFile = symbolFolder_ + "/" + QStringFromPath(FileNameOf(box.SymbolFile));
     QString chosen = form_.Prompts().AskOpenFileName(request);
-    if (!chosen.isEmpty()) {
-        DibReadResult read = ReadDibFromBmpFile(PathFromQString(chosen));
-        // An unreadable file leaves the box as it was.
-        if (!read.Picture) {
-            form_.Prompts().ShowError(MessageNaming(read.Error, PathFromQString(chosen)));
-        } else {
-            symbolFolder_ = QFileInfo(chosen).absolutePath();
-            if (tab_.cButtonSymbolStyle->currentIndex() <= 0)
-                tab_.cButtonSymbolStyle->setCurrentIndex(1);
-            const std::filesystem::path file = PathFromQString(QDir::toNativeSeparators(chosen));
-            editor_.SetBoxSymbol(slot, std::move(read.Picture), file,
-                                 tab_.cButtonSymbolStyle->currentIndex());
-        }
+    if (chosen.isEmpty()) return;
+    const std::filesystem::path source = PathFromQString(chosen);
+    PictureRead read = ReadPictureFile(source);
+    // An unreadable file leaves the box as it was.
+    if (!read.Picture) return form_.Prompts().ShowError(MessageNaming(read.Error, source));
+    std::filesystem::path file = PathFromQString(QDir::toNativeSeparators(chosen));
+    if (read.Converted) {
+        // The layout refers to the bitmap the handheld reads, not to the picture chosen.
+        const std::optional<std::filesystem::path> saved = SaveConvertedPicture(
+            form_.Prompts(), form_.ProgramFolder(), *read.Picture, source, box);
+        if (!saved) return;
+        file = *saved;
     }
+    symbolFolder_ = QFileInfo(chosen).absolutePath();
+    if (tab_.cButtonSymbolStyle->currentIndex() <= 0) tab_.cButtonSymbolStyle->setCurrentIndex(1);
+    editor_.SetBoxSymbol(slot, std::move(read.Picture), file,
+                         tab_.cButtonSymbolStyle->currentIndex());
 }
 
 } // namespace roamplot

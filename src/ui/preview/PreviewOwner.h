@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/designer/BoxGeometry.h"
+#include "core/designer/Guides.h"
 
 namespace roamplot {
 
@@ -16,10 +17,11 @@ class PreviewOwner {
     virtual void PreviewBoxMoved(int slot, BoxRect dropped) = 0;
     // A resize with the mouse ended: the bounds before and after.
     virtual void PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) = 0;
-    // With snapping on, where the box would end if the move or resize were
-    // released now; nothing with snapping off.
-    virtual std::optional<BoxRect> SnappedMove(int slot, BoxRect dropped) const = 0;
-    virtual std::optional<BoxRect> SnappedResize(BoxRect saved, BoxRect resized) const = 0;
+    // Where the box would end if the move or resize were released now, with
+    // the guides it lies on; nothing when neither the grid nor a guide takes
+    // it, so the band follows the pointer.
+    virtual std::optional<GuidedRect> SnappedMove(int slot, BoxRect dropped) const = 0;
+    virtual std::optional<GuidedRect> SnappedResize(BoxRect saved, BoxRect resized) const = 0;
     // Ctrl+Delete was released in the preview.
     virtual void PreviewDeleteRequested() = 0;
     // The zoom factor changed through the preview's keys or wheel.

@@ -123,6 +123,7 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
     devicePicture_->move(DevicePicturePlace);
     devicePanel_->hide();
 
+    guides_ = new GuideOverlay(drawArea_);
     controls_.reserve(MaxPages * SlotsPerPage);
     for (int page = 1; page <= MaxPages; ++page)
         for (int slot = 1; slot <= SlotsPerPage; ++slot)
@@ -131,6 +132,11 @@ PreviewWindow::PreviewWindow(SettingsFile& settings, QWidget* parent)
     sizer_.SetMinimumMove(1);
     connect(&sizer_, &ControlSizer::OnStartMove, this, &PreviewWindow::SaveBounds);
     connect(&sizer_, &ControlSizer::OnStartSize, this, &PreviewWindow::SaveBounds);
+    // A drag shows its guides until it is released.
+    for (int position = 0; position < 8; ++position)
+        sizer_.Handle(position)->installEventFilter(this);
+    connect(&sizer_, &ControlSizer::OnEndMove, this, [this] { guides_->ShowGuides({}, zoom_); });
+    connect(&sizer_, &ControlSizer::OnEndSize, this, [this] { guides_->ShowGuides({}, zoom_); });
     connect(&sizer_, &ControlSizer::OnEndMove, this, [this] {
         if (!owner_ || !sizer_.Control()) return;
         owner_->PreviewBoxMoved(AttachedSlot(), DeviceRectOf(sizer_.Control()->geometry()));
@@ -384,9 +390,18 @@ QRect PreviewWindow::ShownRectOf(BoxRect device) const {
 QRect PreviewWindow::ShapeBand(const QRect& bounds, bool sizing) const {
     if (!owner_) return bounds;
     const BoxRect device = DeviceRectOf(bounds);
-    const std::optional<BoxRect> outcome = sizing ? owner_->SnappedResize(savedBounds_, device)
-                                                  : owner_->SnappedMove(AttachedSlot(), device);
-    return outcome ? ShownRectOf(*outcome) : bounds;
+    const std::optional<GuidedRect> outcome = sizing ? owner_->SnappedResize(savedBounds_, device)
+                                                     : owner_->SnappedMove(AttachedSlot(), device);
+    guides_->ShowGuides(outcome ? outcome->Guides : std::vector<Guide>{}, zoom_);
+    return outcome ? ShownRectOf(outcome->Rect) : bounds;
+}
+
+const std::vector<Guide>& PreviewWindow::GuidesShown() const {
+    return guides_->Guides();
+}
+
+void PreviewWindow::NoteModifiers(const QMouseEvent& event) {
+    guidesHeldOff_ = event.modifiers() & Qt::ShiftModifier;
 }
 
 void PreviewWindow::ReportPointer(QPoint inDrawArea) {
@@ -400,6 +415,10 @@ void PreviewWindow::ReportPointer(QPoint inDrawArea) {
 }
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (qobject_cast<GrabHandle*>(watched) &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
+         event->type() == QEvent::MouseButtonRelease))
+        NoteModifiers(*static_cast<QMouseEvent*>(event));
     if (watched == drawArea_) {
         if (event->type() == QEvent::MouseMove)
             ReportPointer(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -420,6 +439,7 @@ void PreviewWindow::SaveBounds() {
 void PreviewWindow::ControlPressed(PreviewControl& control, QMouseEvent& event) {
     // The keys that nudge and zoom go to the preview once a box is picked.
     setFocus(Qt::MouseFocusReason);
+    NoteModifiers(event);
     sizer_.SetControl(&control);
     if (owner_) owner_->PreviewBoxPressed(control.Slot(), event.modifiers() & Qt::ControlModifier);
     if (event.button() == Qt::LeftButton && sizer_.Control() == &control)
@@ -427,12 +447,14 @@ void PreviewWindow::ControlPressed(PreviewControl& control, QMouseEvent& event) 
 }
 
 void PreviewWindow::ControlMoved(PreviewControl& control, QMouseEvent& event) {
+    NoteModifiers(event);
     ReportPointer(control.mapTo(drawArea_, event.position().toPoint()));
     if ((event.buttons() & Qt::LeftButton) && sizer_.Control() == &control)
         sizer_.MoveTo(event.position().toPoint());
 }
 
 void PreviewWindow::ControlReleased(PreviewControl& control, QMouseEvent& event) {
+    NoteModifiers(event);
     if (event.button() == Qt::LeftButton && sizer_.Control() == &control)
         sizer_.EndMove(event.position().toPoint());
     sizer_.UpdateHandles();

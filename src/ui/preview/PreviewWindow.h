@@ -15,10 +15,13 @@
 #include "render/RenderContext.h"
 #include "ui/preview/ControlSizer.h"
 #include "ui/widgets/Dockable.h"
+#include "ui/preview/GuideOverlay.h"
 
 class QFrame;
 class QLabel;
 class QScrollArea;
+
+class QMouseEvent;
 
 namespace roamplot {
 
@@ -58,6 +61,10 @@ class PreviewWindow : public QWidget {
     ScreenSize DrawAreaSize() const { return {size_.Width, size_.Height - ToolbarHeight}; }
 
     int Zoom() const { return zoom_; }
+    // Whether Shift was held at the last mouse event of a drag: it snaps to nothing.
+    bool GuidesHeldOff() const { return guidesHeldOff_; }
+    // The guide lines the drag in progress shows (device pixels); none between drags.
+    const std::vector<Guide>& GuidesShown() const;
     void SetZoom(int zoom);
     // The largest whole zoom at which the whole preview fits the available area.
     int FitZoom() const;
@@ -116,6 +123,7 @@ class PreviewWindow : public QWidget {
     BoxRect DeviceRectOf(const QRect& shown) const;
     QRect ShownRectOf(BoxRect device) const;
     QRect ShapeBand(const QRect& bounds, bool sizing) const;
+    void NoteModifiers(const QMouseEvent& event);
     void ReportPointer(QPoint inDrawArea);
     void SaveBounds();
     void PlaceDevicePicture();
@@ -139,6 +147,8 @@ class PreviewWindow : public QWidget {
     QLabel* devicePicture_;
     std::vector<PreviewControl*> controls_;
     ControlSizer sizer_;
+    GuideOverlay* guides_;
+    bool guidesHeldOff_ = false;
     BoxRect savedBounds_;
     std::optional<QPoint> lastPointer_; // the device pixel last reported
     QImage image_;

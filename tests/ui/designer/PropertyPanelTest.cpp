@@ -256,7 +256,8 @@ TEST(PropertyPanel, AddSymbolLoadsTheBitmapAndRefusesAnUnreadableFile) {
     d.Layout().Modified = false;
     Click(t.cAddButtonSymbol);
     ASSERT_EQ(d.prompter.FileRequests.size(), 1);
-    EXPECT_EQ(d.prompter.FileRequests[0].Filter, "Symbol File (*.bmp)");
+    EXPECT_EQ(d.prompter.FileRequests[0].Filter,
+              "Pictures (*.bmp *.png *.jpg *.jpeg *.gif);;Symbol File (*.bmp)");
     EXPECT_TRUE(d.prompter.FileRequests[0].InitialFile.startsWith(Q(d.folder.Path()) + "/Symbols"));
     ASSERT_TRUE(d.Box(slot).Symbol.has_value());
     EXPECT_EQ(*d.Box(slot).Symbol, MustReadBmp(TestDataBytes("im-picture.bmp")));

@@ -1,6 +1,10 @@
+#include <QPushButton>
+#include <QRadioButton>
 #include <set>
 
 #include "qt/UiTest.h"
+#include "ui/designer/ImportPagesDialog.h"
+#include "ui/designer/ScaleScreenDialog.h"
 
 using namespace roamplot;
 using namespace roamplot::test;
@@ -69,6 +73,7 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         d.MenuAction("aCopy")->trigger();
         d.MenuAction("aPaste")->trigger();
     });
+    run([&] { d.MenuAction("aPasteStyle")->trigger(); });
     run([&] { Click(d.Tab().bUP); });
     run([&] { QTest::keyClicks(d.Tab().cPageName, "Harbour"); });
     run([&] { d.MenuAction("aMovePageUp")->trigger(); });
@@ -85,9 +90,30 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
         QTest::mouseClick(d.Tab().bNew, Qt::LeftButton);
     });
     run([&] { d.MenuAction("aDeletePage")->trigger(); });
+    run([&] {
+        d.MenuAction("aPreviousPage")->trigger();
+        d.MenuAction("aDuplicatePage")->trigger();
+    });
+    run([&] {
+        d.prompter.FileAnswers = {Q(TestData("writer_symbols.par1"))};
+        d.prompter.DialogAnswers.push_back(
+            [](QDialog& dialog) { dynamic_cast<ImportPagesDialog&>(dialog).bImport->click(); });
+        d.MenuAction("aImportPages")->trigger();
+    });
+    run([&] {
+        d.prompter.DialogAnswers.push_back([](QDialog& dialog) {
+            auto& scale = dynamic_cast<ScaleScreenDialog&>(dialog);
+            scale.rTargetScreen[5]->click();
+            scale.bScale->click();
+        });
+        d.MenuAction("aScaleLayoutToScreen")->trigger();
+    });
+    ASSERT_EQ(d.form->Screen().Row, 5);
     ASSERT_TRUE(d.prompter.Of("error").isEmpty()) << d.prompter.Shown.join("\n").toStdString();
     const std::array<Page, MaxPages> end = d.Layout().Pages;
     ASSERT_EQ(d.Layout().BoxCount(2), 4) << "the moved page with its pasted boxes";
+    ASSERT_EQ(d.Layout().BoxCount(3), 4) << "its copy";
+    ASSERT_EQ(d.Layout().BoxCount(5), 3) << "the second page imported";
 
     std::set<std::string> steps;
     int count = 0;
@@ -99,18 +125,35 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
     }
     EXPECT_FALSE(d.Layout().Modified);
     ExpectSameContent(d.Layout().Pages, start, "undone");
-    EXPECT_EQ(steps, (std::set<std::string>{
-                         "New Box", "Choose Parameter", "Change Title", "Change Border Width",
-                         "Change Title Colour", "Move Box", "Resize Box", "Change Symbol",
-                         "Align Boxes", "Paste", "Reorder Boxes", "Rename Page", "Move Page",
-                         "Delete Box", "Clear Page", "Delete Page"}));
-    EXPECT_EQ(count, 24) << "one step per command";
+    EXPECT_EQ(d.form->Screen().Row, 0) << "the screen the layout was scaled from";
+    EXPECT_EQ(steps, (std::set<std::string>{"New Box",
+                                            "Choose Parameter",
+                                            "Change Title",
+                                            "Change Border Width",
+                                            "Change Title Colour",
+                                            "Move Box",
+                                            "Resize Box",
+                                            "Change Symbol",
+                                            "Align Boxes",
+                                            "Paste",
+                                            "Reorder Boxes",
+                                            "Rename Page",
+                                            "Move Page",
+                                            "Delete Box",
+                                            "Clear Page",
+                                            "Delete Page",
+                                            "Paste Style",
+                                            "Duplicate Page",
+                                            "Import Pages",
+                                            "Scale Layout To Screen"}));
+    EXPECT_EQ(count, 28) << "one step per command";
 
     while (d.MenuAction("aRedo")->isEnabled()) {
         d.MenuAction("aRedo")->trigger();
         EXPECT_TRUE(d.Layout().Modified);
     }
     ExpectSameContent(d.Layout().Pages, end, "redone");
+    EXPECT_EQ(d.form->Screen().Row, 5);
 }
 
 TEST(Undo, AHeldNudgeButtonOrArrowKeyIsOneStep) {
