@@ -12,10 +12,10 @@
 
 namespace roamplot {
 
-// What the user looked at: the page shown and the box attached to the sizer (0: none).
+// What the user looked at: the page shown and the box attached to the sizer.
 struct EditView {
     int Page = 1;
-    int Slot = 0;
+    int Slot = NoBox;
 };
 
 class EditHistory {

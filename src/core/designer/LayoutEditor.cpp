@@ -1,10 +1,13 @@
+// LayoutEditor; its property edits continue in BoxPropertyEdits.cpp.
 #include "core/designer/LayoutEditor.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "core/designer/BoxFindings.h"
+#include "core/designer/StepNames.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/ParameterIds.h"
 
 namespace roamplot {
 
@@ -55,7 +58,7 @@ void LayoutEditor::ShowPage(int page) {
     layout_.CurrentPage = std::clamp(page, 1, MaxPages);
     change_.MarkPage(layout_.CurrentPage);
     change_.Shown = true;
-    selectedSlot_ = 0;
+    selectedSlot_ = NoBox; // the page shown selects its first box
 }
 
 void LayoutEditor::SelectBox(int slot) {
@@ -66,7 +69,7 @@ void LayoutEditor::SelectBox(int slot) {
     if (slot == 0)
         for (int s = 1; s <= SlotsPerPage && slot == 0; ++s)
             if (inUse(s)) slot = s;
-    selectedSlot_ = slot;
+    selectedSlot_ = slot == 0 ? NoBox : slot;
 }
 
 void LayoutEditor::SetDeviceTypeCode(const std::string& code) {
@@ -107,7 +110,7 @@ std::optional<EditView> LayoutEditor::Follow(std::optional<EditView> view) {
     layout_.CurrentPage = std::clamp(view->Page, 1, MaxPages);
     if (view->Slot < 1 || view->Slot > SlotsPerPage ||
         !layout_.Box(layout_.CurrentPage, view->Slot).InUse())
-        view->Slot = 0;
+        view->Slot = NoBox;
     selectedSlot_ = view->Slot;
     return view;
 }
@@ -138,7 +141,7 @@ void LayoutEditor::MarkSaved() {
 
 int LayoutEditor::NewBox(const DeviceScreen& screen) {
     EditScope scope(*this);
-    Touch("New Box");
+    Touch(StepNames::NewBox);
     int page = layout_.CurrentPage;
     int slot = layout_.FirstFreeSlot(page);
     if (slot == 0) return 0;
@@ -166,7 +169,7 @@ int LayoutEditor::NewBox(const DeviceScreen& screen) {
 
 void LayoutEditor::DeleteBox(int slot) {
     EditScope scope(*this);
-    Touch("Delete Box");
+    Touch(StepNames::DeleteBox);
     change_.MarkPage(layout_.CurrentPage);
     change_.Restacked = true;
     RemoveBox(layout_, layout_.CurrentPage, slot);
@@ -215,7 +218,7 @@ PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
     }
     ClearSelection();
     if (!result.PastedSlots.empty()) {
-        Touch("Paste");
+        Touch(StepNames::Paste);
         selectedSlot_ = result.PastedSlots.back();
     }
     return result;
@@ -223,7 +226,7 @@ PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
 
 void LayoutEditor::SwapBoxes(int slotA, int slotB) {
     EditScope scope(*this);
-    Touch("Reorder Boxes");
+    Touch(StepNames::ReorderBoxes);
     std::swap(Box(slotA), Box(slotB));
     change_.Restacked = true;
     // The selection goes with its box.
@@ -236,7 +239,7 @@ void LayoutEditor::SwapBoxes(int slotA, int slotB) {
 ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& entry,
                                               const DeviceScreen& screen) {
     EditScope scope(*this);
-    Touch("Choose Parameter");
+    Touch(StepNames::ChooseParameter);
     if (slot < 1) return ParameterChoice::NoBox;
     ParameterBox& box = Box(slot);
     if (entry.Kind == BoxKind::Map) {
@@ -252,24 +255,24 @@ ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& en
         box.Height = height;
         ApplyBoxGeometry(slot, screen.DrawArea());
     };
-    if (box.ParameterId == "168") {
+    if (entry.Id == ParameterIds::SkyView) {
         box.TextFontSize = 7;
         resize(120, 120);
-    } else if (box.ParameterId == "169") {
+    } else if (entry.Id == ParameterIds::SignalBars) {
         box.TextFontSize = 7;
         resize(100, 140);
-    } else if (box.ParameterId == "174") {
+    } else if (entry.Id == ParameterIds::SignalLines) {
         box.TitleFontSize = 0;
         box.TextFontSize = 7;
         resize(30, 30);
-    } else if (box.ParameterId == "170") {
+    } else if (entry.Id == ParameterIds::DataLog) {
         box.TextFontSize = 8;
     }
 
     box.Kind = entry.Kind;
     box.TitleText = entry.DefaultTitle;
     // As the reader will show it after a save and a reload.
-    box.TestText = IsParameterKind(entry.Kind) && box.ParameterId != "164"
+    box.TestText = IsParameterKind(entry.Kind) && entry.Id != ParameterIds::NearestWaypoint
                        ? SampleWithDecimals(entry.SampleValue, box.Decimals)
                        : entry.SampleValue;
     if (box.Kind == BoxKind::Button) {
@@ -284,7 +287,7 @@ ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& en
 
 void LayoutEditor::SetBoxRect(int slot, BoxRect rect) {
     EditScope scope(*this);
-    Touch("Move Box");
+    Touch(StepNames::MoveBox);
     ParameterBox& box = Box(slot);
     box.Left = rect.Left;
     box.Top = rect.Top;
@@ -321,7 +324,7 @@ int LayoutEditor::FitBoxesIntoScreen(ScreenSize drawArea) {
             change_.Restacked = true;
             const BoxRect rect = FitByShrinking(
                 FitByMoving({box.Left, box.Top, box.Width, box.Height}, drawArea), drawArea);
-            Touch("Fit Boxes Into Screen");
+            Touch(StepNames::FitBoxesIntoScreen);
             box.Left = rect.Left;
             box.Top = rect.Top;
             box.Width = rect.Width;
@@ -344,7 +347,7 @@ int LayoutEditor::PreviousPage(int current, int pagesInUse) {
 
 void LayoutEditor::SwapPages(int a, int b) {
     EditScope scope(*this);
-    Touch("Move Page");
+    Touch(StepNames::MovePage);
     change_.MarkPage(a);
     change_.MarkPage(b);
     change_.Restacked = true;
@@ -366,7 +369,7 @@ PageMove LayoutEditor::MovePageUp(int pagesInUse) {
     if (current >= MaxPages) return PageMove::AtLastPage;
     SwapPages(current, current + 1);
     layout_.CurrentPage = current + 1;
-    selectedSlot_ = 0; // the page shown selects its first box
+    selectedSlot_ = NoBox; // the page shown selects its first box
     return PageMove::Moved;
 }
 
@@ -376,13 +379,13 @@ PageMove LayoutEditor::MovePageDown() {
     if (current <= 1) return PageMove::AtFirstPage;
     SwapPages(current, current - 1);
     layout_.CurrentPage = current - 1;
-    selectedSlot_ = 0; // the page shown selects its first box
+    selectedSlot_ = NoBox; // the page shown selects its first box
     return PageMove::Moved;
 }
 
 void LayoutEditor::ClearCurrentPage() {
     EditScope scope(*this);
-    Touch("Clear Page");
+    Touch(StepNames::ClearPage);
     change_.MarkPage(layout_.CurrentPage);
     change_.Restacked = true;
     ClearPage(layout_, layout_.CurrentPage);
@@ -390,17 +393,17 @@ void LayoutEditor::ClearCurrentPage() {
 
 void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
     EditScope scope(*this);
-    Touch("Delete Page");
+    Touch(StepNames::DeletePage);
     int current = layout_.CurrentPage;
     ClearCurrentPage();
     int last = std::min(pagesInUse, MaxPages);
     for (int p = current + 1; p <= last; ++p) SwapPages(p, p - 1);
-    selectedSlot_ = 0; // the page shown selects its first box
+    selectedSlot_ = NoBox; // the page shown selects its first box
 }
 
 void LayoutEditor::SetPageName(const std::string& name) {
     EditScope scope(*this);
-    Touch("Rename Page");
+    Touch(StepNames::RenamePage);
     change_.MarkPage(layout_.CurrentPage);
     change_.Renamed = true;
     layout_.PageAt(layout_.CurrentPage).PageName = name;
