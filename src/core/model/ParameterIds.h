@@ -17,6 +17,10 @@ inline constexpr int SignalLines = 174;
 // The one navigation parameter drawn as a picture.
 inline constexpr int Compass = 360;
 
+// Buttons: their catalogue lines carry no kind field.
+inline constexpr bool IsButton(int id) {
+    return id > 999 && id < 1999;
+}
 inline constexpr bool IsProfile(int id) {
     return id == AltitudeProfile || id == SpeedProfile;
 }
