@@ -115,7 +115,7 @@ TEST_F(ParameterCommandsTest, CheckListsWhatTheLoadCouldNotKeep) {
     EXPECT_EQ(Run({"check", Work("absent.par1")}).ExitCode, 2);
 }
 
-// What makes a finding is TextFindingsTest's and BoxFindingsTest's.
+// What makes a finding is the TextFindings and BoxesOutside tests'.
 TEST_F(ParameterCommandsTest, CheckListsWhatThePreviewMarksPageByPage) {
     // A value at size 16 in a 40-pixel box, a title at size 9 in a 60-pixel
     // box, a box in the toolbar rows, a box that fits, a text box's text at
