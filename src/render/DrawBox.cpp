@@ -1,6 +1,7 @@
 #include "render/DrawBox.h"
 
 #include "core/model/FieldFunctions.h"
+#include "core/model/ParameterIds.h"
 #include "render/BackgroundPicture.h"
 #include "render/BoxCanvas.h"
 #include "render/BoxFonts.h"
@@ -179,7 +180,7 @@ int ParameterCode(const ParameterBox& box) {
 
 Colour BaseFillColour(const ParameterBox& box) {
     const int code = ParameterCode(box);
-    if (code == 150 || code == 151) return White;
+    if (ParameterIds::IsProfile(code)) return White;
     if (box.Kind == BoxKind::Button || box.Kind == BoxKind::Text) return box.TitleBackColor;
     return box.TextBackColor;
 }

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "core/model/FieldFunctions.h"
+#include "core/model/ParameterIds.h"
 #include "render/BoxCanvas.h"
 #include "render/BoxFonts.h"
 #include "render/DrawBox.h"
@@ -21,10 +22,6 @@ std::string Upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
 }
-
-// The codes whose sample text holds the value and its units as two words.
-constexpr std::array<int, 21> CodesWithUnitsInSample{
-    50, 16, 17, 18, 19, 20, 21, 22, 23, 252, 253, 254, 255, 256, 257, 352, 353, 354, 355, 356, 357};
 
 std::vector<std::string> Words(const std::string& text) {
     std::vector<std::string> words;
@@ -94,8 +91,7 @@ WorkingValue WorkingValueOf(const ParameterBox& box, const RenderContext& contex
     working.Units = ShortUnitWord(working.Units);
 
     const int code = ParameterCode(box);
-    if (std::find(CodesWithUnitsInSample.begin(), CodesWithUnitsInSample.end(), code) !=
-        CodesWithUnitsInSample.end()) {
+    if (ParameterIds::CarriesUnitsInSample(code)) {
         const std::vector<std::string> words = Words(sample);
         if (words.size() >= 2) {
             working.Value = words[0];

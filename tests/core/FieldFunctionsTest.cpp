@@ -1,12 +1,9 @@
-#include <gtest/gtest.h>
-
+#include "plain/CoreTest.h"
 #include <cstdint>
 
 #include "core/model/Colour.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/FileLines.h"
-
-using namespace roamplot;
 
 TEST(GetField, NumbersFieldsFromOneAndTrimsOnlySpaces) {
     const std::tuple<const char*, int, const char*> cases[] = {

@@ -1,9 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "core/model/ScreenLayout.h"
-#include "parameterfile/ParameterFileFixtures.h"
-
-using namespace roamplot;
+#include "plain/CoreTest.h"
 
 namespace {
 void FillPage(ScreenLayout& layout, int page) {

@@ -1,6 +1,5 @@
 // roamplot-cli with its program folder, the documents and the handheld's folder
 // named in three scripts. The file rules in such folders are ForeignFolderNames'.
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -8,7 +7,6 @@
 #include "core/io/FileNames.h"
 #include "qt/CliRunner.h"
 
-namespace roamplot::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -80,4 +78,3 @@ TEST_P(ForeignFolderCli, FilesAreRewrittenSentAndFetchedAndAMissingOneIsNamedInI
 INSTANTIATE_TEST_SUITE_P(Scripts, ForeignFolderCli, ScriptFolders(), ScriptName);
 
 } // namespace
-} // namespace roamplot::test

@@ -1,18 +1,13 @@
-#include <gtest/gtest.h>
-
-#include "RenderTestSupport.h"
 #include "render/PageCompositor.h"
+#include "RenderTestSupport.h"
 #include "render/PageThumbnail.h"
-
-using namespace roamplot;
-using namespace roamplot::test;
 
 namespace {
 const Colour Red = MakeColour(255, 0, 0);
 const Colour Green = MakeColour(0, 200, 0);
 
 ParameterBox FilledBackground(int page, int left, Colour colour) {
-    ParameterBox box = MakeBox(BoxKind::Background, left, 10, 40, 30);
+    ParameterBox box = NewBox(1, BoxKind::Background, "1", left, 10, 40, 30);
     box.PageNo = page;
     box.TextBackColor = colour;
     box.BorderColor = colour; // with the fill below the empty title row, a solid box
@@ -61,7 +56,7 @@ TEST(PageThumbnail, IsTwentyPixelsHighOrThirtyFourWide) {
 
 TEST(PageThumbnail, ShrinksTheComposedPage) {
     ScreenLayout layout;
-    ParameterBox& box = layout.Box(2, 1) = MakeBox(BoxKind::Background, 0, 0, 240, 281);
+    ParameterBox& box = layout.Box(2, 1) = NewBox(1, BoxKind::Background, "1", 0, 0, 240, 281);
     box.PageNo = 2;
     box.ParameterId = "902";
     box.BorderWidth = 0;

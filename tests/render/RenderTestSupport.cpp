@@ -4,18 +4,6 @@
 
 namespace roamplot::test {
 
-ParameterBox MakeBox(const std::string& kind, int left, int top, int width, int height) {
-    ParameterBox box;
-    box.Kind = kind;
-    box.PageNo = 1;
-    box.ParameterId = std::to_string(1);
-    box.Left = left;
-    box.Top = top;
-    box.Width = width;
-    box.Height = height;
-    return box;
-}
-
 QImage DrawOver(const ParameterBox& box, Colour below, int width, int height,
                 const RenderContext& context) {
     QImage image(width, height, QImage::Format_RGB32);

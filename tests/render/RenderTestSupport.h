@@ -2,17 +2,16 @@
 // Boxes and images for the drawing tests.
 #include <QImage>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "core/model/ScreenLayout.h"
+#include "plain/Records.h"
 #include "render/BoxCanvas.h"
 #include "render/RenderContext.h"
 
 namespace roamplot::test {
 
-// A box of the given kind on page 1 at (left, top), w x h, with no title and no border colour
-// surprises.
-ParameterBox MakeBox(const std::string& kind, int left, int top, int width, int height);
 // The box drawn alone on an image of size w x h in one colour (page 1 current).
 QImage DrawOver(const ParameterBox& box, Colour below, int width = 120, int height = 100,
                 const RenderContext& context = RenderContext{});
@@ -30,3 +29,6 @@ Colour PixelAt(const QImage& image, int x, int y);
 int CountColour(const QImage& image, const QRect& area, Colour colour);
 
 } // namespace roamplot::test
+
+using namespace roamplot;
+using namespace roamplot::test;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "core/designer/StepNames.h"
+
 namespace roamplot {
 
 namespace {
@@ -23,7 +25,7 @@ std::vector<int> GroupSlots(const ScreenLayout& layout) {
 // layout unmodified.
 bool Store(LayoutEditor& editor, int slot, BoxRect rect) {
     if (editor.BoxRectOf(slot) == rect) return false;
-    editor.Touch("Align Boxes");
+    editor.Touch(StepNames::AlignBoxes);
     editor.SetBoxRect(slot, rect);
     return true;
 }

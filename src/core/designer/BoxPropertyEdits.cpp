@@ -1,5 +1,6 @@
-// The property panel's edits of the box in a slot of the current page. With
-// no box (slot 0) an edit only marks the layout changed.
+// LayoutEditor continued from LayoutEditor.cpp: the property panel's edits of
+// the box in a slot of the current page. With no box (NoBox) an edit only marks
+// the layout changed.
 #include "core/designer/LayoutEditor.h"
 
 namespace roamplot {

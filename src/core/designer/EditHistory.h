@@ -13,11 +13,11 @@
 
 namespace roamplot {
 
-// What the user looked at: the page shown and the box attached to the sizer
-// (0: none), and the device screen where the step changed it.
+// What the user looked at: the page shown and the box attached to the sizer,
+// and the device screen where the step changed it.
 struct EditView {
     int Page = 1;
-    int Slot = 0;
+    int Slot = NoBox;
     std::optional<DeviceScreen> Screen;
 };
 

@@ -1,3 +1,4 @@
+// LayoutEditor; its property edits continue in BoxPropertyEdits.cpp.
 #include "core/designer/LayoutEditor.h"
 
 #include <algorithm>
@@ -7,7 +8,9 @@
 #include "core/designer/BoxStyle.h"
 #include "core/designer/LayoutScaling.h"
 #include "core/designer/PageInsertion.h"
+#include "core/designer/StepNames.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/ParameterIds.h"
 
 namespace roamplot {
 
@@ -58,7 +61,7 @@ void LayoutEditor::ShowPage(int page) {
     layout_.CurrentPage = std::clamp(page, 1, MaxPages);
     change_.MarkPage(layout_.CurrentPage);
     change_.Shown = true;
-    selectedSlot_ = 0;
+    selectedSlot_ = NoBox; // the page shown selects its first box
 }
 
 void LayoutEditor::SelectBox(int slot) {
@@ -69,7 +72,7 @@ void LayoutEditor::SelectBox(int slot) {
     if (slot == 0)
         for (int s = 1; s <= SlotsPerPage && slot == 0; ++s)
             if (inUse(s)) slot = s;
-    selectedSlot_ = slot;
+    selectedSlot_ = slot == 0 ? NoBox : slot;
 }
 
 void LayoutEditor::SetDeviceTypeCode(const std::string& code) {
@@ -112,7 +115,7 @@ std::optional<EditView> LayoutEditor::Follow(std::optional<EditView> view) {
     layout_.CurrentPage = std::clamp(view->Page, 1, MaxPages);
     if (view->Slot < 1 || view->Slot > SlotsPerPage ||
         !layout_.Box(layout_.CurrentPage, view->Slot).InUse())
-        view->Slot = 0;
+        view->Slot = NoBox;
     selectedSlot_ = view->Slot;
     if (view->Screen) layout_.DeviceTypeCode = view->Screen->DeviceTypeCode();
     return view;
@@ -145,7 +148,7 @@ void LayoutEditor::MarkSaved() {
 
 int LayoutEditor::NewBox(const DeviceScreen& screen) {
     EditScope scope(*this);
-    Touch("New Box");
+    Touch(StepNames::NewBox);
     int page = layout_.CurrentPage;
     int slot = layout_.FirstFreeSlot(page);
     if (slot == 0) return 0;
@@ -173,7 +176,7 @@ int LayoutEditor::NewBox(const DeviceScreen& screen) {
 
 void LayoutEditor::DeleteBox(int slot) {
     EditScope scope(*this);
-    Touch("Delete Box");
+    Touch(StepNames::DeleteBox);
     change_.MarkPage(layout_.CurrentPage);
     change_.Restacked = true;
     RemoveBox(layout_, layout_.CurrentPage, slot);
@@ -222,7 +225,7 @@ PasteResult LayoutEditor::Paste(const BoxClipboard& clipboard) {
     }
     ClearSelection();
     if (!result.PastedSlots.empty()) {
-        Touch("Paste");
+        Touch(StepNames::Paste);
         selectedSlot_ = result.PastedSlots.back();
     }
     return result;
@@ -242,14 +245,14 @@ PasteStyleResult LayoutEditor::PasteStyle(const BoxClipboard& clipboard, int sel
         layout_.Box(page, selectedSlot).InUse())
         targets.push_back(selectedSlot);
     if (targets.empty()) return PasteStyleResult::NoBox;
-    Touch("Paste Style");
+    Touch(StepNames::PasteStyle);
     for (int slot : targets) CopyStyle(*first, Box(slot));
     return PasteStyleResult::Pasted;
 }
 
 void LayoutEditor::SwapBoxes(int slotA, int slotB) {
     EditScope scope(*this);
-    Touch("Reorder Boxes");
+    Touch(StepNames::ReorderBoxes);
     std::swap(Box(slotA), Box(slotB));
     change_.Restacked = true;
     // The selection goes with its box.
@@ -262,7 +265,7 @@ void LayoutEditor::SwapBoxes(int slotA, int slotB) {
 ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& entry,
                                               const DeviceScreen& screen) {
     EditScope scope(*this);
-    Touch("Choose Parameter");
+    Touch(StepNames::ChooseParameter);
     if (slot < 1) return ParameterChoice::NoBox;
     ParameterBox& box = Box(slot);
     if (entry.Kind == BoxKind::Map) {
@@ -278,24 +281,24 @@ ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& en
         box.Height = height;
         ApplyBoxGeometry(slot, screen.DrawArea());
     };
-    if (box.ParameterId == "168") {
+    if (entry.Id == ParameterIds::SkyView) {
         box.TextFontSize = 7;
         resize(120, 120);
-    } else if (box.ParameterId == "169") {
+    } else if (entry.Id == ParameterIds::SignalBars) {
         box.TextFontSize = 7;
         resize(100, 140);
-    } else if (box.ParameterId == "174") {
+    } else if (entry.Id == ParameterIds::SignalLines) {
         box.TitleFontSize = 0;
         box.TextFontSize = 7;
         resize(30, 30);
-    } else if (box.ParameterId == "170") {
+    } else if (entry.Id == ParameterIds::DataLog) {
         box.TextFontSize = 8;
     }
 
     box.Kind = entry.Kind;
     box.TitleText = entry.DefaultTitle;
     // As the reader will show it after a save and a reload.
-    box.TestText = IsParameterKind(entry.Kind) && box.ParameterId != "164"
+    box.TestText = IsParameterKind(entry.Kind) && entry.Id != ParameterIds::NearestWaypoint
                        ? SampleWithDecimals(entry.SampleValue, box.Decimals)
                        : entry.SampleValue;
     if (box.Kind == BoxKind::Button) {
@@ -310,7 +313,7 @@ ParameterChoice LayoutEditor::ChooseParameter(int slot, const CatalogueEntry& en
 
 void LayoutEditor::SetBoxRect(int slot, BoxRect rect) {
     EditScope scope(*this);
-    Touch("Move Box");
+    Touch(StepNames::MoveBox);
     ParameterBox& box = Box(slot);
     box.Left = rect.Left;
     box.Top = rect.Top;
@@ -347,7 +350,7 @@ int LayoutEditor::FitBoxesIntoScreen(ScreenSize drawArea) {
             change_.Restacked = true;
             const BoxRect rect = FitByShrinking(
                 FitByMoving({box.Left, box.Top, box.Width, box.Height}, drawArea), drawArea);
-            Touch("Fit Boxes Into Screen");
+            Touch(StepNames::FitBoxesIntoScreen);
             box.Left = rect.Left;
             box.Top = rect.Top;
             box.Width = rect.Width;
@@ -360,7 +363,7 @@ int LayoutEditor::FitBoxesIntoScreen(ScreenSize drawArea) {
 
 void LayoutEditor::ScaleLayout(const DeviceScreen& from, const DeviceScreen& to) {
     EditScope scope(*this);
-    Touch("Scale Layout To Screen");
+    Touch(StepNames::ScaleLayout);
     if (!pendingBefore_.Screen) pendingBefore_.Screen = from;
     pendingScreen_ = to;
     MarkAllPages();
@@ -381,7 +384,7 @@ int LayoutEditor::PreviousPage(int current, int pagesInUse) {
 
 void LayoutEditor::SwapPages(int a, int b) {
     EditScope scope(*this);
-    Touch("Move Page");
+    Touch(StepNames::MovePage);
     change_.MarkPage(a);
     change_.MarkPage(b);
     change_.Restacked = true;
@@ -403,7 +406,7 @@ PageMove LayoutEditor::MovePageUp(int pagesInUse) {
     if (current >= MaxPages) return PageMove::AtLastPage;
     SwapPages(current, current + 1);
     layout_.CurrentPage = current + 1;
-    selectedSlot_ = 0; // the page shown selects its first box
+    selectedSlot_ = NoBox; // the page shown selects its first box
     return PageMove::Moved;
 }
 
@@ -413,24 +416,24 @@ PageMove LayoutEditor::MovePageDown() {
     if (current <= 1) return PageMove::AtFirstPage;
     SwapPages(current, current - 1);
     layout_.CurrentPage = current - 1;
-    selectedSlot_ = 0; // the page shown selects its first box
+    selectedSlot_ = NoBox; // the page shown selects its first box
     return PageMove::Moved;
 }
 
 void LayoutEditor::ClearCurrentPage() {
     EditScope scope(*this);
-    Touch("Clear Page");
+    Touch(StepNames::ClearPage);
     change_.MarkPage(layout_.CurrentPage);
     change_.Restacked = true;
     ClearPage(layout_, layout_.CurrentPage);
 }
 
 bool LayoutEditor::DuplicateCurrentPage() {
-    return InsertAfterCurrent({layout_.PageAt(layout_.CurrentPage)}, "Duplicate Page") == 1;
+    return InsertAfterCurrent({layout_.PageAt(layout_.CurrentPage)}, StepNames::DuplicatePage) == 1;
 }
 
 int LayoutEditor::ImportPages(const std::vector<Page>& pages) {
-    return InsertAfterCurrent(pages, "Import Pages");
+    return InsertAfterCurrent(pages, StepNames::ImportPages);
 }
 
 int LayoutEditor::InsertAfterCurrent(const std::vector<Page>& pages, const char* step) {
@@ -448,17 +451,17 @@ int LayoutEditor::InsertAfterCurrent(const std::vector<Page>& pages, const char*
 
 void LayoutEditor::DeleteCurrentPage(int pagesInUse) {
     EditScope scope(*this);
-    Touch("Delete Page");
+    Touch(StepNames::DeletePage);
     int current = layout_.CurrentPage;
     ClearCurrentPage();
     int last = std::min(pagesInUse, MaxPages);
     for (int p = current + 1; p <= last; ++p) SwapPages(p, p - 1);
-    selectedSlot_ = 0; // the page shown selects its first box
+    selectedSlot_ = NoBox; // the page shown selects its first box
 }
 
 void LayoutEditor::SetPageName(const std::string& name) {
     EditScope scope(*this);
-    Touch("Rename Page");
+    Touch(StepNames::RenamePage);
     change_.MarkPage(layout_.CurrentPage);
     change_.Renamed = true;
     layout_.PageAt(layout_.CurrentPage).PageName = name;

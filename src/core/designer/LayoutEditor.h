@@ -64,7 +64,7 @@ class LayoutEditor {
     const ScreenLayout& Layout() const { return layout_; }
     // The page shown is view state, not an edit; its first box is selected.
     void ShowPage(int page);
-    // The box of the current page the user works on, 0 when the page has none.
+    // The box of the current page the user works on, NoBox when the page has none.
     // A slot without a box selects the nearest box before it, else the first.
     void SelectBox(int slot);
     int SelectedSlot() const { return selectedSlot_; }
@@ -95,7 +95,7 @@ class LayoutEditor {
     // corner elsewhere, and selects it. Returns the slot, or 0 when the page is full.
     int NewBox(const DeviceScreen& screen);
     void DeleteBox(int slot);
-    // The multi-selected boxes of the current page, or else the given slot (0: none).
+    // The multi-selected boxes of the current page, or else the given slot (NoBox: none).
     BoxClipboard Copy(int selectedSlot) const;
     // The last pasted box is selected; a paste of nothing keeps the selection.
     PasteResult Paste(const BoxClipboard& clipboard);
@@ -179,7 +179,7 @@ class LayoutEditor {
     std::function<void(const LayoutChange&)> changed_;
     LayoutChange change_;
     int depth_ = 0;
-    int selectedSlot_ = 0;
+    int selectedSlot_ = NoBox;
 };
 
 template <class Reader> auto LayoutEditor::Load(Reader&& read) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/designer/StepNames.h"
 #include "core/model/FieldFunctions.h"
 
 namespace roamplot {
@@ -143,7 +144,7 @@ void MoveGroup(LayoutEditor& editor, NudgeStep step, int s, ScreenSize area) {
 } // namespace
 
 const char* NudgeStepName(NudgeStep step) {
-    return IsMoveStep(step) ? "Move Box" : "Resize Box";
+    return IsMoveStep(step) ? StepNames::MoveBox : StepNames::ResizeBox;
 }
 
 bool IsMoveStep(NudgeStep step) {

@@ -4,6 +4,7 @@
 #include "core/io/FileNames.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/FileLines.h"
+#include "core/model/ParameterIds.h"
 
 namespace roamplot {
 
@@ -65,7 +66,7 @@ std::string ParameterCatalogue::Load(std::string_view text) {
             ++unreadable;
             continue;
         }
-        if (id > 999 && id < 1999 && line.size() >= 5) line.insert(5, "bb,");
+        if (ParameterIds::IsButton(id) && line.size() >= 5) line.insert(5, "bb,");
         CatalogueEntry entry;
         entry.Id = id;
         entry.Kind = GetField(line, 2, "???");

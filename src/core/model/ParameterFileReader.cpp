@@ -11,6 +11,7 @@
 #include "core/model/DibHex.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/FileLines.h"
+#include "core/model/ParameterIds.h"
 
 namespace roamplot {
 
@@ -227,7 +228,8 @@ ParameterBox ReadVersion2Box(const Load& load, const Record& line, int page) {
         box.ShowUnits = line.Int(23, 1);
         box.Decimals = line.TextOrDefault(24, "Auto");
         box.TestText = load.SampleOf(box);
-        if (box.ParameterId != "164") box.TestText = SampleWithDecimals(box.TestText, box.Decimals);
+        if (box.ParameterId != std::to_string(ParameterIds::NearestWaypoint))
+            box.TestText = SampleWithDecimals(box.TestText, box.Decimals);
     }
     return box;
 }

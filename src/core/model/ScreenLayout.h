@@ -13,6 +13,8 @@ namespace roamplot {
 
 inline constexpr int MaxPages = 20;
 inline constexpr int SlotsPerPage = 32;
+// The slot of "no box": what the designer reports when no box is selected.
+inline constexpr int NoBox = -1;
 
 // The box kind tags as stored in ParameterBox::Kind and in the parameter file.
 namespace BoxKind {

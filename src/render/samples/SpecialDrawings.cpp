@@ -1,24 +1,27 @@
 #include "render/samples/SpecialDrawings.h"
 
+#include "core/model/ParameterIds.h"
 #include "render/BoxFonts.h"
 #include "render/DrawBox.h"
 
 namespace roamplot {
 
+using namespace ParameterIds;
+
 bool HasSpecialDrawing(const ParameterBox& box) {
     const int code = ParameterCode(box);
-    if (box.Kind == BoxKind::NavParameter) return code == 360;
+    if (box.Kind == BoxKind::NavParameter) return code == Compass;
     if (box.Kind != BoxKind::MultiParameter) return false;
     switch (code) {
-    case 150:
-    case 151:
-    case 163:
-    case 168:
-    case 169:
-    case 170:
-    case 172:
-    case 173:
-    case 174:
+    case AltitudeProfile:
+    case SpeedProfile:
+    case WaypointList:
+    case SkyView:
+    case SignalBars:
+    case DataLog:
+    case GpsStatus:
+    case Position:
+    case SignalLines:
         return true;
     default:
         return false;
@@ -32,31 +35,31 @@ void DrawSpecial(BoxCanvas& canvas, const ParameterBox& box, const BoxGeometry& 
         return;
     }
     switch (ParameterCode(box)) {
-    case 150:
+    case AltitudeProfile:
         DrawAltitudeProfile(canvas, box, titleHeight);
         break;
-    case 151:
+    case SpeedProfile:
         DrawSpeedProfile(canvas, box, titleHeight);
         break;
-    case 163:
+    case WaypointList:
         DrawWaypointList(canvas, box, g, titleHeight);
         break;
-    case 168:
+    case SkyView:
         DrawSkyView(canvas, box, titleHeight);
         break;
-    case 169:
+    case SignalBars:
         DrawSignalBars(canvas, box, g, titleHeight);
         break;
-    case 170:
+    case DataLog:
         DrawDataLog(canvas, box, g, titleHeight);
         break;
-    case 172:
+    case GpsStatus:
         DrawGpsStatus(canvas, box, g, titleHeight);
         break;
-    case 173:
+    case Position:
         DrawPosition(canvas, box, g, titleHeight);
         break;
-    case 174:
+    case SignalLines:
         DrawSignalLines(canvas, box, g, titleHeight);
         break;
     default:

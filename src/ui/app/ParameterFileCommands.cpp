@@ -1,4 +1,4 @@
-// The main window's parameter file commands: "Save", "Load" and the reload at start.
+// MainForm continued from MainForm.cpp: its parameter file commands "Save", "Load", the reload.
 #include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "core/designer/StepNames.h"
 #include "core/model/FieldFunctions.h"
 #include "render/TextCodec.h"
 #include "ui/app/ConfigurationTab.h"
@@ -101,7 +102,7 @@ bool BoxAdjuster::MakeStep(NudgeStep step) {
 
 void BoxAdjuster::BoxBoundsChange() {
     if (form_.PanelLoading) return;
-    designer_.Editor().Touch("Move Box");
+    designer_.Editor().Touch(StepNames::MoveBox);
     // A burst of typing is applied one second after its first keystroke.
     if (!timer2_.isActive()) timer2_.start();
 }

@@ -1,3 +1,4 @@
+// PageDesigner; its property panel continues in PropertyEditing.cpp.
 #include "ui/designer/PageDesigner.h"
 
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 
 #include "core/app/SaveTarget.h"
 #include "core/designer/BoxFindings.h"
+#include "core/designer/StepNames.h"
 #include "core/model/FieldFunctions.h"
 #include "render/PathText.h"
 #include "render/TextCodec.h"
@@ -22,6 +24,7 @@
 #include "ui/app/MainForm.h"
 #include "ui/designer/AdjustPanel.h"
 #include "ui/designer/PageDesignerTab.h"
+#include "ui/designer/PanelLoading.h"
 #include "ui/designer/ParameterChoice.h"
 #include "ui/designer/ScaleScreenDialog.h"
 #include "ui/preview/PreviewControl.h"
@@ -85,8 +88,7 @@ PageDesigner::PageDesigner(MainForm& form, PageDesignerTab& tab, PreviewWindow& 
 }
 
 int PageDesigner::GetControl() const {
-    const int slot = editor_.SelectedSlot();
-    return slot >= 1 ? slot : -1;
+    return editor_.SelectedSlot();
 }
 
 ScreenSize PageDesigner::DrawArea() const {
@@ -156,7 +158,7 @@ void PageDesigner::ShowSelection() {
 
 PageDesigner::PanelShown PageDesigner::ShownPanel() const {
     const int slot = editor_.SelectedSlot();
-    if (slot < 1) return {CurrentPage(), 0, {}, {}};
+    if (slot < 1) return {CurrentPage(), NoBox, {}, {}};
     const ParameterBox& box = editor_.Layout().Box(CurrentPage(), slot);
     return {CurrentPage(), slot, box.ParameterId, box.Kind};
 }
@@ -194,18 +196,16 @@ void PageDesigner::ShowPageName() {
 }
 
 void PageDesigner::ShowView() {
-    const bool loading = std::exchange(form_.PanelLoading, true);
+    PanelLoadingScope loading(form_.PanelLoading);
     viewPage_ = CurrentPage();
     ShowPageName();
     RefillBoxList();
     RefreshPage();
-    form_.PanelLoading = loading;
 }
 
 void PageDesigner::ShowBoxBounds(BoxRect bounds) {
-    bool loading = std::exchange(form_.PanelLoading, true);
+    PanelLoadingScope loading(form_.PanelLoading);
     tab_.Adjust->ShowBoxBounds(bounds);
-    form_.PanelLoading = loading;
 }
 
 void PageDesigner::SelectBox(int slot) {
@@ -221,16 +221,17 @@ void PageDesigner::bNewClick() {
 
 void PageDesigner::Delete1Click() {
     if (form_.PanelLoading) return;
-    editor_.Touch("Delete Box");
-    if (int slot = GetControl(); slot != -1)
+    // Marked changed before it may refuse: a refused command still leaves the layout
+    // modified, and that is kept on purpose.
+    editor_.Touch(StepNames::DeleteBox);
+    if (int slot = GetControl(); slot != NoBox)
         editor_.DeleteBox(slot);
     else
         form_.Prompts().ShowMessage(NothingToDelete);
 }
 
 void PageDesigner::bCopyClick() {
-    int slot = GetControl();
-    clipboard_ = editor_.Copy(slot < 1 ? 0 : slot);
+    clipboard_ = editor_.Copy(GetControl());
 }
 
 void PageDesigner::bPasteClick() {
@@ -240,8 +241,7 @@ void PageDesigner::bPasteClick() {
 }
 
 void PageDesigner::PasteStyleClick() {
-    const int slot = GetControl();
-    switch (editor_.PasteStyle(clipboard_, slot < 1 ? 0 : slot)) {
+    switch (editor_.PasteStyle(clipboard_, GetControl())) {
     case PasteStyleResult::ClipboardEmpty:
         form_.Prompts().ShowMessage(tr("Copy a box first, then paste its style."));
         break;
@@ -254,7 +254,9 @@ void PageDesigner::PasteStyleClick() {
 }
 
 void PageDesigner::bUPClick() {
-    editor_.Touch("Reorder Boxes");
+    // Marked changed before it may refuse: a refused command still leaves the layout
+    // modified, and that is kept on purpose.
+    editor_.Touch(StepNames::ReorderBoxes);
     const int slot = GetControl();
     if (slot < 2) return;
     editor_.SwapBoxes(slot, slot - 1);
@@ -262,7 +264,9 @@ void PageDesigner::bUPClick() {
 }
 
 void PageDesigner::bDownClick() {
-    editor_.Touch("Reorder Boxes");
+    // Marked changed before it may refuse: a refused command still leaves the layout
+    // modified, and that is kept on purpose.
+    editor_.Touch(StepNames::ReorderBoxes);
     const int slot = GetControl();
     if (slot < 1 || slot >= SlotsPerPage || !editor_.Layout().Box(CurrentPage(), slot + 1).InUse())
         return;
@@ -290,14 +294,14 @@ void PageDesigner::cParameterChange() {
 }
 
 void PageDesigner::cParameterClick() {
-    if (GetControl() != -1) return;
+    if (GetControl() != NoBox) return;
     int k = tab_.cParameter->currentIndex();
     if (k < 0 || static_cast<std::size_t>(k) >= form_.Catalogue().Size()) return;
     const CatalogueEntry& entry = form_.Catalogue().At(static_cast<std::size_t>(k));
     tab_.cTitleText->setText(ToQString(entry.DefaultTitle));
     tab_.cParTestText->setText(ToQString(entry.SampleValue));
     ShowPanelForKind(entry.Id, entry.Kind, tab_.cUnits->currentText());
-    editor_.Touch("Choose Parameter");
+    editor_.Touch(StepNames::ChooseParameter);
 }
 
 void PageDesigner::FinishEdit() {
@@ -353,13 +357,17 @@ void PageDesigner::bPageDownClick() {
 }
 
 void PageDesigner::bClearPageClick() {
-    editor_.Touch("Clear Page");
+    // Marked changed before it may refuse: a refused command still leaves the layout
+    // modified, and that is kept on purpose.
+    editor_.Touch(StepNames::ClearPage);
     if (!form_.Prompts().AskYesNo("Clear the current page?")) return;
     editor_.ClearCurrentPage();
 }
 
 void PageDesigner::bDeletePageClick() {
-    editor_.Touch("Delete Page");
+    // Marked changed before it may refuse: a refused command still leaves the layout
+    // modified, and that is kept on purpose.
+    editor_.Touch(StepNames::DeletePage);
     if (!form_.Prompts().AskYesNo("Delete the current page?")) return;
     editor_.DeleteCurrentPage(PagesInUse());
 }
@@ -468,13 +476,13 @@ std::optional<GuidedRect> PageDesigner::SnappedResize(BoxRect saved, BoxRect res
 }
 
 void PageDesigner::PreviewBoxMoved(int slot, BoxRect dropped) {
-    editor_.Touch("Move Box");
+    editor_.Touch(StepNames::MoveBox);
     editor_.SetBoxRect(slot, MoveOutcome(slot, dropped).Rect);
 }
 
 void PageDesigner::PreviewBoxResized(int slot, BoxRect saved, BoxRect resized) {
     LayoutEditor::EditScope scope(editor_);
-    editor_.Touch("Resize Box");
+    editor_.Touch(StepNames::ResizeBox);
     editor_.SetBoxRect(slot, ResizeOutcome(saved, resized).Rect);
     editor_.ApplyBoxGeometry(slot, DrawArea());
 }

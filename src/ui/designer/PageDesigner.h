@@ -26,7 +26,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     // The first box Ctrl-clicked since the last plain click, 0 when none.
     int ReferenceBox() const { return referenceBox_; }
 
-    // The slot of the box attached to the sizer, or -1.
+    // The slot of the box attached to the sizer, or NoBox.
     int GetControl() const;
     // The selected box in the box list, the sizer and the property panel.
     void SelectBox(int slot);
@@ -115,7 +115,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     void TellBoxesOutsideScreen();
     // Shows a page: its number, its name, its list of boxes, its drawing, and
     // the given box (else the first) selected.
-    void ShowPage(int page, int selectedSlot = 0);
+    void ShowPage(int page, int selectedSlot = NoBox);
 
     // PreviewOwner
     void PreviewBoxPressed(int slot, bool ctrlHeld) override;
@@ -145,7 +145,7 @@ class PageDesigner : public QObject, public PreviewOwner {
     // What the property panel was last built for: a box of a page, and its kind.
     struct PanelShown {
         int Page = 0;
-        int Slot = -1;
+        int Slot = NoBox;
         std::string ParameterId;
         std::string Kind;
         bool operator==(const PanelShown&) const = default;

@@ -1,5 +1,6 @@
-// The property panel of the "Page Designer" tab: which controls a box shows,
-// how they are filled from it, and what each of them writes back.
+// PageDesigner continued from PageDesigner.cpp: the property panel of the "Page
+// Designer" tab, which controls a box shows, how they are filled from it, and
+// what each of them writes back.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -18,12 +19,14 @@
 #include "core/io/FileIo.h"
 #include "core/model/DibFile.h"
 #include "core/model/FieldFunctions.h"
+#include "core/model/ParameterIds.h"
 #include "render/PathText.h"
 #include "render/PictureImport.h"
 #include "render/TextCodec.h"
 #include "ui/app/MainForm.h"
 #include "ui/designer/PageDesigner.h"
 #include "ui/designer/PageDesignerTab.h"
+#include "ui/designer/PanelLoading.h"
 #include "ui/designer/PictureSaving.h"
 #include "ui/preview/PreviewWindow.h"
 #include "ui/widgets/ColourButton.h"
@@ -41,9 +44,10 @@ bool CarriesPicture(const std::string& kind) {
     return kind == BoxKind::Button || kind == BoxKind::Background;
 }
 
+// Single values show it for their own distances, navigation values for theirs.
 bool ShowsUnitsSwitch(const std::string& kind, int id) {
-    if (kind == BoxKind::SingleParameter) return (id >= 16 && id <= 23) || id == 50;
-    return (id >= 252 && id <= 257) || (id >= 352 && id <= 357);
+    return ParameterIds::CarriesUnitsInSample(id) &&
+           (kind == BoxKind::SingleParameter) == (id < 100);
 }
 } // namespace
 
@@ -95,27 +99,10 @@ void PageDesigner::ConnectPropertyPanel() {
             [=] { guarded (&PageDesigner::cAddButtonSymbolClick)(); });
 }
 
-namespace {
-// Filling controls is not an edit: the handlers stay quiet until it is done,
-// also when it ends with an error (a box whose parameter id is no number).
-class PanelLoadingScope {
-  public:
-    explicit PanelLoadingScope(MainForm& form)
-        : flag_(form.PanelLoading), was_(std::exchange(form.PanelLoading, true)) {}
-    ~PanelLoadingScope() { flag_ = was_; }
-    PanelLoadingScope(const PanelLoadingScope&) = delete;
-    PanelLoadingScope& operator=(const PanelLoadingScope&) = delete;
-
-  private:
-    bool& flag_;
-    bool was_;
-};
-} // namespace
-
 void PageDesigner::ShowBoxProperties(int slot) {
-    PanelLoadingScope loading(form_);
+    PanelLoadingScope loading(form_.PanelLoading);
     PropertyPanel::Plan plan(tab_);
-    panelShown_ = {CurrentPage(), std::clamp(slot, 0, SlotsPerPage + 1), {}, {}};
+    panelShown_ = {CurrentPage(), std::clamp(slot, NoBox, SlotsPerPage + 1), {}, {}};
     if (slot < 1 || slot > SlotsPerPage) {
         tab_.cParameter->setCurrentIndex(0);
         ShowPropertyGroups(false, false, false, false, false, false);
@@ -147,7 +134,7 @@ std::size_t PageDesigner::CatalogueItemOf(const ParameterBox& box) const {
 }
 
 void PageDesigner::ShowBoxValues(int slot) {
-    PanelLoadingScope loading(form_);
+    PanelLoadingScope loading(form_.PanelLoading);
     const ParameterBox& box = editor_.Layout().Box(CurrentPage(), slot);
     // A refused choice shows the box's own parameter again.
     const int item = static_cast<int>(CatalogueItemOf(box));
@@ -265,15 +252,16 @@ void PageDesigner::ShowPanelForKind(int id, const std::string& kind, const QStri
         ShowPropertyGroups(true, true, true, true, false, false);
         if (ShowsUnitsSwitch(kind, id)) p.ShowControl(p.cDisplayUnits, true);
     } else if (kind == BoxKind::MultiParameter) {
-        if (id == 150 || id == 151)
+        using namespace ParameterIds;
+        if (IsProfile(id))
             ShowPropertyGroups(true, true, true, false, false, u);
-        else if (id == 163)
+        else if (id == WaypointList)
             ShowPropertyGroups(true, false, true, false, false, u);
-        else if (id == 168)
+        else if (id == SkyView)
             ShowPropertyGroups(true, true, true, false, u, u);
-        else if (id == 169 || id == 170 || id == 172 || id == 174)
+        else if (id == SignalBars || id == DataLog || id == GpsStatus || id == SignalLines)
             ShowPropertyGroups(true, true, true, false, false, false);
-        else if (id == 173) {
+        else if (id == Position) {
             ShowPropertyGroups(true, true, true, false, false, false);
             p.ShowControls({p.cParFontSize, p.cAutoFontSize, p.cParTestText, p.cJustification},
                            false);
@@ -299,7 +287,7 @@ void PageDesigner::EditSelectedBox(const std::function<void(int slot)>& edit) {
     if (form_.PanelLoading) return;
     // The rules a handler sets off (the automatic font size) redraw with it, once.
     LayoutEditor::EditScope scope(editor_);
-    edit(std::max(GetControl(), 0));
+    edit(GetControl());
 }
 
 void PageDesigner::cTitleTextChange() {
@@ -342,7 +330,7 @@ void PageDesigner::cAutoFontSizeClick() {
     int id = form_.Catalogue()
                  .At(static_cast<std::size_t>(std::max(0, tab_.cParameter->currentIndex())))
                  .Id;
-    tab_.cParFontSize->setValue(id == 150 || id == 151 ? 6 : 8);
+    tab_.cParFontSize->setValue(ParameterIds::IsProfile(id) ? 6 : 8);
 }
 
 void PageDesigner::cDecimalsChange() {

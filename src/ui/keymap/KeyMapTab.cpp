@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/SaveTarget.h"
+#include "core/designer/StepNames.h"
 #include "core/device/FetchedFiles.h"
 #include "core/io/FileIo.h"
 #include "core/model/FieldFunctions.h"
@@ -284,7 +285,7 @@ void KeyMapTab::cHardwareCommandChange(int index) {
     if (fillingChooser_ || hardwareRow_ < 0 || !catalogue_.Contains(index)) return;
     map_.AssignHardwareKey(hardwareRow_, index);
     ShowHardwareRow(lHardware, hardwareRow_, map_, catalogue_);
-    Record("Assign Key", hardwareRow_);
+    Record(StepNames::AssignKey, hardwareRow_);
 }
 
 void KeyMapTab::lScreenFocus(QTreeWidgetItem* item) {
@@ -325,7 +326,7 @@ void KeyMapTab::StoreScreenButton() {
     map_.AssignScreenButton(ScreenRowPage(screenRow_), ScreenRowButton(screenRow_), command,
                             FromQString(eCaption->text()));
     ShowScreenRow(lScreen, screenRow_, map_, catalogue_);
-    Record("Change Screen Button", HardwareKeyCount + screenRow_);
+    Record(StepNames::ChangeScreenButton, HardwareKeyCount + screenRow_);
 }
 
 void KeyMapTab::Record(const char* step, int row) {

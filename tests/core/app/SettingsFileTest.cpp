@@ -1,16 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
+#include "core/app/SettingsFile.h"
 #include "core/app/DesignerSettings.h"
 #include "core/app/DeviceScreen.h"
 #include "core/app/HelpDocument.h"
-#include "core/app/SettingsFile.h"
+#include "core/app/RecentFiles.h"
+#include "core/app/SaveTarget.h"
 #include "core/app/WindowArea.h"
-#include "plain/TempFolder.h"
-
-using namespace roamplot;
-using roamplot::test::TempFolder;
+#include "plain/CoreTest.h"
 
 TEST(SettingsFile, MatchesNamesWithoutCaseReadsDefaultsForNoNumbersAndKeepsOtherLines) {
     TempFolder folder;
@@ -220,4 +215,85 @@ TEST(DeviceScreen, LockedPreviewSitsLeftOrBelow) {
     screen.Row = 0; // beside a main window at the left edge: at the edge, not before it
     WindowPlace left = PlacePreviewBeside(screen, 0, 700, 690, 258);
     EXPECT_EQ(KeepInsideArea({left.Left, left.Top, 258, 378}, laptop), (WindowPosition{0, 350}));
+}
+
+TEST(CustomScreenSize, TakesOneTo4096AcrossAndTheToolbarPlusARowTo4096Down) {
+    const std::tuple<int, int, bool> sizes[] = {
+        {1, 40, true},    {4096, 4096, true}, {800, 480, true}, {0, 300, false},
+        {-4, 300, false}, {4097, 300, false}, {800, 39, false}, {800, 4097, false}};
+    for (auto [width, height, usable] : sizes)
+        EXPECT_EQ(IsUsableCustomSize(width, height), usable) << width << " x " << height;
+}
+
+TEST(CustomScreenSize, AStoredSizeThePreviewCannotShowReadsAsTheDefault) {
+    test::TempFolder folder;
+    SettingsFile file(folder.Write(
+        "s.ini",
+        "[Settings]\nDevice Type=7\nCustom Device Width=99999\nCustom Device Height=240\n"));
+    const DeviceScreen screen = ReadDesignerSettings(file).Screen;
+    EXPECT_EQ(std::tuple(screen.CustomWidth, screen.CustomHeight), std::tuple(480, 240));
+}
+
+TEST(RecentFiles, NewestFirstOnceEachAtMostEightAndNeverAHandheldPath) {
+    TempFolder folder;
+    const std::filesystem::path a = folder.Folder() / "a.par1";
+    RecentFileList list;
+    for (int n = 1; n <= 9; ++n)
+        list = RememberRecentFile(list, folder.Folder() / ("f" + std::to_string(n) + ".par1"));
+    list = RememberRecentFile(list, a);
+    list = RememberRecentFile(list, folder.Folder() / "." / "f9.par1");
+    list = RememberRecentFile(list, "\\Roamplot 2\\got.par1");
+    ASSERT_EQ(list.size(), std::size_t(MaxRecentFiles));
+    EXPECT_EQ(list[0], folder.Folder() / "f9.par1") << "the same file twice is listed once";
+    EXPECT_EQ(list[1], a);
+    EXPECT_EQ(list[2], folder.Folder() / "f8.par1");
+    EXPECT_EQ(list.back(), folder.Folder() / "f3.par1");
+    EXPECT_EQ(ForgetRecentFile(list, a).size(), std::size_t(MaxRecentFiles - 1));
+}
+
+TEST(RecentFiles, AHandEditedListReadsCleanAndAShorterListLeavesNoStaleEntry) {
+    TempFolder folder;
+    const std::string pc = folder.Path();
+    const std::string ini = folder.Write("s.ini", "[Recent Files]\nFile1=" + pc +
+                                                      "/one.par1\nFile2=\nFile3=relative.par1\n" +
+                                                      "File4=" + pc + "/two.par1\nFile5=" + pc +
+                                                      "/one.par1\nFile9=" + pc + "/nine.par1\n");
+    {
+        SettingsFile file(ini);
+        RecentFileList list = ReadRecentFiles(file);
+        ASSERT_EQ(list.size(), 2u);
+        EXPECT_EQ(list[0], std::filesystem::path(pc + "/one.par1"));
+        EXPECT_EQ(list[1], std::filesystem::path(pc + "/two.par1"));
+        ChangeRecentFiles(file, {list[1]});
+        EXPECT_EQ(file.Save(), "");
+    }
+    SettingsFile again(ini);
+    RecentFileList list = ReadRecentFiles(again);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0], std::filesystem::path(pc + "/two.par1"));
+}
+
+TEST(SaveTarget, SaveAsksForANameOnlyWhenTheLayoutHasNoFileOfThisPc) {
+    TempFolder folder;
+    EXPECT_FALSE(SaveAsksForName(folder.Folder() / "mine.par1")) << "a new file in a folder";
+    EXPECT_FALSE(SaveAsksForName(folder.Write("old.par1", "x")));
+    EXPECT_TRUE(SaveAsksForName(""));
+    EXPECT_TRUE(SaveAsksForName(folder.Folder() / UntitledParameterFileName));
+    EXPECT_TRUE(SaveAsksForName("mine.par1"));
+    EXPECT_TRUE(SaveAsksForName("\\Roamplot 2\\got.par1"));
+    EXPECT_TRUE(SaveAsksForName(folder.Folder() / "gone" / "mine.par1"));
+}
+
+TEST(SaveTarget, AFetchedFileIsProposedUnderItsNameInTheLastFolderOfThisPc) {
+    TempFolder folder;
+    const std::filesystem::path last = folder.Folder() / "trips" / "coast.par1";
+    const std::filesystem::path mine = folder.Folder() / "mine.par1";
+    EXPECT_EQ(ProposedSaveName(mine, last), mine) << "a file of this PC stays";
+    EXPECT_EQ(ProposedSaveName("\\Roamplot 2\\Got.par1", last),
+              folder.Folder() / "trips" / "Got.par1");
+    EXPECT_EQ(ProposedSaveName("mykeys.key2", last), folder.Folder() / "trips" / "mykeys.key2");
+    EXPECT_EQ(ProposedSaveName("\\Roamplot 2\\Got.par1", ""), "Got.par1")
+        << "no folder of this PC known: the bare name";
+    EXPECT_EQ(ProposedSaveName("\\Roamplot 2\\Got.par1", "\\Roamplot 2\\old.par1"), "Got.par1");
+    EXPECT_EQ(ProposedSaveName("", last), "");
 }

@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "core/app/WindowArea.h"
-
-using namespace roamplot;
+#include "plain/CoreTest.h"
 
 namespace {
 bool Overlap(WindowPosition a, int aw, int ah, WindowPosition b, int bw, int bh) {

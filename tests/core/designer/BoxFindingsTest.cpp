@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/designer/BoxFindings.h"
 #include "core/designer/LayoutEditor.h"
-
-using namespace roamplot;
+#include "plain/CoreTest.h"
 
 namespace {
 

@@ -1,8 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "core/designer/LayoutEditor.h"
-
-using namespace roamplot;
+#include "plain/CoreTest.h"
 
 namespace {
 DeviceScreen Landscape() {
@@ -52,7 +49,7 @@ TEST_F(History, UndoAndRedoRestoreTheLayoutAndTheViewAndFollowTheSavedState) {
     editor.Undo();
     view = editor.Undo();
     ASSERT_TRUE(view);
-    EXPECT_EQ(view->Slot, 0) << "the box the step made no longer exists";
+    EXPECT_EQ(view->Slot, NoBox) << "the box the step made no longer exists";
     EXPECT_EQ(std::tie(layout.Pages, layout.Modified), std::tuple(empty.Pages, true));
     EXPECT_FALSE(editor.Undo());
     EXPECT_EQ(editor.History().RedoName(), "New Box");

@@ -1,11 +1,7 @@
-#include <gtest/gtest.h>
-
+#include "plain/CoreTest.h"
 #include <set>
-#include <vector>
 
 #include "core/designer/LayoutEditor.h"
-
-using namespace roamplot;
 
 namespace {
 DeviceScreen Row(int row) {
@@ -37,14 +33,41 @@ class Editing : public ::testing::Test {
     ScreenLayout layout;
     LayoutEditor editor{layout};
 };
-using NewBox = Editing;
+using NewBoxes = Editing;
 using CopyPaste = Editing;
 using SwapBoxes = Editing;
 using ChooseParameter = Editing;
 using Pages = Editing;
+
+void NamePages(ScreenLayout& layout, std::initializer_list<const char*> names) {
+    int p = 1;
+    for (const char* name : names) layout.PageAt(p++).PageName = name;
+}
+void FillPage(LayoutEditor& editor, int page, int boxes) {
+    editor.ShowPage(page);
+    for (int i = 0; i < boxes; ++i) editor.NewBox(Row(0));
+}
+
+// Hears every finished edit, as the page designer does.
+class Notified : public Editing {
+  protected:
+    std::vector<LayoutChange> heard;
+    void SetUp() override {
+        editor.OnLayoutChanged([this](const LayoutChange& change) { heard.push_back(change); });
+    }
+    LayoutChange Only() {
+        EXPECT_EQ(heard.size(), 1u);
+        LayoutChange change = heard.empty() ? LayoutChange{} : heard.back();
+        heard.clear();
+        return change;
+    }
+};
+using Selection = Editing;
+using Pairs = std::set<std::pair<int, int>>;
+
 } // namespace
 
-TEST_F(NewBox, TakesItsCornerByDeviceScreenRow) {
+TEST_F(NewBoxes, TakesItsCornerByDeviceScreenRow) {
     int slot = editor.NewBox(Row(0));
     ASSERT_EQ(slot, 1);
     const ParameterBox& box = layout.Box(1, 1);
@@ -61,7 +84,7 @@ TEST_F(NewBox, TakesItsCornerByDeviceScreenRow) {
     EXPECT_EQ(editor.BoxRectOf(1), (BoxRect{420, 0, 60, 30}));
 }
 
-TEST_F(NewBox, RefusesTheThirtyThirdBox) {
+TEST_F(NewBoxes, RefusesTheThirtyThirdBox) {
     AddBoxes(editor, 32);
     EXPECT_EQ(editor.NewBox(Row(0)), 0);
     EXPECT_EQ(layout.BoxCount(1), 32);
@@ -201,17 +224,6 @@ TEST(SplitUnits, KeepsEveryPieceIncludingTheLast) {
     EXPECT_EQ(SplitUnits("a|"), (std::vector<std::string>{"a", ""}));
 }
 
-namespace {
-void NamePages(ScreenLayout& layout, std::initializer_list<const char*> names) {
-    int p = 1;
-    for (const char* name : names) layout.PageAt(p++).PageName = name;
-}
-void FillPage(LayoutEditor& editor, int page, int boxes) {
-    editor.ShowPage(page);
-    for (int i = 0; i < boxes; ++i) editor.NewBox(Row(0));
-}
-} // namespace
-
 TEST_F(Pages, BrowsingWrapsAroundThePagesInUse) {
     EXPECT_EQ(LayoutEditor::NextPage(3, 3), 1);
     EXPECT_EQ(LayoutEditor::PreviousPage(1, 3), 3);
@@ -289,25 +301,6 @@ TEST_F(Pages, NewLayoutEmptiesEveryPageAndKeepsLaterNames) {
     EXPECT_EQ(layout.BoxCount(2), 0);
 }
 
-namespace {
-// Hears every finished edit, as the page designer does.
-class Notified : public Editing {
-  protected:
-    std::vector<LayoutChange> heard;
-    void SetUp() override {
-        editor.OnLayoutChanged([this](const LayoutChange& change) { heard.push_back(change); });
-    }
-    LayoutChange Only() {
-        EXPECT_EQ(heard.size(), 1u);
-        LayoutChange change = heard.empty() ? LayoutChange{} : heard.back();
-        heard.clear();
-        return change;
-    }
-};
-using Selection = Editing;
-using Pairs = std::set<std::pair<int, int>>;
-} // namespace
-
 TEST_F(Notified, OncePerFinishedEditWithThePagesAndBoxesItTouched) {
     AddBoxes(editor, 2);
     heard.clear();
@@ -377,14 +370,14 @@ TEST_F(Selection, FollowsTheEditsAndAlwaysNamesABoxWhenThePageHasOne) {
 
     BoxClipboard clipboard = editor.Copy(2);
     editor.ShowPage(2);
-    EXPECT_EQ(editor.SelectedSlot(), 0) << "an empty page";
+    EXPECT_EQ(editor.SelectedSlot(), NoBox) << "an empty page";
     editor.Paste(clipboard);
     EXPECT_EQ(editor.SelectedSlot(), 1) << "the pasted box";
     editor.ShowPage(1);
     EXPECT_EQ(editor.SelectedSlot(), 1) << "a page shown selects its first box";
     editor.FinishEdit();
     editor.ClearCurrentPage();
-    EXPECT_EQ(editor.SelectedSlot(), 0);
+    EXPECT_EQ(editor.SelectedSlot(), NoBox);
 
     const std::optional<EditView> view = editor.Undo();
     ASSERT_TRUE(view);

@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/designer/ParameterSearch.h"
+#include "plain/CoreTest.h"
 
-namespace roamplot {
 namespace {
 
 ParameterCatalogue Catalogue() {
@@ -43,4 +41,3 @@ TEST(ParameterSearch, KeepsEntriesHoldingTheTextAnywhereWithTheirGroupHeadings) 
 }
 
 } // namespace
-} // namespace roamplot

@@ -1,26 +1,19 @@
 // The folder device on card folders that hold what a card should not: pipes,
 // links out of the card, too little room; and the PC files a get replaces.
-#include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include "plain/CoreTest.h"
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <filesystem>
 
 #include "core/device/DeviceLink.h"
 #include "core/device/DeviceTransfer.h"
 #include "core/device/FolderDevice.h"
 #include "core/device/RemoteApiLibrary.h"
 #include "plain/FileSizeLimit.h"
-#include "plain/TempFolder.h"
-#include "plain/TestFiles.h"
 
-namespace roamplot {
 namespace {
-
-namespace fs = std::filesystem;
 
 class CardFolderTest : public ::testing::Test {
   protected:
@@ -147,5 +140,4 @@ TEST_F(CardFolderTest, AGetRemovesWhatAKilledGetOfTheSameFileLeft) {
 }
 
 } // namespace
-} // namespace roamplot
 #endif

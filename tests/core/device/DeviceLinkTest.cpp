@@ -1,7 +1,5 @@
-#include <gtest/gtest.h>
-
+#include "plain/CoreTest.h"
 #include <cstdlib>
-#include <filesystem>
 
 #include "core/device/DeviceChoice.h"
 #include "core/device/DeviceLink.h"
@@ -11,25 +9,15 @@
 #ifndef _WIN32
 #include "plain/FileSizeLimit.h"
 #endif
-#include "plain/TempFolder.h"
 
-namespace roamplot {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A link over the folder device built as a shared library and loaded by name.
 class LibraryDeviceTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        test::SetEnvironment("ROAMPLOT_RAPI_LIBRARY", TEST_RAPI_LIBRARY);
-        test::SetEnvironment("ROAMPLOT_DEVICE_MOUNT", mount.Path().c_str());
         fs::create_directory(fs::path(mount.Path()) / "Roamplot 2");
         Library<void (*)()>("RoamplotTestReset")();
-    }
-    void TearDown() override {
-        test::UnsetEnvironment("ROAMPLOT_RAPI_LIBRARY");
-        test::UnsetEnvironment("ROAMPLOT_DEVICE_MOUNT");
     }
     template <class Function> Function Library(const char* name) {
         auto* found = FindLibraryFunction(TEST_RAPI_LIBRARY, name);
@@ -47,6 +35,9 @@ class LibraryDeviceTest : public ::testing::Test {
 
     test::TempFolder mount;
     test::TempFolder pc;
+    test::ScopedEnvironment library{"ROAMPLOT_RAPI_LIBRARY", TEST_RAPI_LIBRARY};
+    std::optional<test::ScopedEnvironment> folder{std::in_place, "ROAMPLOT_DEVICE_MOUNT",
+                                                  mount.Path()};
     std::vector<std::string> shown;
     int betweenBlocks = 0;
 };
@@ -119,7 +110,8 @@ TEST_F(LibraryDeviceTest, MissingFilesFailWithoutMessage) {
 }
 
 TEST_F(LibraryDeviceTest, MissingMountFolderIsAnAbsentDevice) {
-    test::SetEnvironment("ROAMPLOT_DEVICE_MOUNT", (mount.Path() + "/gone").c_str());
+    folder.reset();
+    folder.emplace("ROAMPLOT_DEVICE_MOUNT", mount.Path() + "/gone");
     DeviceLink link = MakeLink();
     EXPECT_FALSE(link.Connect());
     EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
@@ -127,7 +119,7 @@ TEST_F(LibraryDeviceTest, MissingMountFolderIsAnAbsentDevice) {
 }
 
 TEST(DeviceLinkTest, MissingLibraryFailsAtOnce) {
-    test::SetEnvironment("ROAMPLOT_RAPI_LIBRARY", "/no/such/library.so");
+    test::ScopedEnvironment library("ROAMPLOT_RAPI_LIBRARY", "/no/such/library.so");
     std::vector<std::string> shown;
     int waits = 0;
     DeviceLinkHooks hooks;
@@ -139,7 +131,6 @@ TEST(DeviceLinkTest, MissingLibraryFailsAtOnce) {
                           link.ListDeviceFiles("\\", "*.par1").has_value(), waits}),
               std::tuple(false, false, false, 0));
     EXPECT_EQ(shown, std::vector<std::string>{"Cannot connect to PDA"});
-    test::UnsetEnvironment("ROAMPLOT_RAPI_LIBRARY");
 }
 
 int uninits = 0;
@@ -175,4 +166,3 @@ TEST(DeviceLinkTest, AbsentDeviceGivesUpAfterTheLastWaitAndAnEventOnTheLastSteps
 }
 
 } // namespace
-} // namespace roamplot

@@ -1,22 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include "plain/CoreTest.h"
 #include <fstream>
 
-#include "../parameterfile/ParameterFileFixtures.h"
 #include "core/device/DeviceLink.h"
 #include "core/device/DeviceText.h"
 #include "core/device/DeviceTransfer.h"
 #include "core/device/FetchedFiles.h"
 #include "core/device/FolderDevice.h"
 #include "core/device/RemoteApiLibrary.h"
-#include "plain/TempFolder.h"
-#include "plain/TestFiles.h"
 
-namespace roamplot {
 namespace {
-
-namespace fs = std::filesystem;
 
 class FolderDeviceTest : public ::testing::Test {
   protected:
@@ -258,4 +250,3 @@ TEST_F(FolderDeviceTest, ReadOnlyDeviceFolderFailsTheSend) {
 #endif
 
 } // namespace
-} // namespace roamplot

@@ -1,10 +1,6 @@
 // Every file of the program under folders named in three scripts: the names go
 // to the file system as they are, in any script, on Linux and on Windows.
-#include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "../parameterfile/ParameterFileFixtures.h"
 #include "core/app/DesignerSettings.h"
 #include "core/app/SettingsFile.h"
 #include "core/io/FileIo.h"
@@ -13,12 +9,7 @@
 #include "core/keymap/KeyFileWriter.h"
 #include "core/model/DibFile.h"
 #include "core/model/ParameterFileReader.h"
-#include "plain/TempFolder.h"
-#include "plain/TestFiles.h"
-
-using namespace roamplot;
-using namespace roamplot::test;
-namespace fs = std::filesystem;
+#include "plain/CoreTest.h"
 
 namespace {
 

@@ -1,10 +1,5 @@
-#include <gtest/gtest.h>
-
-#include "ParameterFileFixtures.h"
 #include "core/io/FileNames.h"
-
-using namespace roamplot;
-using namespace roamplot::test;
+#include "plain/CoreTest.h"
 
 namespace {
 

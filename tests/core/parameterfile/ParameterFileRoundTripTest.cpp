@@ -1,15 +1,9 @@
-#include <gtest/gtest.h>
-
+#include "plain/CoreTest.h"
 #include <map>
 #include <random>
 
-#include "ParameterFileFixtures.h"
 #include "core/model/ParameterFileReader.h"
 #include "core/model/ParameterFileWriter.h"
-#include "plain/TempFolder.h"
-
-using namespace roamplot;
-using namespace roamplot::test;
 
 namespace {
 

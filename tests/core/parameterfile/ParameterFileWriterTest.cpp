@@ -1,13 +1,8 @@
-#include <gtest/gtest.h>
-
+#include "plain/CoreTest.h"
 #include <algorithm>
 
-#include "ParameterFileFixtures.h"
 #include "core/model/FieldFunctions.h"
 #include "core/model/ParameterFileWriter.h"
-
-using namespace roamplot;
-using namespace roamplot::test;
 
 namespace {
 

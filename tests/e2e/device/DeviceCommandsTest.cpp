@@ -1,10 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "qt/CliRunner.h"
 
-namespace roamplot::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -51,4 +48,3 @@ TEST_F(DeviceCommandsTest, MountFolderAndDeviceFolderComeFromTheSettings) {
 }
 
 } // namespace
-} // namespace roamplot::test

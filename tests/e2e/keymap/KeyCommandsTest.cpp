@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -7,7 +5,6 @@
 
 #include "qt/CliRunner.h"
 
-namespace roamplot::test {
 namespace {
 
 class KeyCommandsTest : public CliTest {
@@ -96,4 +93,3 @@ TEST_F(KeyCommandsTest, KeysRewritesWithTheFolderKeyCodes) {
 }
 
 } // namespace
-} // namespace roamplot::test

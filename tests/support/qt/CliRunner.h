@@ -52,3 +52,6 @@ class CliTest : public ::testing::Test {
 };
 
 } // namespace roamplot::test
+
+using namespace roamplot;
+using namespace roamplot::test;

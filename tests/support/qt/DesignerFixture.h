@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "plain/TempFolder.h"
-#include "qt/LayoutSetUp.h"
 #include "qt/ScriptedPrompter.h"
 #include "ui/app/ConfigurationTab.h"
 #include "ui/app/MainMenu.h"
@@ -43,8 +43,18 @@ struct DesignerFixture {
     PageDesigner& Designer() { return *form->Designer(); }
     PageDesignerTab& Tab() { return *form->PageDesignerPage(); }
     PreviewWindow& Preview() { return *form->Preview(); }
-    ScreenLayout& Layout() { return SetUpLayout(*form); }
-    ParameterBox& Box(int slot) { return Layout().Box(Layout().CurrentPage, slot); }
+    // Lays out a starting state through the editor, which tells the designer as a load does
+    // and selects the first box of the page shown.
+    void SetUp(const std::function<void(ScreenLayout&)>& change) {
+        Designer().Editor().Load([&change](ScreenLayout& layout) {
+            change(layout);
+            return 0;
+        });
+    }
+    // Writing through this reference bypasses the designer's notice: only StartupTest still
+    // does, until it takes SetUp and this returns a const layout.
+    ScreenLayout& Layout() { return const_cast<ScreenLayout&>(form->Layout()); }
+    const ParameterBox& Box(int slot) { return Layout().Box(Layout().CurrentPage, slot); }
     PreviewControl* Control(int slot) { return Preview().Control(Layout().CurrentPage, slot); }
 
     // Adds a box with "New Box" and places it.

@@ -17,9 +17,9 @@
 #include <optional>
 #include <string>
 
+#include "plain/Records.h"
 #include "plain/TestFiles.h"
 #include "qt/DesignerFixture.h"
-#include "qt/ShownTitle.h"
 #include "render/PathText.h"
 #include "ui/app/MainMenu.h"
 #include "ui/designer/AdjustPanel.h"
@@ -45,6 +45,12 @@ namespace fs = std::filesystem;
 inline const char* const SettingsName = "RoamCE_Screen_Designer.ini";
 inline const QString MainTitle = "RoamplotCE Screen Designer v2.16  -  ";
 
+// A window's title as the window manager shows it: "[*]" is "*" while the
+// window holds unsaved changes and nothing otherwise.
+inline QString ShownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace("[*]", window.isWindowModified() ? "*" : "");
+}
 inline QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -79,6 +85,14 @@ inline void Select(DesignerFixture& d, int slot) {
     d.Tab().cParameterList->setCurrentRow(slot - 1);
     d.Designer().SelectBox(slot);
 }
+// A new box given the parameter, selected.
+inline int BoxOf(DesignerFixture& d, int id, BoxRect rect = {10, 10, 60, 30}) {
+    const int slot = d.AddBox(rect);
+    Choose(d, id);
+    Select(d, slot);
+    Settle();
+    return slot;
+}
 // Shows the window and makes it the active one, so that keys reach it.
 inline void Activate(QWidget& window) {
     window.show();
@@ -93,6 +107,12 @@ inline std::string FloatingPreview(std::string settings = "") {
     if (section == std::string::npos) return "[Settings]\r\nDock Preview=0\r\n" + settings;
     return settings.insert(settings.find('\n', section) + 1, "Dock Preview=0\r\n");
 }
+// A click on a row of a key list, as the user picks a key.
+inline void ClickRow(QTreeWidget* list, int row) {
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
 // Gives the first hardware key another command, as a user does on the key tab.
 inline void AssignFirstHardwareKey(MainForm& form, int command) {
     KeyMapTab* tab = form.KeyMapPage();
@@ -101,3 +121,6 @@ inline void AssignFirstHardwareKey(MainForm& form, int command) {
 }
 
 } // namespace roamplot::test
+
+using namespace roamplot;
+using namespace roamplot::test;

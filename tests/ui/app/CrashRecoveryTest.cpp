@@ -12,18 +12,9 @@
 #include "qt/UiTest.h"
 #include "ui/app/CrashRecovery.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 namespace {
 
 constexpr const char* ChildFolder = "ROAMPLOT_TEST_CHILD_PROGRAM_FOLDER";
-
-void ClickRow(QTreeWidget* list, int row) {
-    QTreeWidgetItem* item = list->topLevelItem(row);
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
 
 // The same edits in every designer: a page renamed, and a command for the centre key.
 void Edit(MainForm& form) {
@@ -72,13 +63,8 @@ struct CrashScene {
         keys = documents.Write("buttons.key2", "a1,Up,2\r\n");
         program.Write(SettingsName, "[Parameters]\r\nFilename=" + layout +
                                         "\r\n[Buttons]\r\nFilename=" + keys + "\r\n");
-        SetEnvironment("ROAMPLOT_RECOVERY_FOLDER", recovery.Path());
     }
-    ~CrashScene() { SetEnvironment("ROAMPLOT_RECOVERY_FOLDER", before.toStdString()); }
-    CrashScene(const CrashScene&) = delete;
-    CrashScene& operator=(const CrashScene&) = delete;
-
-    const QString before = qEnvironmentVariable("ROAMPLOT_RECOVERY_FOLDER");
+    ScopedEnvironment recoveryFolder{"ROAMPLOT_RECOVERY_FOLDER", recovery.Path()};
 
     // A designer of this test program edits, writes its copies, and is killed.
     void KillDesignerAfterEdits() {
@@ -212,8 +198,7 @@ TEST(CrashRecovery, AFolderThatCannotBeWrittenTurnsRecoveryOffOnceSaid) {
     TempFolder program;
     CopyShippedCatalogues(program);
     const std::string blocked = program.Write("not-a-folder", "x") + "/Recovery";
-    const QString before = qEnvironmentVariable("ROAMPLOT_RECOVERY_FOLDER");
-    SetEnvironment("ROAMPLOT_RECOVERY_FOLDER", blocked);
+    ScopedEnvironment recoveryFolder("ROAMPLOT_RECOVERY_FOLDER", blocked);
     ScriptedPrompter prompter;
     auto form = StartDesigner(Q(program.Path()), prompter);
     ASSERT_TRUE(form);
@@ -224,8 +209,7 @@ TEST(CrashRecovery, AFolderThatCannotBeWrittenTurnsRecoveryOffOnceSaid) {
     Edit(*form);
     Tick(RecoveryOf(*form).Timer());
     RecoveryOf(*form).Flush();
-    EXPECT_EQ(prompter.Shown.size(), 1) << prompter.Shown.join("|").toStdString();
-    SetEnvironment("ROAMPLOT_RECOVERY_FOLDER", before.toStdString());
+    EXPECT_EQ(prompter.Shown.size(), 1);
 }
 
 TEST(CrashRecovery, ADamagedCopyIsOfferedWithTheReadersReport) {

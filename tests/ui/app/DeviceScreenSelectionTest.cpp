@@ -5,9 +5,6 @@
 #include "qt/UiTest.h"
 #include "ui/app/ConfigurationTab.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 // The rows' sizes and codes, the stored settings and the bounds of a custom size are the core's;
 // here the rows and the refresh reach them and the preview follows.
 namespace {

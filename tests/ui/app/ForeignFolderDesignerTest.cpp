@@ -5,9 +5,6 @@
 #include "core/io/FileNames.h"
 #include "qt/UiTest.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 // The whole round: the sample from a Cyrillic folder under a program folder
 // with umlauts, saved beside itself under a new name with a key file, and both
 // back at the next start.
@@ -71,16 +68,11 @@ TEST(ForeignProgramFolder, TheSampleAndAKeyFileSavedBesideItReopenAtTheNextStart
 TEST(ForeignProgramFolder, SavingTellsOnceOfSymbolNamesTheParameterFileCannotHold) {
     DesignerFixture d;
     const fs::path symbol = d.folder.Folder() / CyrillicFolderName() / "arrow.bmp";
-    for (int slot : {1, 2}) {
-        ParameterBox& box = d.Layout().Box(1, slot);
-        box.PageNo = 1;
-        box.Kind = "bb";
-        box.ParameterId = "1005";
-        box.Width = box.Height = 30;
-        box.SymbolPlacement = 1;
-        box.Symbol = Dib{DibHeader{40, 2, 2}, {}, std::vector<uint8_t>(16)};
-        box.SymbolFile = symbol;
-    }
+    d.SetUp([&](ScreenLayout& layout) {
+        for (int slot : {1, 2})
+            layout.Box(1, slot) = WithSymbol(NewBox(1, "bb", "1005", 0, 0, 30, 30), 1,
+                                             PatternDib(2, 2, 24, 1), symbol);
+    });
     const fs::path saved = d.folder.Folder() / "two buttons.par1";
     d.prompter.FileAnswers = {QStringFromPath(saved)};
     d.form->SaveParameterFile1Click();
@@ -92,8 +84,10 @@ TEST(ForeignProgramFolder, SavingTellsOnceOfSymbolNamesTheParameterFileCannotHol
     EXPECT_PRED2(Holds, ReadFileBytes(saved).value_or(""), "?????");
 
     d.prompter.Shown.clear();
-    d.Layout().Box(1, 1).SymbolFile = d.Layout().Box(1, 2).SymbolFile =
-        d.folder.Folder() / Latin1FolderName() / "arrow.bmp";
+    d.SetUp([&](ScreenLayout& layout) {
+        layout.Box(1, 1).SymbolFile = layout.Box(1, 2).SymbolFile =
+            d.folder.Folder() / Latin1FolderName() / "arrow.bmp";
+    });
     d.prompter.FileAnswers = {QStringFromPath(saved)};
     d.form->SaveParameterFile1Click();
     EXPECT_TRUE(d.prompter.Shown.filter("message").isEmpty())

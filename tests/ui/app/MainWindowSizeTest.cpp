@@ -4,9 +4,6 @@
 #include "ui/widgets/FittedContent.h"
 #include "ui/widgets/ScreenPlacement.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 namespace {
 // A laptop screen of 1366 x 768 less a task bar.
 const WindowRect Laptop{0, 0, 1366, 728};

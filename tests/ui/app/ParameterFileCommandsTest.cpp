@@ -4,9 +4,6 @@
 #include "qt/UiTest.h"
 #include "ui/app/StatusLine.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 namespace {
 
 const char* MissingSymbolMessage =
@@ -20,13 +17,10 @@ void ClickFile(DesignerFixture& d, const char* name) {
 }
 
 void AddMap(DesignerFixture& d) {
-    ParameterBox& box = d.Layout().Box(1, 1);
-    box.PageNo = 1;
-    box.Kind = BoxKind::Map;
-    box.ParameterId = "900";
-    box.Width = 100;
-    box.Height = 100;
-    d.Layout().Modified = true;
+    d.SetUp([](ScreenLayout& layout) {
+        layout.Box(1, 1) = NewBox(1, BoxKind::Map, "900", 0, 0, 100, 100);
+        layout.Modified = true;
+    });
 }
 
 } // namespace

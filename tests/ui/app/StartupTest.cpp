@@ -6,9 +6,6 @@
 #include "qt/UiTest.h"
 #include "ui/app/ConfigurationTab.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 TEST(Startup, ACatalogueMissingStopsTheStartAndOneThatIsFaultyIsToldOnce) {
     std::string longCommands;
     for (int n = 1; n <= 103; ++n)

@@ -2,9 +2,6 @@
 
 #include "qt/UiTest.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 TEST(WindowPlacement, FiveClosesAndStartsKeepEveryWindowWhereItWas) {
     DesignerFixture d(FloatingPreview());
     const QPoint main(300, 100), preview(20, 420), palette(1300, 600);

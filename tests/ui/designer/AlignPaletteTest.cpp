@@ -1,8 +1,5 @@
 #include "qt/UiTest.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 TEST(AlignPalette, ShownFromThePanelTwoButtonsWideAndKeepsItsPlaceInTheSettingsFile) {
     {
         DesignerFixture d(FloatingPreview());

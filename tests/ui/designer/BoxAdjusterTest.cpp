@@ -1,8 +1,5 @@
 #include "qt/UiTest.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 namespace {
 AdjustPanel& Panel(DesignerFixture& d) {
     return *d.Tab().Adjust;
@@ -77,7 +74,7 @@ TEST(PositionFields, ShowTheSelectedBoxAndTypedValuesApplyOneSecondAfterTheFirst
     DesignerFixture d;
     int slot = d.AddBox({10, 20, 200, 40});
     d.AddBox({50, 60, 70, 80});
-    d.Layout().Modified = false;
+    d.SetUp([](ScreenLayout& l) { l.Modified = false; });
     QTest::mouseClick(d.Control(slot), Qt::LeftButton, {}, {2, 2});
     QStringList shown;
     for (QLineEdit* field : Panel(d).BoundsFields()) shown << field->text();

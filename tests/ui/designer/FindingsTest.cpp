@@ -3,9 +3,6 @@
 #include "core/designer/BoxFindings.h"
 #include "qt/UiTest.h"
 
-using namespace roamplot;
-using namespace roamplot::test;
-
 namespace {
 
 const QRgb MarkRed = qRgb(255, 0, 0);

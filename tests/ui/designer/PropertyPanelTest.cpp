@@ -1,15 +1,11 @@
 #include "qt/UiTest.h"
-
-using namespace roamplot;
-using namespace roamplot::test;
+#include <QListView>
 
 namespace {
-// A new box given the parameter, selected.
-int BoxOf(DesignerFixture& d, int id) {
-    int slot = d.AddBox({10, 10, 60, 30});
-    Choose(d, id);
-    Select(d, slot);
-    return slot;
+
+// Changes a box of the page shown as a file could hold it.
+void Change(DesignerFixture& d, int slot, const std::function<void(ParameterBox&)>& change) {
+    d.SetUp([&](ScreenLayout& l) { change(l.Box(l.CurrentPage, slot)); });
 }
 
 // Which of the named controls show; a control and its label always come and go together.
@@ -32,6 +28,85 @@ QStringList Labels(DesignerFixture& d, std::initializer_list<QWidget*> controls)
     for (QWidget* control : controls) texts << d.Tab().LabelOf(control)->text();
     return texts;
 }
+
+// The items the open list shows, in order, headings marked with "-".
+QStringList ShownItems(QComboBox& choice) {
+    auto* list = qobject_cast<QListView*>(choice.view());
+    QStringList shown;
+    for (int row = 0; row < choice.count(); ++row)
+        if (!list->isRowHidden(row)) shown << choice.itemText(row);
+    return shown;
+}
+
+void Type(const QString& text) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+void Press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+TEST(ParameterChoice, TypingNarrowsTheListKeepingGroupsAndEnterPicksTheHighlightedEntry) {
+    DesignerFixture d;
+    const int slot = d.AddBox({10, 10, 60, 30});
+    Activate(*d.form);
+    ParameterChoiceBox& choice = *d.Tab().cParameter;
+    QTest::mouseClick(&choice, Qt::LeftButton);
+    ASSERT_TRUE(choice.view()->isVisible());
+
+    Type("alti");
+    EXPECT_EQ(ShownItems(choice),
+              (QStringList{"-Altitude", "Altitude", "Maximum Altitude", "Minimum Altitude",
+                           "Altitude of Destination", "-Graphs", "Altitude Profile"}));
+    EXPECT_EQ(choice.view()->currentIndex().row(), d.form->Catalogue().PositionOf(30))
+        << "the first entry shown is highlighted";
+    auto* line = choice.view()->parentWidget()->findChild<QLabel*>("lParameterSearch");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(std::tuple(line->isVisible(), line->text()), std::tuple(true, "Search: alti"));
+    for (int n = 0; n < 4; ++n) Press(Qt::Key_Backspace);
+    EXPECT_EQ(ShownItems(choice).size(), choice.count());
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_EQ(d.Box(slot).ParameterId, "0") << "typing chose nothing";
+
+    Type("MUM ALT");
+    EXPECT_EQ(ShownItems(choice),
+              (QStringList{"-Altitude", "Maximum Altitude", "Minimum Altitude"}));
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(choice.view()->isVisible());
+    EXPECT_EQ(d.Box(slot).ParameterId, "032") << "the highlighted entry, as its catalogue entry";
+    EXPECT_EQ(choice.currentIndex(), d.form->Catalogue().PositionOf(32));
+    EXPECT_EQ(ShownItems(choice).size(), choice.count()) << "a closed list hides nothing";
+}
+
+TEST(ParameterChoice, TypingOnTheClosedChoiceOpensItNarrowedAndChangesNothingUntilPicked) {
+    DesignerFixture d;
+    const int slot = d.AddBox({10, 10, 60, 30});
+    Choose(d, 1);
+    Activate(*d.form);
+    ParameterChoiceBox& choice = *d.Tab().cParameter;
+    // Tabbed into, not clicked: the list stays closed.
+    choice.setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), &choice);
+    ASSERT_FALSE(choice.view()->isVisible());
+
+    Type("dest");
+    EXPECT_TRUE(choice.view()->isVisible());
+    EXPECT_EQ(choice.Search(), "dest");
+    EXPECT_EQ(d.Box(slot).ParameterId, "001") << "no jump to an entry starting with the letter";
+    EXPECT_TRUE(ShownItems(choice).contains("Altitude of Destination"));
+    EXPECT_FALSE(ShownItems(choice).contains("Speed"));
+
+    Type("zzz");
+    EXPECT_EQ(ShownItems(choice), QStringList());
+    Press(Qt::Key_Return);
+    EXPECT_EQ(d.Box(slot).ParameterId, "001") << "nothing shown, nothing picked";
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(choice.view()->isVisible());
+    EXPECT_EQ(choice.Search(), "");
+    EXPECT_EQ(d.Box(slot).ParameterId, "001");
+    EXPECT_EQ(choice.currentIndex(), d.form->Catalogue().PositionOf(1));
+}
+
 } // namespace
 
 TEST(PropertyPanel, EachKindOfBoxShowsTheControlsOfItsGroups) {
@@ -66,7 +141,7 @@ TEST(PropertyPanel, EachKindOfBoxShowsTheControlsOfItsGroups) {
         SCOPED_TRACE(c.id);
         const int slot = BoxOf(d, c.id);
         if (c.units) {
-            d.Box(slot).Units = c.units;
+            Change(d, slot, [&](ParameterBox& b) { b.Units = c.units; });
             Select(d, slot);
         }
         EXPECT_EQ(Seen(d, c.shown + " " + c.hidden), c.shown);
@@ -79,7 +154,8 @@ TEST(PropertyPanel, EachKindOfBoxShowsTheControlsOfItsGroups) {
 TEST(PropertyPanel, UnitsTheListLacksAreShownAsTheBoxHoldsThem) {
     DesignerFixture d;
     int slot = BoxOf(d, 151);
-    d.Box(slot).Units = "furlongs"; // from a file of another catalogue
+    Change(d, slot,
+           [&](ParameterBox& b) { b.Units = "furlongs"; }); // from a file of another catalogue
     Select(d, slot);
     ASSERT_EQ(Seen(d, "cUnits"), "cUnits");
     EXPECT_EQ(d.Tab().cUnits->currentText(), "furlongs");
@@ -96,8 +172,8 @@ TEST(PropertyPanel, TextsTheLayoutHoldsAreShownWholeAndOnlyTypingIsLimited) {
     DesignerFixture d;
     PageDesignerTab& t = d.Tab();
     int slot = BoxOf(d, 1);
-    d.Box(slot).TitleText = std::string(30, 'T');
-    d.Box(slot).TestText = std::string(20, '9');
+    Change(d, slot, [&](ParameterBox& b) { b.TitleText = std::string(30, 'T'); });
+    Change(d, slot, [&](ParameterBox& b) { b.TestText = std::string(20, '9'); });
     Select(d, slot);
     EXPECT_EQ(t.cTitleText->text(), QString(30, 'T'));
     EXPECT_EQ(t.cParTestText->text(), QString(20, '9'));
@@ -121,7 +197,7 @@ TEST(PropertyPanel, TextsTheLayoutHoldsAreShownWholeAndOnlyTypingIsLimited) {
     EXPECT_EQ(d.Box(slot).TestText, std::string(16, '1'));
 
     // A page name from a file is kept whole too.
-    d.Layout().PageAt(1).PageName = std::string(60, 'P');
+    d.SetUp([](ScreenLayout& l) { l.PageAt(1).PageName = std::string(60, 'P'); });
     d.Designer().ShowPage(1);
     EXPECT_EQ(t.cPageName->text().size(), 60);
     t.cPageName->end(false);
@@ -171,7 +247,7 @@ TEST(PropertyPanel, ChoicesAndColoursWriteTheSelectedBox) {
     DesignerFixture d;
     PageDesignerTab& t = d.Tab();
     int slot = BoxOf(d, 1000);
-    d.Layout().Modified = false;
+    d.SetUp([](ScreenLayout& l) { l.Modified = false; });
     Pick(t.cButtonStyle, 3);
     EXPECT_EQ(d.Box(slot).ButtonStyle, 3);
     EXPECT_EQ(t.cBorderRadius->value(), 6) << "the panel shows the frame the style brings";
@@ -209,11 +285,11 @@ TEST(PropertyPanel, ChoicesAndColoursWriteTheSelectedBox) {
 TEST(PropertyPanel, FillingThePanelIsNoEditAndAutoFontSizeSwitchesBetweenZeroAndAReadableSize) {
     DesignerFixture d;
     int first = BoxOf(d, 1);
-    d.Box(first).TextFontSize = 0;
+    Change(d, first, [&](ParameterBox& b) { b.TextFontSize = 0; });
     int second = BoxOf(d, 2);
-    d.Box(second).TextFontSize = 12;
-    d.Box(second).Decimals = "2";
-    d.Layout().Modified = false;
+    Change(d, second, [&](ParameterBox& b) { b.TextFontSize = 12; });
+    Change(d, second, [&](ParameterBox& b) { b.Decimals = "2"; });
+    d.SetUp([](ScreenLayout& l) { l.Modified = false; });
     Select(d, first);
     EXPECT_TRUE(d.Tab().cAutoFontSize->isChecked());
     Select(d, second);
@@ -226,7 +302,7 @@ TEST(PropertyPanel, FillingThePanelIsNoEditAndAutoFontSizeSwitchesBetweenZeroAnd
 
     PageDesignerTab& t = d.Tab();
     int slot = BoxOf(d, 151);
-    d.Box(slot).TextFontSize = 0;
+    Change(d, slot, [&](ParameterBox& b) { b.TextFontSize = 0; });
     Select(d, slot);
     t.cAutoFontSize->click();
     EXPECT_EQ(d.Box(slot).TextFontSize, 6);
@@ -253,7 +329,7 @@ TEST(PropertyPanel, AddSymbolLoadsTheBitmapAndRefusesAnUnreadableFile) {
     int slot = BoxOf(d, 1000);
     std::string picture = d.folder.Write("arrow.bmp", TestDataBytes("im-picture.bmp"));
     d.prompter.FileAnswers.push_back(Q(picture));
-    d.Layout().Modified = false;
+    d.SetUp([](ScreenLayout& l) { l.Modified = false; });
     Click(t.cAddButtonSymbol);
     ASSERT_EQ(d.prompter.FileRequests.size(), 1);
     EXPECT_EQ(d.prompter.FileRequests[0].Filter,
@@ -268,7 +344,7 @@ TEST(PropertyPanel, AddSymbolLoadsTheBitmapAndRefusesAnUnreadableFile) {
 
     std::string broken = d.folder.Write("broken.bmp", "BM not a bitmap");
     d.prompter.FileAnswers.push_back(Q(broken));
-    d.Layout().Modified = false;
+    d.SetUp([](ScreenLayout& l) { l.Modified = false; });
     Click(t.cAddButtonSymbol);
     EXPECT_EQ(Native(d.prompter.FileRequests[1].InitialFile),
               Native(Q(d.folder.Path()) + "/arrow.bmp"));
@@ -283,9 +359,9 @@ TEST(PropertyPanel, AddSymbolLoadsTheBitmapAndRefusesAnUnreadableFile) {
 
 TEST(PropertyPanel, ABoxWithAnIdThatIsNoNumberIsReportedAndThePanelStaysLive) {
     DesignerFixture d;
-    int bad = BoxOf(d, 1);
     int good = BoxOf(d, 2);
-    d.Box(bad).ParameterId = "abc";
+    int bad = BoxOf(d, 1);
+    Change(d, bad, [&](ParameterBox& b) { b.ParameterId = "abc"; });
     d.Tab().cParameterList->setCurrentRow(bad - 1); // as the arrow keys do
     EXPECT_EQ(d.prompter.Of("error"), QStringList{"'abc' is not a valid integer value"});
     EXPECT_FALSE(d.form->PanelLoading);

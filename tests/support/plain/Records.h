@@ -1,6 +1,6 @@
 #pragma once
-// Shared pieces of the parameter file tests: pictures, a plain thumbnail
-// renderer, a small catalogue and boxes.
+// The records tests build: pictures and bitmap files, boxes, a plain
+// thumbnail renderer, a small catalogue and loaded parameter files.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +13,22 @@
 #include "plain/TestFiles.h"
 
 namespace roamplot::test {
+
+// The fields of a .bmp file's headers a test chooses; the rest follows from the parts given.
+struct BmpFields {
+    int32_t Width = 0;
+    int32_t Height = 0; // negative: stored top-down
+    int Bits = 24;
+    uint32_t Compression = 0;
+    uint32_t HeaderSize = 40;
+    uint32_t ColoursUsed = 0;
+    int32_t PelsPerMeter = 0;
+    std::vector<uint32_t> Masks = {}; // inside a header larger than 40 bytes, else after it
+};
+// A .bmp file of the headers, the masks, the palette's bytes and the pixel bytes.
+std::string BmpFile(const BmpFields& fields, const std::string& palette, const std::string& pixels);
+// The palette of an indexed depth as grey steps: entry i is (i, i, i).
+std::string GreyPalette(int bits);
 
 // A picture of the given size and depth whose bytes follow a pattern seeded by `seed`.
 Dib PatternDib(int width, int height, int bitCount, int seed);
@@ -39,8 +55,8 @@ struct Loaded {
 Loaded LoadText(const std::string& text, const SymbolFileLoader& loader = nullptr);
 
 // A box in use with the reset values of a cleared slot.
-ParameterBox NewBox(int page, const char* kind, const char* id, int left, int top, int width,
-                    int height);
+ParameterBox NewBox(int page, const std::string& kind, const std::string& id, int left, int top,
+                    int width, int height);
 // The box showing `picture`, from `file`, at the given placement.
 ParameterBox WithSymbol(ParameterBox box, int placement, const Dib& picture,
                         const std::filesystem::path& file);

@@ -1,6 +1,34 @@
-#include "ParameterFileFixtures.h"
+#include "plain/Records.h"
 
 namespace roamplot::test {
+
+std::string BmpFile(const BmpFields& fields, const std::string& palette,
+                    const std::string& pixels) {
+    std::string info;
+    for (uint32_t v : {fields.HeaderSize, static_cast<uint32_t>(fields.Width),
+                       static_cast<uint32_t>(fields.Height)})
+        PutU32(info, v);
+    PutU16(info, 1);
+    PutU16(info, static_cast<uint16_t>(fields.Bits));
+    for (uint32_t v : {fields.Compression, static_cast<uint32_t>(pixels.size()),
+                       static_cast<uint32_t>(fields.PelsPerMeter),
+                       static_cast<uint32_t>(fields.PelsPerMeter), fields.ColoursUsed, 0u})
+        PutU32(info, v);
+    std::string masks;
+    for (uint32_t m : fields.Masks) PutU32(fields.HeaderSize > 40 ? info : masks, m);
+    info.resize(fields.HeaderSize, '\0');
+    const std::size_t offset = 14 + info.size() + masks.size() + palette.size();
+    std::string file = "BM";
+    for (std::size_t v : {offset + pixels.size(), std::size_t{0}, offset})
+        PutU32(file, static_cast<uint32_t>(v));
+    return file + info + masks + palette + pixels;
+}
+
+std::string GreyPalette(int bits) {
+    std::string palette;
+    for (uint32_t i = 0; i < (1u << bits); ++i) PutU32(palette, i * 0x010101u);
+    return palette;
+}
 
 Dib PatternDib(int width, int height, int bitCount, int seed) {
     Dib dib;
@@ -62,8 +90,8 @@ Loaded LoadText(const std::string& text, const SymbolFileLoader& loader) {
     return loaded;
 }
 
-ParameterBox NewBox(int page, const char* kind, const char* id, int left, int top, int width,
-                    int height) {
+ParameterBox NewBox(int page, const std::string& kind, const std::string& id, int left, int top,
+                    int width, int height) {
     ParameterBox box;
     box.PageNo = page;
     box.Kind = kind;
