@@ -18,7 +18,7 @@ const Colour Red = MakeColour(255, 0, 0);
 ScreenLayout TwoPages() {
     ScreenLayout layout;
     for (int page : {1, 3}) {
-        ParameterBox box = MakeBox(BoxKind::Background, 10, 10, 40, 30);
+        ParameterBox box = NewBox(page, BoxKind::Background, "1", 10, 10, 40, 30);
         box.PageNo = page;
         box.TextBackColor = box.BorderColor = Red;
         layout.Box(page, 1) = box;

@@ -14,8 +14,8 @@
 #include "core/model/ScreenLayout.h"
 #include "render/RenderContext.h"
 #include "ui/preview/ControlSizer.h"
-#include "ui/widgets/Dockable.h"
 #include "ui/preview/GuideOverlay.h"
+#include "ui/widgets/Dockable.h"
 
 class QFrame;
 class QLabel;

@@ -100,6 +100,14 @@ inline void Activate(QWidget& window) {
     QApplication::setActiveWindow(&window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
+// Gives the preview the keyboard as the user does, with a click on an empty
+// corner of its drawing area; returns what has the focus, where keys go.
+inline QWidget* ClickIntoPreview(DesignerFixture& d) {
+    Activate(*d.Preview().window());
+    QWidget* area = d.Preview().DrawArea();
+    QTest::mouseClick(area, Qt::LeftButton, {}, {area->width() - 2, area->height() - 2});
+    return QApplication::focusWidget();
+}
 // The settings with the preview floating in a window of its own, where the
 // rules of such a window are tested.
 inline std::string FloatingPreview(std::string settings = "") {

@@ -63,9 +63,10 @@ TEST(NudgeButtons, FailuresAreToldOncePerPressAndStopTheRepeat) {
 TEST(NudgeButtons, ArrowKeysInThePreviewStepTheSelectedBox) {
     DesignerFixture d;
     int slot = d.AddBox({50, 60, 20, 10});
-    Activate(d.Preview());
-    QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Left);
-    QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Down, Qt::ShiftModifier);
+    QWidget* preview = ClickIntoPreview(d);
+    EXPECT_EQ(preview, &d.Preview());
+    QTest::keyClick(preview, Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(d.RectOf(slot), (BoxRect{49, 60, 20, 11}));
     EXPECT_EQ(d.Control(slot)->geometry(), QRect(49, 60, 20, 11));
 }

@@ -1,3 +1,5 @@
+#include <QPushButton>
+#include <QRadioButton>
 #include <functional>
 #include <set>
 
@@ -53,11 +55,7 @@ std::vector<Command> LayoutCommands(DesignerFixture& d) {
              QTest::mouseRelease(d.Tab().Adjust->AdjustRight, Qt::LeftButton);
          },
          true},
-        {"Move Box",
-         [&] {
-             Activate(d.Preview());
-             QTest::keyClick(d.Preview().windowHandle(), Qt::Key_Up);
-         }},
+        {"Move Box", [&] { QTest::keyClick(ClickIntoPreview(d), Qt::Key_Up); }},
         {"Move Box",
          [&] {
              d.Tab().Adjust->BoxLeft->clear();
@@ -93,13 +91,15 @@ std::vector<Command> LayoutCommands(DesignerFixture& d) {
         {"Delete Box", [&] { Click(d.Tab().Delete1); }, true},
         {"New Box", [&] { d.MenuAction("aNewBox")->trigger(); }, true},
         {"Clear Page", [&] { d.MenuAction("aClearPage")->trigger(); }, true},
-        {"New Box",
+        {"Scale Layout To Screen",
          [&] {
-             d.MenuAction("aNextPage")->trigger();
-             d.MenuAction("aNextPage")->trigger();
-             Click(d.Tab().bNew);
+             d.prompter.DialogAnswers.push_back([](QDialog& dialog) {
+                 auto& scale = dynamic_cast<ScaleScreenDialog&>(dialog);
+                 scale.rTargetScreen[5]->click();
+                 scale.bScale->click();
+             });
+             d.MenuAction("aScaleLayoutToScreen")->trigger();
          }},
-        {"Delete Page", [&] { d.MenuAction("aDeletePage")->trigger(); }},
         {"Duplicate Page",
          [&] {
              d.MenuAction("aPreviousPage")->trigger();
@@ -113,15 +113,13 @@ std::vector<Command> LayoutCommands(DesignerFixture& d) {
              });
              d.MenuAction("aImportPages")->trigger();
          }},
-        {"Scale Layout To Screen",
+        {"New Box",
          [&] {
-             d.prompter.DialogAnswers.push_back([](QDialog& dialog) {
-                 auto& scale = dynamic_cast<ScaleScreenDialog&>(dialog);
-                 scale.rTargetScreen[5]->click();
-                 scale.bScale->click();
-             });
-             d.MenuAction("aScaleLayoutToScreen")->trigger();
+             d.MenuAction("aNextPage")->trigger();
+             d.MenuAction("aNextPage")->trigger();
+             Click(d.Tab().bNew);
          }},
+        {"Delete Page", [&] { d.MenuAction("aDeletePage")->trigger(); }},
     };
 }
 } // namespace
@@ -141,7 +139,7 @@ TEST(Undo, EveryKindOfEditUndoesToTheStartAndRedoesToTheEnd) {
     ASSERT_EQ(d.form->Screen().Row, 5);
     ASSERT_TRUE(d.prompter.Of("error").isEmpty()) << d.prompter.Shown.join("\n").toStdString();
     const std::array<Page, MaxPages> end = d.Layout().Pages;
-    ASSERT_EQ(d.Layout().BoxCount(2), 4) << "the moved page with its pasted boxes";
+    ASSERT_EQ(d.Layout().BoxCount(1), 4) << "the moved page with its pasted boxes";
 
     std::set<std::string> steps;
     int count = 0;
@@ -200,12 +198,12 @@ TEST(Undo, AHeldNudgeButtonOrArrowKeyIsOneStep) {
     }
     QTest::mouseRelease(d.Tab().Adjust->AdjustRight, Qt::LeftButton);
 
-    Activate(d.Preview());
+    QWidget* preview = ClickIntoPreview(d);
     for (int i = 0; i < 4; ++i) {
-        QTest::keyPress(d.Preview().windowHandle(), Qt::Key_Down);
+        QTest::keyPress(preview, Qt::Key_Down);
         Settle();
     }
-    QTest::keyRelease(d.Preview().windowHandle(), Qt::Key_Down);
+    QTest::keyRelease(preview, Qt::Key_Down);
     EXPECT_EQ(d.RectOf(slot), (BoxRect{55, 64, 20, 10}));
     EXPECT_EQ(d.Designer().Editor().History().Size(), 3u);
     d.MenuAction("aUndo")->trigger();
