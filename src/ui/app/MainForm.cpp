@@ -194,7 +194,7 @@ void MainForm::SetPreviewDocked(bool docked) {
         preview_->Dock(previewColumn_);
         column->addWidget(preview_.get(), 1);
         alignPalette_->Dock(previewColumn_);
-        column->addWidget(alignPalette_.get());
+        column->addWidget(alignPalette_.get(), 0, Qt::AlignLeft);
         preview_->show();
         previewColumn_->show();
         content_->FollowWindow(LeastControlsSize);
