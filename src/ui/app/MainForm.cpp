@@ -309,9 +309,25 @@ void MainForm::SwitchDeviceScreen(const DeviceScreen& screen) {
 
 void MainForm::ShowDeviceScreen() {
     ApplyDeviceType();
+    ShowPreviewOfScreen();
+}
+
+void MainForm::ShowPreviewOfScreen() {
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
     if (designer_) designer_->RefreshPage();
     PlacePreview();
+    GrowForPreview();
+}
+
+void MainForm::GrowForPreview() {
+    if (!PreviewDocked()) return;
+    body_->updateGeometry();
+    layout()->activate();
+    const WindowRect area = AvailableAreaAt(pos());
+    const QSize wanted = sizeHint() + QSize(body_->handleWidth(), 0);
+    resize(size().expandedTo(wanted.boundedTo(ClientRoomIn(*this, area))));
+    MoveInsideArea(*this, pos(), area);
+    ShareBody();
 }
 
 void MainForm::bRefreshClick() {
@@ -329,9 +345,7 @@ void MainForm::bRefreshClick() {
     screen_.CustomHeight = height;
     std::string error = WriteCustomSize(settingsFile_, screen_.CustomWidth, screen_.CustomHeight);
     if (!error.empty()) prompter_.ShowError(MessageNaming(error, settingsFile_.Path()));
-    if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
-    if (designer_) designer_->RefreshPage();
-    PlacePreview();
+    ShowPreviewOfScreen();
     if (designer_ && screen_.Size() != before) designer_->TellBoxesOutsideScreen();
 }
 

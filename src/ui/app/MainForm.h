@@ -165,6 +165,10 @@ class MainForm : public QWidget {
     void ReadRememberedKeyFile();
     // Gives the preview its whole width first; the controls scroll what is left out.
     void ShareBody();
+    // The preview of the screen chosen, with its place beside or in this window.
+    void ShowPreviewOfScreen();
+    // Docked, a larger screen grows the window as far as the area allows.
+    void GrowForPreview();
 
     struct ParameterFileOutcome {
         bool Loaded = false; // the whole file was read: it becomes the current file

@@ -98,6 +98,18 @@ TEST(DockedPreview, EveryControlAndTheWholeDrawingAreaAreSeenOnALaptopAndADeskto
     EXPECT_TRUE(d.Preview().ScrollArea()->horizontalScrollBar()->isVisible());
 }
 
+TEST(DockedPreview, ALargerScreenGrowsTheWindowAndTheControlsStayWhole) {
+    DesignerFixture d("[Settings]\r\nCustom Device Width=800\r\nCustom Device Height=480\r\n");
+    Activate(*d.form);
+    d.form->FitIntoArea(Desktop);
+    const int before = d.form->width();
+    ChooseRow(d, CustomDeviceRow);
+    EXPECT_GT(d.form->width(), before);
+    ExpectEveryControlSeen(*d.form, {0, 0, 1600, 1000});
+    ChooseRow(d, Row240x320);
+    EXPECT_GT(d.form->width(), before) << "a smaller screen leaves the size the user has";
+}
+
 TEST(DockedPreview, AScaledDesktopMayScrollTheControlsButNotTheDrawingArea) {
     DesignerFixture d;
     Activate(*d.form);
