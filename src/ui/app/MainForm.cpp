@@ -165,14 +165,8 @@ void MainForm::FitIntoArea(const WindowRect& area) {
         content_->FitWindowInto(area);
         return MoveInsideArea(*this, pos(), area);
     }
-    // Sizes are those of the style and fonts the controls are shown with.
-    ensurePolished();
-    // The body's size as the layout last asked it was that of another arrangement.
-    body_->updateGeometry();
-    layout()->activate();
     const QSize room = ClientRoomIn(*this, area);
-    // The splitter leaves its handle out of the size it asks for.
-    const QSize wanted = sizeHint() + QSize(body_->handleWidth(), 0);
+    const QSize wanted = DockedSizeWanted();
     const ScreenSize size =
         SizeInArea(heldSettings_.MainWindowSize, {wanted.width(), wanted.height()},
                    {LeastControlsSize.width(), LeastControlsSize.height()},
@@ -319,13 +313,20 @@ void MainForm::ShowPreviewOfScreen() {
     GrowForPreview();
 }
 
-void MainForm::GrowForPreview() {
-    if (!PreviewDocked()) return;
+QSize MainForm::DockedSizeWanted() {
+    // Sizes are those of the style and fonts the controls are shown with.
+    ensurePolished();
+    // The body's size as the layout last asked it was that of another arrangement.
     body_->updateGeometry();
     layout()->activate();
+    // The splitter leaves its handle out of the size it asks for.
+    return sizeHint() + QSize(body_->handleWidth(), 0);
+}
+
+void MainForm::GrowForPreview() {
+    if (!PreviewDocked()) return;
     const WindowRect area = AvailableAreaAt(pos());
-    const QSize wanted = sizeHint() + QSize(body_->handleWidth(), 0);
-    resize(size().expandedTo(wanted.boundedTo(ClientRoomIn(*this, area))));
+    resize(size().expandedTo(DockedSizeWanted().boundedTo(ClientRoomIn(*this, area))));
     MoveInsideArea(*this, pos(), area);
     ShareBody();
 }

@@ -169,6 +169,8 @@ class MainForm : public QWidget {
     void ShowPreviewOfScreen();
     // Docked, a larger screen grows the window as far as the area allows.
     void GrowForPreview();
+    // Docked, the size the window asks for: the controls and the preview whole.
+    QSize DockedSizeWanted();
 
     struct ParameterFileOutcome {
         bool Loaded = false; // the whole file was read: it becomes the current file
