@@ -1,3 +1,6 @@
+// MainForm is continued in ParameterFileCommands.cpp (its parameter file
+// commands), RecoveredWork.cpp (taking in recovery copies) and StartFile.cpp
+// (the file named at start).
 #include "ui/app/MainForm.h"
 
 #include <QAction>
@@ -45,11 +48,20 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       programFolder_(programFolder), prompter_(prompter),
       settingsFile_(PathFromQString(programFolder) / SettingsFileName) {
-    PanelLoading = true;
+    PanelLoadingScope loading(panelLoading_);
     setWindowTitle(ProgramTitle);
-
     // The key tab fills its choosers from the command catalogue as it is made.
-    std::string commandProblems = commands_.LoadCommandCatalogue(PathFromQString(programFolder_));
+    const std::string commandProblems =
+        commands_.LoadCommandCatalogue(PathFromQString(programFolder_));
+    BuildBody();
+    ReadCataloguesAndSettings(commandProblems);
+    ReadRememberedKeys();
+    RestorePlace();
+    ConnectControls();
+}
+
+// The three tabs beside the column of the docked preview, over the status line.
+void MainForm::BuildBody() {
     tabs_ = new QTabWidget(this);
     pageDesigner_ = new PageDesignerTab(tabs_);
     keyMapTab_ = new KeyMapTab(keyMap_, commands_, prompter_, tabs_);
@@ -76,7 +88,12 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     for (auto* rules : findChildren<FieldTextRules*>())
         connect(rules, &FieldTextRules::CommaRefused, status_,
                 [this] { status_->showMessage(tr(FieldTextRules::CommaNote), CommaNoteMs); });
+    AddParameterFileButtons();
+    pageDesigner_->SetReadingTabOrder();
+}
 
+// What they cannot read is told once the window shows.
+void MainForm::ReadCataloguesAndSettings(const std::string& commandProblems) {
     std::string catalogueProblems =
         catalogue_.LoadFile(PathFromQString(programFolder_) / "Parameters.dat");
     if (!catalogueProblems.empty()) AddStartupProblem(ToQString(catalogueProblems));
@@ -87,17 +104,27 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
     for (const std::string& notice : settingsNotices) AddStartupProblem(ToQString(notice));
     configuration_->ShowSettings(heldSettings_);
     keyMapTab_->ShowButtonKeyCodes(heldSettings_.ButtonKeyCodes);
+}
+
+// The key tab tells its file's name from the start: a remembered file that
+// has gone leaves the caption naming none.
+void MainForm::ReadRememberedKeys() {
     connect(keyMapTab_, &KeyMapTab::KeyFileNameChanged, this,
             [this] { SetKeyFileName(keyMapTab_->KeyFileName()); });
     connect(keyMapTab_, &KeyMapTab::KeyMapEdited, this, &MainForm::UpdateCaption);
     ReadRememberedKeyFile();
     UpdateCaption();
+}
 
+void MainForm::RestorePlace() {
     QRect screen = QGuiApplication::primaryScreen()->geometry();
     WindowPosition place = RestoreWindowPosition(settingsFile_, MainFormSection, DefaultWindowLeft,
                                                  DefaultWindowTop, screen.width(), screen.height());
     move(place.Left, place.Top);
+}
 
+void MainForm::ConnectControls() {
+    connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);
     connect(configuration_, &ConfigurationTab::DeviceRowChosen, this,
             [this](int row) { Guarded([&] { cDeviceScreenClick(row); }); });
     connect(configuration_, &ConfigurationTab::RefreshClicked, this,
@@ -110,15 +137,10 @@ MainForm::MainForm(const QString& programFolder, Prompter& prompter, QWidget* pa
         if (!folder.isEmpty()) configuration_->eDeviceMountFolder->setText(folder);
     });
     connect(pageDesigner_->bHelp, &QPushButton::clicked, this, &MainForm::ShowHelp);
-    AddParameterFileButtons();
-    pageDesigner_->SetReadingTabOrder();
-    connect(keyMapTab_, &KeyMapTab::HelpRequested, this, &MainForm::ShowHelp);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         UpdateCaption();
         if (designer_) designer_->TabChanged(index);
     });
-
-    PanelLoading = false;
 }
 
 MainForm::~MainForm() = default;
@@ -272,7 +294,7 @@ DesignerSettings MainForm::CurrentSettings() const {
 }
 
 void MainForm::ApplyDeviceType() {
-    PanelLoading = true;
+    PanelLoadingScope loading(panelLoading_);
     configuration_->EnableCustomOptions(false);
     if (preview_) {
         if (screen_.Row == CustomDeviceRow) {
@@ -285,7 +307,6 @@ void MainForm::ApplyDeviceType() {
             editor_.SetDeviceTypeCode(screen_.DeviceTypeCode());
         }
     }
-    PanelLoading = false;
 }
 
 void MainForm::cDeviceScreenClick(int row) {

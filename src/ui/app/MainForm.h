@@ -17,6 +17,7 @@
 #include "core/model/ParameterCatalogue.h"
 #include "core/model/ScreenLayout.h"
 #include "ui/app/Prompter.h"
+#include "ui/designer/PanelLoading.h"
 
 class QTabWidget;
 
@@ -82,7 +83,9 @@ class MainForm : public QWidget {
     QTabWidget* Tabs() const { return tabs_; }
 
     // While raised, no property handler reacts: filling controls is not an edit.
-    bool PanelLoading = false;
+    bool PanelLoading() const { return panelLoading_; }
+    // Raised for the life of the scope returned, then as it was before.
+    [[nodiscard]] PanelLoadingScope FillingPanel() { return PanelLoadingScope(panelLoading_); }
 
     const std::filesystem::path& ParameterFileName() const {
         return heldSettings_.ParameterFileName;
@@ -156,6 +159,13 @@ class MainForm : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // What the constructor sets up, in this order.
+    void BuildBody();
+    void ReadCataloguesAndSettings(const std::string& commandProblems);
+    void ReadRememberedKeys();
+    void RestorePlace();
+    void ConnectControls();
+
     // The controls, the preview and its place for the screen now chosen.
     void ShowDeviceScreen();
     void WriteSettingsAtClose();
@@ -208,6 +218,7 @@ class MainForm : public QWidget {
     StatusLine* status_ = nullptr;
     std::optional<DevicePoint> pointer_;
     bool fittedShown_ = false;
+    bool panelLoading_ = false;
 };
 
 } // namespace roamplot

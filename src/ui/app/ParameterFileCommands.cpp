@@ -47,17 +47,6 @@ QString UnwritableSymbolNamesText(const std::vector<std::filesystem::path>& name
     return sentences.join("\n");
 }
 
-// Filling the controls from a loaded file is no edit, however the load ends.
-class PanelLoadingRaised {
-  public:
-    explicit PanelLoadingRaised(bool& flag) : flag_(flag) { flag_ = true; }
-    ~PanelLoadingRaised() { flag_ = false; }
-    void Again() { flag_ = true; }
-
-  private:
-    bool& flag_;
-};
-
 } // namespace
 
 void MainForm::AddParameterFileButtons() {
@@ -200,7 +189,8 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem
     LayoutEditor::EditScope scope(editor_);
     ParameterFileOutcome outcome;
     DesignerSettings settings = CurrentSettings();
-    PanelLoadingRaised loading(PanelLoading);
+    // Filling the controls from a loaded file is no edit, however the load ends.
+    PanelLoadingScope loading(panelLoading_);
     const ParameterFileLoadReport report = editor_.Load([&](ScreenLayout& layout) {
         return LoadParameterFile(layout, settings, catalogue_, file, ReadSymbolBitmapFile);
     });
@@ -219,7 +209,6 @@ MainForm::ParameterFileOutcome MainForm::ReadParameterFile(const std::filesystem
         screen_ = settings.Screen;
         configuration_->SelectDeviceRow(screen_.Row);
         ApplyDeviceType();
-        loading.Again();
         editor_.SetDeviceTypeCode(deviceTypeCode);
         if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
         PlacePreview();

@@ -101,7 +101,7 @@ bool BoxAdjuster::MakeStep(NudgeStep step) {
 }
 
 void BoxAdjuster::BoxBoundsChange() {
-    if (form_.PanelLoading) return;
+    if (form_.PanelLoading()) return;
     designer_.Editor().Touch(StepNames::MoveBox);
     // A burst of typing is applied one second after its first keystroke.
     if (!timer2_.isActive()) timer2_.start();

@@ -196,7 +196,7 @@ void PageDesigner::ShowPageName() {
 }
 
 void PageDesigner::ShowView() {
-    PanelLoadingScope loading(form_.PanelLoading);
+    const PanelLoadingScope loading = form_.FillingPanel();
     viewPage_ = CurrentPage();
     ShowPageName();
     RefillBoxList();
@@ -204,7 +204,7 @@ void PageDesigner::ShowView() {
 }
 
 void PageDesigner::ShowBoxBounds(BoxRect bounds) {
-    PanelLoadingScope loading(form_.PanelLoading);
+    const PanelLoadingScope loading = form_.FillingPanel();
     tab_.Adjust->ShowBoxBounds(bounds);
 }
 
@@ -220,7 +220,7 @@ void PageDesigner::bNewClick() {
 }
 
 void PageDesigner::Delete1Click() {
-    if (form_.PanelLoading) return;
+    if (form_.PanelLoading()) return;
     // Marked changed before it may refuse: a refused command still leaves the layout
     // modified, and that is kept on purpose.
     editor_.Touch(StepNames::DeleteBox);
@@ -275,13 +275,13 @@ void PageDesigner::bDownClick() {
 }
 
 void PageDesigner::cParameterListClick() {
-    if (form_.PanelLoading) return;
+    if (form_.PanelLoading()) return;
     if (QListWidgetItem* item = tab_.cParameterList->currentItem())
         SelectBox(item->data(Qt::UserRole).toInt());
 }
 
 void PageDesigner::cParameterChange() {
-    if (form_.PanelLoading) return;
+    if (form_.PanelLoading()) return;
     int k = tab_.cParameter->currentIndex();
     if (k < 0 || static_cast<std::size_t>(k) >= form_.Catalogue().Size()) return;
     const CatalogueEntry& entry = form_.Catalogue().At(static_cast<std::size_t>(k));
@@ -373,7 +373,7 @@ void PageDesigner::bDeletePageClick() {
 }
 
 void PageDesigner::cPageNameChange() {
-    if (form_.PanelLoading) return;
+    if (form_.PanelLoading()) return;
     editor_.SetPageName(FromQString(tab_.cPageName->text()));
 }
 

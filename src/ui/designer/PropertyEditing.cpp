@@ -100,7 +100,7 @@ void PageDesigner::ConnectPropertyPanel() {
 }
 
 void PageDesigner::ShowBoxProperties(int slot) {
-    PanelLoadingScope loading(form_.PanelLoading);
+    const PanelLoadingScope loading = form_.FillingPanel();
     PropertyPanel::Plan plan(tab_);
     panelShown_ = {CurrentPage(), std::clamp(slot, NoBox, SlotsPerPage + 1), {}, {}};
     if (slot < 1 || slot > SlotsPerPage) {
@@ -134,7 +134,7 @@ std::size_t PageDesigner::CatalogueItemOf(const ParameterBox& box) const {
 }
 
 void PageDesigner::ShowBoxValues(int slot) {
-    PanelLoadingScope loading(form_.PanelLoading);
+    const PanelLoadingScope loading = form_.FillingPanel();
     const ParameterBox& box = editor_.Layout().Box(CurrentPage(), slot);
     // A refused choice shows the box's own parameter again.
     const int item = static_cast<int>(CatalogueItemOf(box));
@@ -284,7 +284,7 @@ void PageDesigner::FillSymbolPlacements(const std::string& kind, int placement) 
 }
 
 void PageDesigner::EditSelectedBox(const std::function<void(int slot)>& edit) {
-    if (form_.PanelLoading) return;
+    if (form_.PanelLoading()) return;
     // The rules a handler sets off (the automatic font size) redraw with it, once.
     LayoutEditor::EditScope scope(editor_);
     edit(GetControl());
@@ -321,7 +321,7 @@ void PageDesigner::cParFontSizeChange() {
 }
 
 void PageDesigner::cAutoFontSizeClick() {
-    if (form_.PanelLoading) return;
+    if (form_.PanelLoading()) return;
     if (tab_.cAutoFontSize->isChecked()) {
         tab_.cParFontSize->setValue(0);
         return;
@@ -396,7 +396,7 @@ void PageDesigner::cBorderColorColorSelected(Colour colour) {
 
 void PageDesigner::cAddButtonSymbolClick() {
     int slot = GetControl();
-    if (form_.PanelLoading || slot < 1) return;
+    if (form_.PanelLoading() || slot < 1) return;
     const ParameterBox& box = editor_.Layout().Box(CurrentPage(), slot);
     if (!CarriesPicture(box.Kind)) return;
     FileDialogRequest request;

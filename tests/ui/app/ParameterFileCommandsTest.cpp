@@ -88,7 +88,7 @@ TEST(ParameterFileCommands, LoadAsksFirstAndTakesTheFilesScreen) {
     EXPECT_EQ(d.form->Screen().Row, 1);
     EXPECT_EQ(d.form->Preview()->DeviceSize(), (ScreenSize{320, 240}));
     EXPECT_FALSE(layout.Modified);
-    EXPECT_FALSE(d.form->PanelLoading);
+    EXPECT_FALSE(d.form->PanelLoading());
     EXPECT_EQ(d.form->ParameterFileName(), TestData("writer_symbols.par1"));
     EXPECT_EQ(ShownTitle(*d.form), MainTitle + "writer_symbols.par1");
     EXPECT_EQ(d.prompter.Shown.filter("message: ").size(), 1);

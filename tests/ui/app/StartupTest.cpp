@@ -197,6 +197,6 @@ TEST(Startup, AKeyFileThatStopsWithAnErrorDoesNotStopTheStart) {
     EXPECT_EQ(d.prompter.Of("message"), QStringList{"'abc' is not a valid integer value"});
     EXPECT_EQ(d.form->Keys().HardwareKeys[0], d.form->Commands().FindCommandIndex(2));
     EXPECT_EQ(d.form->pos(), QPoint(300, 40));
-    EXPECT_FALSE(d.form->PanelLoading);
+    EXPECT_FALSE(d.form->PanelLoading());
     EXPECT_EQ(ShownTitle(*d.form), MainTitle);
 }

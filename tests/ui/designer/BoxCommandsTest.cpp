@@ -203,10 +203,11 @@ TEST(PageManagement, NewAsksAfterChangesAndStartsABlankLayout) {
 
 TEST(PageManagement, NamesTypedWhilePagesSwitchAreNotStored) {
     DesignerFixture d;
-    d.form->PanelLoading = true;
-    QTest::keyClicks(d.Tab().cPageName, "X");
-    EXPECT_EQ(d.Layout().PageAt(1).PageName, "Page 1");
-    d.form->PanelLoading = false;
+    {
+        const PanelLoadingScope loading = d.form->FillingPanel();
+        QTest::keyClicks(d.Tab().cPageName, "X");
+        EXPECT_EQ(d.Layout().PageAt(1).PageName, "Page 1");
+    }
     QTest::keyClicks(d.Tab().cPageName, "Y");
     EXPECT_EQ(d.Layout().PageAt(1).PageName, "Page 1XY");
     EXPECT_TRUE(d.Layout().Modified);

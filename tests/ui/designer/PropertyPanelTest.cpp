@@ -364,7 +364,7 @@ TEST(PropertyPanel, ABoxWithAnIdThatIsNoNumberIsReportedAndThePanelStaysLive) {
     Change(d, bad, [&](ParameterBox& b) { b.ParameterId = "abc"; });
     d.Tab().cParameterList->setCurrentRow(bad - 1); // as the arrow keys do
     EXPECT_EQ(d.prompter.Of("error"), QStringList{"'abc' is not a valid integer value"});
-    EXPECT_FALSE(d.form->PanelLoading);
+    EXPECT_FALSE(d.form->PanelLoading());
     Select(d, good);
     Pick(d.Tab().cJustification, 1);
     EXPECT_EQ(d.Box(good).Justification, "L");
