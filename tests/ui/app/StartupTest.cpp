@@ -137,7 +137,7 @@ TEST(Startup, CloseAsksAboutTheLayoutThenTheKeysAndWritesTheSettingsOnlyWhenItCl
         DesignerFixture d(before);
         if (c.keys) AssignFirstHardwareKey(*d.form, 3);
         ASSERT_EQ(d.form->Keys().Changed, c.keys);
-        d.Layout().Modified = c.layout;
+        d.SetUp([&c](ScreenLayout& layout) { layout.Modified = c.layout; });
         d.prompter.ConfirmAnswers = c.answers;
         EXPECT_EQ(d.form->close(), c.closes);
         EXPECT_EQ(d.form->isVisible(), !c.closes);
