@@ -114,7 +114,9 @@ TEST_F(DeviceTransferTest, SendWritesTheLayoutIntoTheDeviceFolderAndKeepsTheCapt
     EXPECT_NE(first, second);
 }
 
-TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfterwards) {
+// Large symbols are copied beside the file, letting events through: the windows wait,
+// keys typed meanwhile are refused, and a close asked for follows the transfer.
+TEST_F(DeviceTransferTest, WhileLargeSymbolsAreCopiedTheWindowsWaitAndACloseFollowsAfterwards) {
     Start();
     const int big = designer->AddBox({0, 0, 100, 100});
     const int small = designer->AddBox({0, 100, 100, 100});
@@ -126,13 +128,30 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
                            designer->folder.Write(name, std::string("picture ") + name));
         l.Modified = true;
     });
+    Select(*designer, big);
+    Activate(Form());
+    Settle();
+    const QString pageName = designer->Tab().cPageName->text();
+    // Which menus the tab shown offers.
+    const auto menusEnabled = [this] {
+        QList<bool> enabled;
+        for (QAction* menu : Form().findChild<QMenuBar*>()->actions()) enabled << menu->isEnabled();
+        return enabled;
+    };
+    const QList<bool> menusBefore = menusEnabled();
+    ASSERT_TRUE(menusBefore.contains(false)) << "the key menu is not the page designer's";
+    const std::size_t undoSteps = Form().Editor().History().Size();
+    const std::string undoName = Form().Editor().History().UndoName();
 
     struct During {
         bool Checked = false, CopyingShown = false, TabsEnabled = true, PreviewEnabled = true,
-             Closed = true;
-        QString CopyingText;
+             MenusEnabled = true, Closed = true;
+        QString CopyingText, PageName;
+        int Boxes = 0;
     } during;
-    Prompter().DialogAnswers.push_back([&](QDialog& dialog) {
+    Answer("symbols.par1");
+    auto typeName = std::move(Prompter().DialogAnswers.back());
+    Prompter().DialogAnswers.back() = [&, typeName](QDialog& dialog) {
         // The first events let through are those of the copying.
         QTimer::singleShot(0, [&] {
             during.Checked = true;
@@ -140,12 +159,22 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
             during.CopyingText = Device().Copying().Text();
             during.TabsEnabled = Form().Tabs()->isEnabled();
             during.PreviewEnabled = designer->Preview().isEnabled();
+            during.MenusEnabled = Form().findChild<QMenuBar*>()->isEnabled();
+            // The user turns to the main window while it copies.
+            Activate(Form());
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                          : static_cast<QWidget*>(&Form());
+            for (auto key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_PageDown})
+                QTest::keyClick(target, key);
+            QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(target, Qt::Key_Delete, Qt::ControlModifier);
+            QTest::keyClicks(target, "Ride");
+            during.Boxes = Form().Layout().BoxCount(1);
+            during.PageName = designer->Tab().cPageName->text();
             during.Closed = Form().close();
         });
-        auto& list = dynamic_cast<FileListDialog&>(dialog);
-        QTest::keyClicks(list.eFileName, "symbols.par1");
-        list.bConfirm->click();
-    });
+        typeName(dialog);
+    };
     SendLayout();
 
     ASSERT_TRUE(during.Checked);
@@ -153,54 +182,27 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
     EXPECT_EQ(during.CopyingText, "Copying file : big.bmp");
     EXPECT_FALSE(during.TabsEnabled);
     EXPECT_FALSE(during.PreviewEnabled);
+    EXPECT_FALSE(during.MenusEnabled);
+    EXPECT_EQ(during.Boxes, 2) << "neither deleted nor added";
+    EXPECT_EQ(during.PageName, pageName);
     EXPECT_FALSE(during.Closed) << "closing waits for the transfer";
     EXPECT_FALSE(Device().Copying().isVisible());
     EXPECT_TRUE(Form().isVisible());
+    EXPECT_EQ(Form().Layout().BoxCount(1), 2);
+    EXPECT_EQ(Form().Layout().CurrentPage, 1);
+    EXPECT_EQ(std::tuple(Form().Editor().History().Size(), Form().Editor().History().UndoName()),
+              std::tuple(undoSteps, undoName))
+        << "nothing undone or added";
+    EXPECT_EQ(Prompter().Of("timed"), QStringList("1 2000 Save to PDA Successful"));
+    EXPECT_TRUE(Form().findChild<QMenuBar*>()->isEnabled());
+    EXPECT_EQ(menusEnabled(), menusBefore);
+    EXPECT_EQ(designer->Tab().cPageName->text(), pageName);
+    EXPECT_EQ(Form().focusWidget(), designer->Tab().bSend) << "the user goes on where they were";
 
     QCoreApplication::processEvents();
     EXPECT_FALSE(Form().isVisible()) << "the close asked for during the transfer follows it";
     EXPECT_TRUE(Form().Tabs()->isEnabled());
     EXPECT_TRUE(Prompter().Of("confirm").last().startsWith("Changes have been made"));
-}
-
-TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileAndIsNotReopenedFromThePcAtTheNextStart) {
-    Start();
-    designer->AddBox({10, 10, 60, 30});
-    PutOnDevice("Trip.par1", TestDataBytes("writer_pages.par1"));
-    Answer("Trip.par1");
-    GetLayout();
-    EXPECT_EQ(Prompter().Of("confirm"),
-              QStringList("Changes have been made which have not been saved. Load a new file?"));
-    EXPECT_EQ(Form().ParameterFileName(), "\\Roamplot 2\\Trip.par1");
-    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1");
-    EXPECT_FALSE(Form().Layout().Modified);
-    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
-    EXPECT_TRUE(Prompter().Of("message").isEmpty());
-
-    // A second get offers the name left in the field.
-    std::string changed = TestDataBytes("writer_pages.par1");
-    changed.replace(changed.find("b1,1,Main"), 9, "b1,1,Again");
-    PutOnDevice("Trip.par1", changed);
-    Answer();
-    GetLayout();
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(std::tuple(seen[1].FileName, seen[1].ConfirmCaption), std::tuple("Trip.par1", "Get"));
-    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Again");
-
-    ASSERT_TRUE(Form().close());
-    EXPECT_PRED2(Holds, Ini(*designer), "Filename=\\Roamplot 2\\Trip.par1");
-    // A PC file of that very name in the working folder must not be taken for it.
-    TempFolder work;
-    work.Write("\\Roamplot 2\\Trip.par1", TestDataBytes("writer_pages.par1"));
-    const fs::path before = fs::current_path();
-    fs::current_path(work.Path());
-    ScriptedPrompter again;
-    auto restarted = StartDesigner(Q(designer->folder.Path()), again);
-    fs::current_path(before);
-    ASSERT_NE(restarted, nullptr);
-    EXPECT_EQ(restarted->Layout().BoxCount(1), 0);
-    EXPECT_EQ(ShownTitle(*restarted), MainTitle) << "no file is open";
-    EXPECT_TRUE(again.Shown.isEmpty()) << again.Shown.join("\n").toStdString();
 }
 
 // Why a fetched file would not load is FetchedFiles'.
@@ -383,77 +385,8 @@ TEST_F(DeviceTransferTest, ASendAsksBeforeReplacingAFileOnTheHandheld) {
     EXPECT_EQ(*ReadFileBytes(OnDevice("buttons.key2")), "old");
 }
 
-TEST_F(DeviceTransferTest, KeysTypedWhileATransferRunsAreRefusedAndTheFieldIsKept) {
-    Start();
-    const int first = designer->AddBox({10, 10, 60, 30});
-    designer->AddBox({10, 50, 60, 30});
-    Select(*designer, first);
-    Activate(Form());
-    Settle();
-    const QString pageName = designer->Tab().cPageName->text();
-    // Which menus the tab shown offers.
-    const auto menusEnabled = [this] {
-        QList<bool> enabled;
-        for (QAction* menu : Form().findChild<QMenuBar*>()->actions()) enabled << menu->isEnabled();
-        return enabled;
-    };
-    const QList<bool> menusBefore = menusEnabled();
-    ASSERT_TRUE(menusBefore.contains(false)) << "the key menu is not the page designer's";
-    const std::size_t undoSteps = Form().Editor().History().Size();
-    const std::string undoName = Form().Editor().History().UndoName();
-
-    struct During {
-        bool Typed = false;
-        int Boxes = 0;
-        QString PageName;
-        bool MenusEnabled = true;
-    } during;
-    Answer("typed.par1");
-    auto typeName = std::move(Prompter().DialogAnswers.back());
-    Prompter().DialogAnswers.back() = [&, typeName](QDialog& dialog) {
-        // The first events let through are those of the copy.
-        QTimer::singleShot(0, [&] {
-            // The user turns to the main window while it copies.
-            Activate(Form());
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                          : static_cast<QWidget*>(&Form());
-            for (auto key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_PageDown})
-                QTest::keyClick(target, key);
-            QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
-            QTest::keyClick(target, Qt::Key_Delete, Qt::ControlModifier);
-            QTest::keyClicks(target, "Ride");
-            during.Typed = true;
-            during.Boxes = Form().Layout().BoxCount(1);
-            during.PageName = designer->Tab().cPageName->text();
-            during.MenusEnabled = Form().findChild<QMenuBar*>()->isEnabled();
-        });
-        typeName(dialog);
-    };
-    // A symbol too large for the file makes the send copy it, letting events through.
-    designer->SetUp([&](ScreenLayout& l) {
-        l.Box(1, first) =
-            WithSymbol(NewBox(1, BoxKind::Background, "400", 10, 10, 60, 30), 3,
-                       PatternDib(100, 100, 24, 1), designer->folder.Write("big.bmp", "picture"));
-    });
-    SendLayout();
-
-    ASSERT_TRUE(during.Typed);
-    EXPECT_FALSE(during.MenusEnabled);
-    EXPECT_EQ(during.Boxes, 2) << "neither deleted nor added";
-    EXPECT_EQ(during.PageName, pageName);
-    EXPECT_EQ(Form().Layout().BoxCount(1), 2);
-    EXPECT_EQ(Form().Layout().CurrentPage, 1);
-    EXPECT_EQ(std::tuple(Form().Editor().History().Size(), Form().Editor().History().UndoName()),
-              std::tuple(undoSteps, undoName))
-        << "nothing undone or added";
-    EXPECT_EQ(Prompter().Of("timed"), QStringList("1 2000 Save to PDA Successful"));
-    EXPECT_TRUE(Form().findChild<QMenuBar*>()->isEnabled());
-    EXPECT_EQ(menusEnabled(), menusBefore);
-    EXPECT_EQ(designer->Tab().cPageName->text(), pageName);
-    EXPECT_EQ(Form().focusWidget(), designer->Tab().bSend) << "the user goes on where they were";
-}
-
-TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOffersThisPc) {
+// Where Save proposes a fetched file is SaveTarget's; the get's question is the menu bar's.
+TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileSaveOffersThisPcAndTheNextStartOpensNothing) {
     Start();
     designer->AddBox({10, 10, 60, 30});
     // The last file of this PC.
@@ -470,7 +403,21 @@ TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOff
     PutOnDevice("Trip.par1", TestDataBytes("writer_pages.par1"));
     Answer("Trip.par1");
     GetLayout();
-    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1") << "the layout is the fetched file";
+    EXPECT_EQ(Form().ParameterFileName(), "\\Roamplot 2\\Trip.par1");
+    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1");
+    EXPECT_FALSE(Form().Layout().Modified);
+    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
+    EXPECT_TRUE(Prompter().Of("message").isEmpty());
+
+    // A second get offers the name left in the field.
+    std::string changed = TestDataBytes("writer_pages.par1");
+    changed.replace(changed.find("b1,1,Main"), 9, "b1,1,Again");
+    PutOnDevice("Trip.par1", changed);
+    Answer();
+    GetLayout();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(std::tuple(seen[1].FileName, seen[1].ConfirmCaption), std::tuple("Trip.par1", "Get"));
+    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Again");
     Activate(Form());
     save();
     ASSERT_EQ(Prompter().FileRequests.size(), 2);
@@ -490,10 +437,17 @@ TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOff
     EXPECT_EQ(Prompter().FileRequests[2].InitialFile,
               QStringFromPath(fs::path(work.Path()) / "mykeys.key2"));
 
-    // Neither is reopened at the next start, and neither is named there.
+    // Neither is reopened at the next start, and neither is named there, though the
+    // settings hold the handheld's name and the working folder a PC file of that name.
     ASSERT_TRUE(Form().close());
+    EXPECT_PRED2(Holds, Ini(*designer), "Filename=\\Roamplot 2\\Trip.par1");
+    TempFolder current;
+    current.Write("\\Roamplot 2\\Trip.par1", TestDataBytes("writer_pages.par1"));
+    const fs::path before = fs::current_path();
+    fs::current_path(current.Path());
     ScriptedPrompter again;
     auto restarted = StartDesigner(Q(designer->folder.Path()), again);
+    fs::current_path(before);
     ASSERT_NE(restarted, nullptr);
     EXPECT_EQ(restarted->Layout().BoxCount(1), 0);
     EXPECT_EQ(ShownTitle(*restarted), MainTitle);
