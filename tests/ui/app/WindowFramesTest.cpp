@@ -60,15 +60,6 @@ void ChooseRow(DesignerFixture& d, int row) {
 }
 } // namespace
 
-TEST(DockedPreview, TheFirstStartDocksThePreviewAndLockWindowsHasNothingToDo) {
-    DesignerFixture d;
-    EXPECT_TRUE(d.form->PreviewDocked());
-    EXPECT_EQ(d.Preview().window(), d.form.get());
-    EXPECT_TRUE(d.MenuAction("aDockPreview")->isChecked());
-    EXPECT_FALSE(d.form->Configuration()->cLockWindows->isEnabled());
-    EXPECT_FALSE(d.form->Palette()->isWindow());
-}
-
 TEST(DockedPreview, EveryControlAndTheWholeDrawingAreaAreSeenOnALaptopAndADesktop) {
     DesignerFixture d("[Settings]\r\nCustom Device Width=800\r\nCustom Device Height=480\r\n");
     Activate(*d.form);
@@ -133,8 +124,14 @@ TEST(DockedPreview, AScaledDesktopMayScrollTheControlsButNotTheDrawingArea) {
     EXPECT_TRUE(content->viewport()->rect().contains(Seen(*help, *content->viewport())));
 }
 
-TEST(DockedPreview, FloatingAndDockingAgainKeepThePlacesAndTheChoiceOutlivesARestart) {
+TEST(DockedPreview, DockedAtFirstFloatingAndDockingAgainKeepThePlacesAndTheChoiceLasts) {
     DesignerFixture d("[Device]\r\nLeft=300\r\nTop=200\r\n");
+    // Docked at the first start, where "Lock Windows" has nothing to do.
+    EXPECT_TRUE(d.form->PreviewDocked());
+    EXPECT_EQ(d.Preview().window(), d.form.get());
+    EXPECT_TRUE(d.MenuAction("aDockPreview")->isChecked());
+    EXPECT_FALSE(d.form->Configuration()->cLockWindows->isEnabled());
+    EXPECT_FALSE(d.form->Palette()->isWindow());
     Activate(*d.form);
     d.MenuAction("aDockPreview")->trigger();
     ASSERT_FALSE(d.form->PreviewDocked());
