@@ -76,6 +76,7 @@ TEST(ScaleLayout, ARefusedSizeOrACancelChangesNothing) {
     Settle();
     EXPECT_EQ(d.form->Screen().Row, 0);
     EXPECT_EQ(d.RectOf(1), (BoxRect{10, 10, 60, 30}));
+    EXPECT_EQ(d.MenuAction("aUndo")->text(), "&Undo New Box") << "no step recorded";
 }
 
 TEST(PasteStyleCommand, CtrlShiftVGivesTheSelectedBoxTheCopiedLookAndWithoutACopySaysSo) {
