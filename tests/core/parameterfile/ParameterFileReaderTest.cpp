@@ -118,6 +118,18 @@ TEST(ParameterFileReader, AnErrorEndsAPassAndKeepsWhatWasRead) {
         std::tuple(ArrowDib(), "arrow.bmp", 1, "arrow.bmp"));
 }
 
+// The writer never writes a symbol before its box, but a hand-edited file may.
+TEST(ParameterFileReader, ASymbolRecordBeforeItsBoxStillGivesThePicture) {
+    Loaded l = LoadText(std::string(ParameterFileHeader) + "g1,0101,1,64,early.bmp\r\n" + Arrow +
+                        "END\r\nb1,1\r\n" + Button(1, "0101") + Button(2, "0101"));
+    for (int slot : {1, 2}) {
+        const ParameterBox& box = l.Layout.Box(1, slot);
+        ASSERT_TRUE(box.Symbol) << slot;
+        EXPECT_EQ(std::tuple(*box.Symbol, box.SymbolFile, box.SymbolPlacement),
+                  std::tuple(ArrowDib(), "early.bmp", 1));
+    }
+}
+
 TEST(ParameterFileReader, MissingSymbolFilesGiveNoPicture) {
     std::string text = std::string(ParameterFileHeader) + "b1,1\r\n" + Button(1, "0101") +
                        Button(2, "0102") + Button(3, "0103") + "g1,0101,1,64,C:\\a.bmp\r\n" +

@@ -103,6 +103,56 @@ TEST_F(ParameterCommandsTest, RenderDrawsTheChosenPageAtTheChosenZoom) {
               2);
 }
 
+// Every page and the contact sheet are PageExport's; here the options reach them.
+TEST_F(ParameterCommandsTest, RenderAllWritesEveryPageAndTheSheetOnlyWhenAsked) {
+    CliRun run = Run({"render", Data("writer_symbols.par1"), Work("pages"), "--all", "--zoom", "2",
+                      "--sheet", Work("sheet.png")});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out.toStdString(), "2 pages written\n");
+    // The file's 320 x 240 screen less the toolbar rows, twice.
+    EXPECT_EQ(QImage(Work("pages/page-02-Page 4.png")).size(), QSize(640, 402));
+    EXPECT_FALSE(QImage(Work("sheet.png")).isNull());
+
+    CliRun plain = Run({"render", Data("writer_symbols.par1"), Work("plain"), "--all"});
+    ASSERT_EQ(plain.ExitCode, 0) << plain.Err.toStdString();
+    EXPECT_EQ(QImage(Work("plain/page-01-Page 1.png")).size(), QSize(320, 201));
+    EXPECT_FALSE(fs::exists(work.File("plain/contact-sheet.png")));
+
+    work.Write("taken", "x");
+    CliRun taken = Run({"render", Data("writer_symbols.par1"), Work("taken"), "--all"});
+    EXPECT_EQ(taken.ExitCode, 1);
+    EXPECT_TRUE(taken.Err.contains("Cannot write to the folder")) << taken.Err.toStdString();
+    EXPECT_EQ(Run({"render", Data("writer_symbols.par1"), Work("x.png"), "--sheet", Work("s.png")})
+                  .ExitCode,
+              2)
+        << "a sheet only with --all";
+}
+
+// How boxes and fonts scale is LayoutScaling's; here the screen options reach it.
+TEST_F(ParameterCommandsTest, ScaleWritesTheLayoutForTheNamedScreenAndRefusesATooSmallOne) {
+    CliRun run =
+        Run({"scale", Data("writer_pages.par1"), Work("wide.par1"), "--screen", "800x480"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_NE(work.Read("wide.par1").find("\r\nDevice Type,Custom\r\ns1,800,480,800,441\r\n"),
+              std::string::npos);
+    // A row of the table, and back to the first size.
+    ASSERT_EQ(Run({"scale", Work("wide.par1"), Work("back.par1"), "--screen", "0"}).ExitCode, 0);
+    const QJsonObject back = QJsonDocument::fromJson(Run({"dump", Work("back.par1")}).Out).object();
+    EXPECT_EQ(back["DeviceScreen"].toInt(), 0);
+    const QJsonObject box = back["Pages"].toArray()[0].toObject()["Boxes"].toArray()[2].toObject();
+    EXPECT_EQ(std::tuple(box["Left"].toInt(), box["Top"].toInt(), box["Width"].toInt(),
+                         box["Height"].toInt()),
+              std::tuple(0, 200, 120, 40))
+        << "the same size again within a pixel";
+
+    CliRun small = Run({"scale", Data("writer_pages.par1"), Work("out.par1"), "--screen", "40x40"});
+    EXPECT_EQ(small.ExitCode, 2);
+    EXPECT_TRUE(small.Err.contains("50 to 4096")) << small.Err.toStdString();
+    EXPECT_FALSE(fs::exists(work.File("out.par1")));
+    EXPECT_EQ(Run({"scale", Data("writer_pages.par1"), Work("out.par1")}).ExitCode, 2);
+    EXPECT_EQ(Run({"scale", Work("absent.par1"), Work("out.par1"), "--screen", "1"}).ExitCode, 2);
+}
+
 TEST_F(ParameterCommandsTest, CheckListsWhatTheLoadCouldNotKeep) {
     CliRun findings = Run({"check", Data("check_findings.par1")});
     EXPECT_EQ(findings.ExitCode, 1);

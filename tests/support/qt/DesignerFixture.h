@@ -51,9 +51,7 @@ struct DesignerFixture {
             return 0;
         });
     }
-    // Writing through this reference bypasses the designer's notice: only StartupTest still
-    // does, until it takes SetUp and this returns a const layout.
-    ScreenLayout& Layout() { return const_cast<ScreenLayout&>(form->Layout()); }
+    const ScreenLayout& Layout() const { return form->Layout(); }
     const ParameterBox& Box(int slot) { return Layout().Box(Layout().CurrentPage, slot); }
     PreviewControl* Control(int slot) { return Preview().Control(Layout().CurrentPage, slot); }
 

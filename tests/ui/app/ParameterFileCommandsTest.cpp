@@ -66,7 +66,7 @@ TEST(ParameterFileCommands, AFailedSaveKeepsTheOldFileTheNameAndTheChanges) {
 }
 #endif
 
-TEST(ParameterFileCommands, LoadAsksFirstAndTakesTheFilesScreen) {
+TEST(ParameterFileCommands, LoadAsksFirstTakesTheFilesScreenAndNamesItsLastSymbolFile) {
     DesignerFixture d;
     AddMap(d);
     d.prompter.ConfirmAnswers = {false};
@@ -93,12 +93,8 @@ TEST(ParameterFileCommands, LoadAsksFirstAndTakesTheFilesScreen) {
     EXPECT_EQ(ShownTitle(*d.form), MainTitle + "writer_symbols.par1");
     EXPECT_EQ(d.prompter.Shown.filter("message: ").size(), 1);
     EXPECT_TRUE(d.prompter.Shown.contains(MissingSymbolMessage));
-}
 
-TEST(ParameterFileCommands, TheSymbolFileLabelNamesTheLastSymbolRecordUntilAPictureBoxIsPicked) {
-    DesignerFixture d;
-    d.prompter.FileAnswers = {Q(TestData("writer_symbols.par1"))};
-    ClickFile(d, "bLoad");
+    // The symbol file label names the last symbol record until a picture box is picked.
     PageDesignerTab& tab = d.Tab();
     ASSERT_EQ(d.form->Designer()->GetControl(), 1); // a text box
     EXPECT_EQ(tab.cSymbolFilename->text(), "arrow.bmp");
@@ -108,7 +104,6 @@ TEST(ParameterFileCommands, TheSymbolFileLabelNamesTheLastSymbolRecordUntilAPict
     EXPECT_TRUE(tab.cSymbolFilename->isVisibleTo(d.form.get()));
     tab.cParameterList->setCurrentRow(1);
     EXPECT_EQ(tab.cSymbolFilename->text(), "arrow.bmp");
-
     // A file without symbol records leaves no name of another file.
     d.prompter.FileAnswers = {Q(TestData("writer_pages.par1"))};
     ClickFile(d, "bLoad");

@@ -85,16 +85,30 @@ TEST(Startup, FirstStartShowsTheDefaultsAndCloseWritesThem) {
     EXPECT_FALSE(Holds(ini, "Custom Device"));
 }
 
-TEST(Startup, ReadsHandWrittenSettingsAndClampsPositions) {
+TEST(Startup, ReadsHandWrittenSettingsClampsPositionsAndWritesABrowsedMountFolder) {
     DesignerFixture d(
         "[SETTINGS]\r\nno of pages=9\r\nuse snap=1\r\nSNAP PIXELS=7\r\nLock windows=1\r\n"
-        "[mainform]\r\nLEFT=5000\r\ntop=-30\r\n[Parameters]\r\nFilename=C:\\maps\\Trip.par1\r\n");
-    EXPECT_EQ(d.form->Configuration()->cNumPages->value(), 9);
-    EXPECT_TRUE(d.form->Configuration()->cUseSnap->isChecked());
-    EXPECT_EQ(d.form->Configuration()->eSnap->text(), "7");
-    EXPECT_TRUE(d.form->Configuration()->cLockWindows->isChecked());
+        "Device Mount Folder=/media/old\r\n[mainform]\r\nLEFT=5000\r\ntop=-30\r\n"
+        "[Parameters]\r\nFilename=C:\\maps\\Trip.par1\r\n");
+    ConfigurationTab* config = d.form->Configuration();
+    EXPECT_EQ(config->cNumPages->value(), 9);
+    EXPECT_TRUE(config->cUseSnap->isChecked());
+    EXPECT_EQ(config->eSnap->text(), "7");
+    EXPECT_TRUE(config->cLockWindows->isChecked());
     EXPECT_EQ(d.form->pos(), QPoint(100, 0));
     EXPECT_EQ(ShownTitle(*d.form), MainTitle) << "a remembered file not found is not named";
+
+    EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old");
+    const std::filesystem::path chosen = d.folder.Folder() / std::filesystem::path(u8"Kärtchen");
+    d.prompter.FileAnswers = {"", QStringFromPath(chosen)};
+    config->bBrowseDeviceMount->click();
+    EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old") << "a cancelled browse keeps it";
+    config->bBrowseDeviceMount->click();
+    EXPECT_EQ(d.prompter.Of("folder"), QStringList(2, "Handheld storage folder on this PC"));
+    EXPECT_EQ(d.form->CurrentSettings().DeviceMountFolder, chosen);
+    EXPECT_TRUE(d.form->close());
+    d.form.reset();
+    EXPECT_PRED2(Holds, Ini(d), "Device Mount Folder=" + PathToUtf8(chosen));
 }
 
 // That the file is read once and merged at the close is SettingsFile's.
@@ -137,7 +151,7 @@ TEST(Startup, CloseAsksAboutTheLayoutThenTheKeysAndWritesTheSettingsOnlyWhenItCl
         DesignerFixture d(before);
         if (c.keys) AssignFirstHardwareKey(*d.form, 3);
         ASSERT_EQ(d.form->Keys().Changed, c.keys);
-        d.Layout().Modified = c.layout;
+        d.SetUp([&c](ScreenLayout& layout) { layout.Modified = c.layout; });
         d.prompter.ConfirmAnswers = c.answers;
         EXPECT_EQ(d.form->close(), c.closes);
         EXPECT_EQ(d.form->isVisible(), !c.closes);
@@ -154,22 +168,6 @@ TEST(Startup, CloseAsksAboutTheLayoutThenTheKeysAndWritesTheSettingsOnlyWhenItCl
         }
         EXPECT_PRED2(Holds, Ini(d), "[Buttons]");
     }
-}
-
-TEST(Startup, TheDeviceMountFolderIsReadChosenByBrowsingAndWrittenAtClose) {
-    DesignerFixture d("[Settings]\r\nDevice Mount Folder=/media/old\r\n");
-    ConfigurationTab* config = d.form->Configuration();
-    EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old");
-    const std::filesystem::path chosen = d.folder.Folder() / std::filesystem::path(u8"Kärtchen");
-    d.prompter.FileAnswers = {"", QStringFromPath(chosen)};
-    config->bBrowseDeviceMount->click();
-    EXPECT_EQ(config->eDeviceMountFolder->text(), "/media/old") << "a cancelled browse keeps it";
-    config->bBrowseDeviceMount->click();
-    EXPECT_EQ(d.prompter.Of("folder"), QStringList(2, "Handheld storage folder on this PC"));
-    EXPECT_EQ(d.form->CurrentSettings().DeviceMountFolder, chosen);
-    EXPECT_TRUE(d.form->close());
-    d.form.reset();
-    EXPECT_PRED2(Holds, Ini(d), "Device Mount Folder=" + PathToUtf8(chosen));
 }
 
 TEST(Startup, RemembersTheKeyFileWhateverTheCaseOfItsExtension) {

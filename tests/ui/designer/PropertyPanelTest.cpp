@@ -1,3 +1,4 @@
+#include "qt/Typing.h"
 #include "qt/UiTest.h"
 #include <QListView>
 
@@ -36,13 +37,6 @@ QStringList ShownItems(QComboBox& choice) {
     for (int row = 0; row < choice.count(); ++row)
         if (!list->isRowHidden(row)) shown << choice.itemText(row);
     return shown;
-}
-
-void Type(const QString& text) {
-    QTest::keyClicks(QApplication::focusWidget(), text);
-}
-void Press(Qt::Key key) {
-    QTest::keyClick(QApplication::focusWidget(), key);
 }
 
 TEST(ParameterChoice, TypingNarrowsTheListKeepingGroupsAndEnterPicksTheHighlightedEntry) {

@@ -52,33 +52,22 @@ class DeviceTransferTest : public ::testing::Test {
         seen.push_back(shown);
     }
 
-    // The next file list as a user meets it: a click into the name field, the
-    // name there selected and typed over, a click on the confirming button.
-    // A refused name leaves the list open; it is then closed by its title bar.
-    void TypeAnswer(const QString& typed) {
-        Prompter().DialogAnswers.push_back([this, typed](QDialog& dialog) {
-            auto& list = dynamic_cast<FileListDialog&>(dialog);
-            Record(list);
-            Activate(list);
-            QTest::mouseClick(list.eFileName, Qt::LeftButton);
-            ASSERT_EQ(QApplication::focusWidget(), list.eFileName);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(QApplication::focusWidget(), typed);
-            QTest::mouseClick(list.bConfirm, Qt::LeftButton);
-        });
-    }
-
-    // The next file list: records what it shows, types a name over the field
-    // when one is given, then clicks the confirming button.
+    // The next file list as a user meets it: what it shows is recorded; a name
+    // given is typed over the field's after a click into it; then a click on
+    // the confirming button. A refused name leaves the list open; it is then
+    // closed by its title bar.
     void Answer(std::optional<QString> typed = std::nullopt) {
         Prompter().DialogAnswers.push_back([this, typed](QDialog& dialog) {
             auto& list = dynamic_cast<FileListDialog&>(dialog);
             Record(list);
             if (typed) {
-                list.eFileName->clear();
-                QTest::keyClicks(list.eFileName, *typed);
+                Activate(list);
+                QTest::mouseClick(list.eFileName, Qt::LeftButton);
+                ASSERT_EQ(QApplication::focusWidget(), list.eFileName);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(QApplication::focusWidget(), *typed);
             }
-            list.bConfirm->click();
+            QTest::mouseClick(list.bConfirm, Qt::LeftButton);
         });
     }
 
@@ -125,7 +114,9 @@ TEST_F(DeviceTransferTest, SendWritesTheLayoutIntoTheDeviceFolderAndKeepsTheCapt
     EXPECT_NE(first, second);
 }
 
-TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfterwards) {
+// Large symbols are copied beside the file, letting events through: the windows wait,
+// keys typed meanwhile are refused, and a close asked for follows the transfer.
+TEST_F(DeviceTransferTest, WhileLargeSymbolsAreCopiedTheWindowsWaitAndACloseFollowsAfterwards) {
     Start();
     const int big = designer->AddBox({0, 0, 100, 100});
     const int small = designer->AddBox({0, 100, 100, 100});
@@ -137,13 +128,30 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
                            designer->folder.Write(name, std::string("picture ") + name));
         l.Modified = true;
     });
+    Select(*designer, big);
+    Activate(Form());
+    Settle();
+    const QString pageName = designer->Tab().cPageName->text();
+    // Which menus the tab shown offers.
+    const auto menusEnabled = [this] {
+        QList<bool> enabled;
+        for (QAction* menu : Form().findChild<QMenuBar*>()->actions()) enabled << menu->isEnabled();
+        return enabled;
+    };
+    const QList<bool> menusBefore = menusEnabled();
+    ASSERT_TRUE(menusBefore.contains(false)) << "the key menu is not the page designer's";
+    const std::size_t undoSteps = Form().Editor().History().Size();
+    const std::string undoName = Form().Editor().History().UndoName();
 
     struct During {
         bool Checked = false, CopyingShown = false, TabsEnabled = true, PreviewEnabled = true,
-             Closed = true;
-        QString CopyingText;
+             MenusEnabled = true, Closed = true;
+        QString CopyingText, PageName;
+        int Boxes = 0;
     } during;
-    Prompter().DialogAnswers.push_back([&](QDialog& dialog) {
+    Answer("symbols.par1");
+    auto typeName = std::move(Prompter().DialogAnswers.back());
+    Prompter().DialogAnswers.back() = [&, typeName](QDialog& dialog) {
         // The first events let through are those of the copying.
         QTimer::singleShot(0, [&] {
             during.Checked = true;
@@ -151,12 +159,22 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
             during.CopyingText = Device().Copying().Text();
             during.TabsEnabled = Form().Tabs()->isEnabled();
             during.PreviewEnabled = designer->Preview().isEnabled();
+            during.MenusEnabled = Form().findChild<QMenuBar*>()->isEnabled();
+            // The user turns to the main window while it copies.
+            Activate(Form());
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                          : static_cast<QWidget*>(&Form());
+            for (auto key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_PageDown})
+                QTest::keyClick(target, key);
+            QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(target, Qt::Key_Delete, Qt::ControlModifier);
+            QTest::keyClicks(target, "Ride");
+            during.Boxes = Form().Layout().BoxCount(1);
+            during.PageName = designer->Tab().cPageName->text();
             during.Closed = Form().close();
         });
-        auto& list = dynamic_cast<FileListDialog&>(dialog);
-        QTest::keyClicks(list.eFileName, "symbols.par1");
-        list.bConfirm->click();
-    });
+        typeName(dialog);
+    };
     SendLayout();
 
     ASSERT_TRUE(during.Checked);
@@ -164,54 +182,27 @@ TEST_F(DeviceTransferTest, LargeSymbolsAreCopiedWhileTheWindowsWaitAndCloseAfter
     EXPECT_EQ(during.CopyingText, "Copying file : big.bmp");
     EXPECT_FALSE(during.TabsEnabled);
     EXPECT_FALSE(during.PreviewEnabled);
+    EXPECT_FALSE(during.MenusEnabled);
+    EXPECT_EQ(during.Boxes, 2) << "neither deleted nor added";
+    EXPECT_EQ(during.PageName, pageName);
     EXPECT_FALSE(during.Closed) << "closing waits for the transfer";
     EXPECT_FALSE(Device().Copying().isVisible());
     EXPECT_TRUE(Form().isVisible());
+    EXPECT_EQ(Form().Layout().BoxCount(1), 2);
+    EXPECT_EQ(Form().Layout().CurrentPage, 1);
+    EXPECT_EQ(std::tuple(Form().Editor().History().Size(), Form().Editor().History().UndoName()),
+              std::tuple(undoSteps, undoName))
+        << "nothing undone or added";
+    EXPECT_EQ(Prompter().Of("timed"), QStringList("1 2000 Save to PDA Successful"));
+    EXPECT_TRUE(Form().findChild<QMenuBar*>()->isEnabled());
+    EXPECT_EQ(menusEnabled(), menusBefore);
+    EXPECT_EQ(designer->Tab().cPageName->text(), pageName);
+    EXPECT_EQ(Form().focusWidget(), designer->Tab().bSend) << "the user goes on where they were";
 
     QCoreApplication::processEvents();
     EXPECT_FALSE(Form().isVisible()) << "the close asked for during the transfer follows it";
     EXPECT_TRUE(Form().Tabs()->isEnabled());
     EXPECT_TRUE(Prompter().Of("confirm").last().startsWith("Changes have been made"));
-}
-
-TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileAndIsNotReopenedFromThePcAtTheNextStart) {
-    Start();
-    designer->AddBox({10, 10, 60, 30});
-    PutOnDevice("Trip.par1", TestDataBytes("writer_pages.par1"));
-    Answer("Trip.par1");
-    GetLayout();
-    EXPECT_EQ(Prompter().Of("confirm"),
-              QStringList("Changes have been made which have not been saved. Load a new file?"));
-    EXPECT_EQ(Form().ParameterFileName(), "\\Roamplot 2\\Trip.par1");
-    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1");
-    EXPECT_FALSE(Form().Layout().Modified);
-    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
-    EXPECT_TRUE(Prompter().Of("message").isEmpty());
-
-    // A second get offers the name left in the field.
-    std::string changed = TestDataBytes("writer_pages.par1");
-    changed.replace(changed.find("b1,1,Main"), 9, "b1,1,Again");
-    PutOnDevice("Trip.par1", changed);
-    Answer();
-    GetLayout();
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(std::tuple(seen[1].FileName, seen[1].ConfirmCaption), std::tuple("Trip.par1", "Get"));
-    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Again");
-
-    ASSERT_TRUE(Form().close());
-    EXPECT_PRED2(Holds, Ini(*designer), "Filename=\\Roamplot 2\\Trip.par1");
-    // A PC file of that very name in the working folder must not be taken for it.
-    TempFolder work;
-    work.Write("\\Roamplot 2\\Trip.par1", TestDataBytes("writer_pages.par1"));
-    const fs::path before = fs::current_path();
-    fs::current_path(work.Path());
-    ScriptedPrompter again;
-    auto restarted = StartDesigner(Q(designer->folder.Path()), again);
-    fs::current_path(before);
-    ASSERT_NE(restarted, nullptr);
-    EXPECT_EQ(restarted->Layout().BoxCount(1), 0);
-    EXPECT_EQ(ShownTitle(*restarted), MainTitle) << "no file is open";
-    EXPECT_TRUE(again.Shown.isEmpty()) << again.Shown.join("\n").toStdString();
 }
 
 // Why a fetched file would not load is FetchedFiles'.
@@ -236,6 +227,15 @@ TEST_F(DeviceTransferTest, AFailedGetChangesNothingAndSaysWhy) {
     EXPECT_FALSE(Form().Layout().Modified);
     EXPECT_EQ(Form().ParameterFileName(), designer->folder.File("mine.par1"));
     EXPECT_EQ(ShownTitle(Form()), caption);
+
+    // A key file alike: what the map keeps is FetchedFiles'.
+    Form().KeyMapPage()->SetKeyFileName(designer->folder.File("Mine.key2"));
+    PutOnDevice("bad.key2", TestDataBytes("bad-command.key2"));
+    Answer("bad.key2");
+    GetKeys();
+    EXPECT_TRUE(Prompter().Of("message").last().startsWith(
+        "Could not get bad.key2 from the PDA: it stopped loading: "));
+    EXPECT_EQ(Form().KeyFileName(), designer->folder.File("Mine.key2"));
 }
 
 // Which names are refused is DeviceNames'.
@@ -280,9 +280,6 @@ TEST_F(DeviceTransferTest, ASendToAFolderMissingOnTheHandheldFails) {
 TEST_F(DeviceTransferTest, TheFileListTakesAClickedOrTypedNameAndIsCentredOnTheMainWindow) {
     Start();
     FileListDialog& list = Device().FileList();
-    EXPECT_EQ(list.eFileName->maxLength(), 256);
-    EXPECT_EQ(list.findChild<QLabel*>()->text(), "File Name :");
-    EXPECT_EQ(list.bCancel->text(), "Cancel");
 
     Form().move(200, 100);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form()));
@@ -315,12 +312,12 @@ TEST_F(DeviceTransferTest, AGetTakesOnlyItsOwnKindAndEachKindKeepsItsOwnName) {
     Form().Keys().AssignHardwareKey(0, 3);
     Form().KeyMapPage()->SetKeyFileName(designer->folder.File("Mine.key2"));
 
-    TypeAnswer("mykeys.key2");
+    Answer("mykeys.key2");
     SendKeys();
     ASSERT_EQ(*ReadFileBytes(OnDevice("mykeys.key2")).value().data(), ';');
     const std::optional<std::string> sentKeys = ReadFileBytes(Device().TempFile());
     // A key file fetched as a layout would replace it with rubbish.
-    TypeAnswer("mykeys.key2");
+    Answer("mykeys.key2");
     Prompter().ConfirmAnswers = {true}; // the unsaved layout may be replaced
     GetLayout();
     ASSERT_EQ(seen.size(), 2u);
@@ -332,14 +329,12 @@ TEST_F(DeviceTransferTest, AGetTakesOnlyItsOwnKindAndEachKindKeepsItsOwnName) {
     EXPECT_EQ(Form().ParameterFileName(), designer->folder.File("mine.par1"));
     EXPECT_EQ(ReadFileBytes(Device().TempFile()), sentKeys) << "nothing was fetched";
 
-    // Names are matched without regard to case, as on the handheld.
-    TypeAnswer("MY.PAR1");
+    Answer("MY.PAR1");
     GetLayout();
-    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
     EXPECT_EQ(Form().ParameterFileName(), "\\Roamplot 2\\MY.PAR1");
 
     // The key get offers the key name, and refuses the layout's.
-    TypeAnswer("MY.PAR1");
+    Answer("MY.PAR1");
     GetKeys();
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[3].FileName, "mykeys.key2");
@@ -370,11 +365,11 @@ TEST_F(DeviceTransferTest, ASendAsksBeforeReplacingAFileOnTheHandheld) {
     EXPECT_TRUE(Device().FileList().ChosenFile().isEmpty()) << "the list was closed unsent";
 
     // A new name asks nothing; a yes replaces.
-    TypeAnswer("new.par1");
+    Answer("new.par1");
     SendLayout();
     EXPECT_EQ(Prompter().Of("yesno").size(), 1);
     Prompter().ConfirmAnswers = {true};
-    TypeAnswer("TRIP.par1");
+    Answer("TRIP.par1");
     SendLayout();
     EXPECT_EQ(Prompter().Of("yesno").last(), "TRIP.par1 already exists on the PDA. Replace it?");
     EXPECT_EQ(ReadFileBytes(OnDevice("Trip.PAR1"))->rfind("RoamplotCE Parameter File", 0), 0u);
@@ -384,83 +379,14 @@ TEST_F(DeviceTransferTest, ASendAsksBeforeReplacingAFileOnTheHandheld) {
     // Key files alike.
     PutOnDevice("buttons.key2", "old");
     Prompter().ConfirmAnswers = {false};
-    TypeAnswer("Buttons.key2");
+    Answer("Buttons.key2");
     SendKeys();
     EXPECT_EQ(Prompter().Of("yesno").last(), "Buttons.key2 already exists on the PDA. Replace it?");
     EXPECT_EQ(*ReadFileBytes(OnDevice("buttons.key2")), "old");
 }
 
-TEST_F(DeviceTransferTest, KeysTypedWhileATransferRunsAreRefusedAndTheFieldIsKept) {
-    Start();
-    const int first = designer->AddBox({10, 10, 60, 30});
-    designer->AddBox({10, 50, 60, 30});
-    Select(*designer, first);
-    Activate(Form());
-    Settle();
-    const QString pageName = designer->Tab().cPageName->text();
-    // Which menus the tab shown offers.
-    const auto menusEnabled = [this] {
-        QList<bool> enabled;
-        for (QAction* menu : Form().findChild<QMenuBar*>()->actions()) enabled << menu->isEnabled();
-        return enabled;
-    };
-    const QList<bool> menusBefore = menusEnabled();
-    ASSERT_TRUE(menusBefore.contains(false)) << "the key menu is not the page designer's";
-    const std::size_t undoSteps = Form().Editor().History().Size();
-    const std::string undoName = Form().Editor().History().UndoName();
-
-    struct During {
-        bool Typed = false;
-        int Boxes = 0;
-        QString PageName;
-        bool MenusEnabled = true;
-    } during;
-    TypeAnswer("typed.par1");
-    auto typeName = std::move(Prompter().DialogAnswers.back());
-    Prompter().DialogAnswers.back() = [&, typeName](QDialog& dialog) {
-        // The first events let through are those of the copy.
-        QTimer::singleShot(0, [&] {
-            // The user turns to the main window while it copies.
-            Activate(Form());
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                          : static_cast<QWidget*>(&Form());
-            for (auto key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_PageDown})
-                QTest::keyClick(target, key);
-            QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
-            QTest::keyClick(target, Qt::Key_Delete, Qt::ControlModifier);
-            QTest::keyClicks(target, "Ride");
-            during.Typed = true;
-            during.Boxes = Form().Layout().BoxCount(1);
-            during.PageName = designer->Tab().cPageName->text();
-            during.MenusEnabled = Form().findChild<QMenuBar*>()->isEnabled();
-        });
-        typeName(dialog);
-    };
-    // A symbol too large for the file makes the send copy it, letting events through.
-    designer->SetUp([&](ScreenLayout& l) {
-        l.Box(1, first) =
-            WithSymbol(NewBox(1, BoxKind::Background, "400", 10, 10, 60, 30), 3,
-                       PatternDib(100, 100, 24, 1), designer->folder.Write("big.bmp", "picture"));
-    });
-    SendLayout();
-
-    ASSERT_TRUE(during.Typed);
-    EXPECT_FALSE(during.MenusEnabled);
-    EXPECT_EQ(during.Boxes, 2) << "neither deleted nor added";
-    EXPECT_EQ(during.PageName, pageName);
-    EXPECT_EQ(Form().Layout().BoxCount(1), 2);
-    EXPECT_EQ(Form().Layout().CurrentPage, 1);
-    EXPECT_EQ(std::tuple(Form().Editor().History().Size(), Form().Editor().History().UndoName()),
-              std::tuple(undoSteps, undoName))
-        << "nothing undone or added";
-    EXPECT_EQ(Prompter().Of("timed"), QStringList("1 2000 Save to PDA Successful"));
-    EXPECT_TRUE(Form().findChild<QMenuBar*>()->isEnabled());
-    EXPECT_EQ(menusEnabled(), menusBefore);
-    EXPECT_EQ(designer->Tab().cPageName->text(), pageName);
-    EXPECT_EQ(Form().focusWidget(), designer->Tab().bSend) << "the user goes on where they were";
-}
-
-TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOffersThisPc) {
+// Where Save proposes a fetched file is SaveTarget's; the get's question is the menu bar's.
+TEST_F(DeviceTransferTest, AGetNamesTheFetchedFileSaveOffersThisPcAndTheNextStartOpensNothing) {
     Start();
     designer->AddBox({10, 10, 60, 30});
     // The last file of this PC.
@@ -475,9 +401,23 @@ TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOff
     ASSERT_TRUE(FileExists(work.File("coast.par1")));
 
     PutOnDevice("Trip.par1", TestDataBytes("writer_pages.par1"));
-    TypeAnswer("Trip.par1");
+    Answer("Trip.par1");
     GetLayout();
-    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1") << "the layout is the fetched file";
+    EXPECT_EQ(Form().ParameterFileName(), "\\Roamplot 2\\Trip.par1");
+    EXPECT_EQ(ShownTitle(Form()), MainTitle + "Trip.par1");
+    EXPECT_FALSE(Form().Layout().Modified);
+    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Main");
+    EXPECT_TRUE(Prompter().Of("message").isEmpty());
+
+    // A second get offers the name left in the field.
+    std::string changed = TestDataBytes("writer_pages.par1");
+    changed.replace(changed.find("b1,1,Main"), 9, "b1,1,Again");
+    PutOnDevice("Trip.par1", changed);
+    Answer();
+    GetLayout();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(std::tuple(seen[1].FileName, seen[1].ConfirmCaption), std::tuple("Trip.par1", "Get"));
+    EXPECT_EQ(Form().Layout().PageAt(1).PageName, "Again");
     Activate(Form());
     save();
     ASSERT_EQ(Prompter().FileRequests.size(), 2);
@@ -487,7 +427,7 @@ TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOff
     // Key files alike: a fetched key file is offered beside the last one of this PC.
     PutOnDevice("mykeys.key2", TestDataBytes("known-map.key2"));
     Form().KeyMapPage()->SetKeyFileName(work.File("old.key2"));
-    TypeAnswer("mykeys.key2");
+    Answer("mykeys.key2");
     GetKeys();
     EXPECT_EQ(Form().KeyFileName(), "mykeys.key2");
     Form().Tabs()->setCurrentIndex(MainForm::KeyTabIndex);
@@ -497,10 +437,17 @@ TEST_F(DeviceTransferTest, AfterAGetTheCaptionNamesNoFileThatIsNotOpenAndSaveOff
     EXPECT_EQ(Prompter().FileRequests[2].InitialFile,
               QStringFromPath(fs::path(work.Path()) / "mykeys.key2"));
 
-    // Neither is reopened at the next start, and neither is named there.
+    // Neither is reopened at the next start, and neither is named there, though the
+    // settings hold the handheld's name and the working folder a PC file of that name.
     ASSERT_TRUE(Form().close());
+    EXPECT_PRED2(Holds, Ini(*designer), "Filename=\\Roamplot 2\\Trip.par1");
+    TempFolder current;
+    current.Write("\\Roamplot 2\\Trip.par1", TestDataBytes("writer_pages.par1"));
+    const fs::path before = fs::current_path();
+    fs::current_path(current.Path());
     ScriptedPrompter again;
     auto restarted = StartDesigner(Q(designer->folder.Path()), again);
+    fs::current_path(before);
     ASSERT_NE(restarted, nullptr);
     EXPECT_EQ(restarted->Layout().BoxCount(1), 0);
     EXPECT_EQ(ShownTitle(*restarted), MainTitle);
@@ -548,22 +495,6 @@ TEST_F(DeviceTransferTest, KeysGoToTheHandheldAndComeBack) {
     EXPECT_EQ(Form().KeyFileName(), "buttons.key2");
     EXPECT_EQ(ShownTitle(Form()), MainTitle + "buttons.key2");
     EXPECT_EQ(Prompter().Of("message"), QStringList("Get from PDA Successful"));
-}
-
-TEST_F(DeviceTransferTest, AFailedKeyGetLeavesTheKeyMapAsItWas) {
-    Start();
-    KeyMap& keys = Form().Keys();
-    keys.AssignHardwareKey(1, 3);
-    keys.Changed = false;
-    Form().KeyMapPage()->SetKeyFileName(designer->folder.File("Mine.key2"));
-    PutOnDevice("bad.key2", TestDataBytes("bad-command.key2"));
-    Answer("bad.key2");
-    GetKeys();
-    ASSERT_EQ(Prompter().Of("message").size(), 1);
-    EXPECT_TRUE(Prompter().Of("message")[0].startsWith(
-        "Could not get bad.key2 from the PDA: it stopped loading: "));
-    EXPECT_EQ(std::tuple(keys.HardwareKeys[0], keys.HardwareKeys[1]), std::tuple(0, 3));
-    EXPECT_EQ(Form().KeyFileName(), designer->folder.File("Mine.key2"));
 }
 
 TEST_F(DeviceTransferTest, AGetAsksBeforeReplacingUnsavedWorkAndACancelGetsNothing) {

@@ -129,14 +129,24 @@ TEST_F(KeyMapTabTest, ChoosingAScreenCommandReplacesTheTypedCaption) {
     EXPECT_EQ(*map.FindScreenButton(2, 5), (ScreenButton{2, "Next"}));
 }
 
-TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheWholePath) {
-    ClickRow(tab->lHardware, 2);
+// The question at the close is the Startup tests'.
+TEST_F(KeyMapTabTest, LoadAsksAboutUnsavedChangesMergesLeavesNoRowFocusedAndKeepsTheWholePath) {
+    ClickRow(tab->lHardware, 1);
+    ChooseByKeys(tab->cHardwareCommand, 3);
+    const KeyMap edited = map;
     ShowInnerTab(1);
     ClickRow(tab->lScreen, 5);
-    map.Changed = false;
     QSignalSpy named(tab.get(), &KeyMapTab::KeyFileNameChanged);
     tab->SetKeyFileName("/old/place/previous.KEY2");
 
+    prompter.ConfirmAnswers = {false};
+    Click(tab->bLoad);
+    EXPECT_EQ(prompter.Of("confirm").last(), KeyMapLoadQuestion);
+    EXPECT_TRUE(prompter.FileRequests.isEmpty());
+    EXPECT_EQ(map.HardwareKeys, edited.HardwareKeys);
+    EXPECT_TRUE(map.Changed);
+
+    prompter.ConfirmAnswers = {true};
     prompter.FileAnswers.push_back(Q(TestData("left-only.key2")));
     Click(tab->bLoad);
     ASSERT_EQ(prompter.FileRequests.size(), 1);
@@ -152,6 +162,7 @@ TEST_F(KeyMapTabTest, LoadMergesLeavesNoRowFocusedAndKeepsTheWholePath) {
     EXPECT_EQ(tab->lHardware->currentItem(), nullptr);
     EXPECT_EQ(tab->lScreen->currentItem(), nullptr);
     EXPECT_EQ(tab->lScreenButton->text(), "");
+    EXPECT_FALSE(map.Changed);
 
     KeyMap before = map;
     ChooseByKeys(tab->cScreenCommand, 3);
@@ -186,25 +197,6 @@ TEST_F(KeyMapTabTest, SaveWritesTheFieldsKeyCodesAndKeepsTheFullPath) {
     EXPECT_EQ(tab->WriteKeyFile(folder.File("temp.$$$")), "");
     EXPECT_EQ(tab->KeyFileName(), typed + ".key2");
     EXPECT_TRUE(map.Changed);
-}
-
-// The question at the close is the Startup tests'.
-TEST_F(KeyMapTabTest, UnsavedChangesAreAskedAboutBeforeALoad) {
-    ClickRow(tab->lHardware, 1);
-    ChooseByKeys(tab->cHardwareCommand, 3);
-    KeyMap edited = map;
-
-    prompter.ConfirmAnswers = {false};
-    Click(tab->bLoad);
-    EXPECT_EQ(prompter.Of("confirm").last(), KeyMapLoadQuestion);
-    EXPECT_TRUE(prompter.FileRequests.isEmpty());
-    EXPECT_EQ(map.HardwareKeys, edited.HardwareKeys);
-    EXPECT_TRUE(map.Changed);
-
-    prompter.ConfirmAnswers = {true};
-    prompter.FileAnswers.push_back(Q(TestData("left-only.key2")));
-    Click(tab->bLoad);
-    EXPECT_FALSE(map.Changed);
 }
 
 TEST_F(KeyMapTabTest, FailedReadsAndWritesAreReportedAndKeepTheName) {

@@ -14,15 +14,28 @@ QRect ShownRect(BoxRect b, int zoom) {
     return QRect(b.Left * zoom, b.Top * zoom, b.Width * zoom, b.Height * zoom);
 }
 
-// Drags from (2, 2) by a distance in screen pixels; the band as it was before the release.
-QRect BandOfDrag(DesignerFixture& d, QWidget* widget, QPoint by) {
+// A drag from (2, 2) by a distance in screen pixels, with the modifiers held; what the
+// preview showed before the release.
+struct DragSeen {
+    QRect Band;
+    std::vector<Guide> Guides;
+    int Compositions = 0;
+};
+
+DragSeen Drag(DesignerFixture& d, QWidget* widget, QPoint by, Qt::KeyboardModifiers held = {}) {
     const QPoint start(2, 2);
-    QTest::mousePress(widget, Qt::LeftButton, {}, start);
-    DesignerFixture::Move(widget, start + by);
-    const QRect band =
-        d.Preview().Sizer().Band() ? d.Preview().Sizer().Band()->geometry() : QRect();
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, start + by);
-    return band;
+    const int before = d.Preview().CompositionCount();
+    QTest::mousePress(widget, Qt::LeftButton, held, start);
+    for (QPoint step : {start + by / 2, start + by}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(step), widget->mapToGlobal(QPointF(step)),
+                         Qt::NoButton, Qt::LeftButton, held);
+        QApplication::sendEvent(widget, &move);
+    }
+    const QRubberBand* band = d.Preview().Sizer().Band();
+    DragSeen seen{band ? band->geometry() : QRect(), d.Preview().GuidesShown(),
+                  d.Preview().CompositionCount() - before};
+    QTest::mouseRelease(widget, Qt::LeftButton, held, start + by);
+    return seen;
 }
 
 std::string CustomScreen(int width, int height, int zoom) {
@@ -235,13 +248,13 @@ TEST(PreviewOverlay, WithSnapTheBandShowsWhatTheReleaseGives) {
         QWidget* control = d.Control(slot);
 
         // A move by (13, 8) device pixels to (33, 28) snaps to (35, 30).
-        const QRect moveBand = BandOfDrag(d, control, QPoint(13, 8) * zoom);
+        const QRect moveBand = Drag(d, control, QPoint(13, 8) * zoom).Band;
         EXPECT_EQ(d.RectOf(slot), (BoxRect{35, 30, 40, 20}));
         // A move band is one pixel narrower and shorter than the box.
         EXPECT_EQ(moveBand, ShownRect(d.RectOf(slot), zoom).adjusted(0, 0, -1, -1));
 
         // Dropped past the right edge: the band shows the box kept inside.
-        const QRect keptBand = BandOfDrag(d, control, QPoint(500, 0) * zoom);
+        const QRect keptBand = Drag(d, control, QPoint(500, 0) * zoom).Band;
         EXPECT_EQ(d.RectOf(slot).Left, 200);
         EXPECT_EQ(keptBand, ShownRect(d.RectOf(slot), zoom).adjusted(0, 0, -1, -1));
 
@@ -250,7 +263,7 @@ TEST(PreviewOverlay, WithSnapTheBandShowsWhatTheReleaseGives) {
         QTest::mouseClick(control, Qt::LeftButton, {}, {2, 2});
         d.Designer().Editor().SetBoxRect(slot, {100, 30, 40, 20});
         d.Designer().RefreshPage();
-        const QRect sizeBand = BandOfDrag(d, right, QPoint(13 * zoom, 0));
+        const QRect sizeBand = Drag(d, right, QPoint(13 * zoom, 0)).Band;
         EXPECT_EQ(d.RectOf(slot), (BoxRect{100, 30, 55, 20}));
         EXPECT_EQ(sizeBand, ShownRect(d.RectOf(slot), zoom));
     }
@@ -259,8 +272,49 @@ TEST(PreviewOverlay, WithSnapTheBandShowsWhatTheReleaseGives) {
 TEST(PreviewOverlay, WithoutSnapTheBandFollowsThePointer) {
     DesignerFixture d;
     int slot = d.AddBox({20, 20, 40, 20});
-    EXPECT_EQ(BandOfDrag(d, d.Control(slot), {-30, 3}), QRect(-10, 23, 39, 19));
+    EXPECT_EQ(Drag(d, d.Control(slot), {-30, 3}).Band, QRect(-10, 23, 39, 19));
     EXPECT_EQ(d.RectOf(slot), (BoxRect{0, 23, 40, 20}));
+}
+
+// Which lines snap is GuidesTest's in core; here the drag, the band, the overlay and Shift.
+TEST(GuideLines, ADraggedBoxSnapsToAnotherBoxsEdgeAndTheLineIsShownWhileDragging) {
+    for (int zoom : {1, 2}) {
+        SCOPED_TRACE(zoom);
+        DesignerFixture d;
+        d.Preview().SetZoom(zoom);
+        d.AddBox({20, 20, 60, 30}); // right edge at 80
+        const int slot = d.AddBox({100, 100, 40, 20});
+        Settle();
+        // Left to 83, top to 97: three pixels from the first box's right edge.
+        const DragSeen seen = Drag(d, d.Control(slot), QPoint(-17, -3) * zoom);
+        // Its right edge lands on the area's centre line too.
+        EXPECT_EQ(seen.Guides, (std::vector<Guide>{{true, 80}, {true, 120}}));
+        EXPECT_EQ(seen.Band, QRect(80 * zoom, 97 * zoom, 40 * zoom - 1, 20 * zoom - 1))
+            << "the band shows the snapped place";
+        EXPECT_EQ(seen.Compositions, 0) << "guides compose nothing";
+        const QWidget* overlay = d.Preview().DrawArea()->findChild<QWidget*>("GuideOverlay");
+        ASSERT_TRUE(overlay);
+        EXPECT_FALSE(overlay->isVisible()) << "the lines go with the release";
+        EXPECT_TRUE(d.Preview().GuidesShown().empty());
+        EXPECT_EQ(d.RectOf(slot), (BoxRect{80, 97, 40, 20}));
+    }
+}
+
+TEST(GuideLines, ShiftSnapsToNothingAndAResizedEdgeSnapsToTheOtherBoxsEdge) {
+    DesignerFixture d;
+    d.AddBox({20, 20, 60, 30}); // right edge at 80, bottom at 50
+    const int slot = d.AddBox({100, 100, 40, 20});
+    Settle();
+    const DragSeen free = Drag(d, d.Control(slot), {-17, -3}, Qt::ShiftModifier);
+    EXPECT_TRUE(free.Guides.empty());
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{83, 97, 40, 20}));
+
+    d.Designer().Editor().SetBoxRect(slot, {100, 60, 40, 20});
+    d.Designer().RefreshPage();
+    QTest::mouseClick(d.Control(slot), Qt::LeftButton, {}, {2, 2});
+    // The top handle dragged up by 8: the top at 52 snaps to 50.
+    d.DragHandle(1, {0, -8});
+    EXPECT_EQ(d.RectOf(slot), (BoxRect{100, 50, 40, 30}));
 }
 
 TEST(PreviewScrolling, ALargerPreviewScrollsInsideTheAvailableArea) {

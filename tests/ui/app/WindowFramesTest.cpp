@@ -1,6 +1,9 @@
+// The main window's frame and the windows' places: docked, every control and the
+// drawing area seen on the screens users have; floating, each window where it was left.
 #include <QAbstractScrollArea>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWindow>
 
 #include "qt/UiTest.h"
 #include "ui/widgets/FittedContent.h"
@@ -57,15 +60,6 @@ void ChooseRow(DesignerFixture& d, int row) {
 }
 } // namespace
 
-TEST(DockedPreview, TheFirstStartDocksThePreviewAndLockWindowsHasNothingToDo) {
-    DesignerFixture d;
-    EXPECT_TRUE(d.form->PreviewDocked());
-    EXPECT_EQ(d.Preview().window(), d.form.get());
-    EXPECT_TRUE(d.MenuAction("aDockPreview")->isChecked());
-    EXPECT_FALSE(d.form->Configuration()->cLockWindows->isEnabled());
-    EXPECT_FALSE(d.form->Palette()->isWindow());
-}
-
 TEST(DockedPreview, EveryControlAndTheWholeDrawingAreaAreSeenOnALaptopAndADesktop) {
     DesignerFixture d("[Settings]\r\nCustom Device Width=800\r\nCustom Device Height=480\r\n");
     Activate(*d.form);
@@ -75,12 +69,15 @@ TEST(DockedPreview, EveryControlAndTheWholeDrawingAreaAreSeenOnALaptopAndADeskto
             SCOPED_TRACE(std::to_string(area.Width) + " row " + std::to_string(row));
             ChooseRow(d, row);
             d.form->FitIntoArea(area);
-            // A map, a text, a background, a button, and values with units and decimals.
-            for (int id : {900, 901, 902, 1000, 1, 20, 150, 163, 300}) {
+            QApplication::processEvents();
+            const QSize frame = d.form->frameGeometry().size();
+            // A map, a text, a background, a button, and values with every set of groups.
+            for (int id : {900, 901, 902, 1000, 1, 20, 150, 163, 168, 173, 300}) {
                 SCOPED_TRACE(id);
                 Choose(d, id);
                 d.Designer().SelectBox(slot);
                 ExpectEveryControlSeen(*d.form, area);
+                EXPECT_EQ(d.form->frameGeometry().size(), frame) << "one size for every box";
             }
             ExpectDrawingAreaWhole(d.Preview());
             for (int tab : {MainForm::KeyTabIndex, MainForm::ConfigurationTabIndex}) {
@@ -119,10 +116,22 @@ TEST(DockedPreview, AScaledDesktopMayScrollTheControlsButNotTheDrawingArea) {
     QApplication::processEvents();
     EXPECT_TRUE(QRect(0, 0, 1066, 640).contains(d.form->frameGeometry()));
     ExpectDrawingAreaWhole(d.Preview());
+    // Where the controls scroll, the farthest corner's control scrolls into sight, whole.
+    auto* content = d.form->findChild<FittedContent*>();
+    ASSERT_NE(content, nullptr);
+    QPushButton* help = d.Tab().bHelp;
+    content->ensureWidgetVisible(help);
+    EXPECT_TRUE(content->viewport()->rect().contains(Seen(*help, *content->viewport())));
 }
 
-TEST(DockedPreview, FloatingAndDockingAgainKeepThePlacesAndTheChoiceOutlivesARestart) {
+TEST(DockedPreview, DockedAtFirstFloatingAndDockingAgainKeepThePlacesAndTheChoiceLasts) {
     DesignerFixture d("[Device]\r\nLeft=300\r\nTop=200\r\n");
+    // Docked at the first start, where "Lock Windows" has nothing to do.
+    EXPECT_TRUE(d.form->PreviewDocked());
+    EXPECT_EQ(d.Preview().window(), d.form.get());
+    EXPECT_TRUE(d.MenuAction("aDockPreview")->isChecked());
+    EXPECT_FALSE(d.form->Configuration()->cLockWindows->isEnabled());
+    EXPECT_FALSE(d.form->Palette()->isWindow());
     Activate(*d.form);
     d.MenuAction("aDockPreview")->trigger();
     ASSERT_FALSE(d.form->PreviewDocked());
@@ -174,5 +183,54 @@ TEST(DockedPreview, StoredSizesThatDoNotFitAndALargeZoomComeBackInsideTheWindow)
         QApplication::processEvents();
         EXPECT_TRUE(QRect(0, 0, Laptop.Width, Laptop.Height).contains(d.form->frameGeometry()));
         EXPECT_TRUE(d.Preview().ScrollArea()->horizontalScrollBar()->isVisible());
+    }
+}
+
+TEST(WindowPlacement, FiveClosesAndStartsKeepEveryWindowWhereItWas) {
+    DesignerFixture d(FloatingPreview());
+    const QPoint main(300, 100), preview(20, 420), palette(1300, 600);
+    for (int round = 0; round <= 5; ++round) {
+        SCOPED_TRACE(round);
+        if (round > 0) d.form = StartDesigner(Q(d.folder.Path()), d.prompter);
+        ASSERT_NE(d.form, nullptr);
+        d.form->Palette()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(d.form.get()));
+        if (round == 0) {
+            d.form->move(main);
+            d.Preview().move(preview);
+            d.form->Palette()->move(palette);
+        }
+        EXPECT_EQ(d.form->pos(), main);
+        EXPECT_EQ(d.Preview().pos(), preview);
+        EXPECT_EQ(d.form->Palette()->pos(), palette);
+        ASSERT_TRUE(d.form->close());
+    }
+}
+
+TEST(WindowPlacement, StoredPlacesOffTheDesktopComeBackOntoIt) {
+    DesignerFixture d(FloatingPreview() +
+                      "[MainForm]\r\nLeft=1500\r\nTop=990\r\n[Device]\r\nLeft=1590\r\nTop=995\r\n"
+                      "[Align Palette]\r\nLeft=1599\r\nTop=999\r\n");
+    for (QWidget* window :
+         {static_cast<QWidget*>(d.form.get()), static_cast<QWidget*>(&d.Preview()),
+          static_cast<QWidget*>(d.form->Palette())}) {
+        window->show();
+        const QRect titleBar(window->frameGeometry().topLeft(),
+                             QSize(window->frameGeometry().width(), 30));
+        EXPECT_TRUE(QRect(0, 0, 1600, 1000).contains(titleBar))
+            << window->metaObject()->className() << " at " << window->x() << "," << window->y();
+    }
+}
+
+// The palette stays above the floating preview, the preview above the main window.
+TEST(WindowPlacement, ThePreviewAndThePaletteStayAboveTheMainWindow) {
+    DesignerFixture d(FloatingPreview());
+    d.form->Palette()->show();
+    const std::pair<QWidget*, QWidget*> above[] = {{&d.Preview(), d.form.get()},
+                                                   {d.form->Palette(), &d.Preview()}};
+    for (const auto& [tool, owner] : above) {
+        ASSERT_NE(tool->windowHandle(), nullptr);
+        EXPECT_EQ(tool->windowHandle()->transientParent(), owner->windowHandle())
+            << tool->metaObject()->className();
     }
 }
