@@ -1,6 +1,7 @@
 // roamplot-cli resave of the full layout as a process, started from a
 // desktop's shell (a display at hand, no platform named), against the floor
-// process that only reads the file, decodes its blocks and writes it back.
+// process that only reads the file, decodes its blocks and writes it back,
+// and beside it a process that only loads the Qt GUI library.
 #include <benchmark/benchmark.h>
 
 #include "process/ProgramOnDisplay.h"
@@ -40,6 +41,12 @@ void ResaveFloor(benchmark::State& state) {
                      (folder / "full.par1").string(), (folder / "out.par1").string()});
 }
 BENCHMARK(ResaveFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A process that only loads the Qt GUI library, as the tool must to draw the thumbnails' text.
+void QtLinkedFloor(benchmark::State& state) {
+    TimeRuns(state, {(bench::ProgramFolder() / "QtLinkedFloor").string()});
+}
+BENCHMARK(QtLinkedFloor)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
