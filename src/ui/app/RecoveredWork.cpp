@@ -1,4 +1,5 @@
-// Taking in the recovery copies of a designer that did not close normally.
+// MainForm continued from MainForm.cpp: taking in the recovery copies of a
+// designer that did not close normally.
 #include "ui/app/MainForm.h"
 #include "ui/app/Prompter.h"
 #include "ui/keymap/KeyMapTab.h"

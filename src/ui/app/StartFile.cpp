@@ -1,4 +1,5 @@
-// Opening the file named on the command line: a double-click in a file manager.
+// MainForm continued from MainForm.cpp: opening the file named on the command
+// line (a double-click in a file manager).
 #include <QTabWidget>
 
 #include "core/keymap/KeyFileReader.h"

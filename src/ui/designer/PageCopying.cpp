@@ -1,5 +1,5 @@
-// The page designer's commands that bring whole pages in: "Duplicate Page"
-// and "Import Pages...".
+// PageDesigner continued from PageDesigner.cpp: the commands that bring whole
+// pages in, "Duplicate Page" and "Import Pages...".
 #include <QSpinBox>
 #include <memory>
 

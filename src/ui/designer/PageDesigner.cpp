@@ -1,4 +1,6 @@
-// PageDesigner; its property panel continues in PropertyEditing.cpp.
+// PageDesigner; it continues in PropertyEditing.cpp (the property panel),
+// PageCopying.cpp (duplicating and importing pages) and PageExporting.cpp
+// (exporting pages as pictures).
 #include "ui/designer/PageDesigner.h"
 
 #include <QCheckBox>

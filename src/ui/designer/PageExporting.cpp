@@ -1,5 +1,6 @@
-// File > "Export Pages...": every page that holds boxes as a PNG picture at
-// the preview's zoom, and a contact sheet, with a progress bar that cancels.
+// PageDesigner continued from PageDesigner.cpp: File > "Export Pages...",
+// every page that holds boxes as a PNG picture at the preview's zoom, and a
+// contact sheet, with a progress bar that cancels.
 #include <QCoreApplication>
 #include <QDir>
 #include <QProgressDialog>
