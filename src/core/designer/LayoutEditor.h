@@ -56,6 +56,8 @@ class LayoutEditor {
       private:
         LayoutEditor& editor_;
     };
+    // Whether a scope is open: what changes now is heard of when it closes.
+    bool Grouping() const { return depth_ > 0; }
     void OnLayoutChanged(std::function<void(const LayoutChange&)> listener) {
         changed_ = std::move(listener);
     }

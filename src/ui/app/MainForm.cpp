@@ -329,7 +329,8 @@ void MainForm::ShowDeviceScreen() {
 
 void MainForm::ShowPreviewOfScreen() {
     if (preview_) preview_->ApplyDeviceScreen(screen_.Size());
-    if (designer_) designer_->RefreshPage();
+    // An edit that switches the screen draws its page once, when it ends.
+    if (designer_ && !editor_.Grouping()) designer_->RefreshPage();
     PlacePreview();
     GrowForPreview();
 }

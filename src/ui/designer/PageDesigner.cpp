@@ -315,11 +315,14 @@ void PageDesigner::EndBurst() {
     if (editor_.EndBurst()) emit HistoryChanged();
 }
 
+// A step that names a screen has it in place before its page is drawn, once.
 void PageDesigner::Undo() {
+    LayoutEditor::EditScope scope(editor_);
     ShowUndoneStep(editor_.Undo());
 }
 
 void PageDesigner::Redo() {
+    LayoutEditor::EditScope scope(editor_);
     ShowUndoneStep(editor_.Redo());
 }
 
