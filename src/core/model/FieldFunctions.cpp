@@ -1,6 +1,6 @@
 #include "core/model/FieldFunctions.h"
 
-#include <cctype>
+#include <algorithm>
 #include <limits>
 
 namespace roamplot {
@@ -99,26 +99,39 @@ int32_t StrToInt(std::string_view text) {
     throw ConversionError(std::string(text));
 }
 
+std::string FieldText(std::string_view field, std::string_view defaultValue) {
+    if (field.empty()) return std::string(defaultValue);
+    return TrimSpaces(field);
+}
+
+// Reads the field in place: a load reads thousands of them.
+int32_t FieldInt(std::string_view field, int32_t defaultValue) {
+    const std::size_t first = field.find_first_not_of(' ');
+    if (first == std::string_view::npos) return defaultValue;
+    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
+    // A marker anywhere is taken to stand at the start.
+    if (field.find("0x") != std::string_view::npos || field.find("0X") != std::string_view::npos)
+        return ParseHex(field.substr(2)).value_or(defaultValue);
+    if (field[0] == '$') return ParseHex(field.substr(1)).value_or(defaultValue);
+    // Letters around the number are ignored ("12 km"); anything between its
+    // digits spoils it ("1 2").
+    auto isNumberChar = [](char c) { return (c >= '0' && c <= '9') || c == '+' || c == '-'; };
+    const auto begin = std::find_if(field.begin(), field.end(), isNumberChar);
+    if (begin == field.end()) return defaultValue;
+    const auto end = std::find_if(field.rbegin(), field.rend(), isNumberChar).base();
+    const std::string_view number(begin, end);
+    if (!std::all_of(number.begin(), number.end(), isNumberChar)) return defaultValue;
+    return ParseDecimal(number).value_or(defaultValue);
+}
+
 std::string GetField(std::string_view line, int n, std::string_view defaultValue) {
     auto raw = RawField(line, n);
-    if (!raw || raw->empty()) return std::string(defaultValue);
-    return TrimSpaces(*raw);
+    return raw ? FieldText(*raw, defaultValue) : std::string(defaultValue);
 }
 
 int32_t GetIntField(std::string_view line, int n, int32_t defaultValue) {
     auto raw = RawField(line, n);
-    if (!raw) return defaultValue;
-    std::string field = TrimSpaces(*raw);
-    if (field.empty()) return defaultValue;
-    if (field.find("0x") != std::string::npos || field.find("0X") != std::string::npos) {
-        // The marker is taken to stand at the start: its two characters become " $".
-        field.replace(0, 2, " $");
-        return ParseHex(std::string_view(field).substr(2)).value_or(defaultValue);
-    }
-    if (field[0] == '$') return ParseHex(std::string_view(field).substr(1)).value_or(defaultValue);
-    for (char& c : field)
-        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '+' && c != '-') c = ' ';
-    return ParseDecimal(TrimSpaces(field)).value_or(defaultValue);
+    return raw ? FieldInt(*raw, defaultValue) : defaultValue;
 }
 
 std::string PadZeros(std::string_view text, std::size_t width) {

@@ -84,11 +84,9 @@ class Record {
     }
 
     std::string Text(int n, std::string_view defaultValue) const {
-        return GetField(Field(n), 1, defaultValue);
+        return FieldText(Field(n), defaultValue);
     }
-    int32_t Int(int n, int32_t defaultValue) const {
-        return GetIntField(Field(n), 1, defaultValue);
-    }
+    int32_t Int(int n, int32_t defaultValue) const { return FieldInt(Field(n), defaultValue); }
     // A field of blanks reads as its default, as an empty one does: a name or
     // unit made only of blanks would otherwise come back empty once and as the
     // default after the next save, and the file would never settle.
@@ -112,13 +110,17 @@ class Record {
 
 // Keeps coordinates a damaged file may hold within what any screen could show.
 bool LimitGeometry(ParameterBox& box) {
-    const ParameterBox before = box;
-    box.Left = std::clamp(box.Left, -MostCoordinate, MostCoordinate);
-    box.Top = std::clamp(box.Top, -MostCoordinate, MostCoordinate);
-    box.Width = std::clamp(box.Width, 0, MostCoordinate);
-    box.Height = std::clamp(box.Height, 0, MostCoordinate);
-    return box.Left != before.Left || box.Top != before.Top || box.Width != before.Width ||
-           box.Height != before.Height;
+    bool limited = false;
+    auto limit = [&limited](int32_t& value, int32_t least) {
+        const int32_t within = std::clamp(value, least, MostCoordinate);
+        limited = limited || within != value;
+        value = within;
+    };
+    limit(box.Left, -MostCoordinate);
+    limit(box.Top, -MostCoordinate);
+    limit(box.Width, 0);
+    limit(box.Height, 0);
+    return limited;
 }
 
 bool ClampToArea(ParameterBox& box, ScreenSize area) {
