@@ -109,6 +109,13 @@ class Record {
     int count_ = 0;
 };
 
+// A record's units, or the catalogue's first choice where it has none: looked
+// up only then, since nearly every record names its units.
+std::string UnitsOf(const Load& load, const Record& line, int n, const ParameterBox& box) {
+    std::string units = line.TextOrDefault(n, "");
+    return units.empty() ? DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)) : units;
+}
+
 // Keeps coordinates a damaged file may hold within what any screen could show.
 bool LimitGeometry(ParameterBox& box) {
     bool limited = false;
@@ -227,7 +234,7 @@ ParameterBox ReadVersion2Box(const Load& load, const Record& line, int page) {
         box.TextForeColor = line.Rgb(19, "(000/000/000)");
         box.TextBackColor = line.Rgb(20, "(255/255/255)");
         box.TextBackStyle = line.Int(21, 0);
-        box.Units = line.TextOrDefault(22, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+        box.Units = UnitsOf(load, line, 22, box);
         box.ShowUnits = line.Int(23, 1);
         box.Decimals = line.TextOrDefault(24, "Auto");
         box.TestText = load.SampleOf(box);
@@ -468,7 +475,7 @@ ParameterBox ReadVersion1Box(const Load& load, const Record& line, int page) {
     box.TextFontSize = line.Int(16, 0);
     box.TextForeColor = line.Int(17, Black);
     box.TextBackColor = line.Int(18, White);
-    box.Units = line.TextOrDefault(19, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+    box.Units = UnitsOf(load, line, 19, box);
     box.TestText = load.SampleOf(box);
     return box;
 }
