@@ -7,11 +7,16 @@ namespace roamplot {
 ConversionError::ConversionError(const std::string& text)
     : std::runtime_error("'" + text + "' is not a valid integer value") {}
 
-std::string TrimSpaces(std::string_view text) {
-    std::size_t first = text.find_first_not_of(' ');
+namespace {
+std::string_view TrimmedView(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
-    std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+} // namespace
+
+std::string TrimSpaces(std::string_view text) {
+    return std::string(TrimmedView(text));
 }
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
@@ -85,8 +90,7 @@ std::optional<int32_t> ParseDecimal(std::string_view text) {
 } // namespace
 
 std::optional<int32_t> TryStrToInt(std::string_view text) {
-    std::string trimmed = TrimSpaces(text);
-    std::string_view t = trimmed;
+    const std::string_view t = TrimmedView(text);
     if (t.empty()) return std::nullopt;
     if (t[0] == '$') return ParseHex(t.substr(1));
     if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) return ParseHex(t.substr(2));
@@ -98,16 +102,18 @@ int32_t StrToInt(std::string_view text) {
     throw ConversionError(std::string(text));
 }
 
+std::string_view FieldView(std::string_view field, std::string_view defaultValue) {
+    return field.empty() ? defaultValue : TrimmedView(field);
+}
+
 std::string FieldText(std::string_view field, std::string_view defaultValue) {
-    if (field.empty()) return std::string(defaultValue);
-    return TrimSpaces(field);
+    return std::string(FieldView(field, defaultValue));
 }
 
 // Reads the field in place and in one walk: a load reads thousands of them.
 int32_t FieldInt(std::string_view field, int32_t defaultValue) {
-    const std::size_t first = field.find_first_not_of(' ');
-    if (first == std::string_view::npos) return defaultValue;
-    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
+    field = TrimmedView(field);
+    if (field.empty()) return defaultValue;
     auto isNumberChar = [](char c) { return (c >= '0' && c <= '9') || c == '+' || c == '-'; };
     bool hexMarker = false;
     std::size_t numberFirst = std::string_view::npos;

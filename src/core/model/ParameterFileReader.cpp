@@ -96,7 +96,7 @@ class Record {
         return text.empty() ? std::string(defaultValue) : text;
     }
     Colour Rgb(int n, std::string_view defaultText) const {
-        return RgbTextToColor(Text(n, defaultText));
+        return RgbTextToColor(FieldView(Field(n), defaultText));
     }
 
   private:
