@@ -1,6 +1,5 @@
 #include "core/model/FieldFunctions.h"
 
-#include <cctype>
 #include <limits>
 
 namespace roamplot {
@@ -8,11 +7,16 @@ namespace roamplot {
 ConversionError::ConversionError(const std::string& text)
     : std::runtime_error("'" + text + "' is not a valid integer value") {}
 
-std::string TrimSpaces(std::string_view text) {
-    std::size_t first = text.find_first_not_of(' ');
+namespace {
+std::string_view TrimmedView(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
-    std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+} // namespace
+
+std::string TrimSpaces(std::string_view text) {
+    return std::string(TrimmedView(text));
 }
 
 std::vector<std::string_view> SplitFields(std::string_view line) {
@@ -86,8 +90,7 @@ std::optional<int32_t> ParseDecimal(std::string_view text) {
 } // namespace
 
 std::optional<int32_t> TryStrToInt(std::string_view text) {
-    std::string trimmed = TrimSpaces(text);
-    std::string_view t = trimmed;
+    const std::string_view t = TrimmedView(text);
     if (t.empty()) return std::nullopt;
     if (t[0] == '$') return ParseHex(t.substr(1));
     if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) return ParseHex(t.substr(2));
@@ -99,26 +102,48 @@ int32_t StrToInt(std::string_view text) {
     throw ConversionError(std::string(text));
 }
 
+std::string_view FieldView(std::string_view field, std::string_view defaultValue) {
+    return field.empty() ? defaultValue : TrimmedView(field);
+}
+
+std::string FieldText(std::string_view field, std::string_view defaultValue) {
+    return std::string(FieldView(field, defaultValue));
+}
+
+// Reads the field in place and in one walk: a load reads thousands of them.
+int32_t FieldInt(std::string_view field, int32_t defaultValue) {
+    field = TrimmedView(field);
+    if (field.empty()) return defaultValue;
+    auto isNumberChar = [](char c) { return (c >= '0' && c <= '9') || c == '+' || c == '-'; };
+    bool hexMarker = false;
+    std::size_t numberFirst = std::string_view::npos;
+    std::size_t numberLast = 0;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c == '0' && i + 1 < field.size() && (field[i + 1] == 'x' || field[i + 1] == 'X'))
+            hexMarker = true;
+        if (!isNumberChar(c)) continue;
+        if (numberFirst == std::string_view::npos) numberFirst = i;
+        numberLast = i;
+    }
+    // A marker anywhere is taken to stand at the start.
+    if (hexMarker) return ParseHex(field.substr(2)).value_or(defaultValue);
+    if (field[0] == '$') return ParseHex(field.substr(1)).value_or(defaultValue);
+    // Letters around the number are ignored ("12 km"); anything between its
+    // digits spoils it ("1 2"), as the strict parse refuses it.
+    if (numberFirst == std::string_view::npos) return defaultValue;
+    return ParseDecimal(field.substr(numberFirst, numberLast - numberFirst + 1))
+        .value_or(defaultValue);
+}
+
 std::string GetField(std::string_view line, int n, std::string_view defaultValue) {
     auto raw = RawField(line, n);
-    if (!raw || raw->empty()) return std::string(defaultValue);
-    return TrimSpaces(*raw);
+    return raw ? FieldText(*raw, defaultValue) : std::string(defaultValue);
 }
 
 int32_t GetIntField(std::string_view line, int n, int32_t defaultValue) {
     auto raw = RawField(line, n);
-    if (!raw) return defaultValue;
-    std::string field = TrimSpaces(*raw);
-    if (field.empty()) return defaultValue;
-    if (field.find("0x") != std::string::npos || field.find("0X") != std::string::npos) {
-        // The marker is taken to stand at the start: its two characters become " $".
-        field.replace(0, 2, " $");
-        return ParseHex(std::string_view(field).substr(2)).value_or(defaultValue);
-    }
-    if (field[0] == '$') return ParseHex(std::string_view(field).substr(1)).value_or(defaultValue);
-    for (char& c : field)
-        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '+' && c != '-') c = ' ';
-    return ParseDecimal(TrimSpaces(field)).value_or(defaultValue);
+    return raw ? FieldInt(*raw, defaultValue) : defaultValue;
 }
 
 std::string PadZeros(std::string_view text, std::size_t width) {

@@ -25,6 +25,11 @@ std::vector<std::string_view> SplitFields(std::string_view line);
 
 std::string GetField(std::string_view line, int n, std::string_view defaultValue);
 int32_t GetIntField(std::string_view line, int n, int32_t defaultValue);
+// The same rules for a field already split off its line; the view points
+// into the field or the default.
+std::string_view FieldView(std::string_view field, std::string_view defaultValue);
+std::string FieldText(std::string_view field, std::string_view defaultValue);
+int32_t FieldInt(std::string_view field, int32_t defaultValue);
 
 // A strict conversion: optional sign and decimal digits, or "$" / "0x" followed
 // by hexadecimal digits, surrounding spaces allowed. Empty result when it fails.

@@ -1,8 +1,8 @@
 #pragma once
 // The lines of a text file one at a time, as views into its bytes: CR LF, LF
 // and a lone CR each end a line. Nothing is listed, so a file of millions of
-// line ends costs no more memory than its bytes and is walked once.
-#include <cstdint>
+// line ends costs no more memory than its bytes, and no byte is scanned more
+// than twice.
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -30,28 +30,26 @@ class FileLines {
     }
 
   private:
-    // The first CR or LF from `from`, in one scan: eight bytes are tested at
-    // once (a byte equal to neither leaves no high bit in `found`), the
-    // word holding a line end byte by byte.
-    std::size_t LineEnd(std::size_t from) const {
-        constexpr uint64_t ones = 0x0101010101010101u;
-        constexpr uint64_t highs = 0x8080808080808080u;
-        std::size_t at = from;
-        for (; at + 8 <= bytes_.size(); at += 8) {
-            uint64_t word = 0;
-            std::memcpy(&word, bytes_.data() + at, 8);
-            const uint64_t cr = word ^ (ones * '\r');
-            const uint64_t lf = word ^ (ones * '\n');
-            const uint64_t found = ((cr - ones) & ~cr & highs) | ((lf - ones) & ~lf & highs);
-            if (found != 0) break;
+    // The first CR or LF from `from`. The library's search is the fastest
+    // scan, but it looks for one byte: the next LF is found once and kept, and
+    // the CR is looked for only before it, so each byte is scanned at most
+    // twice however the line ends are mixed.
+    std::size_t LineEnd(std::size_t from) {
+        if (!lfKnown_ || lf_ < from) {
+            const void* lf = std::memchr(bytes_.data() + from, '\n', bytes_.size() - from);
+            lf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes_.data())
+                     : bytes_.size();
+            lfKnown_ = true;
         }
-        while (at < bytes_.size() && bytes_[at] != '\r' && bytes_[at] != '\n') ++at;
-        return at;
+        const void* cr = std::memchr(bytes_.data() + from, '\r', lf_ - from);
+        return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - bytes_.data()) : lf_;
     }
 
     std::string_view bytes_;
     std::size_t at_ = 0;
     int number_ = 0;
+    std::size_t lf_ = 0; // the first LF at or after the line being split, or the end
+    bool lfKnown_ = false;
 };
 
 } // namespace roamplot

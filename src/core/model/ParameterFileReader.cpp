@@ -73,22 +73,21 @@ class Record {
   public:
     static constexpr int MostFields = 24; // the longest record; later fields are never read
 
+    // Fields are a few characters long: a plain walk beats a library search per field.
     explicit Record(std::string_view line) {
         std::size_t start = 0;
-        while (count_ < MostFields) {
-            const std::size_t comma = line.find(',', start);
-            fields_[static_cast<std::size_t>(count_++)] = line.substr(start, comma - start);
-            if (comma == std::string_view::npos) break;
-            start = comma + 1;
+        for (std::size_t at = 0;; ++at) {
+            if (at < line.size() && line[at] != ',') continue;
+            fields_[static_cast<std::size_t>(count_++)] = line.substr(start, at - start);
+            if (at >= line.size() || count_ == MostFields) break;
+            start = at + 1;
         }
     }
 
     std::string Text(int n, std::string_view defaultValue) const {
-        return GetField(Field(n), 1, defaultValue);
+        return FieldText(Field(n), defaultValue);
     }
-    int32_t Int(int n, int32_t defaultValue) const {
-        return GetIntField(Field(n), 1, defaultValue);
-    }
+    int32_t Int(int n, int32_t defaultValue) const { return FieldInt(Field(n), defaultValue); }
     // A field of blanks reads as its default, as an empty one does: a name or
     // unit made only of blanks would otherwise come back empty once and as the
     // default after the next save, and the file would never settle.
@@ -97,7 +96,7 @@ class Record {
         return text.empty() ? std::string(defaultValue) : text;
     }
     Colour Rgb(int n, std::string_view defaultText) const {
-        return RgbTextToColor(Text(n, defaultText));
+        return RgbTextToColor(FieldView(Field(n), defaultText));
     }
 
   private:
@@ -110,15 +109,26 @@ class Record {
     int count_ = 0;
 };
 
+// A record's units, or the catalogue's first choice where it has none: looked
+// up only then, since nearly every record names its units.
+std::string UnitsOf(const Load& load, const Record& line, int n, const ParameterBox& box) {
+    std::string units = line.TextOrDefault(n, "");
+    return units.empty() ? DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)) : units;
+}
+
 // Keeps coordinates a damaged file may hold within what any screen could show.
 bool LimitGeometry(ParameterBox& box) {
-    const ParameterBox before = box;
-    box.Left = std::clamp(box.Left, -MostCoordinate, MostCoordinate);
-    box.Top = std::clamp(box.Top, -MostCoordinate, MostCoordinate);
-    box.Width = std::clamp(box.Width, 0, MostCoordinate);
-    box.Height = std::clamp(box.Height, 0, MostCoordinate);
-    return box.Left != before.Left || box.Top != before.Top || box.Width != before.Width ||
-           box.Height != before.Height;
+    bool limited = false;
+    auto limit = [&limited](int32_t& value, int32_t least) {
+        const int32_t within = std::clamp(value, least, MostCoordinate);
+        limited = limited || within != value;
+        value = within;
+    };
+    limit(box.Left, -MostCoordinate);
+    limit(box.Top, -MostCoordinate);
+    limit(box.Width, 0);
+    limit(box.Height, 0);
+    return limited;
 }
 
 bool ClampToArea(ParameterBox& box, ScreenSize area) {
@@ -224,7 +234,7 @@ ParameterBox ReadVersion2Box(const Load& load, const Record& line, int page) {
         box.TextForeColor = line.Rgb(19, "(000/000/000)");
         box.TextBackColor = line.Rgb(20, "(255/255/255)");
         box.TextBackStyle = line.Int(21, 0);
-        box.Units = line.TextOrDefault(22, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+        box.Units = UnitsOf(load, line, 22, box);
         box.ShowUnits = line.Int(23, 1);
         box.Decimals = line.TextOrDefault(24, "Auto");
         box.TestText = load.SampleOf(box);
@@ -465,7 +475,7 @@ ParameterBox ReadVersion1Box(const Load& load, const Record& line, int page) {
     box.TextFontSize = line.Int(16, 0);
     box.TextForeColor = line.Int(17, Black);
     box.TextBackColor = line.Int(18, White);
-    box.Units = line.TextOrDefault(19, DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)));
+    box.Units = UnitsOf(load, line, 19, box);
     box.TestText = load.SampleOf(box);
     return box;
 }
