@@ -76,6 +76,8 @@ void MainForm::BuildBody() {
     previewColumn_->setObjectName("PreviewDock");
     auto* previewLayout = new QVBoxLayout(previewColumn_);
     previewLayout->setContentsMargins(0, 0, 0, 0);
+    // The preview and its palette sit at the top, a scroll bar right under the page.
+    previewLayout->addStretch(1);
     body_->addWidget(previewColumn_);
     previewColumn_->hide();
     auto* column = new QVBoxLayout(this);
@@ -208,9 +210,9 @@ void MainForm::SetPreviewDocked(bool docked) {
     if (docked) {
         auto* column = static_cast<QVBoxLayout*>(previewColumn_->layout());
         preview_->Dock(previewColumn_);
-        column->addWidget(preview_.get(), 1);
+        column->insertWidget(0, preview_.get());
         alignPalette_->Dock(previewColumn_);
-        column->addWidget(alignPalette_.get(), 0, Qt::AlignLeft);
+        column->insertWidget(1, alignPalette_.get(), 0, Qt::AlignLeft);
         preview_->show();
         previewColumn_->show();
         content_->FollowWindow(LeastControlsSize);
