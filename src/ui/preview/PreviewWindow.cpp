@@ -180,7 +180,12 @@ void PreviewWindow::Float(QWidget* owner) {
 
 QSize PreviewWindow::sizeHint() const {
     const int frame = 2 * scroll_->frameWidth();
-    return frame_->size() + QSize(frame, frame);
+    QSize hint = frame_->size() + QSize(frame, frame);
+    // Docked narrower than the page, the scroll bar under it is asked for too,
+    // so that no second bar scrolls the first one's height.
+    if (Docked() && width() < hint.width())
+        hint.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return hint;
 }
 
 void PreviewWindow::ApplyDeviceScreen(ScreenSize size) {
@@ -248,6 +253,9 @@ void PreviewWindow::LayOut() {
 
 void PreviewWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    const int pageWidth = frame_->width() + 2 * scroll_->frameWidth();
+    if (Docked() && (event->oldSize().width() < pageWidth) != (width() < pageWidth))
+        updateGeometry();
     scroll_->setGeometry(rect());
     PlaceDevicePicture();
 }

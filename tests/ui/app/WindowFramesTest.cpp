@@ -92,7 +92,12 @@ TEST(DockedPreview, EveryControlAndTheWholeDrawingAreaAreSeenOnALaptopAndADeskto
     Choose(d, 1);
     d.Designer().SelectBox(slot);
     ExpectEveryControlSeen(*d.form, Laptop);
-    EXPECT_TRUE(d.Preview().ScrollArea()->horizontalScrollBar()->isVisible());
+    const QScrollArea& scroll = *d.Preview().ScrollArea();
+    EXPECT_TRUE(scroll.horizontalScrollBar()->isVisible());
+    // The bar lies right under the page, and no second bar scrolls its height.
+    EXPECT_FALSE(scroll.verticalScrollBar()->isVisible());
+    EXPECT_LE(scroll.height(), scroll.widget()->height() + 2 * scroll.frameWidth() +
+                                   scroll.horizontalScrollBar()->height());
 }
 
 TEST(DockedPreview, ALargerScreenGrowsTheWindowAndTheControlsStayWhole) {
