@@ -12,6 +12,7 @@
 #include "core/model/FieldFunctions.h"
 #include "core/model/FileLines.h"
 #include "core/model/ParameterIds.h"
+#include "core/model/RecordFields.h"
 
 namespace roamplot {
 
@@ -67,51 +68,9 @@ void CheckIdentifier(const ParameterBox& box) {
         StrToInt(box.ParameterId);
 }
 
-// The fields of a record, split once: reading field n of a line by itself
-// would scan the line from its start for every field.
-class Record {
-  public:
-    static constexpr int MostFields = 24; // the longest record; later fields are never read
-
-    // Fields are a few characters long: a plain walk beats a library search per field.
-    explicit Record(std::string_view line) {
-        std::size_t start = 0;
-        for (std::size_t at = 0;; ++at) {
-            if (at < line.size() && line[at] != ',') continue;
-            fields_[static_cast<std::size_t>(count_++)] = line.substr(start, at - start);
-            if (at >= line.size() || count_ == MostFields) break;
-            start = at + 1;
-        }
-    }
-
-    std::string Text(int n, std::string_view defaultValue) const {
-        return FieldText(Field(n), defaultValue);
-    }
-    int32_t Int(int n, int32_t defaultValue) const { return FieldInt(Field(n), defaultValue); }
-    // A field of blanks reads as its default, as an empty one does: a name or
-    // unit made only of blanks would otherwise come back empty once and as the
-    // default after the next save, and the file would never settle.
-    std::string TextOrDefault(int n, std::string_view defaultValue) const {
-        std::string text = Text(n, defaultValue);
-        return text.empty() ? std::string(defaultValue) : text;
-    }
-    Colour Rgb(int n, std::string_view defaultText) const {
-        return RgbTextToColor(FieldView(Field(n), defaultText));
-    }
-
-  private:
-    // A missing field reads like an empty one.
-    std::string_view Field(int n) const {
-        return n >= 1 && n <= count_ ? fields_[static_cast<std::size_t>(n - 1)]
-                                     : std::string_view();
-    }
-    std::array<std::string_view, MostFields> fields_{};
-    int count_ = 0;
-};
-
 // A record's units, or the catalogue's first choice where it has none: looked
 // up only then, since nearly every record names its units.
-std::string UnitsOf(const Load& load, const Record& line, int n, const ParameterBox& box) {
+std::string UnitsOf(const Load& load, const RecordFields& line, int n, const ParameterBox& box) {
     std::string units = line.TextOrDefault(n, "");
     return units.empty() ? DefaultUnits(load.Catalogue.UnitsOf(box.ParameterId)) : units;
 }
@@ -148,7 +107,7 @@ bool ClampToArea(ParameterBox& box, ScreenSize area) {
 
 // ---- version 2 -----------------------------------------------------------
 
-ScreenSize AreaOfScreenRecord(Load& load, const Record& line, const FileLine& at) {
+ScreenSize AreaOfScreenRecord(Load& load, const RecordFields& line, const FileLine& at) {
     const int32_t width = line.Int(2, 0);
     const int32_t height = line.Int(3, 0);
     DeviceScreen& screen = load.Settings.Screen;
@@ -177,7 +136,7 @@ ScreenSize AreaOfScreenRecord(Load& load, const Record& line, const FileLine& at
 }
 
 // The start of a box record; the versions differ only in where the identifier and kind stand.
-ParameterBox ReadBoxHead(const Record& line, int page, int idField, int kindField) {
+ParameterBox ReadBoxHead(const RecordFields& line, int page, int idField, int kindField) {
     ParameterBox box;
     box.PageNo = page;
     box.ParameterId = line.Text(idField, "");
@@ -190,7 +149,7 @@ ParameterBox ReadBoxHead(const Record& line, int page, int idField, int kindFiel
     return box;
 }
 
-ParameterBox ReadVersion2Box(const Load& load, const Record& line, int page) {
+ParameterBox ReadVersion2Box(const Load& load, const RecordFields& line, int page) {
     ParameterBox box = ReadBoxHead(line, page, 3, 4);
 
     const std::string& kind = box.Kind;
@@ -269,9 +228,9 @@ struct LayoutPass {
 void ReadLayoutRecord(Load& load, LayoutPass& pass, std::string_view key, const FileLine& at) {
     ParameterFileLoadReport& report = load.Report;
     if (key == "Device Type") {
-        load.Layout.DeviceTypeCode = Record(at.Text).Text(2, "");
+        load.Layout.DeviceTypeCode = RecordFields(at.Text).Text(2, "");
     } else if (key == "s1") {
-        pass.Area = AreaOfScreenRecord(load, Record(at.Text), at);
+        pass.Area = AreaOfScreenRecord(load, RecordFields(at.Text), at);
     } else if (key == "b1" || key == "pg1") {
         KeepPagePlace(load, pass.PageCounter, pass.BoxCounter);
         ++pass.PageCounter;
@@ -279,7 +238,7 @@ void ReadLayoutRecord(Load& load, LayoutPass& pass, std::string_view key, const 
         load.RaiseNumberOfPages(pass.PageCounter);
         if (pass.PageCounter <= MaxPages)
             load.Layout.PageAt(pass.PageCounter).PageName =
-                Record(at.Text).TextOrDefault(3, DefaultPageName);
+                RecordFields(at.Text).TextOrDefault(3, DefaultPageName);
         else
             report.DroppedRecords.push_back(At(at) + "page record beyond page 20 dropped");
     } else if (key == "a1") {
@@ -293,7 +252,7 @@ void ReadLayoutRecord(Load& load, LayoutPass& pass, std::string_view key, const 
             report.DroppedRecords.push_back(At(at) + "box record beyond the 32nd box of page " +
                                             std::to_string(page) + " dropped");
         } else {
-            ParameterBox box = ReadVersion2Box(load, Record(at.Text), page);
+            ParameterBox box = ReadVersion2Box(load, RecordFields(at.Text), page);
             if (ClampToArea(box, pass.Area))
                 report.ClampedBoxes.push_back(At(at) + BoxName(page, slot) +
                                               " clamped to the drawing area");
@@ -356,7 +315,7 @@ class BlockLines : public HexLineSource {
 std::string ReadSymbolRecord(Load& load, const FileLine& at, FileLines& lines,
                              const SymbolFileLoader& loadSymbolFile) {
     ParameterFileLoadReport& report = load.Report;
-    const Record line(at.Text);
+    const RecordFields line(at.Text);
     const std::string reference = line.Text(2, "");
     const int32_t flag = line.Int(3, 0);
     // The file holds the name as Windows-1252 text, as the handheld reads it.
@@ -450,7 +409,7 @@ void ReadVersion2(Load& load, const SymbolFileLoader& loadSymbolFile) {
 
 // ---- version 1 -----------------------------------------------------------
 
-ParameterBox ReadVersion1Box(const Load& load, const Record& line, int page) {
+ParameterBox ReadVersion1Box(const Load& load, const RecordFields& line, int page) {
     ParameterBox box = ReadBoxHead(line, page, 2, 3);
 
     const std::string& kind = box.Kind;
@@ -489,7 +448,7 @@ void ReadVersion1(Load& load) {
         const FileLine& at = *next;
         if (IsSkipped(at.Text)) continue;
         const std::string_view key = KeyOf(at.Text);
-        const Record line(at.Text);
+        const RecordFields line(at.Text);
         try {
             if (key == "pg1") {
                 const int32_t page = line.Int(2, 1);
