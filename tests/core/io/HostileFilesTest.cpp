@@ -182,17 +182,25 @@ TEST(SummariseLines, KeepsShortListsAndCountsTheRestOfLongOnes) {
 // The key file and settings file readers walk millions of line ends once, find
 // the lines between them, and hold little more than the file's own bytes.
 
+// Reads a flooded key file with one of the readers, holding its heap to the allowance.
+template <class Reader>
+KeyFileReadResult ReadFloodedKeys(const char* name, const std::string& text, Reader read,
+                                  KeyMap& map) {
+    TempFolder folder;
+    const std::string path = folder.Write(name, text);
+    const CommandCatalogue catalogue = FourCommands();
+    HeapPeak peak;
+    const KeyFileReadResult result = read(path, catalogue, map);
+    EXPECT_LT(peak.Bytes(), Allowance(text.size()));
+    return result;
+}
+
 TEST(LineEndFloods, TaggedKeyFileIsReadLineByLine) {
     const std::string flood = Flood(3'000'000);
     const std::string text = ";Hardware keys\r\n" + flood + "a3,Left,12\r\n" + flood +
                              "c1,2,5,31,Mark\r" + flood + "b1,4,193,5";
-    TempFolder folder;
-    const std::string path = folder.Write("flood.key2", text);
     KeyMap map;
-    const CommandCatalogue catalogue = FourCommands();
-    HeapPeak peak;
-    const KeyFileReadResult result = ReadKeyFile2(path, catalogue, map);
-    EXPECT_LT(peak.Bytes(), Allowance(text.size()));
+    const KeyFileReadResult result = ReadFloodedKeys("flood.key2", text, ReadKeyFile2, map);
     EXPECT_EQ(result.Error, "");
     EXPECT_EQ(map.HardwareKeys,
               (std::array<int32_t, HardwareKeyCount>{0, 0, 2, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
@@ -209,13 +217,8 @@ TEST(LineEndFloods, PositionalKeyFileCountsOnlyItsDataLines) {
     for (int key = 0; key < HardwareKeyCount; ++key)
         text += flood + "Key," + std::to_string(key % 2 ? 31 : 5) + "\r\n";
     text += flood + "3,9,12,Next" + flood + "1,1,abc,Broken\r\n";
-    TempFolder folder;
-    const std::string path = folder.Write("flood.key1", text);
     KeyMap map;
-    const CommandCatalogue catalogue = FourCommands();
-    HeapPeak peak;
-    const KeyFileReadResult result = ReadKeyFile1(path, catalogue, map);
-    EXPECT_LT(peak.Bytes(), Allowance(text.size()));
+    const KeyFileReadResult result = ReadFloodedKeys("flood.key1", text, ReadKeyFile1, map);
     EXPECT_EQ(result.Error, "'abc' is not a valid integer value");
     for (int key = 0; key < HardwareKeyCount; ++key)
         EXPECT_EQ(map.HardwareKeys[static_cast<std::size_t>(key)], key % 2 ? 3 : 1) << key;
